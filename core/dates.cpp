@@ -1,0 +1,62 @@
+#include "core/dates.h"
+
+#include <chrono>
+#include <cstdio>
+
+namespace core {
+namespace {
+
+constexpr std::chrono::sys_days kEpoch =
+    std::chrono::year{1899} / std::chrono::December / std::chrono::day{30};
+
+bool all_digits(std::string_view text) {
+  for (char c : text)
+    if (c < '0' || c > '9') return false;
+  return true;
+}
+
+int to_number(std::string_view digits) {
+  int value = 0;
+  for (char c : digits) value = value * 10 + (c - '0');
+  return value;
+}
+
+}  // namespace
+
+bool is_valid_date(int year, int month, int day) {
+  if (year < 1 || year > 9999) return false;
+  const std::chrono::year_month_day ymd{std::chrono::year{year},
+                                        std::chrono::month{static_cast<unsigned>(month)},
+                                        std::chrono::day{static_cast<unsigned>(day)}};
+  return month >= 1 && month <= 12 && day >= 1 && ymd.ok();
+}
+
+std::optional<Date> parse_date(std::string_view text) {
+  if (text.size() != 10 || text[4] != '/' || text[7] != '/') return std::nullopt;
+  const auto y = text.substr(0, 4), m = text.substr(5, 2), d = text.substr(8, 2);
+  if (!all_digits(y) || !all_digits(m) || !all_digits(d)) return std::nullopt;
+  Date date{to_number(y), to_number(m), to_number(d)};
+  if (!is_valid_date(date.year, date.month, date.day)) return std::nullopt;
+  return date;
+}
+
+std::string format_date(const Date& date) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%04d/%02d/%02d", date.year, date.month, date.day);
+  return text;
+}
+
+int day_number(const Date& date) {
+  const std::chrono::sys_days days{std::chrono::year{date.year} /
+                                   std::chrono::month{static_cast<unsigned>(date.month)} /
+                                   std::chrono::day{static_cast<unsigned>(date.day)}};
+  return static_cast<int>((days - kEpoch).count());
+}
+
+Date date_from_day_number(int days) {
+  const std::chrono::year_month_day ymd{kEpoch + std::chrono::days{days}};
+  return Date{static_cast<int>(ymd.year()), static_cast<int>(static_cast<unsigned>(ymd.month())),
+              static_cast<int>(static_cast<unsigned>(ymd.day()))};
+}
+
+}  // namespace core

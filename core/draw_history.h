@@ -1,0 +1,58 @@
+// The in-memory draw table every analysis reads, and the shared settings beside it.
+//
+// Pipeline of the program: draw file -> draw table (this) -> period list ->
+// counts and scores -> reports and grids -> windows.
+//
+// Draw i of the documented 1-based numbering is element i-1 of every column here.
+// After every load the columns run oldest first; only the records window holds them
+// newest first while it is open.
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace core {
+
+inline constexpr int kDrawCapacity = 2500;   // the table keeps the newest 2500 draws
+inline constexpr int kBallRows = 7;          // ball columns are dimensioned for 7 balls
+inline constexpr int kBallsPerDraw = 5;
+inline constexpr int kRuleCount = 20;
+
+using BallColumns = std::array<std::vector<std::string>, kBallRows>;
+
+// Ball columns dimensioned for the full capacity, every entry an empty string.
+inline BallColumns empty_ball_columns() {
+  BallColumns columns;
+  for (auto& row : columns) row.assign(kDrawCapacity, std::string());
+  return columns;
+}
+
+struct DrawHistory {
+  // Game choice.
+  std::string draw_file_name = "TW539.txt";
+  std::string game_name = "今彩539";
+  int max_ball = 39;
+
+  // Loaded lines, as read (untrimmed), and their count.
+  std::vector<std::string> orirec;
+  int draw_count = 0;
+
+  // Derived columns, element i-1 for draw i. Ball columns are [k-1][i-1], k = 1..7;
+  // rows 6 and 7 stay empty strings.
+  // Every column holds kDrawCapacity entries; only the first draw_count are meaningful.
+  std::vector<double> draw_date = std::vector<double>(kDrawCapacity, 0.0);  // days since 1899-12-30
+  std::vector<std::string> issue_no = std::vector<std::string>(kDrawCapacity);
+  BallColumns ltno_drawn = empty_ball_columns();
+  BallColumns ltno_copy = empty_ball_columns();
+  BallColumns ltno_sorted = empty_ball_columns();
+  BallColumns ltno_tail = empty_ball_columns();
+  BallColumns ltno_digitsum = empty_ball_columns();
+
+  // Pattern-rule settings, element r-1 for rule r.
+  std::array<bool, kRuleCount> rule_on{};
+  std::array<std::string, kRuleCount> rule_name{};
+  int rule_run_len = 3;
+};
+
+}  // namespace core

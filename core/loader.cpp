@@ -1,0 +1,120 @@
+#include "core/loader.h"
+
+#include <algorithm>
+
+#include "core/codepage.h"
+#include "core/dates.h"
+#include "core/text_file.h"
+
+namespace core {
+namespace {
+
+constexpr size_t kDrawLineLength = 32;
+
+std::string_view trim_controls(std::string_view line) {
+  auto is_blank = [](char c) { return static_cast<unsigned char>(c) <= 32; };
+  while (!line.empty() && is_blank(line.front())) line.remove_prefix(1);
+  while (!line.empty() && is_blank(line.back())) line.remove_suffix(1);
+  return line;
+}
+
+// Lines are ASCII when well formed; anything else is still shown as best it can be.
+std::string stored_text(std::string_view raw) {
+  const bool ascii = std::all_of(raw.begin(), raw.end(),
+                                 [](char c) { return static_cast<unsigned char>(c) < 128; });
+  return ascii ? std::string(raw) : big5_to_utf8(raw);
+}
+
+bool byte_less(const std::string& a, const std::string& b) {
+  return std::lexicographical_compare(
+      a.begin(), a.end(), b.begin(), b.end(),
+      [](char x, char y) { return static_cast<unsigned char>(x) < static_cast<unsigned char>(y); });
+}
+
+LatestDrawLabels labels_from(const std::string& newest) {
+  LatestDrawLabels labels;
+  labels.lb_data += newest.substr(0, 10);
+  if (newest.size() > 11) labels.lb_data1 += newest.substr(11, 6);
+  if (newest.size() > 18) labels.lb_data2 += newest.substr(18);
+  return labels;
+}
+
+}  // namespace
+
+LoadResult load_draw_lines(DrawHistory& history, std::string_view bytes, std::string_view today) {
+  LoadResult result;
+  std::vector<std::string> accepted;
+  size_t start = 0;
+  while (start <= bytes.size()) {
+    size_t end = bytes.find_first_of("\r\n", start);
+    if (end == std::string_view::npos) end = bytes.size();
+    const std::string_view raw = bytes.substr(start, end - start);
+    if (trim_controls(raw).size() != kDrawLineLength) break;
+    if (raw.substr(0, 10).compare(today) <= 0)  // a later date is a draw not yet held
+      accepted.push_back(stored_text(raw));
+    if (end < bytes.size() && bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n')
+      ++end;
+    start = end + 1;
+  }
+  std::sort(accepted.begin(), accepted.end(), byte_less);
+  if (accepted.size() > static_cast<size_t>(kDrawCapacity)) {
+    result.skipped_older = static_cast<int>(accepted.size()) - kDrawCapacity;
+    accepted.erase(accepted.begin(), accepted.begin() + result.skipped_older);
+  }
+  history.orirec = std::move(accepted);
+  history.draw_count = static_cast<int>(history.orirec.size());
+  if (history.draw_count > 0) result.labels = labels_from(history.orirec.back());
+  return result;
+}
+
+LoadResult Read_lotto_list(DrawHistory& history, const std::string& directory,
+                           std::string_view today) {
+  const std::string path =
+      directory.empty() ? history.draw_file_name : directory + "/" + history.draw_file_name;
+  LoadResult failed;
+  if (!file_exists(path)) {
+    const std::string error = write_bytes_atomic(path, {});
+    if (!error.empty()) {
+      failed.error = error;
+      return failed;
+    }
+  }
+  std::string error;
+  const auto bytes = read_bytes(path, &error);
+  if (!bytes) {
+    failed.error = error;
+    return failed;
+  }
+  return load_draw_lines(history, *bytes, today);
+}
+
+void sort_orirec(DrawHistory& history, int mode) {
+  const auto end = history.orirec.begin() + history.draw_count;
+  if (mode == 1)
+    std::sort(history.orirec.begin(), end,
+              [](const std::string& a, const std::string& b) { return byte_less(b, a); });
+  else if (mode == 2)
+    std::sort(history.orirec.begin(), end, byte_less);
+}
+
+void clear_ball_texts(DrawHistory& history) {
+  for (int k = 0; k < kBallRows; ++k) {
+    std::fill(history.ltno_drawn[k].begin(), history.ltno_drawn[k].end(), std::string());
+    std::fill(history.ltno_copy[k].begin(), history.ltno_copy[k].end(), std::string());
+    std::fill(history.ltno_sorted[k].begin(), history.ltno_sorted[k].end(), std::string());
+  }
+  std::fill(history.issue_no.begin(), history.issue_no.end(), std::string());
+}
+
+void reset_rule_settings(DrawHistory& history) {
+  static const char* const kNames[10] = {
+      "隔一版開同號(X1N0)",       "隔一版開 Ｎ＋１號(X1N+1)", "隔一版開 Ｎ－１號(X1N-1)",
+      "隔一版開 Ｎ＋２號(X1N+2)", "隔一版開 Ｎ－２號(X1N-2)", "隔二版開同號(X2N0)",
+      "隔二版開 Ｎ＋１號(X2N+1)", "隔二版開 Ｎ－１號(X2N-1)", "隔二版開 Ｎ＋２號(X2N+2)",
+      "隔二版開 Ｎ－２號(X2N-2)"};
+  history.rule_on.fill(true);
+  for (int r = 0; r < kRuleCount; ++r) history.rule_name[r] = r < 10 ? kNames[r] : "";
+  history.rule_run_len = 3;
+}
+
+}  // namespace core

@@ -1,0 +1,53 @@
+// Loading the draw file into the draw table and deriving its columns.
+//
+// The rules are byte-wise on the file as stored: a line is trimmed of leading and
+// trailing bytes <= 32 and must then be exactly 32 bytes; the first line that is not
+// ends the load. Lines dated after today are skipped. Accepted lines are kept as read.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "core/draw_history.h"
+
+namespace core {
+
+// The three latest-draw labels of the main window.
+struct LatestDrawLabels {
+  std::string lb_data = "日期:";
+  std::string lb_data1 = "期數:";
+  std::string lb_data2 = "號碼(落球):";
+};
+
+struct LoadResult {
+  LatestDrawLabels labels;
+  std::string error;      // empty on success; the I/O error otherwise
+  int skipped_older = 0;  // accepted lines beyond the table's capacity, oldest left out
+  [[nodiscard]] bool ok() const { return error.empty(); }
+};
+
+// Reads history.draw_file_name relative to `directory` (created empty when missing)
+// into orirec/draw_count, oldest first. `today` is "yyyy/mm/dd". Keeps the newest
+// kDrawCapacity draws when the file holds more.
+[[nodiscard]] LoadResult Read_lotto_list(DrawHistory& history, const std::string& directory,
+                                         std::string_view today);
+
+// The same rules applied to bytes already in memory (the loader's core).
+[[nodiscard]] LoadResult load_draw_lines(DrawHistory& history, std::string_view bytes,
+                                         std::string_view today);
+
+// Mode 1 newest first, mode 2 oldest first; whole-line unsigned byte comparison.
+void sort_orirec(DrawHistory& history, int mode);
+
+// Derives every column from orirec[0 .. draw_count-1] in their current order. On a bad
+// date or ball stops and returns a message naming the offending text; the draws before
+// it are derived. Returns an empty text on success.
+[[nodiscard]] std::string put_to_ltno(DrawHistory& history);
+
+// What the load sequence clears before each load.
+void clear_ball_texts(DrawHistory& history);
+
+// Resets the pattern-rule settings to their load-time values.
+void reset_rule_settings(DrawHistory& history);
+
+}  // namespace core

@@ -1,0 +1,25 @@
+#include "core/numbers.h"
+
+#include <charconv>
+#include <cstdlib>
+
+namespace core {
+
+std::optional<int> to_int(std::string_view text) {
+  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+  if (text.empty()) return std::nullopt;
+  int value = 0;
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  return value;
+}
+
+std::string zero_pad(long long value, int width) {
+  std::string digits = std::to_string(value < 0 ? -value : value);
+  if (static_cast<int>(digits.size()) < width) digits.insert(0, width - digits.size(), '0');
+  return value < 0 ? "-" + digits : digits;
+}
+
+}  // namespace core

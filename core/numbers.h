@@ -1,0 +1,19 @@
+// Number texts: the strict integer reading every number box uses, and the zero-padded
+// formats of ball and count texts.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace core {
+
+// Decimal integer with optional sign and surrounding blanks; nullopt for anything else
+// (empty, letters, overflow beyond 32 bits).
+[[nodiscard]] std::optional<int> to_int(std::string_view text);
+
+// Zero-padded to at least `width` digits ("00" -> 05, "000" -> 023); negative values keep
+// their sign in front.
+[[nodiscard]] std::string zero_pad(long long value, int width);
+
+}  // namespace core

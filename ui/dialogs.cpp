@@ -1,0 +1,76 @@
+#include "ui/dialogs.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+
+namespace ui {
+namespace {
+
+DialogScript* g_script = nullptr;  // only tests set it
+
+// "描述(*.txt)|*.txt" -> "描述(*.txt)"
+QString qt_filter(const QString& filter) {
+  QStringList parts = filter.split('|');
+  QStringList names;
+  for (int i = 0; i < parts.size(); i += 2) names << parts[i];
+  return names.join(";;");
+}
+
+QString title_for(MessageKind kind) {
+  switch (kind) {
+    case MessageKind::Warning: return QStringLiteral("警告");
+    case MessageKind::Error: return QStringLiteral("錯誤");
+    case MessageKind::Information: return QStringLiteral("訊息");
+  }
+  return {};
+}
+
+}  // namespace
+
+void install_script(DialogScript* script) { g_script = script; }
+DialogScript* installed_script() { return g_script; }
+
+void message(QWidget* parent, MessageKind kind, const QString& text) {
+  if (g_script) return g_script->on_message(kind, text);
+  const auto icon = kind == MessageKind::Warning  ? QMessageBox::Warning
+                    : kind == MessageKind::Error ? QMessageBox::Critical
+                                                 : QMessageBox::Information;
+  QMessageBox box(icon, title_for(kind), text, QMessageBox::Ok, parent);
+  box.exec();
+}
+
+bool confirm(QWidget* parent, const QString& text, MessageKind kind) {
+  if (g_script) return g_script->on_confirm(text);
+  const auto icon = kind == MessageKind::Information ? QMessageBox::Question : QMessageBox::Warning;
+  QMessageBox box(icon, QStringLiteral("確認"), text, QMessageBox::Yes | QMessageBox::No, parent);
+  box.setDefaultButton(QMessageBox::No);
+  return box.exec() == QMessageBox::Yes;
+}
+
+std::optional<QString> save_file(QWidget* parent, const QString& title,
+                                 const QString& default_suffix, const QString& filter) {
+  if (g_script) return g_script->on_save_file(title, filter);
+  QFileDialog dialog(parent, title, QString(), qt_filter(filter));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setDefaultSuffix(default_suffix);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return dialog.selectedFiles().first();
+}
+
+void show_modal(QDialog* dialog) {
+  if (g_script) {
+    dialog->setWindowModality(Qt::ApplicationModal);
+    dialog->show();
+    return g_script->on_show_modal(dialog);
+  }
+  dialog->exec();
+}
+
+void show_modeless(QWidget* window) {
+  window->show();
+  window->raise();
+  window->activateWindow();
+}
+
+}  // namespace ui

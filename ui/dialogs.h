@@ -1,0 +1,83 @@
+// Every message box, confirmation, save-file dialog and modal showing of the program goes
+// through here, so tests can script the answers and never block on a dialog.
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+class QWidget;
+
+namespace ui {
+
+enum class MessageKind { Warning, Error, Information };
+
+// A message box with an OK button.
+void message(QWidget* parent, MessageKind kind, const QString& text);
+// A question with Yes and No; true for Yes.
+[[nodiscard]] bool confirm(QWidget* parent, const QString& text,
+                           MessageKind kind = MessageKind::Warning);
+// A save-file dialog. `filter` is written "描述(*.ext)|*.ext"; the chosen path, or nullopt
+// when the user cancels. A name without extension gets `default_suffix`.
+[[nodiscard]] std::optional<QString> save_file(QWidget* parent, const QString& title,
+                                               const QString& default_suffix, const QString& filter);
+// Shows a window modally. After-close work belongs to the window's finished signal, so it
+// runs the same way when a test script closes the window.
+void show_modal(QDialog* dialog);
+// Shows a window without blocking.
+void show_modeless(QWidget* window);
+
+// The test seam: while a script is installed, the functions above ask it instead of the
+// user. Tests derive from DialogScript (or use DialogRecorder) and install it.
+class DialogScript {
+ public:
+  virtual ~DialogScript() = default;
+  virtual void on_message(MessageKind kind, const QString& text) = 0;
+  virtual bool on_confirm(const QString& text) = 0;
+  virtual std::optional<QString> on_save_file(const QString& title, const QString& filter) = 0;
+  // Called instead of a blocking exec(); the window has already been shown.
+  virtual void on_show_modal(QDialog* dialog) = 0;
+};
+
+void install_script(DialogScript* script);  // nullptr restores the real dialogs
+[[nodiscard]] DialogScript* installed_script();
+
+// Records every message and answers from queues; an empty queue answers No / cancel.
+class DialogRecorder : public DialogScript {
+ public:
+  struct Message {
+    MessageKind kind;
+    QString text;
+  };
+  QList<Message> messages;
+  QStringList questions;
+  QList<bool> confirm_answers;
+  QList<std::optional<QString>> save_answers;
+  QList<QDialog*> shown_modal;
+
+  void on_message(MessageKind kind, const QString& text) override { messages.append({kind, text}); }
+  bool on_confirm(const QString& text) override {
+    questions.append(text);
+    return confirm_answers.isEmpty() ? false : confirm_answers.takeFirst();
+  }
+  std::optional<QString> on_save_file(const QString&, const QString&) override {
+    return save_answers.isEmpty() ? std::nullopt : save_answers.takeFirst();
+  }
+  void on_show_modal(QDialog* dialog) override { shown_modal.append(dialog); }
+  [[nodiscard]] QStringList texts() const {
+    QStringList all;
+    for (const auto& m : messages) all << m.text;
+    return all;
+  }
+};
+
+// Installs a recorder for the lifetime of the guard.
+class ScopedRecorder {
+ public:
+  ScopedRecorder() { install_script(&recorder); }
+  ~ScopedRecorder() { install_script(nullptr); }
+  DialogRecorder recorder;
+};
+
+}  // namespace ui

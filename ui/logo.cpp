@@ -1,0 +1,70 @@
+#include "ui/logo.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QRadialGradient>
+
+namespace ui {
+namespace {
+
+void draw_ball(QPainter& p, QPointF centre, qreal radius, const QColor& colour, int number) {
+  QRadialGradient shade(centre - QPointF(radius / 3, radius / 3), radius * 1.3);
+  shade.setColorAt(0, colour.lighter(170));
+  shade.setColorAt(1, colour.darker(130));
+  p.setPen(Qt::NoPen);
+  p.setBrush(shade);
+  p.drawEllipse(centre, radius, radius);
+  p.setBrush(Qt::white);
+  p.drawEllipse(centre, radius * 0.58, radius * 0.58);
+  QFont font = p.font();
+  font.setBold(true);
+  font.setPixelSize(static_cast<int>(radius * 0.8));
+  p.setFont(font);
+  p.setPen(Qt::black);
+  p.drawText(QRectF(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius), Qt::AlignCenter,
+             QString::asprintf("%02d", number));
+}
+
+}  // namespace
+
+QPixmap game_logo(Game game, QSize size) {
+  QPixmap pixmap(size);
+  pixmap.fill(Qt::transparent);
+  QPainter p(&pixmap);
+  p.setRenderHint(QPainter::Antialiasing);
+  const QColor base = game == Game::Daily539 ? QColor(255, 128, 0) : QColor(255, 0, 255);
+  QLinearGradient fill(0, 0, 0, size.height());
+  fill.setColorAt(0, base.lighter(130));
+  fill.setColorAt(1, base.darker(115));
+  p.setBrush(fill);
+  p.setPen(QPen(base.darker(160), 2));
+  p.drawRoundedRect(QRectF(1, 1, size.width() - 2, size.height() - 2), 12, 12);
+  QFont font = p.font();
+  font.setBold(true);
+  font.setPixelSize(size.height() / 3);
+  p.setFont(font);
+  p.setPen(Qt::white);
+  const QString name = game == Game::Daily539 ? QStringLiteral("今彩539") : QStringLiteral("加州夢幻５");
+  p.drawText(QRectF(8, 4, size.width() - 16, size.height() / 2.0), Qt::AlignLeft | Qt::AlignVCenter, name);
+  const qreal r = size.height() / 6.0;
+  const QColor balls[3] = {QColor(220, 30, 30), QColor(30, 110, 220), QColor(40, 170, 60)};
+  const int numbers[3] = {5, 3, 9};
+  for (int i = 0; i < 3; ++i)
+    draw_ball(p, QPointF(size.width() - 12 - r - i * (2.3 * r), size.height() * 0.72), r, balls[i], numbers[2 - i]);
+  return pixmap;
+}
+
+QPixmap ball_strip(const QList<int>& numbers, int diameter) {
+  QPixmap pixmap(qMax<int>(1, numbers.size()) * (diameter + 6), diameter + 6);
+  pixmap.fill(Qt::transparent);
+  QPainter p(&pixmap);
+  p.setRenderHint(QPainter::Antialiasing);
+  const QColor palette[5] = {QColor(220, 40, 40), QColor(240, 150, 0), QColor(30, 120, 220),
+                             QColor(40, 160, 70), QColor(150, 60, 200)};
+  for (int i = 0; i < numbers.size(); ++i)
+    draw_ball(p, QPointF(i * (diameter + 6) + diameter / 2.0 + 3, diameter / 2.0 + 3), diameter / 2.0,
+              palette[i % 5], numbers[i]);
+  return pixmap;
+}
+
+}  // namespace ui
