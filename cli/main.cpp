@@ -1,1 +1,10 @@
-int main() { return 0; }
+// vantor39-cli: the program's computations from the command line, for scripts and
+// checks. Output is UTF-8, one line per memo or grid line.
+#include <iostream>
+
+#include "cli/run.h"
+
+int main(int argc, char* argv[]) {
+  std::vector<std::string> words(argv + 1, argv + argc);
+  return cli::run(words, std::cout, std::cerr);
+}

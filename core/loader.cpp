@@ -88,6 +88,11 @@ LoadResult Read_lotto_list(DrawHistory& history, const std::string& directory,
   return load_draw_lines(history, *bytes, today);
 }
 
+LatestDrawLabels latest_draw_labels(const DrawHistory& history) {
+  if (history.draw_count <= 0 || history.orirec.empty()) return {};
+  return labels_from(history.orirec[std::min<size_t>(history.draw_count, history.orirec.size()) - 1]);
+}
+
 void sort_orirec(DrawHistory& history, int mode) {
   const auto end = history.orirec.begin() + history.draw_count;
   if (mode == 1)

@@ -36,6 +36,10 @@ struct LoadResult {
 [[nodiscard]] LoadResult load_draw_lines(DrawHistory& history, std::string_view bytes,
                                          std::string_view today);
 
+// The labels for the newest of the loaded lines (orirec oldest first); prefixes alone
+// when nothing is loaded.
+[[nodiscard]] LatestDrawLabels latest_draw_labels(const DrawHistory& history);
+
 // Mode 1 newest first, mode 2 oldest first; whole-line unsigned byte comparison.
 void sort_orirec(DrawHistory& history, int mode);
 

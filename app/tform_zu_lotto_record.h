@@ -1,0 +1,51 @@
+// The draw records window: every loaded draw, newest first, with the commands that
+// maintain the draw file. Closing it always reloads the draw table.
+#pragma once
+
+#include <QDialog>
+#include <QLabel>
+#include <QPushButton>
+#include <QToolButton>
+
+#include "core/draw_history.h"
+#include "ui/string_grid.h"
+
+class QAction;
+class TForm_zu_main;
+
+class TForm_zu_lotto_record : public QDialog {
+  Q_OBJECT
+ public:
+  TForm_zu_lotto_record(TForm_zu_main& main, core::DrawHistory& history, QWidget* parent = nullptr);
+
+  // Whether the download window exists and may be opened (set when it is built).
+  void set_download_enabled(bool enabled) { download_enabled_ = enabled; }
+
+  void FormShow();
+  void SpeedButton3Click();   // balls in ascending order
+  void SpeedButton12Click();  // balls in drawn order
+  void BitBtn3Click();        // draw-file editor
+  void SpeedButton10Click();  // help
+
+  ui::StringGrid* sgl = nullptr;
+  QLabel* lb_reclen = nullptr;
+  QToolButton* SpeedButton3 = nullptr;
+  QToolButton* SpeedButton12 = nullptr;
+  QPushButton* BitBtn2 = nullptr;
+  QPushButton* BitBtn3 = nullptr;
+  QToolButton* SpeedButton13 = nullptr;
+  QAction* N1 = nullptr;
+  QToolButton* SpeedButton10 = nullptr;
+  QPushButton* BitBtn1 = nullptr;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void build();
+  void refresh_balls(bool ascending);
+
+  TForm_zu_main& main_;
+  core::DrawHistory& history_;
+  bool download_enabled_ = false;
+};

@@ -1,0 +1,168 @@
+#include "app/tform_zu_main.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFileInfo>
+
+#include "app/tform_zu_help.h"
+#include "app/tform_zu_lotto_record.h"
+#include "app/tform_zu_simulate.h"
+#include "app/tform_zu_stk_txtfile.h"
+#include "core/loader.h"
+#include "core/records.h"
+#include "core/text_file.h"
+#if __has_include("pillars/tform_bestpillars.h")
+#include "pillars/tform_bestpillars.h"
+#define VANTOR_HAS_BESTPILLARS 1
+#endif
+#include "ui/controls.h"
+#include "ui/dialogs.h"
+
+namespace {
+
+const QString kPublisherAddress = QStringLiteral("www.vantor39.example");
+
+struct GameChoice {
+  const char* draw_file_name;
+  const char* game_name;
+  const char* record_caption;
+  ui::Game logo;
+};
+
+const GameChoice kGames[2] = {
+    {"TW539.txt", "今彩539", "開獎紀錄  今彩５３９", ui::Game::Daily539},
+    {"US539.txt", "加州夢幻５", "開獎紀錄  美國夢幻５", ui::Game::California5},
+};
+
+}  // namespace
+
+TForm_zu_main::TForm_zu_main(core::DrawHistory& history, const core::Clock& clock,
+                             QString working_dir, QWidget* parent)
+    : QMainWindow(parent), history_(history), clock_(clock), working_dir_(std::move(working_dir)) {
+  setObjectName("TForm_zu_main");
+  setWindowTitle(QStringLiteral("３９Vantor "));
+  build_menu();
+  build_body();
+}
+
+void TForm_zu_main::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  // The show handler runs the load sequence; later reloads are asked for explicitly.
+  if (!shown_once_) {
+    shown_once_ = true;
+    load_sequence();
+  }
+}
+
+void TForm_zu_main::closeEvent(QCloseEvent* event) {
+  if (ui::confirm(this, QStringLiteral("您即將結束作業,請再一次確認!"))) {
+    event->accept();
+    QCoreApplication::quit();
+  } else {
+    event->ignore();
+  }
+}
+
+bool TForm_zu_main::load_sequence() {
+  setWindowTitle(QStringLiteral("３９Vantor   @2018/12/21   ") + kPublisherAddress);
+  core::clear_ball_texts(history_);
+  ui::StringGrid* sgl = links_.lotto_record ? links_.lotto_record->sgl : nullptr;
+  if (sgl) {
+    auto& grid = sgl->model_data().begin_edit();
+    grid.resize(std::max(grid.rows(), 1), core::kRecordColumns);
+    core::set_record_header(grid, false);
+    sgl->model_data().end_edit();
+  }
+  const auto loaded = core::Read_lotto_list(history_, ui::u8(working_dir_), clock_.today_text());
+  if (!loaded.ok()) {
+    ui::message(this, ui::MessageKind::Error, ui::qs(loaded.error));
+    return false;
+  }
+  apply_labels(loaded.labels.lb_data, loaded.labels.lb_data1, loaded.labels.lb_data2);
+  if (history_.draw_count >= 1) {
+    if (sgl) {
+      auto& grid = sgl->model_data().begin_edit();
+      core::show_to_grid(grid, history_);
+      sgl->model_data().end_edit();
+    }
+    const std::string error = core::put_to_ltno(history_);
+    if (!error.empty()) {
+      ui::message(this, ui::MessageKind::Error, ui::qs(error));
+      return false;
+    }
+  }
+  if (sgl) sgl->set_row_count(history_.draw_count + 1);
+  core::reset_rule_settings(history_);
+  return true;
+}
+
+void TForm_zu_main::apply_labels(const std::string& date, const std::string& issue,
+                                 const std::string& balls) {
+  ui::set_label(lb_data, date);
+  ui::set_label(lb_data1, issue);
+  ui::set_label(lb_data2, balls);
+}
+
+void TForm_zu_main::show_memo(const QString& file_name) {
+  const QString path = working_dir_ + "/" + file_name;
+  if (!QFileInfo::exists(path)) {
+    ui::message(this, ui::MessageKind::Information,
+                QStringLiteral("說明檔 ") + file_name + QStringLiteral(" 不存在"));
+    return;
+  }
+  const auto read = core::read_lines(ui::u8(path));
+  if (!read.ok()) {
+    ui::message(this, ui::MessageKind::Error, ui::qs(read.error));
+    return;
+  }
+  if (!links_.help) return;
+  links_.help->mm->set_lines(read.lines);
+  ui::show_modal(links_.help);
+}
+
+void TForm_zu_main::open_editor() {
+  auto* editor = TForm_ZU_stk_txtfile::instance(*this, history_);
+  editor->open_file();
+}
+
+QPixmap TForm_zu_main::game_logo() const { return ui::game_logo(game_); }
+
+void TForm_zu_main::lt_recordExecute() {
+  if (links_.lotto_record) ui::show_modal(links_.lotto_record);
+}
+
+void TForm_zu_main::BestPillarsExecute() {
+  if (!links_.bestpillars) return;
+#ifdef VANTOR_HAS_BESTPILLARS
+  TForm_bestpillars* window = links_.bestpillars();
+  window->set_logo(game_logo());
+  ui::show_modal(window);
+#endif
+}
+
+void TForm_zu_main::simulateExecute() {
+  if (links_.simulate) ui::show_modal(links_.simulate);
+}
+
+void TForm_zu_main::rb_biglottoClick() {
+  const int choice = rb_mark6->isChecked() ? 1 : 0;
+  const GameChoice& game = kGames[choice];
+  history_.max_ball = 39;
+  history_.draw_file_name = game.draw_file_name;
+  history_.game_name = game.game_name;
+  game_ = game.logo;
+  Panel3->setStyleSheet(choice == 0 ? "background: rgb(255,128,0);" : "background: white;");
+  Panel4->setStyleSheet(choice == 1 ? "background: rgb(255,0,255);" : "background: white;");
+  QFont bold = rb_biglotto->font(), regular = rb_biglotto->font();
+  bold.setBold(true);
+  regular.setBold(false);
+  rb_biglotto->setFont(choice == 0 ? bold : regular);
+  rb_mark6->setFont(choice == 1 ? bold : regular);
+  Image1->setPixmap(game_logo());
+  if (links_.lotto_record) links_.lotto_record->setWindowTitle(QString::fromUtf8(game.record_caption));
+  Label4->setText(ui::qs(history_.draw_file_name));
+  load_sequence();
+}
+
+void TForm_zu_main::SpeedButton19Click() { Panel5->hide(); }
+void TForm_zu_main::SpeedButton20Click() { Panel5->show(); }

@@ -1,0 +1,98 @@
+#include "app/tform_zu_stk_txtfile.h"
+
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+#include "app/tform_zu_main.h"
+#include "core/text_file.h"
+#include "ui/controls.h"
+#include "ui/dialogs.h"
+
+TForm_ZU_stk_txtfile* TForm_ZU_stk_txtfile::instance(TForm_zu_main& main, core::DrawHistory& history) {
+  if (auto* existing = main.findChild<TForm_ZU_stk_txtfile*>()) return existing;
+  return new TForm_ZU_stk_txtfile(main, history);
+}
+
+TForm_ZU_stk_txtfile::TForm_ZU_stk_txtfile(TForm_zu_main& main, core::DrawHistory& history)
+    : QDialog(&main), main_(main), history_(history) {
+  setObjectName("TForm_ZU_stk_txtfile");
+  build();
+  connect(this, &QDialog::finished, this, [this](int) { main_.load_sequence(); });
+}
+
+void TForm_ZU_stk_txtfile::build() {
+  auto* top = new QWidget(this);
+  top->setStyleSheet("background: rgb(240, 244, 250);");
+  auto* grid = new QHBoxLayout(top);
+  logo = new QLabel(top);
+  grid->addWidget(logo);
+  auto* texts = new QVBoxLayout;
+  Label1 = new QLabel(top);
+  Label1->setObjectName("Label1");
+  QFont big = Label1->font();
+  big.setPixelSize(20);
+  big.setBold(true);
+  Label1->setFont(big);
+  auto* warning = new QLabel(QStringLiteral("請注意:手動輸入時,格式務必相符(按落球順序)"), top);
+  warning->setStyleSheet("color: red;");
+  auto* format_row = new QHBoxLayout;
+  auto* format = new QLabel(QStringLiteral("yyyy/mm/dd,xxxxxx,00,00,00,00,00"), top);
+  format->setStyleSheet("color: grey; font-family: monospace;");
+  auto* length = new QLabel(QStringLiteral("(全長32個字元)"), top);
+  length->setStyleSheet("color: blue;");
+  format_row->addWidget(format);
+  format_row->addWidget(length);
+  format_row->addStretch();
+  texts->addWidget(Label1);
+  texts->addWidget(warning);
+  texts->addLayout(format_row);
+  grid->addLayout(texts, 1);
+  Button1 = new QPushButton(QStringLiteral("儲存"), top);
+  Button1->setObjectName("Button1");
+  Button1->setMinimumSize(90, 40);
+  grid->addWidget(Button1);
+
+  Memo1 = new ui::Memo(this);
+  Memo1->setObjectName("Memo1");
+  QFont mono(QStringLiteral("monospace"));
+  mono.setPixelSize(18);
+  Memo1->setFont(mono);
+  Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(top);
+  layout->addWidget(Memo1, 1);
+  setFixedSize(640, 600);
+  connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
+}
+
+QString TForm_ZU_stk_txtfile::file_path() const {
+  return main_.working_dir() + "/" + ui::qs(history_.draw_file_name);
+}
+
+void TForm_ZU_stk_txtfile::open_file() {
+  ui::set_label(Label1, history_.game_name + " 開獎資料");
+  setWindowTitle(ui::qs(history_.game_name + " " + history_.draw_file_name + " 手動輸入資料"));
+  logo->setPixmap(main_.game_logo());
+  const auto read = core::read_lines(ui::u8(file_path()));
+  if (!read.ok()) {
+    // Opening on an empty text would invite the user to save over the unread file.
+    ui::message(&main_, ui::MessageKind::Error, ui::qs(read.error));
+    return;
+  }
+  Memo1->set_lines(read.lines);
+  ui::show_modal(this);
+}
+
+void TForm_ZU_stk_txtfile::Button1Click() {
+  const std::string error = core::write_lines_atomic(ui::u8(file_path()), Memo1->lines());
+  if (!error.empty()) {
+    // The old file stays whole; the typed text stays here for another try.
+    ui::message(this, ui::MessageKind::Error, ui::qs(error));
+    return;
+  }
+  ui::message(this, ui::MessageKind::Information, windowTitle() + QStringLiteral(" 檔案儲存完成"));
+  main_.load_sequence();
+  accept();
+}

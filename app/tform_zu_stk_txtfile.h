@@ -1,0 +1,37 @@
+// The draw-file editor: the whole draw file as plain text. Saving writes the file
+// atomically; a failed save keeps the editor open with what the user typed. Every close
+// reloads the draw table.
+#pragma once
+
+#include <QDialog>
+#include <QLabel>
+#include <QPushButton>
+
+#include "core/draw_history.h"
+#include "ui/memo.h"
+
+class TForm_zu_main;
+
+class TForm_ZU_stk_txtfile : public QDialog {
+  Q_OBJECT
+ public:
+  // The one editor of the main window, created on first use.
+  static TForm_ZU_stk_txtfile* instance(TForm_zu_main& main, core::DrawHistory& history);
+
+  // Loads the current draw file and shows the editor modally.
+  void open_file();
+  void Button1Click();  // 儲存
+
+  QLabel* Label1 = nullptr;
+  QLabel* logo = nullptr;
+  QPushButton* Button1 = nullptr;
+  ui::Memo* Memo1 = nullptr;
+
+ private:
+  TForm_ZU_stk_txtfile(TForm_zu_main& main, core::DrawHistory& history);
+  void build();
+  [[nodiscard]] QString file_path() const;
+
+  TForm_zu_main& main_;
+  core::DrawHistory& history_;
+};

@@ -1,0 +1,107 @@
+#include "core/text_file.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "core/codepage.h"
+#include "core/dates.h"
+#include "core/numbers.h"
+#include "core/text_grid.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+fs::path fresh_dir(const char* name) {
+  const auto dir = fs::temp_directory_path() / name;
+  fs::remove_all(dir);
+  fs::create_directories(dir);
+  return dir;
+}
+
+TEST(Codepage, RoundTripsTraditionalChinese) {
+  const std::string text = "開獎資料共 12 期，請注意！";
+  const auto big5 = core::utf8_to_big5(text);
+  ASSERT_TRUE(big5);
+  EXPECT_NE(*big5, text);
+  EXPECT_EQ(core::big5_to_utf8(*big5), text);
+  EXPECT_FALSE(core::utf8_to_big5("emoji \xF0\x9F\x98\x80"));  // Big5 cannot hold it
+  EXPECT_EQ(core::big5_to_utf8("ab\xff"), "ab\xEF\xBF\xBD");
+}
+
+TEST(write_lines_atomic, WritesBig5WithCrLfAndReadsBack) {
+  const auto dir = fresh_dir("vantor_text_file_test");
+  const std::string path = (dir / "out.txt").string();
+  ASSERT_EQ(core::write_lines_atomic(path, {"第1柱", "", "05"}), "");
+  std::string error;
+  const auto bytes = core::read_bytes(path, &error);
+  ASSERT_TRUE(bytes);
+  EXPECT_EQ(*bytes, *core::utf8_to_big5("第1柱\r\n\r\n05\r\n"));
+  const auto read = core::read_lines(path);
+  EXPECT_EQ(read.lines, (std::vector<std::string>{"第1柱", "", "05"}));
+  fs::remove_all(dir);
+}
+
+TEST(write_lines_atomic, FailureLeavesTheOldFileWholeAndNamesIt) {
+  if (geteuid() == 0) GTEST_SKIP() << "root ignores directory permissions";
+  const auto dir = fresh_dir("vantor_text_file_ro");
+  const std::string path = (dir / "TW539.txt").string();
+  ASSERT_EQ(core::write_lines_atomic(path, {"old"}), "");
+  ::chmod(dir.c_str(), 0555);
+  const std::string error = core::write_lines_atomic(path, {"new"});
+  ::chmod(dir.c_str(), 0755);
+  EXPECT_NE(error.find("TW539.txt"), std::string::npos);
+  EXPECT_EQ(core::read_lines(path).lines, std::vector<std::string>{"old"});
+  fs::remove_all(dir);
+}
+
+TEST(write_lines_atomic, MissingDirectoryAndUnwritableTextFail) {
+  EXPECT_NE(core::write_lines_atomic("/nonexistent_dir_xyz/a.txt", {"x"}), "");
+  const auto dir = fresh_dir("vantor_text_file_big5");
+  const std::string path = (dir / "a.txt").string();
+  ASSERT_EQ(core::write_lines_atomic(path, {"kept"}), "");
+  EXPECT_NE(core::write_lines_atomic(path, {"\xF0\x9F\x98\x80"}), "");
+  EXPECT_EQ(core::read_lines(path).lines, std::vector<std::string>{"kept"});
+  fs::remove_all(dir);
+}
+
+TEST(split_lines, AllLineEnds) {
+  EXPECT_EQ(core::split_lines("a\r\nb\rc\nd"), (std::vector<std::string>{"a", "b", "c", "d"}));
+  EXPECT_EQ(core::split_lines("a\r\n"), std::vector<std::string>{"a"});
+  EXPECT_EQ(core::split_lines("a\n\nb"), (std::vector<std::string>{"a", "", "b"}));
+  EXPECT_TRUE(core::split_lines("").empty());
+}
+
+TEST(Dates, ParseFormatAndDayNumbers) {
+  EXPECT_EQ(core::day_number(*core::parse_date("2007/01/05")), 39087);
+  EXPECT_EQ(core::format_date(core::date_from_day_number(39087)), "2007/01/05");
+  EXPECT_EQ(core::day_number(*core::parse_date("1899/12/30")), 0);
+  for (const char* bad : {"2007/13/45", "2007/02/30", "2007-01-05", "2007/1/5", "", "abcd/ef/gh", "2007/00/10"})
+    EXPECT_FALSE(core::parse_date(bad)) << bad;
+  EXPECT_TRUE(core::parse_date("2024/02/29"));
+  EXPECT_FALSE(core::parse_date("2023/02/29"));
+}
+
+TEST(Numbers, StrictIntegers) {
+  EXPECT_EQ(core::to_int(" 42 "), 42);
+  EXPECT_EQ(core::to_int("-3"), -3);
+  for (const char* bad : {"", "4x", "x", "99999999999", "1.5"}) EXPECT_FALSE(core::to_int(bad)) << bad;
+  EXPECT_EQ(core::zero_pad(5, 2), "05");
+  EXPECT_EQ(core::zero_pad(1234, 3), "1234");
+}
+
+TEST(TextGrid, ResizeKeepsCellsAndIgnoresOutOfRange) {
+  core::TextGrid grid(2, 2);
+  grid.set_cell(1, 1, "x");
+  grid.set_cell(5, 5, "ignored");
+  grid.resize(3, 3);
+  EXPECT_EQ(grid.cell(1, 1), "x");
+  EXPECT_EQ(grid.cell(9, 9), "");
+  grid.set_row(2, {"a", "b", "c", "d"});
+  EXPECT_EQ(grid.column(2), (std::vector<std::string>{"", "", "c"}));
+}
+
+}  // namespace
