@@ -1,0 +1,120 @@
+#include <QtTest>
+
+#include "app/tform_zu_lotto_record.h"
+#include "app/tform_zu_main.h"
+#include "app/tform_zu_stk_txtfile.h"
+#include "app_fixture.h"
+
+class RecordsWindowTest : public QObject {
+  Q_OBJECT
+
+  static std::vector<std::string> row(const ui::StringGrid* grid, int r) {
+    return grid->grid().row(r);
+  }
+
+ private slots:
+  void showsNewestFirstAndCount() {
+    AppFixture f(three_draws());
+    auto& app = f.start();
+    auto& records = app.lotto_record();
+    app.main_window().lt_recordExecute();
+    QVERIFY(records.isVisible());
+    QCOMPARE(records.lb_reclen->text(), QStringLiteral("開獎資料共 3 期"));
+    QCOMPARE(row(records.sgl, 1), (std::vector<std::string>{"2009/01/05", "098003", "39", "05", "17", "22", "08"}));
+    QCOMPARE(records.sgl->cell(2, 0), std::string("一落"));
+    QVERIFY(!records.BitBtn2->isEnabled());
+    QVERIFY(!records.SpeedButton13->isEnabled());
+    QVERIFY(!records.N1->isEnabled());
+  }
+
+  void headerSwitchingChangesOnlyBallColumns() {
+    AppFixture f(three_draws());
+    auto& app = f.start();
+    auto& records = app.lotto_record();
+    app.main_window().lt_recordExecute();
+    records.SpeedButton3->click();
+    QCOMPARE(row(records.sgl, 1), (std::vector<std::string>{"2009/01/05", "098003", "05", "08", "17", "22", "39"}));
+    QCOMPARE(records.sgl->cell(2, 0), std::string("順一"));
+    records.SpeedButton12->click();
+    QCOMPARE(row(records.sgl, 1), (std::vector<std::string>{"2009/01/05", "098003", "39", "05", "17", "22", "08"}));
+    QCOMPARE(records.sgl->cell(6, 0), std::string("五落"));
+  }
+
+  void closingReloadsOldestFirst() {
+    AppFixture f(three_draws());
+    auto& app = f.start();
+    app.main_window().lt_recordExecute();
+    QCOMPARE(app.history().orirec[0].substr(0, 10), std::string("2009/01/05"));
+    app.lotto_record().BitBtn1->click();
+    QCOMPARE(app.history().orirec[0].substr(0, 10), std::string("2009/01/02"));
+    QCOMPARE(app.history().draw_date[0] <= app.history().draw_date[2], true);
+  }
+
+  void emptyTableShowsHeaderOnly() {
+    AppFixture f("");
+    auto& app = f.start();
+    app.main_window().lt_recordExecute();
+    QCOMPARE(app.lotto_record().lb_reclen->text(), QStringLiteral("開獎資料共 0 期"));
+    QCOMPARE(app.lotto_record().sgl->model()->rowCount(), 0);
+  }
+
+  void editorSavesAndReloads() {
+    AppFixture f(three_draws());
+    auto& app = f.start();
+    app.main_window().lt_recordExecute();
+    app.lotto_record().BitBtn3->click();
+    auto* editor = app.main_window().findChild<TForm_ZU_stk_txtfile*>();
+    QVERIFY(editor && editor->isVisible());
+    QCOMPARE(editor->windowTitle(), QStringLiteral("今彩539 TW539.txt 手動輸入資料"));
+    QCOMPARE(editor->Label1->text(), QStringLiteral("今彩539 開獎資料"));
+    QCOMPARE(editor->Memo1->line_count(), 3);
+    editor->Memo1->add_line("2009/01/06,098004,10,20,30,31,32");
+    editor->Button1->click();
+    QVERIFY(!editor->isVisible());
+    QCOMPARE(f.messages().last(), QStringLiteral("今彩539 TW539.txt 手動輸入資料 檔案儲存完成"));
+    QCOMPARE(app.history().draw_count, 4);
+    QVERIFY(f.read("TW539.txt").endsWith("2009/01/06,098004,10,20,30,31,32\r\n"));
+  }
+
+  void blankLineCutsTheTableAfterSaving() {
+    AppFixture f(three_draws());
+    auto& app = f.start();
+    app.main_window().open_editor();
+    auto* editor = app.main_window().findChild<TForm_ZU_stk_txtfile*>();
+    editor->Memo1->append_lines({"", "2009/01/06,098004,10,20,30,31,32"});
+    editor->Button1->click();
+    QCOMPARE(app.history().draw_count, 3);
+    QVERIFY(f.read("TW539.txt").contains("\r\n\r\n2009/01/06"));
+  }
+
+  void failedSaveKeepsTheEditorOpenAndTheFileWhole() {
+    AppFixture f(three_draws());
+    auto& app = f.start();
+    app.main_window().open_editor();
+    auto* editor = app.main_window().findChild<TForm_ZU_stk_txtfile*>();
+    // The file is replaced by a non-empty folder of the same name, so no rename can succeed.
+    QVERIFY(QFile::remove(f.dir.filePath("TW539.txt")));
+    QVERIFY(QDir(f.dir.path()).mkpath("TW539.txt/keep"));
+    editor->Memo1->add_line("typed by the user");
+    editor->Button1->click();
+    QVERIFY(editor->isVisible());
+    QVERIFY(f.messages().last().contains("TW539.txt"));
+    QCOMPARE(editor->Memo1->lines().back(), std::string("typed by the user"));
+    editor->reject();  // closing still reloads; the unreadable file is reported, nothing crashes
+    QVERIFY(app.main_window().isVisible());
+  }
+
+  void closingTheEditorWithoutSavingReloadsUnchanged() {
+    AppFixture f(three_draws());
+    auto& app = f.start();
+    app.main_window().open_editor();
+    auto* editor = app.main_window().findChild<TForm_ZU_stk_txtfile*>();
+    editor->Memo1->set_lines({"junk"});
+    editor->reject();
+    QCOMPARE(app.history().draw_count, 3);
+    QCOMPARE(f.read("TW539.txt"), three_draws());
+  }
+};
+
+QTEST_MAIN(RecordsWindowTest)
+#include "tform_zu_lotto_record_test.moc"
