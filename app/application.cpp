@@ -7,10 +7,7 @@
 #include "app/tform_zu_lotto_record.h"
 #include "app/tform_zu_main.h"
 #include "app/tform_zu_simulate.h"
-#if __has_include("pillars/tform_bestpillars.h")
 #include "pillars/tform_bestpillars.h"
-#define VANTOR_HAS_BESTPILLARS 1
-#endif
 
 Application::Application(QString working_dir, std::unique_ptr<core::Clock> clock)
     : clock_(std::move(clock)), working_dir_(std::move(working_dir)) {
@@ -21,17 +18,12 @@ Application::Application(QString working_dir, std::unique_ptr<core::Clock> clock
   lotto_record_ = new TForm_zu_lotto_record(*main_, history_, main_.get());
   help_ = new TForm_zu_help(main_.get());
   simulate_ = new TForm_zu_simulate(main_.get());
-#ifdef VANTOR_HAS_BESTPILLARS
   bestpillars();
   main_->set_links(MainWindowLinks{lotto_record_, help_, simulate_, [this] { return &bestpillars(); }});
-#else
-  main_->set_links(MainWindowLinks{lotto_record_, help_, simulate_, {}});
-#endif
 }
 
 Application::~Application() = default;
 
-#ifdef VANTOR_HAS_BESTPILLARS
 TForm_bestpillars& Application::bestpillars() {
   if (!bestpillars_) {
     bestpillars_ = new TForm_bestpillars(history_, *clock_, main_.get());
@@ -39,7 +31,6 @@ TForm_bestpillars& Application::bestpillars() {
   }
   return *bestpillars_;
 }
-#endif
 
 void Application::start() {
   // Without a window manager (a virtual display) maximising does nothing; size it anyway.

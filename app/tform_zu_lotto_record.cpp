@@ -45,7 +45,7 @@ void TForm_zu_lotto_record::build() {
   sgl->setObjectName("sgl");
   sgl->model_data().set_fixed_rows(1);
   sgl->set_row_count(1);
-  sgl->set_column_widths({81, 54, 36, 36, 36, 36, 36});
+  sgl->set_column_widths({100, 72, 46, 46, 46, 46, 46});
   sgl->set_row_height(20);
   sgl->setSelectionBehavior(QAbstractItemView::SelectRows);
   sgl->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -54,7 +54,7 @@ void TForm_zu_lotto_record::build() {
   N1 = new QAction(QStringLiteral("列印開獎資料"), sgl);
   N1->setEnabled(false);
   sgl->addAction(N1);
-  sgl->setMinimumWidth(81 + 54 + 5 * 36 + 24);
+  sgl->setMinimumWidth(100 + 72 + 5 * 46 + 24);
   {
     auto& grid = sgl->model_data().begin_edit();
     grid.resize(1, core::kRecordColumns);
@@ -84,7 +84,7 @@ void TForm_zu_lotto_record::build() {
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(tools);
   layout->addLayout(body);
-  resize(560, 620);
+  resize(600, 640);
 
   connect(SpeedButton3, &QToolButton::clicked, this, [this] { SpeedButton3Click(); });
   connect(SpeedButton12, &QToolButton::clicked, this, [this] { SpeedButton12Click(); });

@@ -11,10 +11,7 @@
 #include "core/loader.h"
 #include "core/records.h"
 #include "core/text_file.h"
-#if __has_include("pillars/tform_bestpillars.h")
 #include "pillars/tform_bestpillars.h"
-#define VANTOR_HAS_BESTPILLARS 1
-#endif
 #include "ui/controls.h"
 #include "ui/dialogs.h"
 
@@ -133,11 +130,9 @@ void TForm_zu_main::lt_recordExecute() {
 
 void TForm_zu_main::BestPillarsExecute() {
   if (!links_.bestpillars) return;
-#ifdef VANTOR_HAS_BESTPILLARS
   TForm_bestpillars* window = links_.bestpillars();
   window->set_logo(game_logo());
   ui::show_modal(window);
-#endif
 }
 
 void TForm_zu_main::simulateExecute() {

@@ -1,10 +1,190 @@
+// The pillar optimisation commands of vantor39-cli: each prints the lines Memo2 shows
+// after the corresponding workbench command.
+//   arrange     --numbers N1,N2,... [--sizes 2,2,2,2]              電腦排定號碼
+//   analyse     --shape 2x2x2x2|3x3x3|1x1x2x2x2|2x2x3x3 --numbers ... [--priority 4|3|2]
+//   best-subset --of 12|15 --numbers ... [--priority 4|3|2] [--write-report]
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
 #include "cli/command_table.h"
+#include "cli/period_options.h"
+#include "core/clock.h"
+#include "core/dates.h"
+#include "core/numbers.h"
+#include "core/text_file.h"
+#include "pillars/messages.h"
+#include "pillars/optimise_analysis.h"
+#include "pillars/optimise_arrange.h"
+#include "pillars/optimise_best_subset.h"
+#include "pillars/pillar_report.h"
 
 namespace cli {
+namespace {
+
+int arrange_command(Context& ctx);
+int analyse_command(Context& ctx);
+int best_subset_command(Context& ctx);
+
+}  // namespace
 
 const std::vector<NamedCommand>& optimise_commands() {
-  static const std::vector<NamedCommand> commands{};
+  static const std::vector<NamedCommand> commands{
+      {"arrange", arrange_command,
+       "arrange --numbers N1,N2,... [--sizes 2,2,2,2]: computer-arranged pillars and their verification"},
+      {"analyse", analyse_command,
+       "analyse --shape 2x2x2x2|3x3x3|1x1x2x2x2|2x2x3x3 --numbers N1,... [--priority 4|3|2]: best pillar division"},
+      {"best-subset", best_subset_command,
+       "best-subset --of 12|15 --numbers N1,... [--priority 4|3|2] [--write-report]: best 8 of 12 / 10 of 15"},
+  };
   return commands;
 }
 
+namespace {
+
+std::vector<std::string> split(std::string_view text, char separator) {
+  std::vector<std::string> parts;
+  if (text.empty()) return parts;
+  size_t start = 0;
+  while (true) {
+    const size_t end = text.find(separator, start);
+    parts.emplace_back(text.substr(start, end == std::string_view::npos ? end : end - start));
+    if (end == std::string_view::npos) return parts;
+    start = end + 1;
+  }
+}
+
+int refuse(Context& ctx, std::string_view message) {
+  ctx.err << message << '\n';
+  return 1;
+}
+
+void print_lines(Context& ctx, const std::vector<std::string>& lines) {
+  for (const auto& line : lines) ctx.out << line << '\n';
+}
+
+// --numbers as the selection's two-digit texts; an empty list when the option is absent,
+// so the command's own count message explains what is missing.
+std::optional<std::vector<std::string>> read_numbers(Context& ctx) {
+  std::vector<std::string> texts;
+  for (const auto& word : split(ctx.args.value("--numbers").value_or(""), ',')) {
+    const auto value = core::to_int(word);
+    if (!value || *value < 1 || *value > ctx.history.max_ball) {
+      refuse(ctx, pillars::msg::not_a_ball(word));
+      return std::nullopt;
+    }
+    texts.push_back(core::zero_pad(*value, 2));
+  }
+  return texts;
+}
+
+// --priority 4, 3 or 2 as the index of the option group; 4 (index 0) by default.
+std::optional<int> read_priority(Context& ctx) {
+  const auto text = ctx.args.value("--priority");
+  if (!text) return 0;
+  if (*text == "4") return 0;
+  if (*text == "3") return 1;
+  if (*text == "2") return 2;
+  refuse(ctx, "「" + *text + "」不是有效的優先順序，請用 4、3 或 2");
+  return std::nullopt;
+}
+
+// The report's times: the system clock, or noon of --today so that scripted runs
+// repeat their output.
+std::string now_text(Context& ctx) {
+  if (ctx.args.value("--today")) {
+    if (const auto day = core::parse_date(ctx.today)) return core::format_date_time({*day, 12, 0, 0});
+  }
+  return core::format_date_time(core::SystemClock().now());
+}
+
+int arrange_command(Context& ctx) {
+  const auto numbers = read_numbers(ctx);
+  if (!numbers) return 1;
+  pillars::ArrangeInput input;
+  input.selection = *numbers;
+  const auto size_words = split(ctx.args.value("--sizes").value_or("2,2,2,2"), ',');
+  if (size_words.size() < 3 || size_words.size() > 8) return refuse(ctx, pillars::msg::kPillarCountOutOfRange);
+  input.pillar_count = static_cast<int>(size_words.size());
+  for (size_t p = 0; p < size_words.size(); ++p) {
+    const auto size = core::to_int(size_words[p]);
+    if (!size) return refuse(ctx, pillars::msg::not_an_integer(size_words[p]));
+    input.pillar_size[p] = *size;
+  }
+  const auto period = period_from_options(ctx);
+  if (!period) return 1;
+  input.period_lines = period->lines;
+  const auto result = pillars::computer_arrange(input);
+  if (result.refused) return refuse(ctx, result.refused->message);
+
+  // Button26Click over the plain period list: each pillar memo holds its declared size.
+  pillars::PillarTable table{};
+  pillars::PillarLengths lengths{};
+  for (int p = 0; p < input.pillar_count; ++p) {
+    table[p] = result.arrangement.pillar_no[p];
+    lengths[p] = static_cast<int>(result.arrangement.pillar_memos[p].size());
+  }
+  pillars::PillarReportInput report;
+  report.memo1_count = period->lines.size();
+  report.memo2 = period->lines;
+  report.pillar_no = &table;
+  report.lengths = lengths;
+  report.pillar_count = input.pillar_count;
+  report.pillar_size = input.pillar_size;
+  report.cost = pillars::arith::symmetric_sums(input.pillar_size);
+  report.period_title = period->title;
+  print_lines(ctx, pillars::pillar_report(report).memo2);
+  return 0;
+}
+
+std::optional<pillars::arith::Shape> read_shape(std::string_view text) {
+  using pillars::arith::Shape;
+  if (text == "2x2x2x2") return Shape::k2x2x2x2;
+  if (text == "3x3x3") return Shape::k3x3x3;
+  if (text == "1x1x2x2x2") return Shape::k1x1x2x2x2;
+  if (text == "2x2x3x3") return Shape::k2x2x3x3;
+  return std::nullopt;
+}
+
+int analyse_command(Context& ctx) {
+  const std::string shape_text = ctx.args.value("--shape").value_or("");
+  const auto shape = read_shape(shape_text);
+  if (!shape) return refuse(ctx, "「" + shape_text + "」不是有效的立柱形式，請用 2x2x2x2、3x3x3、1x1x2x2x2 或 2x2x3x3");
+  const auto numbers = read_numbers(ctx);
+  const auto priority = numbers ? read_priority(ctx) : std::nullopt;
+  if (!priority) return 1;
+  const auto period = period_from_options(ctx);
+  if (!period) return 1;
+  const auto result = pillars::analyse_fixed_shape(*shape, {period->lines, period->title, *numbers, *priority});
+  if (result.refused) return refuse(ctx, result.refused->message);
+  print_lines(ctx, result.report.memo2);
+  return 0;
+}
+
+int best_subset_command(Context& ctx) {
+  using pillars::arith::SubsetRun;
+  const std::string of = ctx.args.value("--of").value_or("");
+  if (of != "12" && of != "15") return refuse(ctx, "「" + of + "」不是有效的號碼數，請用 12 或 15");
+  const SubsetRun run = of == "12" ? SubsetRun::eight_of_twelve : SubsetRun::ten_of_fifteen;
+  const auto numbers = read_numbers(ctx);
+  const auto priority = numbers ? read_priority(ctx) : std::nullopt;
+  if (!priority) return 1;
+  const auto period = period_from_options(ctx);
+  if (!period) return 1;
+  const std::string start_time = now_text(ctx);
+  auto started = pillars::BestSubsetAnalysis::start(run, {period->lines, period->title, *numbers, *priority});
+  if (const auto* refused = std::get_if<pillars::OptimiseRefusal>(&started)) return refuse(ctx, refused->message);
+  auto& analysis = std::get<pillars::BestSubsetAnalysis>(started);
+  analysis.compute_all();
+  const auto report = analysis.report(start_time, now_text(ctx));
+  print_lines(ctx, report.memo2);
+  if (!ctx.args.has("--write-report")) return 0;
+  // The report is printed either way; a script that asked for the file learns it failed.
+  const std::string error = core::write_lines_atomic(std::string(analysis.report_file_name()), report.memo2);
+  if (!error.empty()) return refuse(ctx, error);
+  return 0;
+}
+
+}  // namespace
 }  // namespace cli

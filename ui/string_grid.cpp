@@ -72,6 +72,7 @@ StringGrid::StringGrid(QWidget* parent) : QTableView(parent), model_(new StringG
   verticalHeader()->setVisible(false);
   horizontalHeader()->setHighlightSections(false);
   setWordWrap(false);
+  connect(model_, &QAbstractItemModel::modelReset, this, [this] { apply_column_widths(); });
 }
 
 void StringGrid::set_row_count(int rows) {
@@ -81,7 +82,12 @@ void StringGrid::set_row_count(int rows) {
 }
 
 void StringGrid::set_column_widths(const QList<int>& widths) {
-  for (int c = 0; c < widths.size(); ++c) setColumnWidth(c, widths[c]);
+  column_widths_ = widths;
+  apply_column_widths();
+}
+
+void StringGrid::apply_column_widths() {
+  for (int c = 0; c < column_widths_.size(); ++c) setColumnWidth(c, column_widths_[c]);
 }
 
 void StringGrid::set_row_height(int height) {

@@ -57,7 +57,10 @@ class StringGrid : public QTableView {
   void set_row_height(int height);
 
  private:
+  void apply_column_widths();
+
   StringGridModel* model_;
+  QList<int> column_widths_;  // kept so a model reset does not lose them
 };
 
 }  // namespace ui

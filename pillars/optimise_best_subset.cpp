@@ -1,0 +1,91 @@
+#include "pillars/optimise_best_subset.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "pillars/arithmetic/cooccurrence.h"
+#include "pillars/optimise_period.h"
+#include "pillars/optimise_texts.h"
+
+namespace pillars {
+
+namespace {
+
+bool is_twelve(arith::SubsetRun run) { return run == arith::SubsetRun::eight_of_twelve; }
+
+}  // namespace
+
+std::variant<OptimiseRefusal, BestSubsetAnalysis> BestSubsetAnalysis::start(arith::SubsetRun run,
+                                                                            const OptimiseInput& input,
+                                                                            int threads) {
+  namespace t = optimise_text;
+  if (static_cast<int>(input.selection.size()) != arith::run_selection_size(run))
+    return OptimiseRefusal{std::string(is_twelve(run) ? t::kNeedTwelve : t::kNeedFifteen), true,
+                           is_twelve(run) ? "12" : "15"};
+  const auto selection = selection_numbers(input.selection);
+  const auto masks = period_masks(input.period_lines);
+  auto table = selection ? arith::CoOccurrence::build(masks, selection->values) : std::nullopt;
+  if (!table) return OptimiseRefusal{std::string(t::kBadSelection), false, ""};
+  auto search = std::make_unique<arith::BestSubsetSearch>(
+      run, std::move(*table), arith::priority_from_index(input.priority_index), threads);
+  return BestSubsetAnalysis(run, input, selection->texts, std::move(search));
+}
+
+BestSubsetAnalysis::BestSubsetAnalysis(arith::SubsetRun run, const OptimiseInput& input,
+                                       std::vector<std::string> selection,
+                                       std::unique_ptr<arith::BestSubsetSearch> search)
+    : run_(run),
+      period_title_(input.period_title),
+      selection_(std::move(selection)),
+      layout_(shape_layout(arith::run_shape(run))),
+      search_(std::move(search)) {}
+
+std::string BestSubsetAnalysis::progress_caption() const {
+  const int s = next_subset();
+  if (is_twelve(run_)) return std::to_string(s / 5) + "%處理中";
+  char number[32];
+  std::snprintf(number, sizeof number, "%.2f", s / 30.0);
+  return std::string(number) + "%處理中";
+}
+
+std::string BestSubsetAnalysis::counter_text() const {
+  return std::to_string(next_subset()) + " / " + std::to_string(arith::run_subset_count(run_));
+}
+
+bool BestSubsetAnalysis::reports_after_stop() const { return !is_twelve(run_) && next_subset() > 5; }
+
+std::string_view BestSubsetAnalysis::report_file_name() const {
+  return is_twelve(run_) ? optimise_text::kEightOfTwelveFile : optimise_text::kTenOfFifteenFile;
+}
+
+OptimiseReport BestSubsetAnalysis::report(std::string_view start_time, std::string_view now) const {
+  namespace t = optimise_text;
+  const arith::Priority priority = search_->priority();
+  OptimiseReport report;
+  report.layout = layout_;
+  report.memo2 = report_head({is_twelve(run_) ? t::kTitleEightOfTwelve : t::kTitleTenOfFifteen, period_title_,
+                              std::string(t::kSubsetHeading), selection_, layout_.cost,
+                              priority_subtitle(priority), 20});
+  const auto ranked = search_->ranked();
+  const auto sizes = arith::shape_sizes(arith::run_shape(run_));
+  const int rows = std::min<int>(is_twelve(run_) ? 20 : 5, static_cast<int>(ranked.size()));
+  for (int r = 0; r < rows; ++r) {
+    const auto pillars = pillar_numbers(ranked[r].best.arrangement, sizes, selection_);
+    report.memo2.push_back(arrangement_row(ranked[r].best.wins, priority, pillars, false));
+    std::vector<std::string> unused;
+    for (size_t p = 0; p < selection_.size(); ++p)
+      if (ranked[r].left_out >> p & 1u) unused.push_back(selection_[p]);
+    report.memo2.push_back(left_out_line(unused));
+    report.memo2.push_back("");
+  }
+  if (is_twelve(run_)) {
+    report.memo2.push_back(eight_of_twelve_time_line(start_time, now));
+  } else {
+    report.memo2.push_back(subset_count_line(computed()));
+    report.memo2.push_back(ten_of_fifteen_time_line(start_time, now));
+  }
+  if (!ranked.empty()) report.best = pillar_numbers(ranked.front().best.arrangement, sizes, selection_);
+  return report;
+}
+
+}  // namespace pillars

@@ -1,0 +1,97 @@
+// The four period queries of the "號碼來源" sheet. Each picks draws from the table and
+// returns everything the window writes back: the period lines for Memo1, Memo2 and
+// Memo3, the count text for Edit1, period_title, source_mode, the date DateTimePicker1
+// moves to and pick_draws. The window then runs the statistics on the new lines.
+//
+//   source_mode 1 date range    query_date_range  (Button1Click; get_sumno is its core)
+//               2 most recent N query_recent      (Button16Click)
+//               3 every M-th    query_every       (Button17Click)
+//               4 number trace  query_trace       (Button18Click; cb_dateChange sets it up)
+//
+// Number boxes are read with the read_* helpers below: they turn the combo texts into
+// integers or into the message the window shows, and keep the texts for the titles.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/draw_history.h"
+#include "pillars/checked.h"
+
+namespace pillars {
+
+struct PeriodResult {
+  int source_mode = 1;
+  std::string period_title;
+  std::vector<std::string> lines;  // Memo1 = Memo2 = Memo3
+  std::string edit1;               // two blanks + the line count
+  std::optional<int> first_day;    // new DateTimePicker1 (day number); nullopt: unchanged
+  std::vector<int> pick_draws;     // 1-based draw numbers (modes 3 and 4)
+};
+
+// get_sumno: the period lines of every draw dated start_day .. end_day (day numbers,
+// days since 1899-12-30), oldest first. A start after the end gives no line.
+[[nodiscard]] std::vector<std::string> get_sumno(const core::DrawHistory& history, int start_day,
+                                                 int end_day);
+
+// Button1Click. Title: 驗證期間：2009/01/01 至 2009/03/31 共   57 期
+[[nodiscard]] PeriodResult query_date_range(const core::DrawHistory& history, int start_day,
+                                            int end_day);
+
+// A number box read as an integer, with the text it held (titles quote the text).
+struct BoxNumber {
+  int value = 0;
+  std::string text;
+};
+// Any integer (cbis, cbis_2, cb_prediction); refuses non-numeric text.
+[[nodiscard]] Checked<BoxNumber> read_count_box(std::string_view text);
+// cb_intv: an integer of at least 1.
+[[nodiscard]] Checked<BoxNumber> read_interval_box(std::string_view text);
+// cb_ii: an integer 1 .. 5.
+[[nodiscard]] Checked<BoxNumber> read_position_box(std::string_view text);
+
+// Button16Click: the most recent N draws. Title: 最近 50 期驗證
+[[nodiscard]] PeriodResult query_recent(const core::DrawHistory& history, const BoxNumber& cbis);
+
+// Button17Click: every M-th draw counted back from the latest, the most recent N of
+// them. Title: 每 3 期一次，取最近 4 期驗證
+[[nodiscard]] PeriodResult query_every(const core::DrawHistory& history, const BoxNumber& cb_intv,
+                                       const BoxNumber& cbis_2);
+
+// The date list of cb_date: the dates of the `count` most recent draws, newest first.
+// Empty for an empty table (the window then skips cb_dateChange).
+[[nodiscard]] std::vector<std::string> recent_draw_dates(const core::DrawHistory& history,
+                                                         int count = 20);
+
+// cb_dateChange: the traced number (CB_xx's single item and text) and the distance
+// (cb_prediction) for the draw dated cb_date (the latest such draw) and position cb_ii.
+// Refuses a date that names no draw and a position outside 1 .. 5; the window then
+// keeps the previous boxes.
+struct TraceSetup {
+  std::string number;      // CB_xx, e.g. "05"
+  std::string prediction;  // cb_prediction, e.g. "1"
+};
+[[nodiscard]] Checked<TraceSetup> cb_dateChange(const core::DrawHistory& history,
+                                                std::string_view cb_date,
+                                                std::string_view cb_ii);
+
+struct TraceInputs {
+  BoxNumber position;         // cb_ii
+  std::string number;         // CB_xx, compared as text with the balls
+  BoxNumber distance;         // cb_prediction
+  bool fixed_position = true; // cb_ff "定點"
+};
+// Reads the trace boxes; refuses non-numeric texts and a position outside 1 .. 5.
+[[nodiscard]] Checked<TraceInputs> read_trace_inputs(std::string_view cb_ii,
+                                                     std::string_view cb_xx,
+                                                     std::string_view cb_prediction,
+                                                     bool cb_ff);
+
+// Button18Click: for each earlier draw showing the number (at the position, or anywhere
+// when not fixed), the draw `distance` after it. Title: 當第 2 支開17之下1期統計驗證 (共 63 期)
+// or 當17不定點開出 之下1期統計驗證 (共 63 期). first_day stays unchanged.
+[[nodiscard]] PeriodResult query_trace(const core::DrawHistory& history, const TraceInputs& in);
+
+}  // namespace pillars

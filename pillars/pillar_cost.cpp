@@ -1,0 +1,63 @@
+#include "pillars/pillar_cost.h"
+
+#include "core/numbers.h"
+#include "pillars/messages.h"
+
+namespace pillars {
+
+PillarLayout pillar_layout(const PillarSizes& sizes) {
+  PillarLayout layout;
+  layout.pillar_size = sizes;
+  for (int s : sizes) layout.pillar_total += s;
+  layout.cost = arith::symmetric_sums(sizes);
+  return layout;
+}
+
+Checked<int> read_pillar_count(std::string_view cb_select) {
+  const auto count = core::to_int(cb_select);
+  if (!count) return Checked<int>::refused(msg::not_an_integer(cb_select));
+  if (*count < kMinPillars || *count > kMaxPillars)
+    return Checked<int>::refused(std::string(msg::kPillarCountOutOfRange));
+  return *count;
+}
+
+Checked<PillarLayout> size_change(std::span<const std::string> size_texts) {
+  PillarSizes sizes{};
+  for (std::size_t i = 0; i < sizes.size(); ++i) {
+    const std::string_view text = i < size_texts.size() ? std::string_view(size_texts[i]) : "0";
+    const auto size = core::to_int(text);
+    if (!size) return Checked<PillarLayout>::refused(msg::not_an_integer(text));
+    if (*size < 0 || *size > kMaxPillarSize)
+      return Checked<PillarLayout>::refused(std::string(msg::kPillarSizeOutOfRange));
+    sizes[i] = *size;
+  }
+  return pillar_layout(sizes);
+}
+
+Checked<PillarCountChange> CB_SelectChange(std::string_view cb_select,
+                                           std::span<const std::string> size_texts) {
+  const auto count = read_pillar_count(cb_select);
+  if (!count.ok()) return Checked<PillarCountChange>::refused(count.error());
+  PillarCountChange change;
+  change.pillar_count = *count;
+  for (int i = 0; i < kMaxPillars; ++i)
+    change.size_texts[i] = i >= *count ? "0" : (i < static_cast<int>(size_texts.size()) ? size_texts[i] : "0");
+  const auto layout = size_change(change.size_texts);
+  if (!layout.ok()) return Checked<PillarCountChange>::refused(layout.error());
+  change.layout = *layout;
+  return change;
+}
+
+CostLabels cost_labels(const PillarLayout& layout) {
+  const auto& c = layout.cost;
+  CostLabels labels;
+  labels.lb_NOTT = "您立柱所有的號碼數為：" + std::to_string(layout.pillar_total) +
+                   "  請留意！必須和您上面所選的數目相同";
+  labels.lb_pon2 = "二星= " + std::to_string(c.two) + " 碰";
+  labels.lb_pon3 = "三星= " + std::to_string(c.three) + " 碰";
+  labels.lb_pon4 = "四星= " + std::to_string(c.four) + " 碰";
+  labels.lb_tot = "共= " + std::to_string(c.two + c.three + c.four) + " 碰";
+  return labels;
+}
+
+}  // namespace pillars
