@@ -29,6 +29,16 @@ QToolButton* make_button(QWidget* parent, const QString& text, const char* name)
   return button;
 }
 
+QFrame* make_logo_panel(QWidget* parent, ui::Game game, const char* name, const char* style) {
+  auto* panel = new QFrame(parent);
+  panel->setObjectName(name);
+  panel->setStyleSheet(style);
+  auto* logo = new QLabel(panel);
+  logo->setPixmap(ui::game_logo(game, QSize(140, 56)));
+  (new QHBoxLayout(panel))->addWidget(logo, 0, Qt::AlignCenter);
+  return panel;
+}
+
 }  // namespace
 
 void TForm_zu_main::build_menu() {
@@ -77,18 +87,8 @@ QFrame* TForm_zu_main::build_panel5() {
   auto* v = new QVBoxLayout(Panel5);
   v->setContentsMargins(14, 14, 14, 14);
 
-  Panel3 = new QFrame(Panel5);
-  Panel3->setObjectName("Panel3");
-  Panel3->setStyleSheet("background: rgb(255,128,0); border-radius: 6px;");
-  auto* logo3 = new QLabel(Panel3);
-  logo3->setPixmap(ui::game_logo(ui::Game::Daily539, QSize(140, 56)));
-  (new QHBoxLayout(Panel3))->addWidget(logo3, 0, Qt::AlignCenter);
-  Panel4 = new QFrame(Panel5);
-  Panel4->setObjectName("Panel4");
-  Panel4->setStyleSheet("background: white;");
-  auto* logo4 = new QLabel(Panel4);
-  logo4->setPixmap(ui::game_logo(ui::Game::California5, QSize(140, 56)));
-  (new QHBoxLayout(Panel4))->addWidget(logo4, 0, Qt::AlignCenter);
+  Panel3 = make_logo_panel(Panel5, ui::Game::Daily539, "Panel3", "background: rgb(255,128,0); border-radius: 6px;");
+  Panel4 = make_logo_panel(Panel5, ui::Game::California5, "Panel4", "background: white;");
   Panel4->hide();
   v->addWidget(Panel3);
   v->addWidget(Panel4);

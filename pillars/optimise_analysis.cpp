@@ -71,7 +71,8 @@ FixedShapeAnalysis analyse_fixed_shape(arith::Shape shape, const OptimiseInput& 
   const auto masks = period_masks(input.period_lines);
   const auto table = selection ? arith::CoOccurrence::build(masks, selection->values) : std::nullopt;
   if (!table) {
-    result.refused = OptimiseRefusal{std::string(optimise_text::kBadSelection), false, ""};
+    result.refused = OptimiseRefusal{
+        std::string(selection ? optimise_text::kPeriodTooLong : optimise_text::kBadSelection), false, ""};
     return result;
   }
   const arith::Priority priority = shape == arith::Shape::k2x2x3x3

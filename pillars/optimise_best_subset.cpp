@@ -25,7 +25,7 @@ std::variant<OptimiseRefusal, BestSubsetAnalysis> BestSubsetAnalysis::start(arit
   const auto selection = selection_numbers(input.selection);
   const auto masks = period_masks(input.period_lines);
   auto table = selection ? arith::CoOccurrence::build(masks, selection->values) : std::nullopt;
-  if (!table) return OptimiseRefusal{std::string(t::kBadSelection), false, ""};
+  if (!table) return OptimiseRefusal{std::string(selection ? t::kPeriodTooLong : t::kBadSelection), false, ""};
   auto search = std::make_unique<arith::BestSubsetSearch>(
       run, std::move(*table), arith::priority_from_index(input.priority_index), threads);
   return BestSubsetAnalysis(run, input, selection->texts, std::move(search));

@@ -63,7 +63,7 @@ ui::StringGrid* stats_grid(QWidget* parent, const char* name, int columns, const
 void TForm_bestpillars::build_sheets() {
   PageC = new QTabWidget(this);
   PageC->setObjectName("PageC");
-  if (false) PageC->setStyleSheet(
+  PageC->setStyleSheet(
       "QTabBar::tab { min-width: 118px; padding: 6px 10px; margin: 2px; border: 1px solid gray;"
       " border-radius: 3px; background: rgb(230,230,230); }"
       "QTabBar::tab:selected { background: rgb(255,255,225); font-weight: bold; }");

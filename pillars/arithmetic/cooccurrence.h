@@ -29,7 +29,8 @@ class CoOccurrence {
   [[nodiscard]] std::span<const int> numbers() const { return numbers_; }
 
   // Draws containing every number whose position bit is set in `positions`. Exact for
-  // 1..5 bits (a draw has five balls); more bits read 0.
+  // 1..5 bits (a draw has five balls); more bits read 0. `positions` must stay below
+  // 1 << size(): this is the scoring loops' lookup and is not checked.
   [[nodiscard]] int count(std::uint32_t positions) const { return table_[positions]; }
 
  private:
