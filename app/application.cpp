@@ -18,7 +18,7 @@ Application::Application(QString working_dir, std::unique_ptr<core::Clock> clock
   lotto_record_ = new TForm_zu_lotto_record(*main_, history_, main_.get());
   help_ = new TForm_zu_help(main_.get());
   simulate_ = new TForm_zu_simulate(main_.get());
-  bestpillars();
+  (void)bestpillars();  // created at start-up, in order, like every other window
   main_->set_links(MainWindowLinks{lotto_record_, help_, simulate_, [this] { return &bestpillars(); }});
 }
 

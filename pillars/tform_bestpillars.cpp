@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QShowEvent>
 #include <QTabWidget>
+#include <algorithm>
 
 #include "core/numbers.h"
 #include "pillars/messages.h"
@@ -93,12 +94,12 @@ void TForm_bestpillars::reset_table() {
 
 // ---- shared helpers ----
 
-void TForm_bestpillars::show_message(int kind, std::string_view text) {
-  ui::message(this, static_cast<ui::MessageKind>(kind), ui::qs(std::string(text)));
+void TForm_bestpillars::show_message(ui::MessageKind kind, std::string_view text) {
+  ui::message(this, kind, ui::qs(std::string(text)));
 }
 
 void TForm_bestpillars::warn(std::string_view text) {
-  show_message(static_cast<int>(ui::MessageKind::Warning), text);
+  show_message(ui::MessageKind::Warning, text);
 }
 
 void TForm_bestpillars::refuse(std::string_view error, const std::vector<std::string>& number_texts) {
@@ -106,7 +107,7 @@ void TForm_bestpillars::refuse(std::string_view error, const std::vector<std::st
   // tables cannot hold, or a date that names no draw, gets a warning.
   bool is_number = true;
   for (const std::string& text : number_texts) is_number = is_number && core::to_int(text).has_value();
-  show_message(static_cast<int>(is_number ? ui::MessageKind::Warning : ui::MessageKind::Error), error);
+  show_message(is_number ? ui::MessageKind::Warning : ui::MessageKind::Error, error);
 }
 
 void TForm_bestpillars::show_sheet(QWidget* sheet) { PageC->setCurrentWidget(sheet); }
@@ -135,7 +136,8 @@ void TForm_bestpillars::begin_busy(const std::vector<QWidget*>& keep) {
   busy_ = true;
   enabled_before_busy_.clear();
   for (QWidget* widget : command_widgets()) {
-    enabled_before_busy_.insert(widget, widget->isEnabled());
+    // The widget's own setting, not one inherited from a disabled parent.
+    enabled_before_busy_.insert(widget, !widget->testAttribute(Qt::WA_ForceDisabled));
     const bool kept = std::find(keep.begin(), keep.end(), widget) != keep.end();
     widget->setEnabled(kept);
   }

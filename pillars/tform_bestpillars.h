@@ -26,16 +26,19 @@
 #include "pillars/period_query.h"
 #include "pillars/selection.h"
 #include "pillars/workbench_state.h"
+#include "ui/dialogs.h"
 
 class QCheckBox;
 class QComboBox;
 class QDateEdit;
+class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QTabWidget;
+class QVBoxLayout;
 
 namespace ui {
 class Memo;
@@ -56,8 +59,10 @@ class TForm_bestpillars : public QDialog {
   [[nodiscard]] const QString& working_dir() const { return working_dir_; }
 
   [[nodiscard]] const pillars::WorkbenchState& state() const { return state_; }
-  // True while a hot-combination ordering or a pillar optimisation is running.
+  // True while a hot-combination ordering or a pillar optimisation is running; the
+  // window then refuses to close.
   [[nodiscard]] bool busy() const { return busy_; }
+  void reject() override;
 
   // ---- controls, named as the program knows them ----
   QTabWidget* PageC = nullptr;
@@ -166,16 +171,19 @@ class TForm_bestpillars : public QDialog {
  protected:
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
-  void reject() override;
 
  private:
   // Layout (tform_bestpillars_layout*.cpp) and wiring (tform_bestpillars_connect.cpp).
   void build_sheets();
   QWidget* build_ts2();
+  QVBoxLayout* build_ts2_sources();
   QWidget* build_ts3();
   QWidget* build_ts4();
+  QWidget* build_ts4_boxes();
+  void build_ts4_filters(QVBoxLayout* sheet);
   QWidget* build_ts5();
   QWidget* build_ts5_pillars();
+  QGridLayout* build_ts5_grid();
   QWidget* build_ts5_optimise();
   QWidget* build_ts6();
   QWidget* build_ts7();
@@ -183,8 +191,8 @@ class TForm_bestpillars : public QDialog {
   void connect_selection_boxes();
   void connect_optimise();
 
-  // Shared helpers: kind is a ui::MessageKind.
-  void show_message(int kind, std::string_view text);
+  // Shared helpers.
+  void show_message(ui::MessageKind kind, std::string_view text);
   void warn(std::string_view text);
   // Shows a refusal of box input: the number-conversion error when one of the texts is
   // no integer, else a warning.

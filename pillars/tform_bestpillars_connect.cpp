@@ -35,7 +35,8 @@ void TForm_bestpillars::connect_handlers() {
   connect_selection_boxes();
 
   ui::on_change(CB_Select, this, [this] { CB_SelectChange(); });
-  for (int i = 1; i <= pillars::kMaxPillars; ++i) ui::on_change(cb_pillar[i], this, [this] { ComboBox1Change(); });
+  for (int i = 1; i <= pillars::kMaxPillars; ++i)
+    ui::on_change(cb_pillar[i], this, [this] { ComboBox1Change(); });
   on_clicked(Button27, this, &W::Button27Click);
   on_clicked(Button26, this, &W::Button26Click);
   on_clicked(Button9, this, &W::Button9Click);

@@ -51,7 +51,7 @@ ui::StringGrid* stats_grid(QWidget* parent, const char* name, int columns, const
   grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   grid->set_row_height(22);
-  for (int c = 0; c < columns; ++c) grid->setColumnWidth(c, column_width);
+  grid->set_column_widths(QList<int>(columns, column_width));
   grid->setFixedHeight(2 * 22 + 2 * grid->frameWidth());
   grid->setFixedWidth(grid->verticalHeader()->sizeHint().width() + columns * column_width +
                       2 * grid->frameWidth());
@@ -82,64 +82,8 @@ QWidget* TForm_bestpillars::build_ts2() {
   TS2 = new QWidget;
   TS2->setObjectName("TS2");
   auto* v = new QVBoxLayout(TS2);
-
-  auto* sources = new QVBoxLayout;
-  auto* band = row();
-  band->addWidget(w::heading(TS2, QStringLiteral("開獎期間"), kNavy));
-  band->addWidget(DateTimePicker1 = date_picker(TS2, "DateTimePicker1"));
-  band->addWidget(w::label(TS2, QStringLiteral("到")));
-  band->addWidget(DateTimePicker2 = date_picker(TS2, "DateTimePicker2"));
-  band->addSpacing(12);
-  band->addWidget(w::label(TS2, QStringLiteral("期數")));
-  Edit1 = new QLineEdit(TS2);
-  Edit1->setObjectName("Edit1");
-  Edit1->setReadOnly(true);
-  Edit1->setFixedWidth(70);
-  band->addWidget(Edit1);
-  band->addWidget(Button1 = w::button(TS2, QStringLiteral("查詢"), "Button1"));
-  band->addStretch();
-  sources->addLayout(band);
-
-  auto* recent = row();
-  recent->addWidget(w::heading(TS2, QStringLiteral("※ 近期統計"), kMaroon));
-  recent->addWidget(w::label(TS2, QStringLiteral("最近")));
-  recent->addWidget(cbis = w::combo(TS2, kRecentItems, "50", "cbis", 80));
-  recent->addWidget(w::label(TS2, QStringLiteral("期")));
-  recent->addWidget(Button16 = w::button(TS2, QStringLiteral("查詢"), "Button16"));
-  recent->addStretch();
-  sources->addLayout(recent);
-
-  auto* every = row();
-  every->addWidget(w::heading(TS2, QStringLiteral("※ 週期統計"), kMaroon));
-  every->addWidget(w::label(TS2, QStringLiteral("每")));
-  every->addWidget(cb_intv = w::combo(TS2, ui::number_items(2, 20), "2", "cb_intv", 60));
-  every->addWidget(w::label(TS2, QStringLiteral("期一次")));
-  every->addWidget(w::label(TS2, QStringLiteral("取最近")));
-  every->addWidget(cbis_2 = w::combo(TS2, kRecentItems, "50", "cbis_2", 80));
-  every->addWidget(w::label(TS2, QStringLiteral("期")));
-  every->addWidget(Button17 = w::button(TS2, QStringLiteral("查詢"), "Button17"));
-  every->addStretch();
-  sources->addLayout(every);
-
-  auto* trace = row();
-  trace->addWidget(w::heading(TS2, QStringLiteral("※ 單支拖牌"), kMaroon));
-  trace->addWidget(cb_date = w::combo(TS2, {}, "", "cb_date", 120));
-  trace->addWidget(w::label(TS2, QStringLiteral("第")));
-  trace->addWidget(cb_ii = w::combo(TS2, ui::number_items(1, 5), "1", "cb_ii", 50));
-  trace->addWidget(w::label(TS2, QStringLiteral("支開")));
-  trace->addWidget(CB_xx = w::combo(TS2, {}, "", "CB_xx", 60));
-  trace->addWidget(w::label(TS2, QStringLiteral("之下")));
-  trace->addWidget(cb_prediction = w::combo(TS2, {}, "", "cb_prediction", 70));
-  trace->addWidget(w::label(TS2, QStringLiteral("期")));
-  trace->addWidget(Button18 = w::button(TS2, QStringLiteral("查詢"), "Button18"));
-  cb_ff = w::check(TS2, QStringLiteral("定點"), "cb_ff");
-  cb_ff->setChecked(true);
-  trace->addWidget(cb_ff);
-  trace->addStretch();
-  sources->addLayout(trace);
-
   auto* top = new QHBoxLayout;
-  top->addLayout(sources, 1);
+  top->addLayout(build_ts2_sources(), 1);
   Image1 = w::label(TS2, QString(), "Image1");
   Image1->setFixedSize(150, 64);
   Image1->setAlignment(Qt::AlignCenter);
@@ -156,6 +100,41 @@ QWidget* TForm_bestpillars::build_ts2() {
   Button2 = w::button(TS2, QStringLiteral("計算"), "Button2");
   Button2->hide();
   return TS2;
+}
+
+QVBoxLayout* TForm_bestpillars::build_ts2_sources() {
+  QWidget* p = TS2;
+  const auto text = [p](const char* caption) { return w::label(p, QString::fromUtf8(caption)); };
+  const auto source = [p](const char* caption) { return w::heading(p, QString::fromUtf8(caption), kMaroon); };
+  DateTimePicker1 = date_picker(p, "DateTimePicker1");
+  DateTimePicker2 = date_picker(p, "DateTimePicker2");
+  Edit1 = new QLineEdit(p);
+  Edit1->setObjectName("Edit1");
+  Edit1->setReadOnly(true);
+  Edit1->setFixedWidth(70);
+  Button1 = w::button(p, QStringLiteral("查詢"), "Button1");
+  cbis = w::combo(p, kRecentItems, "50", "cbis", 80);
+  Button16 = w::button(p, QStringLiteral("查詢"), "Button16");
+  cb_intv = w::combo(p, ui::number_items(2, 20), "2", "cb_intv", 60);
+  cbis_2 = w::combo(p, kRecentItems, "50", "cbis_2", 80);
+  Button17 = w::button(p, QStringLiteral("查詢"), "Button17");
+  cb_date = w::combo(p, {}, "", "cb_date", 120);
+  cb_ii = w::combo(p, ui::number_items(1, 5), "1", "cb_ii", 50);
+  CB_xx = w::combo(p, {}, "", "CB_xx", 60);
+  cb_prediction = w::combo(p, {}, "", "cb_prediction", 70);
+  Button18 = w::button(p, QStringLiteral("查詢"), "Button18");
+  cb_ff = w::check(p, QStringLiteral("定點"), "cb_ff");
+  cb_ff->setChecked(true);
+
+  auto* sources = new QVBoxLayout;
+  sources->addLayout(w::row_of({w::heading(p, QStringLiteral("開獎期間"), kNavy), DateTimePicker1,
+                                text("到"), DateTimePicker2, text("  期數"), Edit1, Button1}));
+  sources->addLayout(w::row_of({source("※ 近期統計"), text("最近"), cbis, text("期"), Button16}));
+  sources->addLayout(w::row_of({source("※ 週期統計"), text("每"), cb_intv, text("期一次"),
+                                text("取最近"), cbis_2, text("期"), Button17}));
+  sources->addLayout(w::row_of({source("※ 單支拖牌"), cb_date, text("第"), cb_ii, text("支開"), CB_xx,
+                                text("之下"), cb_prediction, text("期"), Button18, cb_ff}));
+  return sources;
 }
 
 QWidget* TForm_bestpillars::build_ts3() {
@@ -208,60 +187,69 @@ QWidget* TForm_bestpillars::build_ts3() {
 QWidget* TForm_bestpillars::build_ts4() {
   TS4 = new QWidget;
   TS4->setObjectName("TS4");
-  auto* v = new QVBoxLayout(TS4);
+  QWidget* p = TS4;
+  const auto text = [p](const char* caption) { return w::label(p, QString::fromUtf8(caption)); };
+  auto* v = new QVBoxLayout(p);
   v->addWidget(w::heading(
-      TS4, QStringLiteral("請選擇您要立柱﹙或連碰﹚的號碼，最少2碼，最多30碼"), kNavy));
-  auto* top = row();
-  top->addWidget(w::label(TS4, QStringLiteral("選擇前項統計最熱門號碼")));
-  top->addWidget(cb9 = w::combo(TS4, ui::number_items(2, 30), "8", "cb9", 60));
-  top->addWidget(w::label(TS4, QStringLiteral("個")));
-  top->addWidget(Button7 = w::button(TS4, QStringLiteral("選擇"), "Button7"));
-  top->addWidget(w::label(TS4, QStringLiteral("(或以手動點選自己喜愛的號碼)")));
-  top->addStretch();
-  v->addLayout(top);
+      p, QStringLiteral("請選擇您要立柱﹙或連碰﹚的號碼，最少2碼，最多30碼"), kNavy));
+  cb9 = w::combo(p, ui::number_items(2, 30), "8", "cb9", 60);
+  Button7 = w::button(p, QStringLiteral("選擇"), "Button7");
+  v->addLayout(w::row_of({text("選擇前項統計最熱門號碼"), cb9, text("個"), Button7,
+                          text("(或以手動點選自己喜愛的號碼)")}));
+  v->addSpacing(6);
+  v->addWidget(build_ts4_boxes());
+  v->addSpacing(6);
 
+  lb_selectNo = w::label(p, QStringLiteral("0"), "lb_selectNo");
+  ui::set_look(lb_selectNo, Qt::red, true);
+  Button8 = w::button(p, QStringLiteral("清除重選"), "Button8");
+  v->addLayout(w::row_of({text("您所選擇的號碼共"), lb_selectNo, text("個"), Button8}));
+  build_ts4_filters(v);
+  v->addStretch();
+  return TS4;
+}
+
+QWidget* TForm_bestpillars::build_ts4_boxes() {
   auto* boxes = new QFrame(TS4);
   boxes->setFrameShape(QFrame::StyledPanel);
   auto* grid = new QGridLayout(boxes);
   grid->setHorizontalSpacing(18);
+  grid->setVerticalSpacing(14);
+  QFont number_font = boxes->font();
+  number_font.setPointSize(number_font.pointSize() + 4);
   for (int n = 1; n <= pillars::kMaxNumbers; ++n) {
     const QString text = QString::asprintf("%02d", n);
     no_box[n] = w::check(boxes, text, QStringLiteral("CB") + text);
+    no_box[n]->setFont(number_font);
     ui::set_look(no_box[n], Qt::blue, false);
     grid->addWidget(no_box[n], (n - 1) / 10, (n - 1) % 10);
   }
-  v->addWidget(boxes);
+  return boxes;
+}
 
-  auto* count = row();
-  count->addWidget(w::label(TS4, QStringLiteral("您所選擇的號碼共")));
-  count->addWidget(lb_selectNo = w::label(TS4, QStringLiteral("0"), "lb_selectNo"));
-  ui::set_look(lb_selectNo, Qt::red, true);
-  count->addWidget(w::label(TS4, QStringLiteral("個")));
-  count->addSpacing(24);
-  count->addWidget(Button8 = w::button(TS4, QStringLiteral("清除重選"), "Button8"));
-  count->addStretch();
-  v->addLayout(count);
-
+void TForm_bestpillars::build_ts4_filters(QVBoxLayout* sheet) {
+  QFont filter_font = TS4->font();
+  filter_font.setPointSize(filter_font.pointSize() + 2);
   auto* tails = row();
   tails->addWidget(w::heading(TS4, QStringLiteral("尾數"), kMaroon));
   for (int d = 1; d <= 10; ++d) {
-    const int digit = d % 10;
+    const int digit = d % 10;  // 1 尾 .. 9 尾, then 0尾
     const QString text = digit == 0 ? QStringLiteral("0尾") : QStringLiteral("%1 尾").arg(digit);
     cb_tail[digit] = w::check(TS4, text, QStringLiteral("CBT%1").arg(digit));
+    cb_tail[digit]->setFont(filter_font);
     tails->addWidget(cb_tail[digit]);
   }
   tails->addStretch();
-  v->addLayout(tails);
+  sheet->addLayout(tails);
 
   auto* heads = row();
   heads->addWidget(w::heading(TS4, QStringLiteral("頭數"), kMaroon));
   for (int h = 0; h < 5; ++h) {
     cb_head[h] = w::check(TS4, QStringLiteral("%1 頭").arg(h), QStringLiteral("CBH%1").arg(h));
+    cb_head[h]->setFont(filter_font);
     heads->addWidget(cb_head[h]);
   }
   cb_head[4]->hide();
   heads->addStretch();
-  v->addLayout(heads);
-  v->addStretch();
-  return TS4;
+  sheet->addLayout(heads);
 }

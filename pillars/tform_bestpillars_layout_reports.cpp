@@ -21,6 +21,8 @@ namespace {
 
 const QColor kNavy(0, 0, 128);
 
+QString qtext(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<int>(text.size())); }
+
 // "您所選的號碼為：" and the two selection captions of a sheet.
 QHBoxLayout* selection_row(QWidget* sheet, QLabel*& numbers, const char* numbers_name,
                            QLabel*& count, const char* count_name) {
@@ -42,65 +44,36 @@ QWidget* TForm_bestpillars::build_ts5() {
   TS5->setObjectName("TS5");
   auto* h = new QHBoxLayout(TS5);
   h->addWidget(build_ts5_pillars(), 1);
+  h->addSpacing(8);
   h->addWidget(build_ts5_optimise());
   return TS5;
 }
 
 QWidget* TForm_bestpillars::build_ts5_pillars() {
   auto* panel = new QWidget(TS5);
+  QWidget* p = TS5;
+  const auto text = [p](const char* caption) { return w::label(p, QString::fromUtf8(caption)); };
   auto* v = new QVBoxLayout(panel);
   v->setContentsMargins(0, 0, 0, 0);
-  v->addLayout(selection_row(TS5, Label6, "Label6", Label28, "Label28"));
-
-  auto* count = row();
-  count->addWidget(w::label(TS5, QStringLiteral("您要選幾柱")));
-  count->addWidget(CB_Select = w::combo(TS5, ui::number_items(3, 8), "4", "CB_Select", 50));
-  count->addWidget(w::label(TS5, QStringLiteral("柱")));
-  count->addStretch();
-  v->addLayout(count);
-  v->addWidget(lb_NOTT = w::label(TS5, QString(), "lb_NOTT"));
+  v->addLayout(selection_row(p, Label6, "Label6", Label28, "Label28"));
+  CB_Select = w::combo(p, ui::number_items(3, 8), "4", "CB_Select", 50);
+  v->addLayout(w::row_of({text("您要選幾柱"), CB_Select, text("柱")}));
+  v->addWidget(lb_NOTT = w::label(p, QString(), "lb_NOTT"));
   ui::set_look(lb_NOTT, Qt::darkGreen, true);
+  v->addLayout(build_ts5_grid());
 
-  auto* grid = new QGridLayout;
-  grid->setHorizontalSpacing(4);
-  grid->addWidget(w::label(TS5, QStringLiteral("支")), 1, 0, Qt::AlignRight);
-  grid->addWidget(w::label(TS5, QStringLiteral("號碼內容")), 2, 0, Qt::AlignRight | Qt::AlignTop);
-  for (int i = 1; i <= pillars::kMaxPillars; ++i) {
-    grid->addWidget(w::heading(TS5, QStringLiteral("第%1柱").arg(i), kNavy), 0, i, Qt::AlignCenter);
-    const int largest = i <= 3 ? 5 : 8;
-    const std::string name = "ComboBox" + std::to_string(i);
-    cb_pillar[i] = w::combo(TS5, ui::number_items(1, largest), i <= 4 ? "2" : "0", "", 56);
-    cb_pillar[i]->setObjectName(QString::fromStdString(name));
-    grid->addWidget(cb_pillar[i], 1, i);
-    mx_pillar[i] = w::memo(TS5, "");
-    mx_pillar[i]->setObjectName(QStringLiteral("Mx%1").arg(i));
-    mx_pillar[i]->setFixedSize(56, 170);
-    mx_pillar[i]->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    grid->addWidget(mx_pillar[i], 2, i);
+  lb_pon2 = w::label(p, QString(), "lb_pon2");
+  lb_pon3 = w::label(p, QString(), "lb_pon3");
+  lb_pon4 = w::label(p, QString(), "lb_pon4");
+  lb_tot = w::label(p, QString(), "lb_tot");
+  for (QLabel* cost : {lb_pon2, lb_pon3, lb_pon4, lb_tot}) {
+    ui::set_look(cost, Qt::red, true);
+    cost->setMinimumWidth(90);
   }
-  grid->setColumnStretch(pillars::kMaxPillars + 1, 1);
-  v->addLayout(grid);
-
-  auto* costs = row();
-  for (QLabel** l : {&lb_pon2, &lb_pon3, &lb_pon4, &lb_tot}) {
-    *l = w::label(TS5, QString());
-    ui::set_look(*l, Qt::red, true);
-    costs->addWidget(*l);
-    costs->addSpacing(10);
-  }
-  lb_pon2->setObjectName("lb_pon2");
-  lb_pon3->setObjectName("lb_pon3");
-  lb_pon4->setObjectName("lb_pon4");
-  lb_tot->setObjectName("lb_tot");
-  costs->addStretch();
-  v->addLayout(costs);
-
-  auto* manual = row();
-  manual->addWidget(Button27 = w::button(TS5, QStringLiteral("手動輸入驗證"), "Button27"));
-  manual->addWidget(w::label(TS5, QStringLiteral("(手動驗證須輸入幾柱和每一柱號碼)")));
-  manual->addStretch();
-  v->addLayout(manual);
-  Button26 = w::button(TS5, QStringLiteral("驗證"), "Button26");
+  v->addLayout(w::row_of({lb_pon2, lb_pon3, lb_pon4, lb_tot}));
+  Button27 = w::button(p, QStringLiteral("手動輸入驗證"), "Button27");
+  v->addLayout(w::row_of({Button27, text("(手動驗證須輸入幾柱和每一柱號碼)")}));
+  Button26 = w::button(p, QStringLiteral("驗證"), "Button26");
   Button26->hide();
   for (auto [memo, name] : {std::pair{&MM_2, "MM_2"}, {&MM3_2, "MM3_2"}, {&M2, "M2"}, {&M3, "M3"}}) {
     *memo = w::memo(panel, name);
@@ -110,8 +83,29 @@ QWidget* TForm_bestpillars::build_ts5_pillars() {
   return panel;
 }
 
+QGridLayout* TForm_bestpillars::build_ts5_grid() {
+  auto* grid = new QGridLayout;
+  grid->setHorizontalSpacing(4);
+  grid->addWidget(w::label(TS5, QStringLiteral("支")), 1, 0, Qt::AlignRight);
+  grid->addWidget(w::label(TS5, QStringLiteral("號碼內容")), 2, 0, Qt::AlignRight | Qt::AlignTop);
+  for (int i = 1; i <= pillars::kMaxPillars; ++i) {
+    grid->addWidget(w::heading(TS5, QStringLiteral("第%1柱").arg(i), kNavy), 0, i, Qt::AlignCenter);
+    const int largest = i <= 3 ? 5 : 8;
+    cb_pillar[i] = w::combo(TS5, ui::number_items(1, largest), i <= 4 ? "2" : "0", "", 56);
+    cb_pillar[i]->setObjectName(QStringLiteral("ComboBox%1").arg(i));
+    grid->addWidget(cb_pillar[i], 1, i);
+    mx_pillar[i] = w::memo(TS5, "");
+    mx_pillar[i]->setObjectName(QStringLiteral("Mx%1").arg(i));
+    mx_pillar[i]->setFixedSize(56, 170);
+    mx_pillar[i]->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid->addWidget(mx_pillar[i], 2, i);
+  }
+  grid->setColumnStretch(pillars::kMaxPillars + 1, 1);
+  return grid;
+}
+
 QWidget* TForm_bestpillars::build_ts5_optimise() {
-  auto* panel = new QGroupBox(QStringLiteral("優柱分析"), TS5);
+  auto* panel = new QGroupBox(TS5);
   panel->setFixedWidth(300);
   auto* v = new QVBoxLayout(panel);
   v->addWidget(Button19 = w::button(panel, QStringLiteral("電腦排定號碼"), "Button19"));
@@ -137,22 +131,19 @@ QWidget* TForm_bestpillars::build_ts5_optimise() {
   v->addSpacing(8);
 
   auto* twelve = row();
-  twelve->addWidget(Button31 = w::button(panel, ui::qs(std::string(text::kEightOfTwelveCaption)),
-                                         "Button31"), 1);
-  twelve->addWidget(btn_stop = w::button(panel, ui::qs(std::string(text::kStopCaption)), "btn_stop"));
+  twelve->addWidget(Button31 = w::button(panel, qtext(text::kEightOfTwelveCaption), "Button31"), 1);
+  twelve->addWidget(btn_stop = w::button(panel, qtext(text::kStopCaption), "btn_stop"));
   btn_stop->setFixedWidth(60);
   btn_stop->hide();
   v->addLayout(twelve);
 
   auto* fifteen = row();
-  fifteen->addWidget(Button32 = w::button(panel, ui::qs(std::string(text::kTenOfFifteenCaption)),
-                                          "Button32"), 1);
-  fifteen->addWidget(btn_stop_1510 = w::button(panel, ui::qs(std::string(text::kStopCaption)),
-                                               "btn_stop_1510"));
+  fifteen->addWidget(Button32 = w::button(panel, qtext(text::kTenOfFifteenCaption), "Button32"), 1);
+  fifteen->addWidget(btn_stop_1510 = w::button(panel, qtext(text::kStopCaption), "btn_stop_1510"));
   btn_stop_1510->setFixedWidth(60);
   btn_stop_1510->hide();
   v->addLayout(fifteen);
-  lb_percent = w::label(panel, ui::qs(std::string(text::kCounterIdle)), "lb_percent");
+  lb_percent = w::label(panel, qtext(text::kCounterIdle), "lb_percent");
   lb_percent->setAlignment(Qt::AlignRight);
   ui::set_look(lb_percent, Qt::red, true);
   lb_percent->hide();

@@ -114,7 +114,7 @@ void TForm_bestpillars::rerun_query() {
 void TForm_bestpillars::Button2Click() {
   const auto stats = pillars::run_statistics(Memo1->lines(), history_.max_ball);
   // A line that is not a period line stops the pass; the grids keep what they show.
-  if (!stats.ok()) return show_message(static_cast<int>(ui::MessageKind::Error), stats.error());
+  if (!stats.ok()) return show_message(ui::MessageKind::Error, stats.error());
   state_.no_count = stats->numbers.no_count;
   state_.tail_count = stats->tails.tail_count;
   state_.pair_keys = stats->keys.pair_keys;

@@ -29,7 +29,7 @@ void TForm_bestpillars::clear_memo(ui::Memo* memo) {
 
 void TForm_bestpillars::copy_memo(ui::Memo* memo) {
   memo->copy_all();
-  show_message(static_cast<int>(ui::MessageKind::Information), msg::kCopied);
+  show_message(ui::MessageKind::Information, msg::kCopied);
 }
 
 void TForm_bestpillars::save_memo(const ui::Memo* memo, bool csv) {
@@ -38,7 +38,7 @@ void TForm_bestpillars::save_memo(const ui::Memo* memo, bool csv) {
                                   ui::qs(std::string(csv ? msg::kCsvFilter : msg::kTextFilter)));
   if (!path) return;
   const std::string error = core::write_lines_atomic(QFile::encodeName(*path).toStdString(), memo->lines());
-  if (!error.empty()) show_message(static_cast<int>(ui::MessageKind::Error), error);
+  if (!error.empty()) show_message(ui::MessageKind::Error, error);
 }
 
 void TForm_bestpillars::Button9Click() {

@@ -66,7 +66,7 @@ void TForm_bestpillars::CB01Click() {
   for (QLabel* caption : {Label6, Label41, Label57}) ui::set_label(caption, selection.sel_text);
   for (QLabel* caption : {Label28, Label42, Label56}) ui::set_label(caption, selection.count_caption);
   if (selection.over_limit)
-    show_message(static_cast<int>(ui::MessageKind::Error), pillars::msg::kSelectionOverLimit);
+    show_message(ui::MessageKind::Error, pillars::msg::kSelectionOverLimit);
 }
 
 void TForm_bestpillars::Button7Click() {

@@ -48,12 +48,14 @@ void TForm_bestpillars::run_best_subset(SubsetRun run) {
   QPushButton* command = twelve ? Button31 : Button32;
   QPushButton* stop = twelve ? btn_stop : btn_stop_1510;
   bool& stop_requested = twelve ? stop_12_8 : stop_15_10;
-  const QString caption = ui::qs(std::string(twelve ? text::kEightOfTwelveCaption : text::kTenOfFifteenCaption));
+  const QString caption =
+      ui::qs(std::string(twelve ? text::kEightOfTwelveCaption : text::kTenOfFifteenCaption));
 
   const core::LocalDateTime start_time = clock_.now();
   apply_shape_layout(analysis.layout());
   stop_requested = false;
   Memo2->clear_lines();
+  lb_percent->setText(ui::qs(std::string(text::kCounterIdle)));
   if (!twelve) lb_percent->show();
   stop->show();
   begin_busy({stop});

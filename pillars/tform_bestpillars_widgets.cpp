@@ -57,6 +57,13 @@ QHBoxLayout* row() {
   return h;
 }
 
+QHBoxLayout* row_of(std::initializer_list<QWidget*> widgets) {
+  QHBoxLayout* h = row();
+  for (QWidget* widget : widgets) h->addWidget(widget);
+  h->addStretch();
+  return h;
+}
+
 QHBoxLayout* memo_with_buttons(ui::Memo* memo, std::initializer_list<QPushButton*> buttons) {
   auto* h = new QHBoxLayout;
   h->addWidget(memo, 1);

@@ -29,6 +29,8 @@ QComboBox* combo(QWidget* parent, const std::vector<std::string>& items, const s
 ui::Memo* memo(QWidget* parent, const char* name);
 // A row of controls.
 QHBoxLayout* row();
+// A row of these controls, left-aligned.
+QHBoxLayout* row_of(std::initializer_list<QWidget*> widgets);
 // A memo with its command buttons in a column beside it.
 QHBoxLayout* memo_with_buttons(ui::Memo* memo, std::initializer_list<QPushButton*> buttons);
 

@@ -171,16 +171,24 @@ void BestPillarsOptimiseTest::eight_of_twelve_run_writes_its_report() {
   win.set_working_dir(dir.path());
   w.select_range(1, 12);
   win.PageC->setCurrentWidget(win.TS5);
-  bool disabled_while_running = false;
+  bool disabled_while_running = false, open_while_running = false;
   DuringRun probe([&] { return win.busy(); },
                   [&] {
                     disabled_while_running = !win.Button1->isEnabled() && !win.Button12->isEnabled() &&
+                                             !win.RG1_items[1]->isEnabled() && !win.Memo1->isEnabled() &&
                                              win.btn_stop->isEnabled() && win.btn_stop->isVisible() &&
                                              win.Memo2->line_count() == 0;
+                    win.close();  // the run still uses the window
+                    win.reject();
+                    open_while_running = win.isVisible();
                   });
   win.Button31->click();
   QVERIFY(probe.done());
   QVERIFY(disabled_while_running);
+  QVERIFY(open_while_running);
+  QVERIFY(win.Memo1->isEnabled());
+  QVERIFY(win.cb_pillar[4]->isEnabled());
+  QVERIFY(!win.cb_pillar[5]->isEnabled());
   QVERIFY(!win.busy());
   QVERIFY(win.Button1->isEnabled());
   QVERIFY(!win.btn_stop->isVisible());
@@ -277,8 +285,13 @@ void BestPillarsOptimiseTest::ten_of_fifteen_stopped_early_reports_nothing() {
 void BestPillarsOptimiseTest::screenshots() {
   const QString folder = qEnvironmentVariable("VANTOR_SCREENSHOT_DIR");
   if (folder.isEmpty()) QSKIP("VANTOR_SCREENSHOT_DIR not set");
+  const auto save = [&](TForm_bestpillars& win, const QString& name) {
+    win.grab().save(QDir(folder).filePath(QStringLiteral("bestpillars_%1.png").arg(name)));
+  };
   Workbench w(120);
   TForm_bestpillars& win = *w.window;
+  QTemporaryDir reports;
+  win.set_working_dir(reports.path());
   win.set_logo(ui::game_logo(ui::Game::Daily539));
   w.select({3, 7, 12, 18, 21, 25, 30, 33, 36, 38});
   win.SpeedButton2->click();
@@ -288,8 +301,27 @@ void BestPillarsOptimiseTest::screenshots() {
   for (int page = 0; page < win.PageC->count(); ++page) {
     win.PageC->setCurrentIndex(page);
     QTest::qWait(50);
-    win.grab().save(QDir(folder).filePath(QStringLiteral("bestpillars_TS%1.png").arg(page + 2)));
+    save(win, QStringLiteral("TS%1").arg(page + 2));
   }
+
+  // TS5 during a 10-of-15 run, TS6 with its report.
+  w.select({1, 5, 9, 14, 27});
+  w.guard.recorder.confirm_answers << true;
+  win.PageC->setCurrentWidget(win.TS5);
+  DuringRun stop([&] { return win.lb_percent->text() == QStringLiteral("40 / 3003"); },
+                 [&] {
+                   save(win, QStringLiteral("TS5_running"));
+                   win.btn_stop_1510->click();
+                 });
+  win.Button32->click();
+  QTest::qWait(50);
+  save(win, QStringLiteral("TS6_10_of_15"));
+
+  // A long selection caption wraps at the blank before its 16th number.
+  w.select_range(16, 30);
+  win.PageC->setCurrentWidget(win.TS5);
+  QTest::qWait(50);
+  save(win, QStringLiteral("TS5_thirty"));
 }
 
 QTEST_MAIN(BestPillarsOptimiseTest)

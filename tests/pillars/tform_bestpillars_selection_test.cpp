@@ -148,7 +148,8 @@ void BestPillarsSelectionTest::pillar_count_and_sizes_set_the_cost() {
 void BestPillarsSelectionTest::manual_pillar_verification() {
   Workbench w(40);
   TForm_bestpillars& win = *w.window;
-  const std::vector<std::vector<std::string>> pillars = {{"01", "02"}, {"03", "04"}, {"05", "06"}, {"07", "08"}};
+  const std::vector<std::vector<std::string>> pillars = {
+      {"01", "02"}, {"03", "04"}, {"05", "06"}, {"07", "08"}};
   for (int i = 0; i < 4; ++i) win.mx_pillar[i + 1]->set_lines(pillars[i]);
   win.Memo2->set_lines({"stale"});
   win.Button27->click();
@@ -200,7 +201,7 @@ void BestPillarsSelectionTest::clear_and_copy() {
   win.Button21->click();
   win.Memo3->clear_lines();
   win.Button11->click();
-  QCOMPARE(w.messages(), (QStringList{QStringLiteral("資料已複製Copy"), QStringLiteral("資料已複製Copy")}));
+  QCOMPARE(w.messages(), QStringList(2, QStringLiteral("資料已複製Copy")));
   QCOMPARE(QGuiApplication::clipboard()->text(), QString());
   win.Button4->click();
   QCOMPARE(QGuiApplication::clipboard()->text(), win.Memo1->toPlainText());

@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include "bestpillars_fixture.h"
+#include "core/loader.h"
 #include "core/numbers.h"
 #include "pillars/messages.h"
 #include "ui/string_grid.h"
@@ -39,6 +40,7 @@ class BestPillarsWindowTest : public QObject {
   void refused_source_inputs_keep_the_period();
   void statistics_refuse_an_edited_line();
   void hot_orderings_fill_their_memos();
+  void opening_the_bundled_draw_file();
 };
 
 void BestPillarsWindowTest::opening_queries_from_2009_to_today() {
@@ -276,6 +278,22 @@ void BestPillarsWindowTest::hot_orderings_fill_their_memos() {
 
   win.BitBtn3->click();
   QCOMPARE(w.messages(), QStringList{QStringLiteral("資料已複製Copy")});
+}
+
+void BestPillarsWindowTest::opening_the_bundled_draw_file() {
+  ui::ScopedRecorder guard;
+  core::DrawHistory history;
+  QVERIFY(core::Read_lotto_list(history, VANTOR_DATA_DIR, "2026/08/22").ok());
+  QVERIFY(core::put_to_ltno(history).empty());
+  core::FixedClock clock(core::Date{2026, 8, 22});
+  TForm_bestpillars win(history, clock);
+  win.show();
+  QCOMPARE(win.Edit1->text(), QStringLiteral("  ") + QString::number(history.draw_count));
+  QCOMPARE(text(win.cb_date), std::string("2026/08/22"));
+  win.SpeedButton1->click();  // every quadruple of the whole table, with progress
+  QCOMPARE(static_cast<std::size_t>(win.mm9->line_count()), win.state().quad_keys.size());
+  QCOMPARE(win.lb4s->text(), QString::number(win.state().quad_keys.size()));
+  QVERIFY(guard.recorder.messages.isEmpty());
 }
 
 QTEST_MAIN(BestPillarsWindowTest)
