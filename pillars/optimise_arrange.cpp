@@ -7,6 +7,7 @@
 
 #include "pillars/arithmetic/arrangements.h"
 #include "pillars/optimise_period.h"
+#include "pillars/messages.h"
 #include "pillars/optimise_texts.h"
 
 namespace pillars {
@@ -158,11 +159,11 @@ ComputerArrangeResult computer_arrange(const ArrangeInput& in) {
     return result;
   }
   if (in.pillar_count < 3 || in.pillar_count > 8) {
-    result.refused = OptimiseRefusal{std::string(t::kBadPillarCount), false, ""};
+    result.refused = OptimiseRefusal{std::string(msg::kPillarCountOutOfRange), false, ""};
     return result;
   }
   if (std::any_of(in.pillar_size.begin(), in.pillar_size.end(), [](int s) { return s < 0 || s > 8; })) {
-    result.refused = OptimiseRefusal{std::string(t::kBadPillarSize), false, ""};
+    result.refused = OptimiseRefusal{std::string(msg::kPillarSizeOutOfRange), false, ""};
     return result;
   }
   ComputerArrangement& a = result.arrangement;

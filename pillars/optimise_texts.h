@@ -17,8 +17,6 @@ inline constexpr std::string_view kArrangeTotal = "立柱的號碼數與上面�
 // Of our own: a selection entry that is not a two-digit ball number, or a repeated one.
 inline constexpr std::string_view kBadSelection = "所選的號碼必須是 01 到 49 之間不重複的兩位數字";
 inline constexpr std::string_view kPeriodTooLong = "驗證期間的期數過多，無法分析";
-inline constexpr std::string_view kBadPillarCount = "柱數必須是 3 到 8 之間的整數";
-inline constexpr std::string_view kBadPillarSize = "每一柱的號碼數必須是 1 到 8 之間的整數";
 
 // The 10-of-15 confirmation (Yes / No).
 inline constexpr std::string_view kConfirmTenOfFifteen =

@@ -15,7 +15,6 @@
 #include "ui/string_grid.h"
 
 namespace w = bestpillars_widgets;
-using w::memo_with_buttons;
 using w::row;
 
 namespace {
@@ -91,12 +90,13 @@ QWidget* TForm_bestpillars::build_ts2() {
   v->addLayout(top);
 
   v->addWidget(w::heading(TS2, QStringLiteral("符合您選擇條件和時間區間的期數如下"), kNavy));
-  Memo1 = w::memo(TS2, "Memo1");
-  Button3 = w::button(TS2, QStringLiteral("清除"), "Button3");
-  Button4 = w::button(TS2, QStringLiteral("複製"), "Button4");
-  Button5 = w::button(TS2, QStringLiteral("存檔(txt)"), "Button5");
-  Button6 = w::button(TS2, QStringLiteral("存檔(csv)"), "Button6");
-  v->addLayout(memo_with_buttons(Memo1, {Button3, Button4, Button5, Button6}), 1);
+  const auto memo1_area = w::result_area(TS2, "Memo1", {"Button3", "Button4", "Button5", "Button6"});
+  Memo1 = memo1_area.memo;
+  Button3 = memo1_area.buttons[0];
+  Button4 = memo1_area.buttons[1];
+  Button5 = memo1_area.buttons[2];
+  Button6 = memo1_area.buttons[3];
+  v->addLayout(memo1_area.layout, 1);
   Button2 = w::button(TS2, QStringLiteral("計算"), "Button2");
   Button2->hide();
   return TS2;

@@ -13,7 +13,6 @@
 #include "ui/controls.h"
 
 namespace w = bestpillars_widgets;
-using w::memo_with_buttons;
 using w::row;
 namespace text = pillars::optimise_text;
 
@@ -159,12 +158,13 @@ QWidget* TForm_bestpillars::build_ts6() {
   v->addLayout(selection_row(TS6, Label57, "Label57", Label56, "Label56"));
   v->addWidget(w::heading(
       TS6, QStringLiteral("核對所選的號碼，以立柱方式，在過去所選的區間內開出的情形"), kNavy));
-  Memo2 = w::memo(TS6, "Memo2");
-  Button20 = w::button(TS6, QStringLiteral("清除"), "Button20");
-  Button21 = w::button(TS6, QStringLiteral("複製"), "Button21");
-  Button22 = w::button(TS6, QStringLiteral("存檔(txt)"), "Button22");
-  Button23 = w::button(TS6, QStringLiteral("存檔(csv)"), "Button23");
-  v->addLayout(memo_with_buttons(Memo2, {Button20, Button21, Button22, Button23}), 1);
+  const auto memo2_area = w::result_area(TS6, "Memo2", {"Button20", "Button21", "Button22", "Button23"});
+  Memo2 = memo2_area.memo;
+  Button20 = memo2_area.buttons[0];
+  Button21 = memo2_area.buttons[1];
+  Button22 = memo2_area.buttons[2];
+  Button23 = memo2_area.buttons[3];
+  v->addLayout(memo2_area.layout, 1);
   return TS6;
 }
 
@@ -182,11 +182,12 @@ QWidget* TForm_bestpillars::build_ts7() {
   start->addWidget(cb_detail);
   start->addStretch();
   v->addLayout(start);
-  Memo3 = w::memo(TS7, "Memo3");
-  Button10 = w::button(TS7, QStringLiteral("清除"), "Button10");
-  Button11 = w::button(TS7, QStringLiteral("複製"), "Button11");
-  Button13 = w::button(TS7, QStringLiteral("存檔(txt)"), "Button13");
-  Button15 = w::button(TS7, QStringLiteral("存檔(csv)"), "Button15");
-  v->addLayout(memo_with_buttons(Memo3, {Button10, Button11, Button13, Button15}), 1);
+  const auto memo3_area = w::result_area(TS7, "Memo3", {"Button10", "Button11", "Button13", "Button15"});
+  Memo3 = memo3_area.memo;
+  Button10 = memo3_area.buttons[0];
+  Button11 = memo3_area.buttons[1];
+  Button13 = memo3_area.buttons[2];
+  Button15 = memo3_area.buttons[3];
+  v->addLayout(memo3_area.layout, 1);
   return TS7;
 }

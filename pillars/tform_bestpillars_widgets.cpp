@@ -77,4 +77,13 @@ QHBoxLayout* memo_with_buttons(ui::Memo* memo, std::initializer_list<QPushButton
   return h;
 }
 
+ResultArea result_area(QWidget* parent, const char* memo_name, std::array<const char*, 4> button_names) {
+  static const char* const kCaptions[4] = {"清除", "複製", "存檔(txt)", "存檔(csv)"};
+  ResultArea area{memo(parent, memo_name), {}, nullptr};
+  for (int i = 0; i < 4; ++i)
+    area.buttons[i] = button(parent, QString::fromUtf8(kCaptions[i]), button_names[i]);
+  area.layout = memo_with_buttons(area.memo, {area.buttons[0], area.buttons[1], area.buttons[2], area.buttons[3]});
+  return area;
+}
+
 }  // namespace bestpillars_widgets
