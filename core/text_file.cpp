@@ -7,8 +7,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <sstream>
 
 #include "core/codepage.h"
 
@@ -28,18 +26,33 @@ std::vector<std::string> split_lines(std::string_view bytes) {
 }
 
 std::optional<std::string> read_bytes(const std::string& path, std::string* error) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    if (error) *error = "無法讀取檔案 " + path + "：" + std::strerror(errno);
+  auto fail = [&](const std::string& why) -> std::optional<std::string> {
+    if (error) *error = "無法讀取檔案 " + path + "：" + why;
     return std::nullopt;
+  };
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return fail(std::strerror(errno));
+  struct stat info {};
+  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    ::close(fd);
+    return fail("不是一般檔案");
   }
-  std::ostringstream content;
-  content << in.rdbuf();
-  if (in.bad()) {
-    if (error) *error = "讀取檔案 " + path + " 時發生錯誤";
-    return std::nullopt;
+  std::string content;
+  content.reserve(static_cast<size_t>(info.st_size));
+  char buffer[65536];
+  while (true) {
+    const ssize_t n = ::read(fd, buffer, sizeof buffer);
+    if (n == 0) break;
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      const std::string why = std::strerror(errno);
+      ::close(fd);
+      return fail(why);
+    }
+    content.append(buffer, static_cast<size_t>(n));
   }
-  return std::move(content).str();
+  ::close(fd);
+  return content;
 }
 
 ReadResult read_lines(const std::string& path) {

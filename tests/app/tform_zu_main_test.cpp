@@ -5,6 +5,7 @@
 #include "app/tform_zu_lotto_record.h"
 #include "app/tform_zu_main.h"
 #include "app_fixture.h"
+#include "pillars/tform_bestpillars.h"
 
 class MainWindowTest : public QObject {
   Q_OBJECT
@@ -43,6 +44,27 @@ class MainWindowTest : public QObject {
     QVERIFY(f.messages().first().contains("2009/00/05"));
     app.main_window().SpeedButton19Click();
     QVERIFY(app.main_window().Panel5->isHidden());
+  }
+
+  void unreadableDrawFileIsReportedAndNothingIsLost() {
+    AppFixture f("", false);
+    QVERIFY(QDir(f.dir.path()).mkpath("TW539.txt/inside"));  // a folder where the file should be
+    auto& app = f.start();
+    QCOMPARE(f.messages().size(), 1);
+    QVERIFY(f.messages().first().contains("TW539.txt"));
+    QCOMPARE(app.history().draw_count, 0);
+    QVERIFY(app.main_window().isVisible());
+    QVERIFY(QFileInfo(f.dir.filePath("TW539.txt")).isDir());
+  }
+
+  void startUpCreatesEveryWindowOnce() {
+    AppFixture f(three_draws());
+    auto& app = f.start();
+    TForm_bestpillars* created = &app.bestpillars();
+    app.main_window().BestPillarsExecute();
+    QCOMPARE(&app.bestpillars(), created);
+    QVERIFY(created->isVisible());
+    QCOMPARE(created->windowTitle(), QStringLiteral("最佳彩柱"));
   }
 
   void loadSequenceTwiceGivesTheSameTable() {

@@ -87,6 +87,20 @@ TEST(Read_lotto_list, KeepsTheNewest2500) {
   EXPECT_EQ(core::put_to_ltno(const_cast<core::DrawHistory&>(h)), "");
 }
 
+TEST(Read_lotto_list, TenMegabytesOfDrawsKeepTheNewest) {
+  std::string file;
+  file.reserve(10u << 20);
+  for (int i = 0; file.size() < (10u << 20); ++i) {
+    char line[40];
+    std::snprintf(line, sizeof line, "%04d/01/01,%06d,01,02,03,04,05\r\n", 1000 + i % 1000, i);
+    file += line;
+  }
+  core::LoadResult result;
+  const auto h = load(file, &result, "2999/12/31");
+  EXPECT_EQ(h.draw_count, core::kDrawCapacity);
+  EXPECT_EQ(h.orirec.back().substr(0, 4), "1999");
+}
+
 TEST(Read_lotto_list, MissingFileIsCreatedEmptyAndUnreadableFileReportsError) {
   const auto dir = std::filesystem::temp_directory_path() / "vantor_loader_test";
   std::filesystem::remove_all(dir);
