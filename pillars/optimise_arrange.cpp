@@ -75,6 +75,21 @@ std::optional<std::vector<std::string>> least_shared_free_group(const std::vecto
   return std::nullopt;
 }
 
+// The fill-up's next number: the first of order_no[1..n] not yet placed. Where the
+// triple ordering has overwritten a number out of order_no, the selection (ascending)
+// supplies it, so no slot stays empty while a selected number is left over.
+std::string first_unplaced(const ArrangeInput& in, const ComputerArrangement& a, const ArrangedPillars& table) {
+  const int n = std::min<int>(static_cast<int>(in.selection.size()), kCodeNumbers);
+  auto free = [&](const std::string& number) {
+    return !number.empty() && !is_placed(table, in.pillar_count, in.pillar_size, number);
+  };
+  for (int i = 0; i < n; ++i)
+    if (free(a.order_no[i])) return a.order_no[i];
+  for (const auto& number : a.selection)
+    if (free(number)) return number;
+  return {};
+}
+
 // PPNO_Arrange.
 ArrangedPillars distribute(const ArrangeInput& in, const ComputerArrangement& a) {
   ArrangedPillars table{};
@@ -91,15 +106,10 @@ ArrangedPillars distribute(const ArrangeInput& in, const ComputerArrangement& a)
       for (int s = 0; s < want; ++s) table[p][s] = (*group)[s];
     }
   }
-  const int n = static_cast<int>(in.selection.size());
   for (int s = 0; s < 8; ++s)
     for (int p = 0; p < pillars; ++p) {
       if (s >= size_of(p) || !table[p][s].empty()) continue;
-      for (int i = 0; i < n && i < kCodeNumbers; ++i) {
-        if (is_placed(table, in.pillar_count, in.pillar_size, a.order_no[i])) continue;
-        table[p][s] = a.order_no[i];
-        break;
-      }
+      table[p][s] = first_unplaced(in, a, table);
     }
   return table;
 }

@@ -134,6 +134,7 @@ bool TForm_bestpillars::is_pillar_control(QWidget* widget) const {
 
 void TForm_bestpillars::begin_busy(const std::vector<QWidget*>& keep) {
   busy_ = true;
+  pillar_count_before_busy_ = state_.pillar_count;
   enabled_before_busy_.clear();
   for (QWidget* widget : command_widgets()) {
     // The widget's own setting, not one inherited from a disabled parent.
@@ -146,9 +147,11 @@ void TForm_bestpillars::begin_busy(const std::vector<QWidget*>& keep) {
 
 void TForm_bestpillars::end_busy() {
   busy_ = false;
-  // The pillar boxes follow the pillar count, which a run may have changed.
+  // A run that set a new pillar layout enables the pillar boxes by the new count;
+  // otherwise every control gets back exactly the state it had.
+  const bool layout_changed = state_.pillar_count != pillar_count_before_busy_;
   for (auto it = enabled_before_busy_.cbegin(); it != enabled_before_busy_.cend(); ++it)
-    if (!is_pillar_control(it.key())) it.key()->setEnabled(it.value());
+    if (!layout_changed || !is_pillar_control(it.key())) it.key()->setEnabled(it.value());
   enabled_before_busy_.clear();
-  apply_pillar_look();
+  if (layout_changed) apply_pillar_look();
 }

@@ -132,13 +132,14 @@ class TForm_bestpillars : public QDialog {
   void FormShow();
   void reset_table();
   // TS2
-  void Button1Click();
+  // The queries return false when they refused their input and changed nothing.
+  bool Button1Click();
   void get_sumno();
-  void Button16Click();
-  void Button17Click();
+  bool Button16Click();
+  bool Button17Click();
   void cb_dateChange();
-  void Button18Click();
-  void rerun_query();
+  bool Button18Click();
+  bool rerun_query();
   void Button2Click();
   // TS3
   void SpeedButton2Click();
@@ -221,7 +222,7 @@ class TForm_bestpillars : public QDialog {
   // Memo commands (tform_bestpillars_reports.cpp).
   void wire_memo_commands(ui::Memo* memo, QPushButton* clear, QPushButton* copy,
                           QPushButton* save_txt, QPushButton* save_csv);
-  void clear_memo(ui::Memo* memo);
+  bool clear_memo(ui::Memo* memo);  // false when the re-run query was refused
   void copy_memo(ui::Memo* memo);
   void save_memo(const ui::Memo* memo, bool csv);
 
@@ -249,6 +250,7 @@ class TForm_bestpillars : public QDialog {
   QString working_dir_ = QStringLiteral(".");
   pillars::WorkbenchState state_;
   bool busy_ = false;
+  int pillar_count_before_busy_ = 4;
   QHash<QWidget*, bool> enabled_before_busy_;
   bool stop_12_8 = false;
   bool stop_15_10 = false;

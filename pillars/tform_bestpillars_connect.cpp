@@ -10,7 +10,8 @@
 
 namespace {
 
-void on_clicked(QPushButton* button, TForm_bestpillars* window, void (TForm_bestpillars::*handler)()) {
+template <typename Result>
+void on_clicked(QPushButton* button, TForm_bestpillars* window, Result (TForm_bestpillars::*handler)()) {
   QObject::connect(button, &QPushButton::clicked, window, [window, handler] { (window->*handler)(); });
 }
 

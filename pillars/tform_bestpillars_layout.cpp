@@ -128,7 +128,7 @@ QVBoxLayout* TForm_bestpillars::build_ts2_sources() {
 
   auto* sources = new QVBoxLayout;
   sources->addLayout(w::row_of({w::heading(p, QStringLiteral("開獎期間"), kNavy), DateTimePicker1,
-                                text("到"), DateTimePicker2, text("  期數"), Edit1, Button1}));
+                                text("到"), DateTimePicker2, text("期數"), Edit1, Button1}));
   sources->addLayout(w::row_of({source("※ 近期統計"), text("最近"), cbis, text("期"), Button16}));
   sources->addLayout(w::row_of({source("※ 週期統計"), text("每"), cb_intv, text("期一次"),
                                 text("取最近"), cbis_2, text("期"), Button17}));

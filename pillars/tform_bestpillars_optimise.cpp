@@ -100,7 +100,7 @@ void TForm_bestpillars::Button19Click() {
     return apply_refusal(*checked.refused);
 
   // The arrangement counts over the plain period list the TS6 clear brings back.
-  clear_memo(Memo2);
+  if (!clear_memo(Memo2)) return;
   lines = Memo1->lines();
   input.period_lines = lines;
   const pillars::ComputerArrangeResult result = pillars::computer_arrange(input);

@@ -58,25 +58,37 @@ void TForm_bestpillars::apply_period(const pillars::PeriodResult& result) {
   write_period_lines(result.lines, result.edit1);
 }
 
-void TForm_bestpillars::Button1Click() {
+bool TForm_bestpillars::Button1Click() {
   apply_period(pillars::query_date_range(history_, day_of(DateTimePicker1->date()),
                                          day_of(DateTimePicker2->date())));
+  return true;
 }
 
-void TForm_bestpillars::Button16Click() {
+bool TForm_bestpillars::Button16Click() {
   const std::string text = ui::text_of(cbis);
   const auto count = pillars::read_count_box(text);
-  if (!count.ok()) return refuse(count.error(), {text});
+  if (!count.ok()) {
+    refuse(count.error(), {text});
+    return false;
+  }
   apply_period(pillars::query_recent(history_, *count));
+  return true;
 }
 
-void TForm_bestpillars::Button17Click() {
+bool TForm_bestpillars::Button17Click() {
   const std::string interval_text = ui::text_of(cb_intv), count_text = ui::text_of(cbis_2);
   const auto interval = pillars::read_interval_box(interval_text);
-  if (!interval.ok()) return refuse(interval.error(), {interval_text});
+  if (!interval.ok()) {
+    refuse(interval.error(), {interval_text});
+    return false;
+  }
   const auto count = pillars::read_count_box(count_text);
-  if (!count.ok()) return refuse(count.error(), {count_text});
+  if (!count.ok()) {
+    refuse(count.error(), {count_text});
+    return false;
+  }
   apply_period(pillars::query_every(history_, *interval, *count));
+  return true;
 }
 
 void TForm_bestpillars::cb_dateChange() {
@@ -90,19 +102,24 @@ void TForm_bestpillars::cb_dateChange() {
 }
 
 void TForm_bestpillars::cb_dateEdited() {
-  // Typing passes through partial dates; only a complete one is looked up.
-  if (core::parse_date(ui::text_of(cb_date))) cb_dateChange();
+  // Typing passes through partial dates; a text of a date's full length is looked up,
+  // so a complete but unknown or impossible date is refused.
+  if (ui::text_of(cb_date).size() == 10) cb_dateChange();
 }
 
-void TForm_bestpillars::Button18Click() {
+bool TForm_bestpillars::Button18Click() {
   const std::string position = ui::text_of(cb_ii), distance = ui::text_of(cb_prediction);
   const auto inputs =
       pillars::read_trace_inputs(position, ui::text_of(CB_xx), distance, cb_ff->isChecked());
-  if (!inputs.ok()) return refuse(inputs.error(), {position, distance});
+  if (!inputs.ok()) {
+    refuse(inputs.error(), {position, distance});
+    return false;
+  }
   apply_period(pillars::query_trace(history_, *inputs));
+  return true;
 }
 
-void TForm_bestpillars::rerun_query() {
+bool TForm_bestpillars::rerun_query() {
   switch (state_.source_mode) {
     case 2: return Button16Click();
     case 3: return Button17Click();

@@ -17,6 +17,9 @@ void colour_base(QWidget* widget, const QColor& colour) {
   QPalette palette = widget->palette();
   for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
     palette.setColor(group, QPalette::Base, colour);
+  // An inactive pillar's "0" must stay readable on silver.
+  palette.setColor(QPalette::Disabled, QPalette::Text, QColor(64, 64, 64));
+  palette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(64, 64, 64));
   widget->setPalette(palette);
 }
 
@@ -71,7 +74,8 @@ void TForm_bestpillars::ComboBox1Change() {
 }
 
 void TForm_bestpillars::Button27Click() {
-  clear_memo(Memo2);
+  // Verifying against whatever a refused query left behind would report on no draws.
+  if (!clear_memo(Memo2)) return;
   std::vector<std::vector<std::string>> memos;
   for (int i = 1; i <= pillars::kMaxPillars; ++i) memos.push_back(mx_pillar[i]->lines());
   state_.pillar_no = pillars::read_pillar_memos(state_.pillar_no, memos, state_.pillar_count).pillar_no;

@@ -22,9 +22,9 @@ void TForm_bestpillars::wire_memo_commands(ui::Memo* memo, QPushButton* clear, Q
   if (save_csv) connect(save_csv, &QPushButton::clicked, this, [this, memo] { save_memo(memo, true); });
 }
 
-void TForm_bestpillars::clear_memo(ui::Memo* memo) {
+bool TForm_bestpillars::clear_memo(ui::Memo* memo) {
   memo->clear_lines();
-  rerun_query();
+  return rerun_query();
 }
 
 void TForm_bestpillars::copy_memo(ui::Memo* memo) {

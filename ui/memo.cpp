@@ -8,14 +8,16 @@
 namespace ui {
 namespace {
 
-QString joined(const std::vector<std::string>& lines) {
+// Every line is held with its line break, as in a classic memo: a user's final Enter
+// adds no line, and a report's final empty line survives.
+QString terminated(const std::vector<std::string>& lines) {
   std::string text;
   size_t size = 0;
   for (const auto& l : lines) size += l.size() + 1;
   text.reserve(size);
-  for (size_t i = 0; i < lines.size(); ++i) {
-    if (i) text += '\n';
-    text += lines[i];
+  for (const auto& l : lines) {
+    text += l;
+    text += '\n';
   }
   return QString::fromStdString(text);
 }
@@ -27,30 +29,35 @@ Memo::Memo(QWidget* parent) : QPlainTextEdit(parent) {
   setUndoRedoEnabled(false);  // programmatic fills of thousands of lines need no undo
 }
 
-std::vector<std::string> Memo::lines() const {
-  std::vector<std::string> result;
-  if (document()->isEmpty()) return result;
-  const QStringList parts = toPlainText().split(QChar('\n'));
-  result.reserve(parts.size());
-  for (const auto& p : parts) result.push_back(p.toStdString());
-  return result;
+int Memo::line_count() const {
+  const QTextDocument* doc = document();
+  const int blocks = doc->blockCount();
+  return doc->lastBlock().text().isEmpty() ? blocks - 1 : blocks;
 }
 
-int Memo::line_count() const { return document()->isEmpty() ? 0 : document()->blockCount(); }
+std::vector<std::string> Memo::lines() const {
+  std::vector<std::string> result;
+  const int count = line_count();
+  result.reserve(count);
+  QTextBlock block = document()->firstBlock();
+  for (int i = 0; i < count && block.isValid(); ++i, block = block.next())
+    result.push_back(block.text().toStdString());
+  return result;
+}
 
 std::string Memo::line(int index) const {
   if (index < 0 || index >= line_count()) return {};
   return document()->findBlockByNumber(index).text().toStdString();
 }
 
-void Memo::set_lines(const std::vector<std::string>& lines) { setPlainText(joined(lines)); }
+void Memo::set_lines(const std::vector<std::string>& lines) { setPlainText(terminated(lines)); }
 
 void Memo::append_lines(const std::vector<std::string>& lines) {
   if (lines.empty()) return;
-  if (document()->isEmpty()) return set_lines(lines);
   QTextCursor cursor(document());
   cursor.movePosition(QTextCursor::End);
-  cursor.insertText(QStringLiteral("\n") + joined(lines));
+  const bool open_line = !document()->lastBlock().text().isEmpty();
+  cursor.insertText((open_line ? QStringLiteral("\n") : QString()) + terminated(lines));
 }
 
 void Memo::copy_all() {

@@ -1,5 +1,6 @@
 // A multi-line text box whose content the program reads and writes as lines of UTF-8
-// text. Filling it with thousands of lines is one call.
+// text. Filling it with thousands of lines is one call. A final line break ends the last
+// line rather than starting an empty one.
 #pragma once
 
 #include <QPlainTextEdit>

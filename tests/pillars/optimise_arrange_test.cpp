@@ -160,3 +160,31 @@ TEST(ComputerArrange, OrderingsAndHiddenMemos) {
 
 }  // namespace
 }  // namespace pillars
+
+namespace pillars {
+namespace {
+
+// Wherever the triple ordering overwrites part of the pair ordering, the pushed-out
+// number still has to land in a pillar: every slot filled, every selected number placed.
+TEST(ComputerArrange, EverySelectedNumberIsPlacedInEveryLayout) {
+  std::mt19937 random(7);
+  const std::vector<std::array<int, 8>> layouts = {
+      {5, 5, 4}, {4, 4, 4, 2}, {3, 3, 3, 3, 2}, {1, 1, 3, 3, 4}, {2, 2, 2, 2, 2, 2, 2}, {8, 8, 4}};
+  for (int round = 0; round < 40; ++round) {
+    for (const auto& sizes : layouts) {
+      int total = 0;
+      for (int s : sizes) total += s;
+      const auto selection = testdata::texts(testdata::random_selection(random, total));
+      const auto period = testdata::random_period(random, 15 + round, testdata::random_selection(random, 12), false);
+      const auto result = arrange(period, selection, sizes);
+      ASSERT_FALSE(result.refused);
+      std::multiset<std::string> placed;
+      for (const auto& memo : result.arrangement.pillar_memos) placed.insert(memo.begin(), memo.end());
+      EXPECT_EQ(placed, std::multiset<std::string>(selection.begin(), selection.end()))
+          << "round " << round << " layout starting " << sizes[0];
+    }
+  }
+}
+
+}  // namespace
+}  // namespace pillars

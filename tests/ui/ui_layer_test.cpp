@@ -43,7 +43,20 @@ class UiLayerTest : public QObject {
     QCOMPARE(memo.line(2), std::string("第1柱"));
     QCOMPARE(memo.line(99), std::string());
     memo.copy_all();
-    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("0001,a\n\n第1柱\nx\ny"));
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("0001,a\n\n第1柱\nx\ny\n"));
+  }
+
+  void memoFinalLineBreakAddsNoLine() {
+    ui::Memo memo;
+    memo.setPlainText(QStringLiteral("30\n"));  // the user ended with Enter
+    QCOMPARE(memo.lines(), std::vector<std::string>{"30"});
+    memo.setPlainText(QStringLiteral("30"));
+    memo.append_lines({"31"});
+    QCOMPARE(memo.lines(), (std::vector<std::string>{"30", "31"}));
+    memo.set_lines({""});
+    QCOMPARE(memo.line_count(), 1);
+    memo.append_lines({"", "x", ""});
+    QCOMPARE(memo.lines(), (std::vector<std::string>{"", "", "x", ""}));
   }
 
   void checkBoxHandlerRunsOnEveryStateChangeOnly() {
