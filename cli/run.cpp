@@ -23,6 +23,9 @@ void print_usage(std::ostream& out) {
          "commands:\n";
   for (const auto* table : {&history_commands(), &workbench_commands(), &optimise_commands()})
     for (const auto& command : *table) out << "  " << command.usage << '\n';
+  out << "period options (default: --from 2009/01/01 --to today):\n"
+         "  --from yyyy/mm/dd --to yyyy/mm/dd | --recent N | --every M --recent N |\n"
+         "  --trace-date yyyy/mm/dd [--position A] [--anywhere] [--number XX] [--distance N]\n";
 }
 
 // The first word that is neither a global option nor its value.
