@@ -90,13 +90,9 @@ QWidget* TForm_bestpillars::build_ts2() {
   v->addLayout(top);
 
   v->addWidget(w::heading(TS2, QStringLiteral("符合您選擇條件和時間區間的期數如下"), kNavy));
-  const auto memo1_area = w::result_area(TS2, "Memo1", {"Button3", "Button4", "Button5", "Button6"});
-  Memo1 = memo1_area.memo;
-  Button3 = memo1_area.buttons[0];
-  Button4 = memo1_area.buttons[1];
-  Button5 = memo1_area.buttons[2];
-  Button6 = memo1_area.buttons[3];
-  v->addLayout(memo1_area.layout, 1);
+  v->addLayout(w::result_area(TS2, Memo1, "Memo1", {&Button3, &Button4, &Button5, &Button6},
+                              {"Button3", "Button4", "Button5", "Button6"}),
+               1);
   Button2 = w::button(TS2, QStringLiteral("計算"), "Button2");
   Button2->hide();
   return TS2;

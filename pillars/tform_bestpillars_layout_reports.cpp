@@ -158,13 +158,9 @@ QWidget* TForm_bestpillars::build_ts6() {
   v->addLayout(selection_row(TS6, Label57, "Label57", Label56, "Label56"));
   v->addWidget(w::heading(
       TS6, QStringLiteral("核對所選的號碼，以立柱方式，在過去所選的區間內開出的情形"), kNavy));
-  const auto memo2_area = w::result_area(TS6, "Memo2", {"Button20", "Button21", "Button22", "Button23"});
-  Memo2 = memo2_area.memo;
-  Button20 = memo2_area.buttons[0];
-  Button21 = memo2_area.buttons[1];
-  Button22 = memo2_area.buttons[2];
-  Button23 = memo2_area.buttons[3];
-  v->addLayout(memo2_area.layout, 1);
+  v->addLayout(w::result_area(TS6, Memo2, "Memo2", {&Button20, &Button21, &Button22, &Button23},
+                              {"Button20", "Button21", "Button22", "Button23"}),
+               1);
   return TS6;
 }
 
@@ -182,12 +178,8 @@ QWidget* TForm_bestpillars::build_ts7() {
   start->addWidget(cb_detail);
   start->addStretch();
   v->addLayout(start);
-  const auto memo3_area = w::result_area(TS7, "Memo3", {"Button10", "Button11", "Button13", "Button15"});
-  Memo3 = memo3_area.memo;
-  Button10 = memo3_area.buttons[0];
-  Button11 = memo3_area.buttons[1];
-  Button13 = memo3_area.buttons[2];
-  Button15 = memo3_area.buttons[3];
-  v->addLayout(memo3_area.layout, 1);
+  v->addLayout(w::result_area(TS7, Memo3, "Memo3", {&Button10, &Button11, &Button13, &Button15},
+                              {"Button10", "Button11", "Button13", "Button15"}),
+               1);
   return TS7;
 }

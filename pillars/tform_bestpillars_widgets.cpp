@@ -77,13 +77,13 @@ QHBoxLayout* memo_with_buttons(ui::Memo* memo, std::initializer_list<QPushButton
   return h;
 }
 
-ResultArea result_area(QWidget* parent, const char* memo_name, std::array<const char*, 4> button_names) {
+QHBoxLayout* result_area(QWidget* parent, ui::Memo*& memo_out, const char* memo_name,
+                         const std::array<QPushButton**, 4>& buttons,
+                         const std::array<const char*, 4>& button_names) {
   static const char* const kCaptions[4] = {"清除", "複製", "存檔(txt)", "存檔(csv)"};
-  ResultArea area{memo(parent, memo_name), {}, nullptr};
-  for (int i = 0; i < 4; ++i)
-    area.buttons[i] = button(parent, QString::fromUtf8(kCaptions[i]), button_names[i]);
-  area.layout = memo_with_buttons(area.memo, {area.buttons[0], area.buttons[1], area.buttons[2], area.buttons[3]});
-  return area;
+  memo_out = memo(parent, memo_name);
+  for (int i = 0; i < 4; ++i) *buttons[i] = button(parent, QString::fromUtf8(kCaptions[i]), button_names[i]);
+  return memo_with_buttons(memo_out, {*buttons[0], *buttons[1], *buttons[2], *buttons[3]});
 }
 
 }  // namespace bestpillars_widgets

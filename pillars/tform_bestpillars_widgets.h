@@ -35,12 +35,10 @@ QHBoxLayout* row_of(std::initializer_list<QWidget*> widgets);
 // A memo with its command buttons in a column beside it.
 QHBoxLayout* memo_with_buttons(ui::Memo* memo, std::initializer_list<QPushButton*> buttons);
 
-// A result memo beside its 清除, 複製, 存檔(txt) and 存檔(csv) buttons, named as given.
-struct ResultArea {
-  ui::Memo* memo;
-  std::array<QPushButton*, 4> buttons;
-  QHBoxLayout* layout;
-};
-ResultArea result_area(QWidget* parent, const char* memo_name, std::array<const char*, 4> button_names);
+// A result memo beside its 清除, 複製, 存檔(txt) and 存檔(csv) buttons, named as given; the
+// controls are stored through `memo` and `buttons`, and the row to lay out is returned.
+QHBoxLayout* result_area(QWidget* parent, ui::Memo*& memo, const char* memo_name,
+                         const std::array<QPushButton**, 4>& buttons,
+                         const std::array<const char*, 4>& button_names);
 
 }  // namespace bestpillars_widgets
