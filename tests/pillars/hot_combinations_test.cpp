@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/pillars/period_lines.h"
+
 #include <random>
 
 #include "pillars/statistics.h"
@@ -9,11 +11,7 @@
 namespace pillars {
 namespace {
 
-std::string period_line(int sequence, const std::string& balls) {
-  char head[24];
-  std::snprintf(head, sizeof head, "%04d,2009/01/02,098002,", sequence);
-  return head + balls;
-}
+using testing_lines::period_line;
 
 KeyLists keys_of(const std::vector<std::string>& lines) {
   auto stats = run_statistics(lines, 39);
