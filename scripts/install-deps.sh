@@ -1,8 +1,22 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the program, its tests and benchmarks need (as root).
+# Installs the Debian packages the project needs (as root). This file is the one list of them.
+#   install-deps.sh          what building, running and testing the program needs
+#   install-deps.sh fuzz     the above plus clang for the fuzz targets
 set -euo pipefail
-packages=(g++ cmake ninja-build qt6-base-dev qt6-charts-dev libgl-dev libgtest-dev libbenchmark-dev
-          fonts-noto-cjk fonts-arphic-ukai xvfb xauth)
+
+packages=(
+  g++ cmake ninja-build                    # compiler and build
+  qt6-base-dev qt6-charts-dev              # Qt Widgets, PrintSupport, Network, Test; Qt Charts
+  libqt6opengl6-dev libgl-dev              # Qt Charts and Qt Gui look for OpenGL at configure time
+  qt6-translations-l10n                    # Qt's own dialogs and buttons in Traditional Chinese
+  libgtest-dev libbenchmark-dev            # tests and benchmarks
+  fonts-noto-cjk fonts-arphic-ukai         # CJK screen font and the Kai report font
+  xvfb xauth                               # a virtual display for screenshots and the monkey test
+)
+if [ "${1:-}" = fuzz ]; then
+  packages+=(clang libclang-rt-dev)        # libFuzzer and the sanitizer runtimes
+fi
+
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' || missing+=("$p")
