@@ -7,7 +7,7 @@
 #include "app/tform_zu_lotto_record.h"
 #include "app/tform_zu_main.h"
 #include "app/tform_zu_simulate.h"
-#include "pillars/tform_bestpillars.h"
+#include "pillars/window/tform_bestpillars.h"
 
 Application::Application(QString working_dir, std::unique_ptr<core::Clock> clock)
     : clock_(std::move(clock)), working_dir_(std::move(working_dir)) {

@@ -108,9 +108,8 @@ void TForm_zu_lotto_record::FormShow() {
 }
 
 void TForm_zu_lotto_record::refresh_balls(bool ascending) {
-  const std::string error = core::put_to_ltno(history_);
-  if (!error.empty()) {
-    ui::message(this, ui::MessageKind::Error, ui::qs(error));
+  if (const auto derived = core::put_to_ltno(history_); !derived) {
+    ui::show_error(this, derived.error());
     return;
   }
   auto& grid = sgl->model_data().begin_edit();

@@ -9,9 +9,10 @@
 #include "app/tform_zu_simulate.h"
 #include "app/tform_zu_stk_txtfile.h"
 #include "core/loader.h"
+#include "core/reload.h"
 #include "core/records.h"
 #include "core/text_file.h"
-#include "pillars/tform_bestpillars.h"
+#include "pillars/window/tform_bestpillars.h"
 #include "ui/controls.h"
 #include "ui/dialogs.h"
 
@@ -62,35 +63,21 @@ void TForm_zu_main::closeEvent(QCloseEvent* event) {
 
 bool TForm_zu_main::load_sequence() {
   setWindowTitle(QStringLiteral("３９Vantor   @2018/12/21   ") + kPublisherAddress);
-  core::clear_ball_texts(history_);
-  ui::StringGrid* sgl = links_.lotto_record ? links_.lotto_record->sgl : nullptr;
-  if (sgl) {
+  const auto loaded = core::reload(history_, core::draw_file_path(history_, ui::u8(working_dir_)),
+                                   clock_.today_text());
+  // After a derivation error the lines are loaded and shown; after a read error the table
+  // is as it was.
+  const core::LatestDrawLabels labels = core::latest_draw_labels(history_);
+  apply_labels(labels.lb_data, labels.lb_data1, labels.lb_data2);
+  if (ui::StringGrid* sgl = links_.lotto_record ? links_.lotto_record->sgl : nullptr) {
     auto& grid = sgl->model_data().begin_edit();
-    grid.resize(std::max(grid.rows(), 1), core::kRecordColumns);
+    grid.resize(history_.draw_count + 1, core::kRecordColumns);
     core::set_record_header(grid, false);
+    core::show_to_grid(grid, history_);
     sgl->model_data().end_edit();
   }
-  const auto loaded = core::Read_lotto_list(history_, ui::u8(working_dir_), clock_.today_text());
-  if (!loaded.ok()) {
-    ui::message(this, ui::MessageKind::Error, ui::qs(loaded.error));
-    return false;
-  }
-  apply_labels(loaded.labels.lb_data, loaded.labels.lb_data1, loaded.labels.lb_data2);
-  if (history_.draw_count >= 1) {
-    if (sgl) {
-      auto& grid = sgl->model_data().begin_edit();
-      core::show_to_grid(grid, history_);
-      sgl->model_data().end_edit();
-    }
-    const std::string error = core::put_to_ltno(history_);
-    if (!error.empty()) {
-      ui::message(this, ui::MessageKind::Error, ui::qs(error));
-      return false;
-    }
-  }
-  if (sgl) sgl->set_row_count(history_.draw_count + 1);
-  core::reset_rule_settings(history_);
-  return true;
+  if (!loaded) ui::show_error(this, loaded.error());
+  return loaded.ok();
 }
 
 void TForm_zu_main::apply_labels(const std::string& date, const std::string& issue,
@@ -108,12 +95,9 @@ void TForm_zu_main::show_memo(const QString& file_name) {
     return;
   }
   const auto read = core::read_lines(ui::u8(path));
-  if (!read.ok()) {
-    ui::message(this, ui::MessageKind::Error, ui::qs(read.error));
-    return;
-  }
+  if (!read) return ui::show_error(this, read.error());
   if (!links_.help) return;
-  links_.help->mm->set_lines(read.lines);
+  links_.help->mm->set_lines(*read);
   ui::show_modal(links_.help);
 }
 

@@ -76,20 +76,20 @@ void TForm_ZU_stk_txtfile::open_file() {
   setWindowTitle(ui::qs(history_.game_name + " " + history_.draw_file_name + " 手動輸入資料"));
   logo->setPixmap(main_.game_logo());
   const auto read = core::read_lines(ui::u8(file_path()));
-  if (!read.ok()) {
+  if (!read) {
     // Opening on an empty text would invite the user to save over the unread file.
-    ui::message(&main_, ui::MessageKind::Error, ui::qs(read.error));
+    ui::show_error(&main_, read.error());
     return;
   }
-  Memo1->set_lines(read.lines);
+  Memo1->set_lines(*read);
   ui::show_modal(this);
 }
 
 void TForm_ZU_stk_txtfile::Button1Click() {
-  const std::string error = core::write_lines_atomic(ui::u8(file_path()), Memo1->lines());
-  if (!error.empty()) {
+  const auto written = core::write_lines_atomic(ui::u8(file_path()), Memo1->lines());
+  if (!written) {
     // The old file stays whole; the typed text stays here for another try.
-    ui::message(this, ui::MessageKind::Error, ui::qs(error));
+    ui::show_error(this, written.error());
     return;
   }
   ui::message(this, ui::MessageKind::Information, windowTitle() + QStringLiteral(" 檔案儲存完成"));

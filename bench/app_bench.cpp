@@ -9,7 +9,7 @@
 #include "app/application.h"
 #include "app/tform_zu_lotto_record.h"
 #include "app/tform_zu_main.h"
-#include "pillars/tform_bestpillars.h"
+#include "pillars/window/tform_bestpillars.h"
 #include "core/loader.h"
 #include "core/records.h"
 #include "core/text_file.h"
@@ -18,8 +18,8 @@
 namespace {
 
 std::string history_bytes() {
-  std::string error;
-  return core::read_bytes(std::string(VANTOR_DATA_DIR) + "/TW539.txt", &error).value_or("");
+  auto bytes = core::read_bytes(std::string(VANTOR_DATA_DIR) + "/TW539.txt");
+  return bytes ? std::move(bytes).value() : std::string();
 }
 
 void BM_LoadAndDerive2500(benchmark::State& state) {

@@ -30,7 +30,7 @@ const core::DrawHistory& history() {
     core::DrawHistory built;
     built.orirec = lines;
     built.draw_count = static_cast<int>(lines.size());
-    if (const auto error = core::put_to_ltno(built); !error.empty()) built.draw_count = 0;
+    if (!core::put_to_ltno(built)) built.draw_count = 0;
     return built;
   }();
   return h;

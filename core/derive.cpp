@@ -1,15 +1,13 @@
 // put_to_ltno: the derived columns of the draw table.
 #include <algorithm>
 
+#include "core/ball_text.h"
 #include "core/dates.h"
+#include "core/draw_line.h"
 #include "core/loader.h"
 
 namespace core {
 namespace {
-
-constexpr int kBallStart[kBallsPerDraw] = {18, 21, 24, 27, 30};  // 0-based columns 19, 22, ...
-
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
 std::string date_error(int draw, std::string_view text) {
   return "開獎資料第 " + std::to_string(draw) + " 筆的日期「" + std::string(text) +
@@ -24,16 +22,16 @@ std::string ball_error(int draw, std::string_view text) {
 // Derives draw index i (0-based) from its line; returns an error text or empty.
 std::string derive_one(DrawHistory& h, int i, const std::string& line) {
   const std::string_view text(line);
-  const auto date = parse_date(text.substr(0, 10));
-  if (!date) return date_error(i + 1, text.substr(0, 10));
+  const auto date = parse_date(draw_line::date(text));
+  if (!date) return date_error(i + 1, draw_line::date(text));
   std::string balls[kBallsPerDraw];
   for (int k = 0; k < kBallsPerDraw; ++k) {
-    const std::string_view ball = text.substr(kBallStart[k], 2);
-    if (ball.size() != 2 || !is_digit(ball[0]) || !is_digit(ball[1])) return ball_error(i + 1, ball);
+    const std::string_view ball = draw_line::ball(text, k);
+    if (!two_digit_value(ball)) return ball_error(i + 1, ball);
     balls[k] = std::string(ball);
   }
   h.draw_date[i] = day_number(*date);
-  h.issue_no[i] = std::string(text.substr(11, 6));
+  h.issue_no[i] = std::string(draw_line::issue(text));
   for (int k = 0; k < kBallsPerDraw; ++k) {
     h.ltno_drawn[k][i] = balls[k];
     h.ltno_copy[k][i] = balls[k];
@@ -50,11 +48,11 @@ std::string derive_one(DrawHistory& h, int i, const std::string& line) {
 
 }  // namespace
 
-std::string put_to_ltno(DrawHistory& history) {
+Status put_to_ltno(DrawHistory& history) {
   const int count = std::min<int>(history.draw_count, static_cast<int>(history.orirec.size()));
   for (int i = 0; i < count && i < kDrawCapacity; ++i) {
     std::string error = derive_one(history, i, history.orirec[i]);
-    if (!error.empty()) return error;
+    if (!error.empty()) return Error::error(std::move(error));
   }
   return {};
 }

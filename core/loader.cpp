@@ -4,12 +4,12 @@
 
 #include "core/codepage.h"
 #include "core/dates.h"
+#include "core/draw_line.h"
 #include "core/text_file.h"
 
 namespace core {
 namespace {
 
-constexpr size_t kDrawLineLength = 32;
 
 std::string_view trim_controls(std::string_view line) {
   auto is_blank = [](char c) { return static_cast<unsigned char>(c) <= 32; };
@@ -33,24 +33,24 @@ bool byte_less(const std::string& a, const std::string& b) {
 
 LatestDrawLabels labels_from(const std::string& newest) {
   LatestDrawLabels labels;
-  labels.lb_data += newest.substr(0, 10);
-  if (newest.size() > 11) labels.lb_data1 += newest.substr(11, 6);
-  if (newest.size() > 18) labels.lb_data2 += newest.substr(18);
+  labels.lb_data += draw_line::date(newest);
+  labels.lb_data1 += draw_line::issue(newest);
+  labels.lb_data2 += draw_line::balls(newest);
   return labels;
 }
 
 }  // namespace
 
-LoadResult load_draw_lines(DrawHistory& history, std::string_view bytes, std::string_view today) {
-  LoadResult result;
+LoadedDraws load_draw_lines(DrawHistory& history, std::string_view bytes, std::string_view today) {
+  LoadedDraws result;
   std::vector<std::string> accepted;
   size_t start = 0;
   while (start <= bytes.size()) {
     size_t end = bytes.find_first_of("\r\n", start);
     if (end == std::string_view::npos) end = bytes.size();
     const std::string_view raw = bytes.substr(start, end - start);
-    if (trim_controls(raw).size() != kDrawLineLength) break;
-    if (raw.substr(0, 10).compare(today) <= 0)  // a later date is a draw not yet held
+    if (trim_controls(raw).size() != draw_line::kLength) break;
+    if (draw_line::date(raw).compare(today) <= 0)  // a later date is a draw not yet held
       accepted.push_back(stored_text(raw));
     if (end < bytes.size() && bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n')
       ++end;
@@ -67,24 +67,18 @@ LoadResult load_draw_lines(DrawHistory& history, std::string_view bytes, std::st
   return result;
 }
 
-LoadResult Read_lotto_list(DrawHistory& history, const std::string& directory,
-                           std::string_view today) {
-  const std::string path =
-      directory.empty() ? history.draw_file_name : directory + "/" + history.draw_file_name;
-  LoadResult failed;
+std::string draw_file_path(const DrawHistory& history, const std::string& directory) {
+  return directory.empty() ? history.draw_file_name : directory + "/" + history.draw_file_name;
+}
+
+Result<LoadedDraws> Read_lotto_list(DrawHistory& history, const std::string& directory,
+                                    std::string_view today) {
+  const std::string path = draw_file_path(history, directory);
   if (!file_exists(path)) {
-    const std::string error = write_bytes_atomic(path, {});
-    if (!error.empty()) {
-      failed.error = error;
-      return failed;
-    }
+    if (const Status created = write_bytes_atomic(path, {}); !created) return created.error();
   }
-  std::string error;
-  const auto bytes = read_bytes(path, &error);
-  if (!bytes) {
-    failed.error = error;
-    return failed;
-  }
+  const auto bytes = read_bytes(path);
+  if (!bytes) return bytes.error();
   return load_draw_lines(history, *bytes, today);
 }
 

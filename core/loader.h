@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "core/draw_history.h"
+#include "core/result.h"
 
 namespace core {
 
@@ -19,22 +20,22 @@ struct LatestDrawLabels {
   std::string lb_data2 = "號碼(落球):";
 };
 
-struct LoadResult {
+struct LoadedDraws {
   LatestDrawLabels labels;
-  std::string error;      // empty on success; the I/O error otherwise
   int skipped_older = 0;  // accepted lines beyond the table's capacity, oldest left out
-  [[nodiscard]] bool ok() const { return error.empty(); }
 };
+
+// The path of the game's draw file in `directory` ("" = the current directory).
+[[nodiscard]] std::string draw_file_path(const DrawHistory& history, const std::string& directory);
 
 // Reads history.draw_file_name relative to `directory` (created empty when missing)
 // into orirec/draw_count, oldest first. `today` is "yyyy/mm/dd". Keeps the newest
-// kDrawCapacity draws when the file holds more.
-[[nodiscard]] LoadResult Read_lotto_list(DrawHistory& history, const std::string& directory,
-                                         std::string_view today);
+// kDrawCapacity draws when the file holds more. On an I/O error the table is untouched.
+[[nodiscard]] Result<LoadedDraws> Read_lotto_list(DrawHistory& history, const std::string& directory,
+                                                  std::string_view today);
 
 // The same rules applied to bytes already in memory (the loader's core).
-[[nodiscard]] LoadResult load_draw_lines(DrawHistory& history, std::string_view bytes,
-                                         std::string_view today);
+LoadedDraws load_draw_lines(DrawHistory& history, std::string_view bytes, std::string_view today);
 
 // The labels for the newest of the loaded lines (orirec oldest first); prefixes alone
 // when nothing is loaded.
@@ -44,9 +45,9 @@ struct LoadResult {
 void sort_orirec(DrawHistory& history, int mode);
 
 // Derives every column from orirec[0 .. draw_count-1] in their current order. On a bad
-// date or ball stops and returns a message naming the offending text; the draws before
-// it are derived. Returns an empty text on success.
-[[nodiscard]] std::string put_to_ltno(DrawHistory& history);
+// date or ball stops with an error naming the offending text; the draws before it are
+// derived.
+[[nodiscard]] Status put_to_ltno(DrawHistory& history);
 
 // What the load sequence clears before each load.
 void clear_ball_texts(DrawHistory& history);

@@ -8,12 +8,22 @@ namespace core {
 std::optional<int> to_int(std::string_view text) {
   while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
   while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+  if (!text.empty() && text.front() == '+') {
+    text.remove_prefix(1);
+    if (!text.empty() && text.front() == '-') return std::nullopt;  // "+-5"
+  }
   if (text.empty()) return std::nullopt;
   int value = 0;
   const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
   if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
   return value;
+}
+
+std::optional<int> to_int_strict(std::string_view text) {
+  if (text.empty() || text.front() == ' ' || text.back() == ' ' || text.front() == '\t' ||
+      text.back() == '\t')
+    return std::nullopt;
+  return to_int(text);
 }
 
 std::string zero_pad(long long value, int width) {

@@ -12,6 +12,10 @@ namespace core {
 // (empty, letters, overflow beyond 32 bits).
 [[nodiscard]] std::optional<int> to_int(std::string_view text);
 
+// The strict integer of the command line's documents: an optional "+" or "-" and one or
+// more decimal digits, nothing else (no blanks), within 32 bits.
+[[nodiscard]] std::optional<int> to_int_strict(std::string_view text);
+
 // Zero-padded to at least `width` digits ("00" -> 05, "000" -> 023); negative values keep
 // their sign in front.
 [[nodiscard]] std::string zero_pad(long long value, int width);

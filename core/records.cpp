@@ -2,14 +2,9 @@
 
 #include <string_view>
 
+#include "core/draw_line.h"
+
 namespace core {
-namespace {
-
-std::string slice(const std::string& line, size_t from, size_t length) {
-  return from < line.size() ? line.substr(from, length) : std::string();
-}
-
-}  // namespace
 
 void set_record_header(TextGrid& grid, bool ascending) {
   static const char* const kDrawn[] = {"一落", "二落", "三落", "四落", "五落"};
@@ -23,9 +18,9 @@ void show_to_grid(TextGrid& grid, const DrawHistory& history) {
   grid.resize(history.draw_count + 1, kRecordColumns);
   for (int r = 1; r <= history.draw_count && r <= static_cast<int>(history.orirec.size()); ++r) {
     const std::string& line = history.orirec[r - 1];
-    grid.set_cell(0, r, slice(line, 0, 10));
-    grid.set_cell(1, r, slice(line, 11, 6));
-    for (int k = 0; k < kBallsPerDraw; ++k) grid.set_cell(k + 2, r, slice(line, 18 + 3 * k, 2));
+    grid.set_cell(0, r, std::string(draw_line::date(line)));
+    grid.set_cell(1, r, std::string(draw_line::issue(line)));
+    for (int k = 0; k < kBallsPerDraw; ++k) grid.set_cell(k + 2, r, std::string(draw_line::ball(line, k)));
   }
 }
 

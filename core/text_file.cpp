@@ -25,10 +25,9 @@ std::vector<std::string> split_lines(std::string_view bytes) {
   return lines;
 }
 
-std::optional<std::string> read_bytes(const std::string& path, std::string* error) {
-  auto fail = [&](const std::string& why) -> std::optional<std::string> {
-    if (error) *error = "無法讀取檔案 " + path + "：" + why;
-    return std::nullopt;
+Result<std::string> read_bytes(const std::string& path) {
+  auto fail = [&](const std::string& why) -> Result<std::string> {
+    return Error::error("無法讀取檔案 " + path + "：" + why);
   };
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return fail(std::strerror(errno));
@@ -55,12 +54,10 @@ std::optional<std::string> read_bytes(const std::string& path, std::string* erro
   return content;
 }
 
-ReadResult read_lines(const std::string& path) {
-  ReadResult result;
-  const auto bytes = read_bytes(path, &result.error);
-  if (!bytes) return result;
-  result.lines = split_lines(big5_to_utf8(*bytes));
-  return result;
+Result<std::vector<std::string>> read_lines(const std::string& path) {
+  const auto bytes = read_bytes(path);
+  if (!bytes) return bytes.error();
+  return split_lines(big5_to_utf8(*bytes));
 }
 
 bool file_exists(const std::string& path) {
@@ -69,6 +66,10 @@ bool file_exists(const std::string& path) {
 }
 
 namespace {
+
+Error write_failure(const std::string& path, const std::string& why) {
+  return Error::error("無法寫入檔案 " + path + "：" + why);
+}
 
 std::string write_all(int fd, std::string_view bytes) {
   while (!bytes.empty()) {
@@ -84,12 +85,12 @@ std::string write_all(int fd, std::string_view bytes) {
 
 }  // namespace
 
-std::string write_bytes_atomic(const std::string& path, std::string_view bytes) {
+Status write_bytes_atomic(const std::string& path, std::string_view bytes) {
   const std::string temp = path + ".tmp-XXXXXX";
   std::vector<char> name(temp.begin(), temp.end());
   name.push_back('\0');
   const int fd = ::mkstemp(name.data());
-  if (fd < 0) return "無法寫入檔案 " + path + "：" + std::strerror(errno);
+  if (fd < 0) return write_failure(path, std::strerror(errno));
   std::string failure = write_all(fd, bytes);
   if (failure.empty() && ::fsync(fd) != 0) failure = std::strerror(errno);
   // Keep the permissions an ordinary new file would get, not mkstemp's 0600.
@@ -100,19 +101,19 @@ std::string write_bytes_atomic(const std::string& path, std::string_view bytes) 
   if (failure.empty() && std::rename(name.data(), path.c_str()) != 0) failure = std::strerror(errno);
   if (!failure.empty()) {
     ::unlink(name.data());
-    return "無法寫入檔案 " + path + "：" + failure;
+    return write_failure(path, failure);
   }
   return {};
 }
 
-std::string write_lines_atomic(const std::string& path, const std::vector<std::string>& lines) {
+Status write_lines_atomic(const std::string& path, const std::vector<std::string>& lines) {
   std::string utf8;
   for (const auto& line : lines) {
     utf8 += line;
     utf8 += "\r\n";
   }
   const auto big5 = utf8_to_big5(utf8);
-  if (!big5) return "無法寫入檔案 " + path + "：內容含有無法以 Big5 儲存的字元";
+  if (!big5) return write_failure(path, "內容含有無法以 Big5 儲存的字元");
   return write_bytes_atomic(path, *big5);
 }
 

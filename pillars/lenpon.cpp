@@ -44,12 +44,12 @@ DrawMarks CHECK_Bingo_lenpon(std::string_view draw_text, std::span<const std::st
   return check_balls(one_group_per_number(sel_no), split_draw_text(draw_text));
 }
 
-Checked<LenponReport> lenpon_report(std::span<const std::string> memo1,
-                                    std::span<const std::string> memo3,
-                                    std::span<const std::string> sel_no, bool cb_detail,
-                                    std::string_view period_title) {
+core::Result<LenponReport> lenpon_report(std::span<const std::string> memo1,
+                                         std::span<const std::string> memo3,
+                                         std::span<const std::string> sel_no, bool cb_detail,
+                                         std::string_view period_title) {
   if (sel_no.size() < 2 || sel_no.size() > static_cast<std::size_t>(kSelectionLimit))
-    return Checked<LenponReport>::refused(std::string(msg::kLenponSelectionSize));
+    return core::Error::warning(std::string(msg::kLenponSelectionSize));
   const auto groups = one_group_per_number(sel_no);
   LenponReport report;
   report.memo3.assign(memo3.begin(), memo3.end());

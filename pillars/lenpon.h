@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "pillars/checked.h"
+#include "core/result.h"
 #include "pillars/draw_marks.h"
 
 namespace pillars {
@@ -28,7 +28,7 @@ struct LenponReport {
 // decorated line j of Memo1 (positions Memo3 does not have are skipped); then the summary
 // is appended. Refuses fewer than 2 or more than 30 selected numbers
 // (msg::kLenponSelectionSize; the window then shows the "選擇號碼" sheet).
-[[nodiscard]] Checked<LenponReport> lenpon_report(std::span<const std::string> memo1,
+[[nodiscard]] core::Result<LenponReport> lenpon_report(std::span<const std::string> memo1,
                                                   std::span<const std::string> memo3,
                                                   std::span<const std::string> sel_no,
                                                   bool cb_detail, std::string_view period_title);

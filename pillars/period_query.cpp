@@ -33,9 +33,9 @@ std::int64_t first_of_recent(std::int64_t count, int n) {
   return std::max<std::int64_t>(count - static_cast<std::int64_t>(n) + 1, 1);
 }
 
-Checked<BoxNumber> read_box(std::string_view text) {
+core::Result<BoxNumber> read_box(std::string_view text) {
   const auto value = core::to_int(text);
-  if (!value) return Checked<BoxNumber>::refused(msg::not_an_integer(text));
+  if (!value) return core::Error::error(msg::not_an_integer(text));
   return BoxNumber{*value, std::string(text)};
 }
 
@@ -62,18 +62,18 @@ PeriodResult query_date_range(const core::DrawHistory& history, int start_day, i
   return result;
 }
 
-Checked<BoxNumber> read_count_box(std::string_view text) { return read_box(text); }
+core::Result<BoxNumber> read_count_box(std::string_view text) { return read_box(text); }
 
-Checked<BoxNumber> read_interval_box(std::string_view text) {
+core::Result<BoxNumber> read_interval_box(std::string_view text) {
   auto box = read_box(text);
-  if (box.ok() && box->value < 1) return Checked<BoxNumber>::refused(std::string(msg::kIntervalBelowOne));
+  if (box.ok() && box->value < 1) return core::Error::warning(std::string(msg::kIntervalBelowOne));
   return box;
 }
 
-Checked<BoxNumber> read_position_box(std::string_view text) {
+core::Result<BoxNumber> read_position_box(std::string_view text) {
   auto box = read_box(text);
   if (box.ok() && (box->value < 1 || box->value > kBalls))
-    return Checked<BoxNumber>::refused(std::string(msg::kPositionOutOfRange));
+    return core::Error::warning(std::string(msg::kPositionOutOfRange));
   return box;
 }
 
@@ -118,10 +118,10 @@ std::vector<std::string> recent_draw_dates(const core::DrawHistory& history, int
   return dates;
 }
 
-Checked<TraceSetup> cb_dateChange(const core::DrawHistory& history, std::string_view cb_date,
+core::Result<TraceSetup> cb_dateChange(const core::DrawHistory& history, std::string_view cb_date,
                                   std::string_view cb_ii) {
   const auto position = read_position_box(cb_ii);
-  if (!position.ok()) return Checked<TraceSetup>::refused(position.error());
+  if (!position.ok()) return position.error();
   const int count = draw_count_of(history);
   // Compare as day numbers: the same as comparing "yyyy/mm/dd" texts, without
   // formatting every date of the table.
@@ -133,15 +133,15 @@ Checked<TraceSetup> cb_dateChange(const core::DrawHistory& history, std::string_
       return TraceSetup{history.ltno_sorted[position->value - 1][d - 1], std::to_string(count - d + 1)};
     }
   }
-  return Checked<TraceSetup>::refused(msg::no_draw_on(cb_date));
+  return core::Error::warning(msg::no_draw_on(cb_date));
 }
 
-Checked<TraceInputs> read_trace_inputs(std::string_view cb_ii, std::string_view cb_xx,
+core::Result<TraceInputs> read_trace_inputs(std::string_view cb_ii, std::string_view cb_xx,
                                        std::string_view cb_prediction, bool cb_ff) {
   const auto position = read_position_box(cb_ii);
-  if (!position.ok()) return Checked<TraceInputs>::refused(position.error());
+  if (!position.ok()) return position.error();
   const auto distance = read_count_box(cb_prediction);
-  if (!distance.ok()) return Checked<TraceInputs>::refused(distance.error());
+  if (!distance.ok()) return distance.error();
   return TraceInputs{*position, std::string(cb_xx), *distance, cb_ff};
 }
 

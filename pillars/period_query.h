@@ -18,7 +18,7 @@
 #include <vector>
 
 #include "core/draw_history.h"
-#include "pillars/checked.h"
+#include "core/result.h"
 
 namespace pillars {
 
@@ -46,11 +46,11 @@ struct BoxNumber {
   std::string text;
 };
 // Any integer (cbis, cbis_2, cb_prediction); refuses non-numeric text.
-[[nodiscard]] Checked<BoxNumber> read_count_box(std::string_view text);
+[[nodiscard]] core::Result<BoxNumber> read_count_box(std::string_view text);
 // cb_intv: an integer of at least 1.
-[[nodiscard]] Checked<BoxNumber> read_interval_box(std::string_view text);
+[[nodiscard]] core::Result<BoxNumber> read_interval_box(std::string_view text);
 // cb_ii: an integer 1 .. 5.
-[[nodiscard]] Checked<BoxNumber> read_position_box(std::string_view text);
+[[nodiscard]] core::Result<BoxNumber> read_position_box(std::string_view text);
 
 // Button16Click: the most recent N draws. Title: 最近 50 期驗證
 [[nodiscard]] PeriodResult query_recent(const core::DrawHistory& history, const BoxNumber& cbis);
@@ -73,7 +73,7 @@ struct TraceSetup {
   std::string number;      // CB_xx, e.g. "05"
   std::string prediction;  // cb_prediction, e.g. "1"
 };
-[[nodiscard]] Checked<TraceSetup> cb_dateChange(const core::DrawHistory& history,
+[[nodiscard]] core::Result<TraceSetup> cb_dateChange(const core::DrawHistory& history,
                                                 std::string_view cb_date,
                                                 std::string_view cb_ii);
 
@@ -84,7 +84,7 @@ struct TraceInputs {
   bool fixed_position = true; // cb_ff "定點"
 };
 // Reads the trace boxes; refuses non-numeric texts and a position outside 1 .. 5.
-[[nodiscard]] Checked<TraceInputs> read_trace_inputs(std::string_view cb_ii,
+[[nodiscard]] core::Result<TraceInputs> read_trace_inputs(std::string_view cb_ii,
                                                      std::string_view cb_xx,
                                                      std::string_view cb_prediction,
                                                      bool cb_ff);

@@ -13,37 +13,37 @@ PillarLayout pillar_layout(const PillarSizes& sizes) {
   return layout;
 }
 
-Checked<int> read_pillar_count(std::string_view cb_select) {
+core::Result<int> read_pillar_count(std::string_view cb_select) {
   const auto count = core::to_int(cb_select);
-  if (!count) return Checked<int>::refused(msg::not_an_integer(cb_select));
+  if (!count) return core::Error::error(msg::not_an_integer(cb_select));
   if (*count < kMinPillars || *count > kMaxPillars)
-    return Checked<int>::refused(std::string(msg::kPillarCountOutOfRange));
+    return core::Error::warning(std::string(msg::kPillarCountOutOfRange));
   return *count;
 }
 
-Checked<PillarLayout> size_change(std::span<const std::string> size_texts) {
+core::Result<PillarLayout> size_change(std::span<const std::string> size_texts) {
   PillarSizes sizes{};
   for (std::size_t i = 0; i < sizes.size(); ++i) {
     const std::string_view text = i < size_texts.size() ? std::string_view(size_texts[i]) : "0";
     const auto size = core::to_int(text);
-    if (!size) return Checked<PillarLayout>::refused(msg::not_an_integer(text));
+    if (!size) return core::Error::error(msg::not_an_integer(text));
     if (*size < 0 || *size > kMaxPillarSize)
-      return Checked<PillarLayout>::refused(std::string(msg::kPillarSizeOutOfRange));
+      return core::Error::warning(std::string(msg::kPillarSizeOutOfRange));
     sizes[i] = *size;
   }
   return pillar_layout(sizes);
 }
 
-Checked<PillarCountChange> CB_SelectChange(std::string_view cb_select,
+core::Result<PillarCountChange> CB_SelectChange(std::string_view cb_select,
                                            std::span<const std::string> size_texts) {
   const auto count = read_pillar_count(cb_select);
-  if (!count.ok()) return Checked<PillarCountChange>::refused(count.error());
+  if (!count.ok()) return count.error();
   PillarCountChange change;
   change.pillar_count = *count;
   for (int i = 0; i < kMaxPillars; ++i)
     change.size_texts[i] = i >= *count ? "0" : (i < static_cast<int>(size_texts.size()) ? size_texts[i] : "0");
   const auto layout = size_change(change.size_texts);
-  if (!layout.ok()) return Checked<PillarCountChange>::refused(layout.error());
+  if (!layout.ok()) return layout.error();
   change.layout = *layout;
   return change;
 }

@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "pillars/arithmetic/star_counts.h"
-#include "pillars/checked.h"
+#include "core/result.h"
 
 namespace pillars {
 
@@ -29,10 +29,10 @@ struct PillarLayout {
 [[nodiscard]] PillarLayout pillar_layout(const PillarSizes& sizes);
 
 // CB_Select read as a pillar count 3 .. 8.
-[[nodiscard]] Checked<int> read_pillar_count(std::string_view cb_select);
+[[nodiscard]] core::Result<int> read_pillar_count(std::string_view cb_select);
 
 // ComboBox1Change: the eight size boxes read as sizes 0 .. 8, and the layout.
-[[nodiscard]] Checked<PillarLayout> size_change(std::span<const std::string> size_texts);
+[[nodiscard]] core::Result<PillarLayout> size_change(std::span<const std::string> size_texts);
 
 // CB_SelectChange: the count, the size texts after the boxes beyond it show "0", and
 // the layout of those texts. Refused as a whole (nothing to change) when the count or
@@ -42,7 +42,7 @@ struct PillarCountChange {
   std::array<std::string, kMaxPillars> size_texts;
   PillarLayout layout;
 };
-[[nodiscard]] Checked<PillarCountChange> CB_SelectChange(std::string_view cb_select,
+[[nodiscard]] core::Result<PillarCountChange> CB_SelectChange(std::string_view cb_select,
                                                          std::span<const std::string> size_texts);
 
 struct CostLabels {

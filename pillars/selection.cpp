@@ -66,9 +66,9 @@ std::vector<BoxSetting> head_filter(const std::array<bool, 10>& tails, const std
   return out;
 }
 
-Checked<std::vector<int>> most_frequent(std::span<const int> ordered_no_count, int n, int max_ball) {
+core::Result<std::vector<int>> most_frequent(std::span<const int> ordered_no_count, int n, int max_ball) {
   if (n > max_ball || n > static_cast<int>(ordered_no_count.size()))
-    return Checked<std::vector<int>>::refused(msg::too_many_frequent(max_ball));
+    return core::Error::warning(msg::too_many_frequent(max_ball));
   std::vector<int> numbers;
   for (int i = 0; i < n; ++i) numbers.push_back(ordered_no_count[i] % 100);
   return numbers;

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "pillars/checked.h"
+#include "core/result.h"
 
 namespace pillars {
 
@@ -51,7 +51,7 @@ struct BoxSetting {
 // Button7Click: the numbers to check after Clear_CB, in order: the first `n` of the
 // frequency order (no_count as ordered by show_sumno; number = code mod 100). Refuses
 // an n above max_ball; n <= 0 checks nothing.
-[[nodiscard]] Checked<std::vector<int>> most_frequent(std::span<const int> ordered_no_count, int n,
+[[nodiscard]] core::Result<std::vector<int>> most_frequent(std::span<const int> ordered_no_count, int n,
                                                       int max_ball);
 
 // The box states after applying settings (what the boxes end up showing).

@@ -51,9 +51,9 @@ void exchange_sort_descending(std::span<int> codes) {
       if (codes[j] > codes[i]) std::swap(codes[i], codes[j]);
 }
 
-Checked<NumberCounts> Count_Sumno(std::span<const std::string> lines, int max_ball) {
+core::Result<NumberCounts> Count_Sumno(std::span<const std::string> lines, int max_ball) {
   Pass pass = count_all(lines, clamp_max_ball(max_ball));
-  if (pass.bad_line != 0) return Checked<NumberCounts>::refused(msg::bad_period_line(pass.bad_line));
+  if (pass.bad_line != 0) return core::Error::error(msg::bad_period_line(pass.bad_line));
   return std::move(pass.numbers);
 }
 
@@ -66,12 +66,12 @@ NumberOrder show_sumno(std::vector<int> no_count) {
   return order;
 }
 
-Checked<std::array<int, 10>> Count_Sumno_tail(std::span<const std::string> lines) {
+core::Result<std::array<int, 10>> Count_Sumno_tail(std::span<const std::string> lines) {
   std::array<int, 10> tail_count{};
   for (int d = 0; d < 10; ++d) tail_count[d] = d;
   for (std::size_t j = 0; j < lines.size(); ++j) {
     const auto line = parse_line_numbers(lines[j]);
-    if (!line) return Checked<std::array<int, 10>>::refused(msg::bad_period_line(static_cast<int>(j) + 1));
+    if (!line) return core::Error::error(msg::bad_period_line(static_cast<int>(j) + 1));
     for (int digit : line->tail) tail_count[digit] += 100;
   }
   return tail_count;
@@ -86,9 +86,9 @@ TailOrder show_sumno_tail(std::array<int, 10> tail_count) {
   return order;
 }
 
-Checked<Statistics> run_statistics(std::span<const std::string> lines, int max_ball) {
+core::Result<Statistics> run_statistics(std::span<const std::string> lines, int max_ball) {
   Pass pass = count_all(lines, clamp_max_ball(max_ball));
-  if (pass.bad_line != 0) return Checked<Statistics>::refused(msg::bad_period_line(pass.bad_line));
+  if (pass.bad_line != 0) return core::Error::error(msg::bad_period_line(pass.bad_line));
   Statistics stats;
   stats.numbers = show_sumno(std::move(pass.numbers.no_count));
   stats.tails = show_sumno_tail(pass.tail_count);

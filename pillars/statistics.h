@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "pillars/checked.h"
+#include "core/result.h"
 #include "pillars/combination_keys.h"
 
 namespace pillars {
@@ -32,7 +32,7 @@ struct NumberCounts {
 };
 // Refuses the first line whose ball fields are not two digits ("第 N 行不是有效的號碼").
 // Balls outside 1 .. max_ball are not counted (their keys are still collected).
-[[nodiscard]] Checked<NumberCounts> Count_Sumno(std::span<const std::string> lines, int max_ball);
+[[nodiscard]] core::Result<NumberCounts> Count_Sumno(std::span<const std::string> lines, int max_ball);
 
 // show_sumno: no_count ordered (entry r-1 holds the code at position r), sga1 columns for
 // positions 1 .. 25 and sga2 columns for positions 26 .. max_ball. Columns of sga2
@@ -45,7 +45,7 @@ struct NumberOrder {
 [[nodiscard]] NumberOrder show_sumno(std::vector<int> no_count);
 
 // Count_Sumno_tail: tail_count (entry d for digit d, before ordering).
-[[nodiscard]] Checked<std::array<int, 10>> Count_Sumno_tail(std::span<const std::string> lines);
+[[nodiscard]] core::Result<std::array<int, 10>> Count_Sumno_tail(std::span<const std::string> lines);
 
 // show_sumno_tail: tail_count ordered and the ten sgaT columns.
 struct TailOrder {
@@ -61,7 +61,7 @@ struct Statistics {
   TailOrder tails;
   KeyLists keys;
 };
-[[nodiscard]] Checked<Statistics> run_statistics(std::span<const std::string> lines, int max_ball);
+[[nodiscard]] core::Result<Statistics> run_statistics(std::span<const std::string> lines, int max_ball);
 
 // The program's exchange sort, descending: for i < j, swap when entry j is greater.
 void exchange_sort_descending(std::span<int> codes);

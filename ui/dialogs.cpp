@@ -40,6 +40,10 @@ void message(QWidget* parent, MessageKind kind, const QString& text) {
   box.exec();
 }
 
+void show_error(QWidget* parent, const core::Error& error) {
+  message(parent, error.kind, QString::fromStdString(error.text));
+}
+
 bool confirm(QWidget* parent, const QString& text, MessageKind kind) {
   if (g_script) return g_script->on_confirm(text);
   const auto icon = kind == MessageKind::Information ? QMessageBox::Question : QMessageBox::Warning;

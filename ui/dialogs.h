@@ -7,14 +7,18 @@
 #include <QStringList>
 #include <optional>
 
+#include "core/result.h"
+
 class QWidget;
 
 namespace ui {
 
-enum class MessageKind { Warning, Error, Information };
+using MessageKind = core::ErrorKind;
 
 // A message box with an OK button.
 void message(QWidget* parent, MessageKind kind, const QString& text);
+// A computation's refusal, in the message box of its kind.
+void show_error(QWidget* parent, const core::Error& error);
 // A question with Yes and No; true for Yes.
 [[nodiscard]] bool confirm(QWidget* parent, const QString& text,
                            MessageKind kind = MessageKind::Warning);

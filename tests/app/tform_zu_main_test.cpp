@@ -5,7 +5,7 @@
 #include "app/tform_zu_lotto_record.h"
 #include "app/tform_zu_main.h"
 #include "app_fixture.h"
-#include "pillars/tform_bestpillars.h"
+#include "pillars/window/tform_bestpillars.h"
 
 class MainWindowTest : public QObject {
   Q_OBJECT

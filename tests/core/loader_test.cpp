@@ -11,7 +11,7 @@ namespace {
 
 constexpr std::string_view kToday = "2009/01/10";
 
-core::DrawHistory load(std::string_view bytes, core::LoadResult* result = nullptr,
+core::DrawHistory load(std::string_view bytes, core::LoadedDraws* result = nullptr,
                        std::string_view today = kToday) {
   core::DrawHistory history;
   const auto loaded = core::load_draw_lines(history, bytes, today);
@@ -27,7 +27,7 @@ std::string draw(int day, int issue) {
 
 TEST(Read_lotto_list, KeepsLinesUpToTheFirstBadLengthAndOrdersOldestFirst) {
   const std::string file = draw(3, 3) + "\r\n" + draw(1, 1) + "\r\n" + draw(2, 2) + "\r\n\r\n" + draw(4, 4) + "\r\n";
-  core::LoadResult result;
+  core::LoadedDraws result;
   const auto h = load(file, &result);
   ASSERT_EQ(h.draw_count, 3);
   EXPECT_EQ(h.orirec[0], draw(1, 1));
@@ -61,7 +61,7 @@ TEST(Read_lotto_list, FutureLinesAreSkippedAndReadingGoesOn) {
 }
 
 TEST(Read_lotto_list, EmptyTableKeepsLabelPrefixes) {
-  core::LoadResult result;
+  core::LoadedDraws result;
   (void)load("", &result);
   EXPECT_EQ(result.labels.lb_data, "日期:");
   EXPECT_EQ(result.labels.lb_data1, "期數:");
@@ -80,11 +80,11 @@ TEST(Read_lotto_list, KeepsTheNewest2500) {
     std::snprintf(line, sizeof line, "2008/%02d/%02d,%06d,01,02,03,04,05\n", 1 + i / 28 % 12, 1 + i % 28, i);
     file += line;
   }
-  core::LoadResult result;
+  core::LoadedDraws result;
   const auto h = load(file, &result, "2099/01/01");
   EXPECT_EQ(h.draw_count, core::kDrawCapacity);
   EXPECT_EQ(result.skipped_older, 100);
-  EXPECT_EQ(core::put_to_ltno(const_cast<core::DrawHistory&>(h)), "");
+  EXPECT_TRUE(core::put_to_ltno(const_cast<core::DrawHistory&>(h)));
 }
 
 TEST(Read_lotto_list, TenMegabytesOfDrawsKeepTheNewest) {
@@ -95,7 +95,7 @@ TEST(Read_lotto_list, TenMegabytesOfDrawsKeepTheNewest) {
     std::snprintf(line, sizeof line, "%04d/01/01,%06d,01,02,03,04,05\r\n", 1000 + i % 1000, i);
     file += line;
   }
-  core::LoadResult result;
+  core::LoadedDraws result;
   const auto h = load(file, &result, "2999/12/31");
   EXPECT_EQ(h.draw_count, core::kDrawCapacity);
   EXPECT_EQ(h.orirec.back().substr(0, 4), "1999");
@@ -114,7 +114,7 @@ TEST(Read_lotto_list, MissingFileIsCreatedEmptyAndUnreadableFileReportsError) {
   h.draw_file_name = "missing_dir/TW539.txt";  // cannot be created
   result = core::Read_lotto_list(h, dir.string(), kToday);
   EXPECT_FALSE(result.ok());
-  EXPECT_NE(result.error.find("TW539.txt"), std::string::npos);
+  EXPECT_NE(result.error().text.find("TW539.txt"), std::string::npos);
   std::filesystem::remove_all(dir);
 }
 
@@ -128,7 +128,7 @@ TEST(sort_orirec, BothDirections) {
 
 TEST(put_to_ltno, DerivesTheWorkedExample) {
   auto h = load("2007/01/05,096004,39,05,17,22,08\n");
-  ASSERT_EQ(core::put_to_ltno(h), "");
+  ASSERT_TRUE(core::put_to_ltno(h));
   EXPECT_EQ(h.draw_date[0], 39087);
   EXPECT_EQ(h.issue_no[0], "096004");
   const char* drawn[] = {"39", "05", "17", "22", "08"};
@@ -148,21 +148,23 @@ TEST(put_to_ltno, DerivesTheWorkedExample) {
 
 TEST(put_to_ltno, BadDateOrBallStopsWithTheOffendingText) {
   auto bad_date = load("2007/01/05,096004,39,05,17,22,08\n2007/02/30,096005,01,02,03,04,05\n", nullptr, "2099/01/01");
-  const std::string error = core::put_to_ltno(bad_date);
-  EXPECT_NE(error.find("2007/02/30"), std::string::npos);
+  const auto derived = core::put_to_ltno(bad_date);
+  ASSERT_FALSE(derived);
+  EXPECT_EQ(derived.error().kind, core::ErrorKind::Error);
+  EXPECT_NE(derived.error().text.find("2007/02/30"), std::string::npos);
   EXPECT_EQ(bad_date.issue_no[0], "096004");  // the draw before it is derived
   EXPECT_EQ(bad_date.issue_no[1], "");
 
   auto month = load("2007/13/45,096005,01,02,03,04,05\n", nullptr, "2099/01/01");
-  EXPECT_NE(core::put_to_ltno(month).find("2007/13/45"), std::string::npos);
+  EXPECT_NE(core::put_to_ltno(month).error().text.find("2007/13/45"), std::string::npos);
 
   auto letters = load("2007/01/05,096004,39,0A,17,22,08\n", nullptr, "2099/01/01");
-  EXPECT_NE(core::put_to_ltno(letters).find("0A"), std::string::npos);
+  EXPECT_NE(core::put_to_ltno(letters).error().text.find("0A"), std::string::npos);
 }
 
 TEST(put_to_ltno, DatesNonDecreasingAfterLoad) {
   auto h = load(draw(5, 5) + "\n" + draw(1, 1) + "\n" + draw(3, 3) + "\n");
-  ASSERT_EQ(core::put_to_ltno(h), "");
+  ASSERT_TRUE(core::put_to_ltno(h));
   for (int i = 1; i < h.draw_count; ++i) EXPECT_LE(h.draw_date[i - 1], h.draw_date[i]);
 }
 
@@ -171,8 +173,8 @@ TEST(Read_lotto_list, RealHistoryLoadsAndDerives) {
   auto result = core::Read_lotto_list(h, VANTOR_DATA_DIR, "2026/12/09");
   ASSERT_TRUE(result.ok());
   EXPECT_EQ(h.draw_count, 2500);
-  EXPECT_EQ(core::put_to_ltno(h), "");
-  EXPECT_EQ(result.labels.lb_data1, "期數:115204");
+  EXPECT_TRUE(core::put_to_ltno(h));
+  EXPECT_EQ(result->labels.lb_data1, "期數:115204");
 }
 
 }  // namespace

@@ -5,11 +5,13 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <functional>
 
 #include "core/codepage.h"
 #include "core/dates.h"
 #include "core/numbers.h"
 #include "core/text_grid.h"
+#include "support/write_faults.h"
 
 namespace {
 
@@ -35,36 +37,52 @@ TEST(Codepage, RoundTripsTraditionalChinese) {
 TEST(write_lines_atomic, WritesBig5WithCrLfAndReadsBack) {
   const auto dir = fresh_dir("vantor_text_file_test");
   const std::string path = (dir / "out.txt").string();
-  ASSERT_EQ(core::write_lines_atomic(path, {"第1柱", "", "05"}), "");
-  std::string error;
-  const auto bytes = core::read_bytes(path, &error);
+  ASSERT_TRUE(core::write_lines_atomic(path, {"第1柱", "", "05"}));
+  const auto bytes = core::read_bytes(path);
   ASSERT_TRUE(bytes);
   EXPECT_EQ(*bytes, *core::utf8_to_big5("第1柱\r\n\r\n05\r\n"));
-  const auto read = core::read_lines(path);
-  EXPECT_EQ(read.lines, (std::vector<std::string>{"第1柱", "", "05"}));
+  EXPECT_EQ(core::read_lines(path).value(), (std::vector<std::string>{"第1柱", "", "05"}));
   fs::remove_all(dir);
 }
 
-TEST(write_lines_atomic, FailureLeavesTheOldFileWholeAndNamesIt) {
-  if (geteuid() == 0) GTEST_SKIP() << "root ignores directory permissions";
-  const auto dir = fresh_dir("vantor_text_file_ro");
+// Every way a write can fail leaves the old file whole and names the file in an error.
+TEST(write_lines_atomic, FailuresLeaveTheOldFileWholeAndNameIt) {
+  const auto dir = fresh_dir("vantor_text_file_faults");
   const std::string path = (dir / "TW539.txt").string();
-  ASSERT_EQ(core::write_lines_atomic(path, {"old"}), "");
-  ::chmod(dir.c_str(), 0555);
-  const std::string error = core::write_lines_atomic(path, {"new"});
-  ::chmod(dir.c_str(), 0755);
-  EXPECT_NE(error.find("TW539.txt"), std::string::npos);
-  EXPECT_EQ(core::read_lines(path).lines, std::vector<std::string>{"old"});
-  fs::remove_all(dir);
-}
-
-TEST(write_lines_atomic, MissingDirectoryAndUnwritableTextFail) {
-  EXPECT_NE(core::write_lines_atomic("/nonexistent_dir_xyz/a.txt", {"x"}), "");
-  const auto dir = fresh_dir("vantor_text_file_big5");
-  const std::string path = (dir / "a.txt").string();
-  ASSERT_EQ(core::write_lines_atomic(path, {"kept"}), "");
-  EXPECT_NE(core::write_lines_atomic(path, {"\xF0\x9F\x98\x80"}), "");
-  EXPECT_EQ(core::read_lines(path).lines, std::vector<std::string>{"kept"});
+  const std::vector<std::string> big(20000, "2009/01/02,098001,01,02,03,04,05");
+  struct Case {
+    const char* what;
+    std::string target;
+    std::function<core::Status()> write;
+  };
+  const std::vector<Case> cases{
+      {"disk full part-way", path,
+       [&] {
+         test_support::FileSizeLimit limit(4096);
+         return core::write_lines_atomic(path, big);
+       }},
+      {"text Big5 cannot hold", path, [&] { return core::write_lines_atomic(path, {"\xF0\x9F\x98\x80"}); }},
+      {"folder is a regular file", test_support::path_through_a_file(dir, "TW539.txt"),
+       [&] { return core::write_lines_atomic(test_support::path_through_a_file(dir, "TW539.txt"), {"x"}); }},
+      {"missing folder", "/nonexistent_dir_xyz/a.txt",
+       [] { return core::write_lines_atomic("/nonexistent_dir_xyz/a.txt", {"x"}); }},
+  };
+  for (const auto& c : cases) {
+    ASSERT_TRUE(core::write_lines_atomic(path, {"old"}));
+    const core::Status written = c.write();
+    ASSERT_FALSE(written) << c.what;
+    EXPECT_EQ(written.error().kind, core::ErrorKind::Error) << c.what;
+    EXPECT_NE(written.error().text.find(c.target), std::string::npos) << c.what << ": " << written.error().text;
+    EXPECT_EQ(core::read_lines(path).value(), std::vector<std::string>{"old"}) << c.what;
+  }
+  // A target that is a folder: the rename fails and the folder keeps what it held.
+  const auto folder = dir / "folder.txt";
+  fs::create_directories(folder / "inside");
+  EXPECT_FALSE(core::write_lines_atomic(folder.string(), {"x"}));
+  EXPECT_TRUE(fs::is_directory(folder / "inside"));
+  // No temporary file is left behind by any failure.
+  for (const auto& entry : fs::directory_iterator(dir))
+    EXPECT_EQ(entry.path().filename().string().find(".tmp-"), std::string::npos) << entry.path();
   fs::remove_all(dir);
 }
 
@@ -88,7 +106,10 @@ TEST(Dates, ParseFormatAndDayNumbers) {
 TEST(Numbers, StrictIntegers) {
   EXPECT_EQ(core::to_int(" 42 "), 42);
   EXPECT_EQ(core::to_int("-3"), -3);
-  for (const char* bad : {"", "4x", "x", "99999999999", "1.5"}) EXPECT_FALSE(core::to_int(bad)) << bad;
+  EXPECT_EQ(core::to_int("+7"), 7);
+  for (const char* bad : {"", "4x", "x", "99999999999", "1.5", "+-5", "--5", "+"}) EXPECT_FALSE(core::to_int(bad)) << bad;
+  EXPECT_EQ(core::to_int_strict("-2147483648"), -2147483647 - 1);
+  for (const char* bad : {" 42", "42 ", "2147483648", ""}) EXPECT_FALSE(core::to_int_strict(bad)) << bad;
   EXPECT_EQ(core::zero_pad(5, 2), "05");
   EXPECT_EQ(core::zero_pad(1234, 3), "1234");
 }

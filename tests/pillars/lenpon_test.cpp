@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "core/result.h"
+
 #include "pillars/messages.h"
 
 namespace pillars {
@@ -76,11 +78,10 @@ TEST(LenponReport, WithoutDetailAndRepeated) {
 
 TEST(LenponReport, SelectionSizesAndEmptyPeriod) {
   const auto lines = period_lines();
-  EXPECT_EQ(lenpon_report(lines, lines, std::vector<std::string>{"05"}, true, "t").error(),
-            msg::kLenponSelectionSize);
+  EXPECT_EQ(lenpon_report(lines, lines, std::vector<std::string>{"05"}, true, "t").error(), core::Error::warning(std::string(msg::kLenponSelectionSize)));
   std::vector<std::string> many;
   for (int n = 1; n <= 31; ++n) many.push_back((n < 10 ? "0" : "") + std::to_string(n));
-  EXPECT_EQ(lenpon_report(lines, lines, many, true, "t").error(), msg::kLenponSelectionSize);
+  EXPECT_EQ(lenpon_report(lines, lines, many, true, "t").error(), core::Error::warning(std::string(msg::kLenponSelectionSize)));
 
   many.pop_back();
   const auto thirty = lenpon_report({}, {}, many, true, "t");

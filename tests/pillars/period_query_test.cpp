@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "core/result.h"
+
 #include <cstdio>
 
 #include "core/dates.h"
@@ -37,7 +39,7 @@ core::DrawHistory history_of(const std::vector<std::string>& lines) {
   core::DrawHistory h;
   h.orirec = lines;
   h.draw_count = static_cast<int>(lines.size());
-  EXPECT_EQ(core::put_to_ltno(h), "");
+  EXPECT_TRUE(core::put_to_ltno(h));
   return h;
 }
 
@@ -140,18 +142,18 @@ TEST(QueryEvery, CountsBackFromTheLatestDraw) {
 TEST(ReadBoxes, RefuseWhatTheQueriesCannotUse) {
   EXPECT_EQ(read_count_box("50")->value, 50);
   EXPECT_EQ(read_count_box("-3")->value, -3);
-  EXPECT_EQ(read_count_box("5x").error(), msg::not_an_integer("5x"));
-  EXPECT_EQ(read_count_box("").error(), msg::not_an_integer(""));
-  EXPECT_EQ(read_count_box("99999999999").error(), msg::not_an_integer("99999999999"));
+  EXPECT_EQ(read_count_box("5x").error(), core::Error::error(std::string(msg::not_an_integer("5x"))));
+  EXPECT_EQ(read_count_box("").error(), core::Error::error(std::string(msg::not_an_integer(""))));
+  EXPECT_EQ(read_count_box("99999999999").error(), core::Error::error(std::string(msg::not_an_integer("99999999999"))));
 
   EXPECT_EQ(read_interval_box("1")->value, 1);
-  EXPECT_EQ(read_interval_box("0").error(), msg::kIntervalBelowOne);
-  EXPECT_EQ(read_interval_box("-2").error(), msg::kIntervalBelowOne);
+  EXPECT_EQ(read_interval_box("0").error(), core::Error::warning(std::string(msg::kIntervalBelowOne)));
+  EXPECT_EQ(read_interval_box("-2").error(), core::Error::warning(std::string(msg::kIntervalBelowOne)));
 
   EXPECT_EQ(read_position_box("5")->value, 5);
-  EXPECT_EQ(read_position_box("0").error(), msg::kPositionOutOfRange);
-  EXPECT_EQ(read_position_box("6").error(), msg::kPositionOutOfRange);
-  EXPECT_EQ(read_position_box("a").error(), msg::not_an_integer("a"));
+  EXPECT_EQ(read_position_box("0").error(), core::Error::warning(std::string(msg::kPositionOutOfRange)));
+  EXPECT_EQ(read_position_box("6").error(), core::Error::warning(std::string(msg::kPositionOutOfRange)));
+  EXPECT_EQ(read_position_box("a").error(), core::Error::error(std::string(msg::not_an_integer("a"))));
 }
 
 // Draws built so the trace is known: number 17 stands second smallest in draws 3, 7
@@ -187,9 +189,9 @@ TEST(DateChange, SetsNumberAndDistance) {
   EXPECT_EQ(third->number, "01");
   EXPECT_EQ(third->prediction, "3");
 
-  EXPECT_EQ(cb_dateChange(h, "2010/04/01", "1").error(), msg::no_draw_on("2010/04/01"));
-  EXPECT_EQ(cb_dateChange(h, "not a date", "1").error(), msg::no_draw_on("not a date"));
-  EXPECT_EQ(cb_dateChange(h, "2010/03/11", "7").error(), msg::kPositionOutOfRange);
+  EXPECT_EQ(cb_dateChange(h, "2010/04/01", "1").error(), core::Error::warning(std::string(msg::no_draw_on("2010/04/01"))));
+  EXPECT_EQ(cb_dateChange(h, "not a date", "1").error(), core::Error::warning(std::string(msg::no_draw_on("not a date"))));
+  EXPECT_EQ(cb_dateChange(h, "2010/03/11", "7").error(), core::Error::warning(std::string(msg::kPositionOutOfRange)));
   EXPECT_FALSE(cb_dateChange(core::DrawHistory{}, "", "1").ok());
 }
 
@@ -230,8 +232,8 @@ TEST(QueryTrace, EmptyAndOutOfModelInputs) {
   EXPECT_EQ(draws_of(query_trace(h, *read_trace_inputs("2", "17", "-3", true))), (std::vector<int>{4}));
   EXPECT_TRUE(query_trace(h, *read_trace_inputs("2", "17", "-2147483648", true)).lines.empty());
 
-  EXPECT_EQ(read_trace_inputs("9", "17", "1", true).error(), msg::kPositionOutOfRange);
-  EXPECT_EQ(read_trace_inputs("1", "17", "x", true).error(), msg::not_an_integer("x"));
+  EXPECT_EQ(read_trace_inputs("9", "17", "1", true).error(), core::Error::warning(std::string(msg::kPositionOutOfRange)));
+  EXPECT_EQ(read_trace_inputs("1", "17", "x", true).error(), core::Error::error(std::string(msg::not_an_integer("x"))));
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "core/result.h"
+
 #include "pillars/messages.h"
 #include "pillars/pillar_cost.h"
 #include "pillars/pillar_report.h"
@@ -37,17 +39,17 @@ TEST(CbSelectChange, ZeroesInactiveBoxesAndRecosts) {
   EXPECT_EQ(change->layout.pillar_total, 8);
 
   EXPECT_EQ(CB_SelectChange("3", six)->layout.cost.four, 0);  // three pillars: no four-star bet
-  EXPECT_EQ(CB_SelectChange("2", six).error(), msg::kPillarCountOutOfRange);
-  EXPECT_EQ(CB_SelectChange("9", six).error(), msg::kPillarCountOutOfRange);
-  EXPECT_EQ(CB_SelectChange("x", six).error(), msg::not_an_integer("x"));
+  EXPECT_EQ(CB_SelectChange("2", six).error(), core::Error::warning(std::string(msg::kPillarCountOutOfRange)));
+  EXPECT_EQ(CB_SelectChange("9", six).error(), core::Error::warning(std::string(msg::kPillarCountOutOfRange)));
+  EXPECT_EQ(CB_SelectChange("x", six).error(), core::Error::error(std::string(msg::not_an_integer("x"))));
   const std::vector<std::string> bad{"2", "9", "2", "2"};
-  EXPECT_EQ(CB_SelectChange("4", bad).error(), msg::kPillarSizeOutOfRange);
+  EXPECT_EQ(CB_SelectChange("4", bad).error(), core::Error::warning(std::string(msg::kPillarSizeOutOfRange)));
 }
 
 TEST(SizeChange, RefusesWhatAPillarCannotHold) {
   EXPECT_TRUE(size_change(std::vector<std::string>{"8", "8", "8", "8", "8", "8", "8", "8"}).ok());
-  EXPECT_EQ(size_change(std::vector<std::string>{"2", "-1"}).error(), msg::kPillarSizeOutOfRange);
-  EXPECT_EQ(size_change(std::vector<std::string>{"2", "two"}).error(), msg::not_an_integer("two"));
+  EXPECT_EQ(size_change(std::vector<std::string>{"2", "-1"}).error(), core::Error::warning(std::string(msg::kPillarSizeOutOfRange)));
+  EXPECT_EQ(size_change(std::vector<std::string>{"2", "two"}).error(), core::Error::error(std::string(msg::not_an_integer("two"))));
   EXPECT_EQ(size_change(std::vector<std::string>{" 3 ", "3", "3"})->cost.two, 27);
 }
 

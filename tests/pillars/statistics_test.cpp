@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "core/result.h"
+
 #include "tests/pillars/period_lines.h"
 
 #include <numeric>
@@ -94,9 +96,9 @@ TEST(RunStatistics, EditedLines) {
   // Short and non-numeric lines are refused with their line number.
   const std::vector<std::string> bad{period_line(1, "03,11,17,29,38"), period_line(2, "03,11,17,29,3"),
                                      period_line(3, "xx,11,17,29,38")};
-  EXPECT_EQ(run_statistics(bad, 39).error(), msg::bad_period_line(2));
-  EXPECT_EQ(Count_Sumno(bad, 39).error(), msg::bad_period_line(2));
-  EXPECT_EQ(Count_Sumno_tail(bad).error(), msg::bad_period_line(2));
+  EXPECT_EQ(run_statistics(bad, 39).error(), core::Error::error(std::string(msg::bad_period_line(2))));
+  EXPECT_EQ(Count_Sumno(bad, 39).error(), core::Error::error(std::string(msg::bad_period_line(2))));
+  EXPECT_EQ(Count_Sumno_tail(bad).error(), core::Error::error(std::string(msg::bad_period_line(2))));
 }
 
 TEST(ShowSumno, CountsWiderThanTheFieldStillOrder) {

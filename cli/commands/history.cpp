@@ -1,0 +1,24 @@
+// The draw-history commands of vantor39-cli.
+#include "cli/commands/commands.h"
+#include "cli/context.h"
+#include "core/loader.h"
+
+namespace cli {
+namespace {
+
+int draws_command(Context& ctx) {
+  const core::LatestDrawLabels labels = core::latest_draw_labels(ctx.history);
+  ctx.out << labels.lb_data << '\n' << labels.lb_data1 << '\n' << labels.lb_data2 << '\n';
+  for (int i = 0; i < ctx.history.draw_count; ++i) ctx.out << ctx.history.orirec[i] << '\n';
+  return 0;
+}
+
+const CommandSpec kCommands[] = {
+    {"draws", "the three latest-draw labels, then every accepted draw line, oldest first", {}, draws_command},
+};
+
+}  // namespace
+
+std::span<const CommandSpec> history_commands() { return kCommands; }
+
+}  // namespace cli

@@ -1,0 +1,149 @@
+// The workbench commands of vantor39-cli: each prints exactly the lines the
+// corresponding memo, grid or labels of the best-pillars window would show.
+#include <algorithm>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli/commands/commands.h"
+#include "cli/commands/period_options.h"
+#include "cli/output.h"
+#include "core/numbers.h"
+#include "pillars/hot_combinations.h"
+#include "pillars/lenpon.h"
+#include "pillars/messages.h"
+#include "pillars/pillar_cost.h"
+#include "pillars/pillar_report.h"
+#include "pillars/selection.h"
+#include "pillars/statistics.h"
+
+namespace cli {
+namespace {
+
+int period_command(Context& ctx) {
+  const auto period = period_from_options(ctx);
+  if (!period) return kRefused;
+  ctx.out << period->title << '\n';
+  print_lines(ctx, period->lines);
+  return 0;
+}
+
+int stats_command(Context& ctx) {
+  const auto period = period_from_options(ctx);
+  if (!period) return kRefused;
+  const auto stats = pillars::run_statistics(period->lines, ctx.history.max_ball);
+  if (!stats.ok()) return refuse(ctx, stats.error());
+  for (const auto& column : stats->numbers.sga1) ctx.out << column.top << ',' << column.bottom << '\n';
+  for (const auto& column : stats->numbers.sga2) ctx.out << column.top << ',' << column.bottom << '\n';
+  for (const auto& column : stats->tails.sgaT) ctx.out << column.top << ',' << column.bottom << '\n';
+  return 0;
+}
+
+int hot_command(Context& ctx) {
+  const std::string k = ctx.args.value_or("--k", "2");
+  if (k != "2" && k != "3" && k != "4") return refuse(ctx, "--k 必須是 2、3 或 4");
+  const auto period = period_from_options(ctx);
+  if (!period) return kRefused;
+  const auto stats = pillars::run_statistics(period->lines, ctx.history.max_ball);
+  if (!stats.ok()) return refuse(ctx, stats.error());
+  const auto& keys = k == "2" ? stats->keys.pair_keys
+                     : k == "3" ? stats->keys.triple_keys
+                                : stats->keys.quad_keys;
+  print_lines(ctx, pillars::get_allno(keys, period->lines).memo_lines);
+  return 0;
+}
+
+// The selection the number boxes would hold after checking the listed numbers.
+std::optional<std::vector<std::string>> selected_numbers(Context& ctx, std::string_view list) {
+  const int max_ball = ctx.history.max_ball;
+  pillars::NumberBoxes checked{};
+  for (const auto& text : split(list, ',')) {
+    const auto n = core::to_int(text);
+    if (!n || *n < 1 || *n > std::min<int>(max_ball, checked.size())) {
+      refuse(ctx, pillars::msg::not_a_ball(text));
+      return std::nullopt;
+    }
+    checked[*n - 1] = true;
+  }
+  return pillars::rebuild_selection(checked, max_ball).sel_no;
+}
+
+int lenpon_command(Context& ctx) {
+  const auto list = ctx.args.value("--numbers");
+  if (!list) return refuse(ctx, pillars::msg::kLenponSelectionSize);
+  const auto sel_no = selected_numbers(ctx, *list);
+  if (!sel_no) return kRefused;
+  const auto period = period_from_options(ctx);
+  if (!period) return kRefused;
+  const auto report = pillars::lenpon_report(period->lines, period->lines, *sel_no,
+                                             !ctx.args.has("--no-detail"), period->title);
+  if (!report.ok()) return refuse(ctx, report.error());
+  print_lines(ctx, report->memo3);
+  return 0;
+}
+
+int cost_command(Context& ctx) {
+  const auto sizes = split(ctx.args.value_or("--sizes", "2,2,2,2"), ',');
+  const auto change = pillars::CB_SelectChange(std::to_string(sizes.size()), sizes);
+  if (!change.ok()) return refuse(ctx, change.error());
+  const auto labels = pillars::cost_labels(change->layout);
+  print_lines(ctx, {labels.lb_pon2, labels.lb_pon3, labels.lb_pon4, labels.lb_tot, labels.lb_NOTT});
+  return 0;
+}
+
+// "05,12/23,30/..." as the pillar memos' lines; an empty pillar has no line.
+std::vector<std::vector<std::string>> pillar_memos(std::string_view text) {
+  std::vector<std::vector<std::string>> memos;
+  for (const auto& pillar : split(text, '/'))
+    memos.push_back(pillar.empty() ? std::vector<std::string>{} : split(pillar, ','));
+  return memos;
+}
+
+int verify_command(Context& ctx) {
+  const auto text = ctx.args.value("--pillars");
+  if (!text) return refuse(ctx, pillars::msg::kPillarCountOutOfRange);
+  const auto memos = pillar_memos(*text);
+  std::vector<std::string> size_texts;
+  for (const auto& memo : memos) size_texts.push_back(std::to_string(memo.size()));
+  const auto change = pillars::CB_SelectChange(std::to_string(memos.size()), size_texts);
+  if (!change.ok()) return refuse(ctx, change.error());
+  const auto period = period_from_options(ctx);
+  if (!period) return kRefused;
+  const auto pillars_in = pillars::read_pillar_memos({}, memos, change->pillar_count);
+  pillars::PillarReportInput in;
+  in.memo1_count = period->lines.size();
+  in.memo2 = period->lines;
+  in.pillar_no = &pillars_in.pillar_no;
+  in.lengths = pillars_in.lengths;
+  in.pillar_count = change->pillar_count;
+  in.pillar_size = change->layout.pillar_size;
+  in.cost = change->layout.cost;
+  in.period_title = period->title;
+  print_lines(ctx, pillars::pillar_report(in).memo2);
+  return 0;
+}
+
+constexpr OptionSpec kHotOptions[] = {{"--k", Takes::Value, "2|3|4", "combinations of 2, 3 or 4 numbers (default 2)"}};
+constexpr OptionSpec kLenponOptions[] = {
+    {"--numbers", Takes::Value, "N1,N2,...", "the selected numbers (2 to 30)"},
+    {"--no-detail", Takes::Flag, "", "leave out the per-draw lines"},
+};
+constexpr OptionSpec kCostOptions[] = {{"--sizes", Takes::Value, "S1,S2,...", "pillar sizes (default 2,2,2,2)"}};
+constexpr OptionSpec kVerifyOptions[] = {
+    {"--pillars", Takes::Value, "05,12/23,30/...", "the pillars' numbers, pillars separated by /"}};
+
+const CommandSpec kCommands[] = {
+    {"period", "the period title and lines", join({period_options()}), period_command},
+    {"stats", "numbers and tails in frequency order", join({period_options()}), stats_command},
+    {"hot", "hot combinations of the period", join({kHotOptions, period_options()}), hot_command},
+    {"lenpon", "full-combination report of the selected numbers", join({kLenponOptions, period_options()}),
+     lenpon_command},
+    {"cost", "pillar cost labels", join({kCostOptions}), cost_command},
+    {"verify", "pillar verification report", join({kVerifyOptions, period_options()}), verify_command},
+};
+
+}  // namespace
+
+std::span<const CommandSpec> pillars_commands() { return kCommands; }
+
+}  // namespace cli

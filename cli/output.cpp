@@ -1,0 +1,27 @@
+#include "cli/output.h"
+
+namespace cli {
+
+void print_lines(Context& ctx, const std::vector<std::string>& lines) {
+  for (const auto& line : lines) ctx.out << line << '\n';
+}
+
+int refuse(Context& ctx, std::string_view message) {
+  ctx.err << message << '\n';
+  return kRefused;
+}
+
+int refuse(Context& ctx, const core::Error& error) { return refuse(ctx, error.text); }
+
+std::vector<std::string> split(std::string_view text, char separator) {
+  std::vector<std::string> parts;
+  std::size_t start = 0;
+  while (true) {
+    const std::size_t end = text.find(separator, start);
+    parts.emplace_back(text.substr(start, end == std::string_view::npos ? end : end - start));
+    if (end == std::string_view::npos) return parts;
+    start = end + 1;
+  }
+}
+
+}  // namespace cli

@@ -1,0 +1,22 @@
+// Small helpers every command shares: printing lines, refusing, splitting list options.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli/context.h"
+#include "core/result.h"
+
+namespace cli {
+
+void print_lines(Context& ctx, const std::vector<std::string>& lines);
+
+// Writes the message on the error stream; returns kRefused for the command to return.
+int refuse(Context& ctx, std::string_view message);
+int refuse(Context& ctx, const core::Error& error);
+
+// "a,b,,c" -> {"a", "b", "", "c"}; an empty text is one empty part.
+[[nodiscard]] std::vector<std::string> split(std::string_view text, char separator);
+
+}  // namespace cli
