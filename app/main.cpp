@@ -2,9 +2,9 @@
 // or the one given with --workdir), where the draw file and help texts live.
 #include <QApplication>
 #include <QDir>
-#include <QFontDatabase>
 
 #include "app/application.h"
+#include "ui/locale.h"
 
 int main(int argc, char* argv[]) {
   QApplication qt(argc, argv);
@@ -12,9 +12,7 @@ int main(int argc, char* argv[]) {
   const QStringList args = qt.arguments();
   const int at = args.indexOf(QStringLiteral("--workdir"));
   if (at >= 0 && at + 1 < args.size()) working_dir = QDir(args[at + 1]).absolutePath();
-  QFont font = QApplication::font();
-  font.setFamilies({QStringLiteral("Noto Sans CJK TC"), QStringLiteral("Noto Sans CJK SC"), font.family()});
-  QApplication::setFont(font);
+  ui::use_traditional_chinese(qt);
   Application application(working_dir, std::make_unique<core::SystemClock>());
   application.start();
   return qt.exec();

@@ -93,6 +93,13 @@ void TForm_ZU_stk_txtfile::Button1Click() {
     return;
   }
   ui::message(this, ui::MessageKind::Information, windowTitle() + QStringLiteral(" 檔案儲存完成"));
-  main_.load_sequence();
-  accept();
+  Memo1->document()->setModified(false);
+  accept();  // closing reloads the table, once
+}
+
+void TForm_ZU_stk_txtfile::reject() {
+  // Esc and the close button both come here: typed text is never thrown away unasked.
+  if (Memo1->modified_by_user() && !ui::confirm(this, QStringLiteral("資料已修改但尚未儲存，確定要放棄修改並關閉嗎？")))
+    return;
+  QDialog::reject();
 }

@@ -21,6 +21,8 @@ class TForm_ZU_stk_txtfile : public QDialog {
   // Loads the current draw file and shows the editor modally.
   void open_file();
   void Button1Click();  // 儲存
+  // Esc or closing: asks before discarding unsaved typing, then closes (and reloads).
+  void reject() override;
 
   QLabel* Label1 = nullptr;
   QLabel* logo = nullptr;

@@ -9,29 +9,31 @@
 namespace core {
 namespace {
 
-std::string date_error(int draw, std::string_view text) {
-  return "開獎資料第 " + std::to_string(draw) + " 筆的日期「" + std::string(text) +
-         "」不是有效的日期";
+// Where the user finds the line: its line number in the draw file when known, else its
+// place in the table.
+std::string where(const DrawHistory& h, int i) {
+  if (static_cast<std::size_t>(i) < h.orirec_line.size() && h.orirec_line[i] > 0)
+    return "開獎資料檔第 " + std::to_string(h.orirec_line[i]) + " 行";
+  return "開獎資料第 " + std::to_string(i + 1) + " 筆";
 }
 
-std::string ball_error(int draw, std::string_view text) {
-  return "開獎資料第 " + std::to_string(draw) + " 筆的號碼「" + std::string(text) +
-         "」不是有效的號碼";
+std::string field_error(const DrawHistory& h, int i, std::string_view what, std::string_view bytes) {
+  return where(h, i) + "的" + std::string(what) + "「" + display_text(bytes) + "」不是有效的" + std::string(what);
 }
 
 // Derives draw index i (0-based) from its line; returns an error text or empty.
 std::string derive_one(DrawHistory& h, int i, const std::string& line) {
   const std::string_view text(line);
   const auto date = parse_date(draw_line::date(text));
-  if (!date) return date_error(i + 1, draw_line::date(text));
+  if (!date) return field_error(h, i, "日期", draw_line::date(text));
   std::string balls[kBallsPerDraw];
   for (int k = 0; k < kBallsPerDraw; ++k) {
     const std::string_view ball = draw_line::ball(text, k);
-    if (!two_digit_value(ball)) return ball_error(i + 1, ball);
+    if (!two_digit_value(ball)) return field_error(h, i, "號碼", ball);
     balls[k] = std::string(ball);
   }
   h.draw_date[i] = day_number(*date);
-  h.issue_no[i] = std::string(draw_line::issue(text));
+  h.issue_no[i] = display_text(draw_line::issue(text));
   for (int k = 0; k < kBallsPerDraw; ++k) {
     h.ltno_drawn[k][i] = balls[k];
     h.ltno_copy[k][i] = balls[k];

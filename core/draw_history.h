@@ -34,9 +34,14 @@ struct DrawHistory {
   std::string game_name = "今彩539";
   int max_ball = 39;
 
-  // Loaded lines, as read (untrimmed), and their count.
+  // Loaded lines, as read (untrimmed bytes of the file's code page), and their count.
+  // Columns are cut on these bytes; only displays convert them to UTF-8.
   std::vector<std::string> orirec;
   int draw_count = 0;
+  // The line number in the draw file of each orirec entry, kept in step with orirec's
+  // order, so a message can point the user at the line to edit. Empty when the lines did
+  // not come from a file.
+  std::vector<int> orirec_line;
 
   // Derived columns, element i-1 for draw i. Ball columns are [k-1][i-1], k = 1..7;
   // rows 6 and 7 stay empty strings.

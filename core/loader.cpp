@@ -18,13 +18,6 @@ std::string_view trim_controls(std::string_view line) {
   return line;
 }
 
-// Lines are ASCII when well formed; anything else is still shown as best it can be.
-std::string stored_text(std::string_view raw) {
-  const bool ascii = std::all_of(raw.begin(), raw.end(),
-                                 [](char c) { return static_cast<unsigned char>(c) < 128; });
-  return ascii ? std::string(raw) : big5_to_utf8(raw);
-}
-
 bool byte_less(const std::string& a, const std::string& b) {
   return std::lexicographical_compare(
       a.begin(), a.end(), b.begin(), b.end(),
@@ -33,36 +26,53 @@ bool byte_less(const std::string& a, const std::string& b) {
 
 LatestDrawLabels labels_from(const std::string& newest) {
   LatestDrawLabels labels;
-  labels.lb_data += draw_line::date(newest);
-  labels.lb_data1 += draw_line::issue(newest);
-  labels.lb_data2 += draw_line::balls(newest);
+  labels.lb_data += display_text(draw_line::date(newest));
+  labels.lb_data1 += display_text(draw_line::issue(newest));
+  labels.lb_data2 += display_text(draw_line::balls(newest));
   return labels;
+}
+
+struct NumberedLine {
+  std::string text;
+  int line = 0;
+};
+
+void store(DrawHistory& history, std::vector<NumberedLine> lines) {
+  history.orirec.clear();
+  history.orirec_line.clear();
+  for (auto& numbered : lines) {
+    history.orirec.push_back(std::move(numbered.text));
+    history.orirec_line.push_back(numbered.line);
+  }
+  history.draw_count = static_cast<int>(history.orirec.size());
 }
 
 }  // namespace
 
 LoadedDraws load_draw_lines(DrawHistory& history, std::string_view bytes, std::string_view today) {
   LoadedDraws result;
-  std::vector<std::string> accepted;
+  std::vector<NumberedLine> accepted;
   size_t start = 0;
+  int line_number = 0;
   while (start <= bytes.size()) {
+    ++line_number;
     size_t end = bytes.find_first_of("\r\n", start);
     if (end == std::string_view::npos) end = bytes.size();
     const std::string_view raw = bytes.substr(start, end - start);
     if (trim_controls(raw).size() != draw_line::kLength) break;
     if (draw_line::date(raw).compare(today) <= 0)  // a later date is a draw not yet held
-      accepted.push_back(stored_text(raw));
+      accepted.push_back({std::string(raw), line_number});
     if (end < bytes.size() && bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n')
       ++end;
     start = end + 1;
   }
-  std::sort(accepted.begin(), accepted.end(), byte_less);
+  std::stable_sort(accepted.begin(), accepted.end(),
+                   [](const NumberedLine& a, const NumberedLine& b) { return byte_less(a.text, b.text); });
   if (accepted.size() > static_cast<size_t>(kDrawCapacity)) {
     result.skipped_older = static_cast<int>(accepted.size()) - kDrawCapacity;
     accepted.erase(accepted.begin(), accepted.begin() + result.skipped_older);
   }
-  history.orirec = std::move(accepted);
-  history.draw_count = static_cast<int>(history.orirec.size());
+  store(history, std::move(accepted));
   if (history.draw_count > 0) result.labels = labels_from(history.orirec.back());
   return result;
 }
@@ -88,12 +98,25 @@ LatestDrawLabels latest_draw_labels(const DrawHistory& history) {
 }
 
 void sort_orirec(DrawHistory& history, int mode) {
-  const auto end = history.orirec.begin() + history.draw_count;
-  if (mode == 1)
-    std::sort(history.orirec.begin(), end,
-              [](const std::string& a, const std::string& b) { return byte_less(b, a); });
-  else if (mode == 2)
-    std::sort(history.orirec.begin(), end, byte_less);
+  if (mode != 1 && mode != 2) return;
+  const std::size_t count = std::min<std::size_t>(history.draw_count, history.orirec.size());
+  std::vector<NumberedLine> lines;
+  for (std::size_t i = 0; i < count; ++i)
+    lines.push_back({history.orirec[i], i < history.orirec_line.size() ? history.orirec_line[i] : 0});
+  std::stable_sort(lines.begin(), lines.end(), [mode](const NumberedLine& a, const NumberedLine& b) {
+    return mode == 1 ? byte_less(b.text, a.text) : byte_less(a.text, b.text);
+  });
+  const bool numbered = history.orirec_line.size() >= count;
+  for (std::size_t i = 0; i < count; ++i) {
+    history.orirec[i] = std::move(lines[i].text);
+    if (numbered) history.orirec_line[i] = lines[i].line;
+  }
+}
+
+std::string display_text(std::string_view bytes) {
+  const bool ascii = std::all_of(bytes.begin(), bytes.end(),
+                                 [](char c) { return static_cast<unsigned char>(c) < 128; });
+  return ascii ? std::string(bytes) : big5_to_utf8(bytes);
 }
 
 void clear_ball_texts(DrawHistory& history) {

@@ -2,7 +2,8 @@
 //
 // The rules are byte-wise on the file as stored: a line is trimmed of leading and
 // trailing bytes <= 32 and must then be exactly 32 bytes; the first line that is not
-// ends the load. Lines dated after today are skipped. Accepted lines are kept as read.
+// ends the load. Lines dated after today are skipped. Accepted lines are kept as read,
+// in the file's code page: columns are cut on bytes, and only displays convert.
 #pragma once
 
 #include <string>
@@ -43,6 +44,9 @@ LoadedDraws load_draw_lines(DrawHistory& history, std::string_view bytes, std::s
 
 // Mode 1 newest first, mode 2 oldest first; whole-line unsigned byte comparison.
 void sort_orirec(DrawHistory& history, int mode);
+
+// A field of a draw line (bytes of the file's code page) as UTF-8 text for the screen.
+[[nodiscard]] std::string display_text(std::string_view bytes);
 
 // Derives every column from orirec[0 .. draw_count-1] in their current order. On a bad
 // date or ball stops with an error naming the offending text; the draws before it are

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "core/draw_line.h"
+#include "core/loader.h"
 
 namespace core {
 
@@ -18,9 +19,9 @@ void show_to_grid(TextGrid& grid, const DrawHistory& history) {
   grid.resize(history.draw_count + 1, kRecordColumns);
   for (int r = 1; r <= history.draw_count && r <= static_cast<int>(history.orirec.size()); ++r) {
     const std::string& line = history.orirec[r - 1];
-    grid.set_cell(0, r, std::string(draw_line::date(line)));
-    grid.set_cell(1, r, std::string(draw_line::issue(line)));
-    for (int k = 0; k < kBallsPerDraw; ++k) grid.set_cell(k + 2, r, std::string(draw_line::ball(line, k)));
+    grid.set_cell(0, r, display_text(draw_line::date(line)));
+    grid.set_cell(1, r, display_text(draw_line::issue(line)));
+    for (int k = 0; k < kBallsPerDraw; ++k) grid.set_cell(k + 2, r, display_text(draw_line::ball(line, k)));
   }
 }
 

@@ -6,9 +6,9 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 
 #include "core/codepage.h"
+#include "core/system_error.h"
 
 namespace core {
 
@@ -30,11 +30,11 @@ Result<std::string> read_bytes(const std::string& path) {
     return Error::error("無法讀取檔案 " + path + "：" + why);
   };
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return fail(std::strerror(errno));
+  if (fd < 0) return fail(system_error_text(errno));
   struct stat info {};
   if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
     ::close(fd);
-    return fail("不是一般檔案");
+    return fail(S_ISDIR(info.st_mode) ? system_error_text(EISDIR) : "不是一般檔案");
   }
   std::string content;
   content.reserve(static_cast<size_t>(info.st_size));
@@ -44,7 +44,7 @@ Result<std::string> read_bytes(const std::string& path) {
     if (n == 0) break;
     if (n < 0) {
       if (errno == EINTR) continue;
-      const std::string why = std::strerror(errno);
+      const std::string why = system_error_text(errno);
       ::close(fd);
       return fail(why);
     }
@@ -76,35 +76,93 @@ std::string write_all(int fd, std::string_view bytes) {
     const ssize_t n = ::write(fd, bytes.data(), bytes.size());
     if (n < 0) {
       if (errno == EINTR) continue;
-      return std::strerror(errno);
+      return system_error_text(errno);
     }
     bytes.remove_prefix(static_cast<size_t>(n));
   }
   return {};
 }
 
+std::string directory_of(const std::string& path) {
+  const auto slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// The file a write really replaces: a symbolic link is followed to its target, so the
+// user's one draw file is updated instead of being split into a link and a copy.
+std::string final_target(std::string path) {
+  for (int depth = 0; depth < 40; ++depth) {
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return path;
+    std::string link(static_cast<size_t>(info.st_size > 0 ? info.st_size : 4096), '\0');
+    const ssize_t n = ::readlink(path.c_str(), link.data(), link.size());
+    if (n < 0) return path;
+    link.resize(static_cast<size_t>(n));
+    path = link.starts_with('/') ? link : directory_of(path) + "/" + link;
+  }
+  return path;
+}
+
+// The mode a replacement takes: the old file's, or what an ordinary new file would get
+// (not mkstemp's 0600).
+mode_t replacement_mode(const struct stat* old) {
+  if (old) return old->st_mode & 07777;
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  return 0666 & ~mask;
+}
+
+bool is_read_only(const struct stat& info) {
+  return (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
+}
+
 }  // namespace
 
 Status write_bytes_atomic(const std::string& path, std::string_view bytes) {
-  const std::string temp = path + ".tmp-XXXXXX";
-  std::vector<char> name(temp.begin(), temp.end());
-  name.push_back('\0');
+  const std::string target = final_target(path);
+  struct stat old {};
+  const bool exists = ::stat(target.c_str(), &old) == 0;
+  if (exists && S_ISREG(old.st_mode) && is_read_only(old)) return write_failure(path, "檔案是唯讀的");
+  std::string name = target + ".tmp-XXXXXX";
   const int fd = ::mkstemp(name.data());
-  if (fd < 0) return write_failure(path, std::strerror(errno));
+  if (fd < 0) return write_failure(path, system_error_text(errno));
   std::string failure = write_all(fd, bytes);
-  if (failure.empty() && ::fsync(fd) != 0) failure = std::strerror(errno);
-  // Keep the permissions an ordinary new file would get, not mkstemp's 0600.
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
-  ::fchmod(fd, 0666 & ~mask);
-  if (::close(fd) != 0 && failure.empty()) failure = std::strerror(errno);
-  if (failure.empty() && std::rename(name.data(), path.c_str()) != 0) failure = std::strerror(errno);
+  if (failure.empty() && ::fsync(fd) != 0) failure = system_error_text(errno);
+  ::fchmod(fd, replacement_mode(exists && S_ISREG(old.st_mode) ? &old : nullptr));
+  if (exists && S_ISREG(old.st_mode)) (void)!::fchown(fd, old.st_uid, old.st_gid);
+  if (::close(fd) != 0 && failure.empty()) failure = system_error_text(errno);
+  if (failure.empty() && std::rename(name.c_str(), target.c_str()) != 0) failure = system_error_text(errno);
   if (!failure.empty()) {
-    ::unlink(name.data());
+    ::unlink(name.c_str());
     return write_failure(path, failure);
   }
   return {};
 }
+
+namespace {
+
+// The first line and character that Big5 cannot hold, for a message the user can act on.
+std::string unwritable_character(const std::vector<std::string>& lines) {
+  for (size_t i = 0; i < lines.size(); ++i) {
+    if (utf8_to_big5(lines[i])) continue;
+    const std::string& line = lines[i];
+    for (size_t at = 0; at < line.size();) {
+      size_t length = 1;
+      const auto lead = static_cast<unsigned char>(line[at]);
+      if (lead >= 0xF0) length = 4;
+      else if (lead >= 0xE0) length = 3;
+      else if (lead >= 0xC0) length = 2;
+      const std::string character = line.substr(at, length);
+      if (!utf8_to_big5(character)) return "第 " + std::to_string(i + 1) + " 行的「" + character + "」";
+      at += length;
+    }
+    return "第 " + std::to_string(i + 1) + " 行";
+  }
+  return {};
+}
+
+}  // namespace
 
 Status write_lines_atomic(const std::string& path, const std::vector<std::string>& lines) {
   std::string utf8;
@@ -113,7 +171,7 @@ Status write_lines_atomic(const std::string& path, const std::vector<std::string
     utf8 += "\r\n";
   }
   const auto big5 = utf8_to_big5(utf8);
-  if (!big5) return write_failure(path, "內容含有無法以 Big5 儲存的字元");
+  if (!big5) return write_failure(path, "內容含有無法以 Big5 儲存的字元：" + unwritable_character(lines));
   return write_bytes_atomic(path, *big5);
 }
 

@@ -57,6 +57,8 @@ std::optional<QString> save_file(QWidget* parent, const QString& title,
   if (g_script) return g_script->on_save_file(title, filter);
   QFileDialog dialog(parent, title, QString(), qt_filter(filter));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
+  // Saving over an existing file is what the user asked for; no second question.
+  dialog.setOption(QFileDialog::DontConfirmOverwrite);
   dialog.setDefaultSuffix(default_suffix);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return dialog.selectedFiles().first();

@@ -26,7 +26,9 @@ QString terminated(const std::vector<std::string>& lines) {
 
 Memo::Memo(QWidget* parent) : QPlainTextEdit(parent) {
   setLineWrapMode(QPlainTextEdit::NoWrap);
-  setUndoRedoEnabled(false);  // programmatic fills of thousands of lines need no undo
+  // What the user types can be undone; the program's own fills start a fresh history
+  // (set_lines) or stay out of it (append_lines), so reports cost no undo memory.
+  setUndoRedoEnabled(true);
 }
 
 int Memo::line_count() const {
@@ -50,15 +52,23 @@ std::string Memo::line(int index) const {
   return document()->findBlockByNumber(index).text().toStdString();
 }
 
-void Memo::set_lines(const std::vector<std::string>& lines) { setPlainText(terminated(lines)); }
+void Memo::set_lines(const std::vector<std::string>& lines) {
+  setPlainText(terminated(lines));
+  document()->setModified(false);
+}
 
 void Memo::append_lines(const std::vector<std::string>& lines) {
   if (lines.empty()) return;
+  const bool undo = isUndoRedoEnabled();
+  setUndoRedoEnabled(false);
   QTextCursor cursor(document());
   cursor.movePosition(QTextCursor::End);
   const bool open_line = !document()->lastBlock().text().isEmpty();
   cursor.insertText((open_line ? QStringLiteral("\n") : QString()) + terminated(lines));
+  setUndoRedoEnabled(undo);
 }
+
+bool Memo::modified_by_user() const { return document()->isModified(); }
 
 void Memo::copy_all() {
   selectAll();

@@ -23,6 +23,8 @@ class Memo : public QPlainTextEdit {
   void append_lines(const std::vector<std::string>& lines);
   void add_line(const std::string& line) { append_lines({line}); }
   void clear_lines() { clear(); }
+  // True when the text changed since the last set_lines (typing, pasting, undoing).
+  [[nodiscard]] bool modified_by_user() const;
 
   // Selects the whole text and puts it on the clipboard.
   void copy_all();

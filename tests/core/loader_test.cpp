@@ -162,6 +162,23 @@ TEST(put_to_ltno, BadDateOrBallStopsWithTheOffendingText) {
   EXPECT_NE(core::put_to_ltno(letters).error().text.find("0A"), std::string::npos);
 }
 
+// Lines are cut on the bytes of the file: a Big5 issue field keeps the balls in place.
+TEST(put_to_ltno, CutsColumnsOnBytesAndNamesTheFileLine) {
+  const std::string big5_issue = "2009/01/02,\xA4\xA4\xA4\xE5" "01,05,12,23,30,38";  // 中文01
+  ASSERT_EQ(big5_issue.size(), 32u);
+  auto h = load(draw(3, 3) + "\r\n" + big5_issue + "\r\n" + "2009/01/01,098001,01,02,0x,04,05\r\n");
+  ASSERT_EQ(h.draw_count, 3);
+  const auto derived = core::put_to_ltno(h);
+  ASSERT_FALSE(derived);
+  // The bad line is the file's third line although it is the oldest draw.
+  EXPECT_EQ(derived.error().text, "開獎資料檔第 3 行的號碼「0x」不是有效的號碼");
+  h = load(draw(3, 3) + "\r\n" + big5_issue + "\r\n");
+  ASSERT_TRUE(core::put_to_ltno(h));
+  EXPECT_EQ(h.issue_no[0], "中文01");
+  EXPECT_EQ(h.ltno_drawn[0][0], "05");
+  EXPECT_EQ(core::latest_draw_labels(h).lb_data1, "期數:098003");
+}
+
 TEST(put_to_ltno, DatesNonDecreasingAfterLoad) {
   auto h = load(draw(5, 5) + "\n" + draw(1, 1) + "\n" + draw(3, 3) + "\n");
   ASSERT_TRUE(core::put_to_ltno(h));

@@ -86,6 +86,37 @@ TEST(write_lines_atomic, FailuresLeaveTheOldFileWholeAndNameIt) {
   fs::remove_all(dir);
 }
 
+TEST(write_lines_atomic, WritesThroughLinksKeepsModesAndRefusesReadOnlyFiles) {
+  const auto dir = fresh_dir("vantor_text_file_links");
+  const std::string real = (dir / "real.txt").string(), link = (dir / "TW539.txt").string();
+  ASSERT_TRUE(core::write_lines_atomic(real, {"old"}));
+  fs::create_symlink("real.txt", link);
+  ::chmod(real.c_str(), 0640);
+  ASSERT_TRUE(core::write_lines_atomic(link, {"new"}));
+  EXPECT_TRUE(fs::is_symlink(link));  // still one file, reached through the link
+  EXPECT_EQ(core::read_lines(real).value(), std::vector<std::string>{"new"});
+  EXPECT_EQ(fs::status(real).permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+
+  ::chmod(real.c_str(), 0444);
+  const auto refused = core::write_lines_atomic(link, {"newer"});
+  ASSERT_FALSE(refused);
+  EXPECT_NE(refused.error().text.find("唯讀"), std::string::npos);
+  EXPECT_EQ(core::read_lines(real).value(), std::vector<std::string>{"new"});
+  fs::remove_all(dir);
+}
+
+TEST(write_lines_atomic, MessagesNameTheReasonInChineseAndTheUnwritableCharacter) {
+  const auto missing = core::write_lines_atomic("/nonexistent_dir_xyz/a.txt", {"x"});
+  EXPECT_EQ(missing.error().text, "無法寫入檔案 /nonexistent_dir_xyz/a.txt：找不到檔案或資料夾");
+  const auto dir = fresh_dir("vantor_text_file_emoji");
+  const auto emoji = core::write_lines_atomic((dir / "a.txt").string(), {"第1柱", "05 \xF0\x9F\x98\x80 12"});
+  EXPECT_NE(emoji.error().text.find("第 2 行的「\xF0\x9F\x98\x80」"), std::string::npos) << emoji.error().text;
+  EXPECT_EQ(core::read_bytes("/nonexistent_dir_xyz/a.txt").error().text,
+            "無法讀取檔案 /nonexistent_dir_xyz/a.txt：找不到檔案或資料夾");
+  fs::remove_all(dir);
+}
+
 TEST(split_lines, AllLineEnds) {
   EXPECT_EQ(core::split_lines("a\r\nb\rc\nd"), (std::vector<std::string>{"a", "b", "c", "d"}));
   EXPECT_EQ(core::split_lines("a\r\n"), std::vector<std::string>{"a"});

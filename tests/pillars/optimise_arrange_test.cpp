@@ -169,13 +169,15 @@ namespace {
 TEST(ComputerArrange, EverySelectedNumberIsPlacedInEveryLayout) {
   std::mt19937 random(7);
   const std::vector<std::array<int, 8>> layouts = {
-      {5, 5, 4}, {4, 4, 4, 2}, {3, 3, 3, 3, 2}, {1, 1, 3, 3, 4}, {2, 2, 2, 2, 2, 2, 2}, {8, 8, 4}};
+      {5, 5, 4}, {4, 4, 4, 2}, {3, 3, 3, 3, 2}, {1, 1, 3, 3, 4}, {2, 2, 2, 2, 2, 2, 2}, {8, 8, 4},
+      {1, 1, 1, 1, 1, 1, 1, 3}, {1, 1, 1, 1, 2, 2, 2}};
   for (int round = 0; round < 40; ++round) {
     for (const auto& sizes : layouts) {
       int total = 0;
       for (int s : sizes) total += s;
       const auto selection = testdata::texts(testdata::random_selection(random, total));
-      const auto period = testdata::random_period(random, 15 + round, testdata::random_selection(random, 12), false);
+      // Short periods leave few numbers in the orderings, which the single pillars rely on.
+      const auto period = testdata::random_period(random, 4 + round % 20, testdata::random_selection(random, 12), false);
       const auto result = arrange(period, selection, sizes);
       ASSERT_FALSE(result.refused);
       std::multiset<std::string> placed;

@@ -5,6 +5,11 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QtTest>
+#include <QDialogButtonBox>
+#include <QMessageBox>
+#include <QRegularExpression>
+
+#include "ui/locale.h"
 
 #include "ui/controls.h"
 #include "ui/dialogs.h"
@@ -89,6 +94,17 @@ class UiLayerTest : public QObject {
     QVERIFY(!ui::read_int(nullptr, "1a"));
     QCOMPARE(dialogs.recorder.texts(), QStringList{QStringLiteral("「1a」不是有效的整數")});
     QCOMPARE(dialogs.recorder.messages.first().kind, ui::MessageKind::Error);
+  }
+
+  void qtsOwnButtonsSpeakChinese() {
+    QVERIFY(ui::use_traditional_chinese(*QCoreApplication::instance()));
+    QMessageBox box(QMessageBox::Question, "t", "q", QMessageBox::Yes | QMessageBox::No);
+    for (QAbstractButton* button : box.buttons()) {
+      const QString text = button->text();
+      QVERIFY2(!text.contains("Yes") && !text.contains("No"), qPrintable(text));
+    }
+    QDialogButtonBox buttons(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Save);
+    for (QAbstractButton* button : buttons.buttons()) QVERIFY2(!button->text().contains(QRegularExpression("[A-Za-z]{2}")), qPrintable(button->text()));
   }
 
   void recorderAnswersFromItsQueuesAndDefaultsToNo() {

@@ -1,0 +1,12 @@
+// System error reasons in the program's language: every message that quotes why a file
+// could not be read or written uses these, never the C library's English texts.
+#pragma once
+
+#include <string>
+
+namespace core {
+
+// "找不到檔案或資料夾" for ENOENT, and so on; unknown codes name their number.
+[[nodiscard]] std::string system_error_text(int errnum);
+
+}  // namespace core
