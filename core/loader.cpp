@@ -1,6 +1,7 @@
 #include "core/loader.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "core/codepage.h"
 #include "core/dates.h"
@@ -37,6 +38,22 @@ struct NumberedLine {
   int line = 0;
 };
 
+// File order among equal lines: a later line counts as newer, as a stable sort would leave it.
+bool older(const NumberedLine& a, const NumberedLine& b) {
+  if (byte_less(a.text, b.text)) return true;
+  if (byte_less(b.text, a.text)) return false;
+  return a.line < b.line;
+}
+
+// Keeps only the newest kDrawCapacity lines once twice as many are held, so a huge file
+// costs time in proportion to its size but memory bounded by the table's capacity.
+void keep_newest(std::vector<NumberedLine>& lines) {
+  const auto capacity = static_cast<std::ptrdiff_t>(kDrawCapacity);
+  if (static_cast<std::ptrdiff_t>(lines.size()) <= capacity) return;
+  std::nth_element(lines.begin(), lines.end() - capacity, lines.end(), older);
+  lines.erase(lines.begin(), lines.end() - capacity);
+}
+
 void store(DrawHistory& history, std::vector<NumberedLine> lines) {
   history.orirec.clear();
   history.orirec_line.clear();
@@ -52,6 +69,7 @@ void store(DrawHistory& history, std::vector<NumberedLine> lines) {
 LoadedDraws load_draw_lines(DrawHistory& history, std::string_view bytes, std::string_view today) {
   LoadedDraws result;
   std::vector<NumberedLine> accepted;
+  long long total_accepted = 0;
   size_t start = 0;
   int line_number = 0;
   while (start <= bytes.size()) {
@@ -60,18 +78,19 @@ LoadedDraws load_draw_lines(DrawHistory& history, std::string_view bytes, std::s
     if (end == std::string_view::npos) end = bytes.size();
     const std::string_view raw = bytes.substr(start, end - start);
     if (trim_controls(raw).size() != draw_line::kLength) break;
-    if (draw_line::date(raw).compare(today) <= 0)  // a later date is a draw not yet held
+    if (draw_line::date(raw).compare(today) <= 0) {  // a later date is a draw not yet held
       accepted.push_back({std::string(raw), line_number});
+      ++total_accepted;
+      if (accepted.size() >= 2 * static_cast<size_t>(kDrawCapacity)) keep_newest(accepted);
+    }
     if (end < bytes.size() && bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n')
       ++end;
     start = end + 1;
   }
-  std::stable_sort(accepted.begin(), accepted.end(),
-                   [](const NumberedLine& a, const NumberedLine& b) { return byte_less(a.text, b.text); });
-  if (accepted.size() > static_cast<size_t>(kDrawCapacity)) {
-    result.skipped_older = static_cast<int>(accepted.size()) - kDrawCapacity;
-    accepted.erase(accepted.begin(), accepted.begin() + result.skipped_older);
-  }
+  keep_newest(accepted);
+  std::sort(accepted.begin(), accepted.end(), older);
+  result.skipped_older = static_cast<int>(std::min<long long>(total_accepted - static_cast<long long>(accepted.size()),
+                                                              std::numeric_limits<int>::max()));
   store(history, std::move(accepted));
   if (history.draw_count > 0) result.labels = labels_from(history.orirec.back());
   return result;

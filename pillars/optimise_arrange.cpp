@@ -92,20 +92,20 @@ std::string first_unplaced(const ArrangeInput& in, const ComputerArrangement& a,
 
 // PPNO_Arrange.
 ArrangedPillars distribute(const ArrangeInput& in, const ComputerArrangement& a) {
-  ArrangedPillars table{};
-  const int pillars = std::clamp(in.pillar_count, 0, 8);
+  ArrangedPillars table;  // every entry an empty string
+  const int used_pillars = std::clamp(in.pillar_count, 0, 8);
   auto size_of = [&](int p) { return std::clamp(in.pillar_size[p], 0, 8); };
   // Single pillars take order_no in turn; an entry that is empty or already placed (the
   // triple ordering can leave such entries when few numbers share a draw) leaves the pillar
   // to the fill-up, so every selected number is placed exactly once.
   std::size_t k = 0;
-  for (int p = 0; p < pillars; ++p) {
+  for (int p = 0; p < used_pillars; ++p) {
     if (size_of(p) != 1 || k >= a.order_no.size()) continue;
     const std::string& candidate = a.order_no[k++];
     if (!candidate.empty() && !is_placed(table, in.pillar_count, in.pillar_size, candidate)) table[p][0] = candidate;
   }
   for (const int want : {3, 2}) {
-    for (int p = 0; p < pillars; ++p) {
+    for (int p = 0; p < used_pillars; ++p) {
       if (want == 3 ? size_of(p) < 3 : size_of(p) != 2) continue;
       const auto group = least_shared_free_group(want == 3 ? a.hot3_list : a.hot2_list, want, in, table);
       if (!group) continue;
@@ -113,7 +113,7 @@ ArrangedPillars distribute(const ArrangeInput& in, const ComputerArrangement& a)
     }
   }
   for (int s = 0; s < 8; ++s)
-    for (int p = 0; p < pillars; ++p) {
+    for (int p = 0; p < used_pillars; ++p) {
       if (s >= size_of(p) || !table[p][s].empty()) continue;
       table[p][s] = first_unplaced(in, a, table);
     }

@@ -62,7 +62,7 @@ DrawMarks CHECK_Bingo_pillar(std::string_view draw_text, const PillarTable& pill
 }
 
 PillarReport pillar_report(const PillarReportInput& in) {
-  static const PillarTable kEmpty{};
+  static const PillarTable kEmpty;
   const PillarTable& table = in.pillar_no ? *in.pillar_no : kEmpty;
   const auto groups = pillar_groups(table, in.lengths, in.pillar_count);
   PillarReport report;

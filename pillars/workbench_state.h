@@ -50,7 +50,7 @@ struct WorkbenchState {
   int pillar_count = 4;                          // 3 .. 8
   PillarSizes pillar_size{2, 2, 2, 2, 0, 0, 0, 0};  // each 0 .. 8
   int pillar_total = 8;
-  PillarTable pillar_no{};                       // [pillar-1][slot-1]
+  PillarTable pillar_no;                         // [pillar-1][slot-1], every entry empty at first
   std::int64_t cost2 = 24, cost3 = 32, cost4 = 16;
 
   // Last checked draw and run totals of the two verifications.

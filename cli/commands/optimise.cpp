@@ -81,7 +81,7 @@ int arrange_command(Context& ctx) {
   if (result.refused) return refuse(ctx, result.refused->message);
 
   // Button26Click over the plain period list: each pillar memo holds its declared size.
-  pillars::PillarTable table{};
+  pillars::PillarTable table;
   pillars::PillarLengths lengths{};
   for (int p = 0; p < input.pillar_count; ++p) {
     table[p] = result.arrangement.pillar_no[p];

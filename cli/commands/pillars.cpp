@@ -109,7 +109,8 @@ int verify_command(Context& ctx) {
   if (!change.ok()) return refuse(ctx, change.error());
   const auto period = period_from_options(ctx);
   if (!period) return kRefused;
-  const auto pillars_in = pillars::read_pillar_memos({}, memos, change->pillar_count);
+  const pillars::PillarTable no_previous;
+  const auto pillars_in = pillars::read_pillar_memos(no_previous, memos, change->pillar_count);
   pillars::PillarReportInput in;
   in.memo1_count = period->lines.size();
   in.memo2 = period->lines;
