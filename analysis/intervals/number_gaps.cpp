@@ -66,7 +66,7 @@ core::TextGrid gap_grid(const std::vector<NumberGaps>& numbers, int max_rows) {
 
 std::string gap_text(int gap) {
   if (gap == 0) return " -";
-  if (gap >= 1 && gap <= 9) return " " + std::to_string(gap);
+  if (gap >= 1 && gap <= 9) return {' ', static_cast<char>('0' + gap)};
   return std::to_string(gap);
 }
 

@@ -44,7 +44,10 @@ std::vector<std::string> show_no(const IntervalAnalysis& analysis, std::string_v
   }
   const auto count = static_cast<long long>(cells.size());
   std::string detail = "間隔明細";
-  for (std::size_t r = 0; r + 1 < cells.size(); ++r) detail += "," + gap_text(cells[r]);
+  for (std::size_t r = 0; r + 1 < cells.size(); ++r) {
+    detail += ',';
+    detail += gap_text(cells[r]);
+  }
   const int current = cells.back();
   detail += current == 0 ? "  (上期開出)" : "  (目前" + gap_text(current) + "期未開)";
   return {std::string(typed) + " 分析  至" + analysis.latest_issue + "期",

@@ -17,11 +17,20 @@ std::vector<std::string> header_row(core::BallOrder order) {
           "預    測", "本期開出", "隔一期開", "隔二期開"};
 }
 
+// The date text of every draw, element i-1 for draw i: each is written up to three times.
+std::vector<std::string> date_texts(const core::DrawHistory& h, int n) {
+  std::vector<std::string> dates;
+  dates.reserve(static_cast<std::size_t>(n));
+  for (int i = 0; i < n; ++i) dates.push_back(core::day_text(h.draw_date[i]));
+  return dates;
+}
+
 // Columns 0 .. 8 of the draw rows: date, issue and the seven position rows.
-void write_draws(core::TextGrid& grid, const core::DrawHistory& h, core::BallOrder order) {
+void write_draws(core::TextGrid& grid, const core::DrawHistory& h, const std::vector<std::string>& dates,
+                 core::BallOrder order) {
   const core::BallColumns& balls = order == core::BallOrder::Sorted ? h.ltno_sorted : h.ltno_copy;
-  for (int i = 1; i <= h.draw_count; ++i) {
-    grid.set_cell(0, i, core::day_text(h.draw_date[i - 1]));
+  for (int i = 1; i <= static_cast<int>(dates.size()); ++i) {
+    grid.set_cell(0, i, dates[i - 1]);
     grid.set_cell(1, i, h.issue_no[i - 1]);
     for (int k = 0; k < core::kBallRows; ++k) grid.set_cell(2 + k, i, balls[k][i - 1]);
   }
@@ -32,35 +41,60 @@ std::string offset_word(long long offset, bool average) {
   return (offset > 0 ? "加" : "減") + std::to_string(offset > 0 ? offset : -offset);
 }
 
+// The words a sentence says about the rule, the same for every row: "1落球開" or
+// "1,2,3落球平均數" before the base, and "下" + K + "期開" + each offset's word after it.
+struct RuleWords {
+  std::string before_base, after_base;
+};
+
+RuleWords rule_words(const MovingRule& rule) {
+  const auto& p = rule.positions;
+  RuleWords words;
+  words.before_base = std::to_string(p[0]);
+  for (int i = 1; rule.average && i < 3; ++i) (words.before_base += ',') += std::to_string(p[i]);
+  words.before_base += std::string(core::order_word(rule.order)) + "球" + (rule.average ? "平均數" : "開");
+  words.after_base = "下" + std::to_string(rule.look_back) + "期開";
+  for (long long offset : rule.offsets) words.after_base += offset_word(offset, rule.average) + " ";
+  return words;
+}
+
 // One row's rule: its predictions, the hits in the three draws from q, and its sentence.
 class RowRule {
  public:
-  RowRule(const core::DrawHistory& h, const MovingRule& rule)
-      : h_(h), rule_(rule), balls_(core::working_ball_values(h)) {
-    for (long long offset : rule.offsets) offsets_text_ += offset_word(offset, rule.average) + " ";
-  }
+  RowRule(const core::DrawHistory& h, const std::vector<std::string>& dates, const MovingRule& rule)
+      : h_(h), dates_(dates), n_(static_cast<int>(dates.size())), rule_(rule), words_(rule_words(rule)),
+        balls_(core::working_ball_values(h)) {}
 
   // Writes columns 9 .. 12 of row q and returns its sentence; q must have a source draw.
   std::string evaluate(core::TextGrid& grid, int q) {
     const int s = q - rule_.look_back;
     const int base = base_of(s);
     predict(base);
-    std::string p9;
-    for (int i = 0; i < kMaxPredictions; ++i) p9 += (i > 0 ? " " : "") + predictions_[i];
+    const std::string p9 = predictions_[0] + " " + predictions_[1] + " " + predictions_[2];
     grid.set_cell(kPredictionColumn, q, p9);
     std::array<std::string, kLookAhead> hits;
     for (int t = 0; t < kLookAhead; ++t) {
       hits[t] = hits_in(q + t);
-      if (q + t <= h_.draw_count) grid.set_cell(kPredictionColumn + 1 + t, q, hits[t]);
+      grid.set_cell(kPredictionColumn + 1 + t, q, hits[t]);
     }
-    std::string sentence = head(s, base);
-    if (q > h_.draw_count) return sentence + ",第" + core::zero_pad(q, 3) + "期版路預測" + p9;
-    std::string listed;
-    for (int i = 0; i < count(); ++i) listed += predictions_[i] + ".";
-    sentence += "," + core::day_text(h_.draw_date[q - 1]) + "預測" + listed;
-    sentence += hits[0].empty() ? "沒中 " : "中 " + hits[0];
-    if (!hits[1].empty()) sentence += ",隔一期中" + hits[1];
-    if (!hits[2].empty()) sentence += ",隔二期中" + hits[2];
+    std::string sentence;
+    sentence.reserve(192);
+    append_head(sentence, s, base);
+    if (q > n_) {
+      sentence += ",第";
+      sentence += core::zero_pad(q, 3);
+      sentence += "期版路預測";
+      sentence += p9;
+      return sentence;
+    }
+    sentence += ',';
+    sentence += dates_[q - 1];
+    sentence += "預測";
+    for (int i = 0; i < count(); ++i) (sentence += predictions_[i]) += '.';
+    if (hits[0].empty()) sentence += "沒中 ";
+    else (sentence += "中 ") += hits[0];
+    if (!hits[1].empty()) (sentence += ",隔一期中") += hits[1];
+    if (!hits[2].empty()) (sentence += ",隔二期中") += hits[2];
     return sentence;
   }
 
@@ -84,29 +118,31 @@ class RowRule {
   // Each prediction that is one of draw t's balls, followed by a blank; empty past the table.
   std::string hits_in(int t) const {
     std::string text;
-    if (t > h_.draw_count) return text;
+    if (t > n_) return text;
     const auto& drawn = balls_[t - 1];
     for (int i = 0; i < count(); ++i)
-      if (std::find(drawn.begin(), drawn.end(), values_[i]) != drawn.end()) text += predictions_[i] + " ";
+      if (std::find(drawn.begin(), drawn.end(), values_[i]) != drawn.end()) (text += predictions_[i]) += ' ';
     return text;
   }
 
-  std::string head(int s, int base) const {
-    std::string text = "第" + core::zero_pad(s, 3) + "期(" + core::day_text(h_.draw_date[s - 1]) + ")第";
-    const std::string w = std::string(core::order_word(rule_.order)) + "球";
-    const auto& p = rule_.positions;
-    if (rule_.average)
-      text += std::to_string(p[0]) + "," + std::to_string(p[1]) + "," + std::to_string(p[2]) + w + "平均數" +
-              core::zero_pad(base, 2);
-    else
-      text += std::to_string(p[0]) + w + "開" + h_.ltno_copy[p[0] - 1][s - 1];
-    return text + "下" + std::to_string(rule_.look_back) + "期開" + offsets_text_;
+  // "第001期(2018/09/05)第1落球開05下1期開本支 ".
+  void append_head(std::string& text, int s, int base) const {
+    text += "第";
+    text += core::zero_pad(s, 3);
+    text += "期(";
+    text += dates_[s - 1];
+    text += ")第";
+    text += words_.before_base;
+    text += rule_.average ? core::zero_pad(base, 2) : h_.ltno_copy[rule_.positions[0] - 1][s - 1];
+    text += words_.after_base;
   }
 
   const core::DrawHistory& h_;
+  const std::vector<std::string>& dates_;
+  int n_;  // draws in the table
   const MovingRule& rule_;
+  RuleWords words_;
   std::vector<core::DrawBalls> balls_;
-  std::string offsets_text_;  // E: each offset's word and a blank
   std::array<int, kMaxPredictions> values_{};
   std::array<std::string, kMaxPredictions> predictions_;
 };
@@ -119,10 +155,11 @@ MovingPattern moving_pattern(const core::DrawHistory& history, const MovingRule&
   pattern.look_back = rule.look_back;
   pattern.sgl = core::TextGrid(n + 2, kGridColumns);
   pattern.sgl.set_row(0, header_row(rule.order));
-  write_draws(pattern.sgl, history, rule.order);
+  const auto dates = date_texts(history, n);
+  write_draws(pattern.sgl, history, dates, rule.order);
   pattern.sgl.set_cell(0, n + 1, "本期預測");
   pattern.pattern_detail.assign(static_cast<std::size_t>(n) + 2, std::string());
-  RowRule row_rule(history, rule);
+  RowRule row_rule(history, dates, rule);
   // Rows before K + 1 have no source draw; a look-back beyond the table leaves every row empty.
   const long long first = std::max<long long>(1, 1LL + rule.look_back);
   for (long long q = first; q <= n + 1; ++q)
