@@ -38,6 +38,12 @@ struct TraceChoices {
   int rule = 1;
 };
 
+// Writes the refusal for the command to return kRefused.
+std::nullopt_t refused(Context& ctx, std::string_view message) {
+  refuse(ctx, message);
+  return std::nullopt;
+}
+
 // "5" or "05" for 1..39 -> "05".
 std::optional<std::string> number_option(const std::string& text) {
   const bool digits = !text.empty() && text.size() <= 2 && text.find_first_not_of("0123456789") == std::string::npos;
@@ -50,43 +56,50 @@ std::optional<int> integer_option(Context& ctx, std::string_view name, int fallb
   const auto text = ctx.args.value(name);
   if (!text) return fallback;
   const auto value = core::to_int_strict(*text);
-  if (!value) refuse(ctx, core::not_an_integer(*text));
+  if (!value) return refused(ctx, core::not_an_integer(*text));
   return value;
 }
 
-std::optional<TraceChoices> trace_choices(Context& ctx) {
+// The date box, then the ball order: the base draw L and the boxes a date choice fills.
+std::optional<TraceChoices> date_and_order(Context& ctx) {
   auto& h = ctx.history;
-  if (h.draw_count <= 0) return refuse(ctx, "沒有開獎資料"), std::nullopt;
+  if (h.draw_count <= 0) return refused(ctx, "沒有開獎資料");
   TraceChoices c;
   c.date = ctx.args.value_or("--date", core::day_text(h.draw_date[h.draw_count - 1]));
   const auto base = intervals::draw_of_date(h, c.date);
-  if (!base) return refuse(ctx, "沒有這個日期的開獎資料: " + c.date), std::nullopt;
+  if (!base) return refused(ctx, "沒有這個日期的開獎資料: " + c.date);
   const std::string order = ctx.args.value_or("--ball-order", "sorted");
-  if (order != "sorted" && order != "drawn") return refuse(ctx, "--ball-order 必須是 sorted 或 drawn: " + order), std::nullopt;
+  if (order != "sorted" && order != "drawn") return refused(ctx, "--ball-order 必須是 sorted 或 drawn: " + order);
   c.order = order == "sorted" ? core::BallOrder::Sorted : core::BallOrder::Drawn;
   core::set_ball_order(h, c.order);
   c.query = intervals::date_choice(h, *base);
-  for (const auto& [name, box] : {std::pair{"--x", &c.query.x}, std::pair{"--y", &c.query.y}}) {
+  return c;
+}
+
+std::optional<TraceChoices> trace_choices(Context& ctx) {
+  auto c = date_and_order(ctx);
+  if (!c) return std::nullopt;
+  auto& q = c->query;
+  for (const auto& [name, box] : {std::pair{"--x", &q.x}, std::pair{"--y", &q.y}}) {
     const auto text = ctx.args.value(name);
     if (!text) continue;
     const auto number = number_option(*text);
-    if (!number) return refuse(ctx, "號碼必須是 01 到 39: " + *text), std::nullopt;
+    if (!number) return refused(ctx, "號碼必須是 01 到 39: " + *text);
     *box = *number;
   }
-  const int max_later = h.draw_count - *base;
+  const int max_later = ctx.history.draw_count - q.base_draw;
   const auto later = integer_option(ctx, "--later", max_later);
   if (!later) return std::nullopt;
   if (*later < 0 || *later > max_later)
-    return refuse(ctx, "且下期數必須是 0 到 " + std::to_string(max_later) + ": " + std::to_string(*later)), std::nullopt;
-  c.query.later = *later;
-  if (!ctx.args.has("--y")) c.query.y = intervals::draw_balls(h, *base + *later)[0];
+    return refused(ctx, "且下期數必須是 0 到 " + std::to_string(max_later) + ": " + std::to_string(*later));
+  q.later = *later;
+  if (!ctx.args.has("--y")) q.y = intervals::draw_balls(ctx.history, q.base_draw + q.later)[0];
   const auto run = integer_option(ctx, "--run", 3);
-  if (!run) return std::nullopt;
-  c.query.run = *run;
-  const auto rule = integer_option(ctx, "--rule", 1);
+  const auto rule = run ? integer_option(ctx, "--rule", 1) : std::nullopt;
   if (!rule) return std::nullopt;
-  if (*rule < 1) return refuse(ctx, "--rule 必須至少為 1: " + *ctx.args.value("--rule")), std::nullopt;
-  c.rule = *rule;
+  if (*rule < 1) return refused(ctx, "--rule 必須至少為 1: " + *ctx.args.value("--rule"));
+  q.run = *run;
+  c->rule = *rule;
   return c;
 }
 

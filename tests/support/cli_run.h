@@ -2,8 +2,11 @@
 // bundled history with today fixed at 2026/12/09, and elide parts of long lines with "…".
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <filesystem>
 #include <fstream>
+#include <span>
 #include <sstream>
 #include <string>
 #include <string_view>
@@ -29,6 +32,21 @@ inline CliResult run_cli(const std::vector<std::string>& words) {
 inline CliResult run_bundled(std::vector<std::string> words) {
   words.insert(words.begin(), {"--file", std::string(VANTOR_DATA_DIR) + "/TW539.txt", "--today", "2026/12/09"});
   return run_cli(words);
+}
+
+// Refused on the bundled history: the message alone on stderr, nothing on stdout, status 2.
+struct Refusal {
+  std::vector<std::string> args;
+  std::string message;
+};
+
+inline void expect_refusals(std::span<const Refusal> cases) {
+  for (const auto& c : cases) {
+    const auto result = run_bundled(c.args);
+    EXPECT_EQ(result.code, 2) << c.message;
+    EXPECT_EQ(result.err, c.message + "\n");
+    EXPECT_EQ(result.out, "");
+  }
 }
 
 // A draw file holding `bytes`, for tables the bundled history cannot give (an empty one).

@@ -131,11 +131,7 @@ TEST(IntervalsCommands, EmptyTable) {
 }
 
 TEST(IntervalsCommands, Refusals) {
-  struct Case {
-    std::vector<std::string> args;
-    std::string message;
-  };
-  const Case cases[] = {
+  const test_support::Refusal cases[] = {
       {{"intervals", "--number", "05"}, "選項 --number 不適用於此命令"},
       {{"double-trace-rules", "--rule", "1"}, "選項 --rule 不適用於此命令"},
       {{"interval-summary", "--all", "--number", "05"}, "--all 與 --number 不能同時使用"},
@@ -154,12 +150,7 @@ TEST(IntervalsCommands, Refusals) {
       {{"double-trace", "--rule", "1.0"}, "「1.0」不是有效的整數"},
       {{"double-trace-rules", "--run", " 3"}, "「 3」不是有效的整數"},
   };
-  for (const auto& c : cases) {
-    const auto result = run_bundled(c.args);
-    EXPECT_EQ(result.code, 2) << c.message;
-    EXPECT_EQ(result.err, c.message + "\n");
-    EXPECT_EQ(result.out, "");
-  }
+  test_support::expect_refusals(cases);
 }
 
 }  // namespace

@@ -67,11 +67,7 @@ TEST(MovingCommand, DocumentedExamples) {
 }
 
 TEST(MovingCommand, RefusalsInOrderOfChecking) {
-  struct Case {
-    std::vector<std::string> args;
-    std::string message;
-  };
-  const Case cases[] = {
+  const test_support::Refusal cases[] = {
       {{"moving", "--k", "2", "--show", "x"}, "選項 --k 不適用於命令 moving"},
       {{"moving", "--show", "x", "--ball-order", "y"}, "--show 必須是 grid、detail 或 title"},
       {{"moving", "--ball-order", "y", "--position", "9"}, "--ball-order 必須是 drawn 或 sorted"},
@@ -88,12 +84,7 @@ TEST(MovingCommand, RefusalsInOrderOfChecking) {
       {{"moving", "--amounts", "-2147483648"}, "「-2147483648」不是有效的整數"},
       {{"moving", "--amounts", "+ 5"}, "「+ 5」不是有效的整數"},
   };
-  for (const auto& c : cases) {
-    const auto result = run_bundled(c.args);
-    EXPECT_EQ(result.code, 2) << c.message;
-    EXPECT_EQ(result.err, c.message + "\n");
-    EXPECT_EQ(result.out, "");
-  }
+  test_support::expect_refusals(cases);
 }
 
 }  // namespace
