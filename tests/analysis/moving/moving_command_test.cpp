@@ -47,7 +47,9 @@ const Golden kExamples[] = {
      {"上2期順球第1,2,3支取平均數,本期開加3,減3 二中一"},
      {}},
     {{"moving", "--position", "3", "--amounts", "+5,-0,-12", "--show", "title"}, 1, {"上1期落球第3支,本期開加5,本支,減12 三中一"}, {}},
-    {{"moving", "--look-back", "02", "--show", "title"}, 1, {"上02期落球第1支,本期開本支 一中一"}, {}},
+    {{"moving", "--look-back", "02", "--amounts", "+00", "--show", "title"}, 1, {"上02期落球第1支,本期開加00 一中一"}, {}},
+    {{"moving", "--position", "average", "--average-of", "+1,1,5", "--show", "title"}, 1,
+     {"上1期落球第+1,1,5支取平均數,本期開本號 一中一"}, {}},
     {{"moving", "--look-back", "2501"}, 2502, {}, {"本期預測,,,,,,,,,,,,"}},
     {{"moving", "--look-back", "2501", "--show", "detail"}, 0, {}, {}},
 };
