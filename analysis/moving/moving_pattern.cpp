@@ -147,6 +147,14 @@ class RowRule {
   std::array<std::string, kMaxPredictions> predictions_;
 };
 
+// A rule read from the boxes always passes; one built by hand might not.
+bool usable(const MovingRule& rule) {
+  const int used = rule.average ? 3 : 1;
+  for (int i = 0; i < used; ++i)
+    if (rule.positions[i] < 1 || rule.positions[i] > core::kBallsPerDraw) return false;
+  return rule.look_back >= 1 && !rule.offsets.empty() && rule.offsets.size() <= kMaxPredictions;
+}
+
 }  // namespace
 
 MovingPattern moving_pattern(const core::DrawHistory& history, const MovingRule& rule) {
@@ -159,12 +167,20 @@ MovingPattern moving_pattern(const core::DrawHistory& history, const MovingRule&
   write_draws(pattern.sgl, history, dates, rule.order);
   pattern.sgl.set_cell(0, n + 1, "本期預測");
   pattern.pattern_detail.assign(static_cast<std::size_t>(n) + 2, std::string());
+  if (!usable(rule)) return pattern;
   RowRule row_rule(history, dates, rule);
   // Rows before K + 1 have no source draw; a look-back beyond the table leaves every row empty.
   const long long first = std::max<long long>(1, 1LL + rule.look_back);
   for (long long q = first; q <= n + 1; ++q)
     pattern.pattern_detail[q] = row_rule.evaluate(pattern.sgl, static_cast<int>(q));
   return pattern;
+}
+
+core::Result<MovingPattern> show_moving(const core::DrawHistory& history, const MovingBoxes& boxes,
+                                        core::BallOrder order) {
+  const auto rule = read_moving_rule(boxes, order);
+  if (!rule) return rule.error();
+  return moving_pattern(history, *rule);
 }
 
 std::optional<std::string> note_for_cell(const MovingPattern& pattern, int column, int row) {

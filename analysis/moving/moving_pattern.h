@@ -29,6 +29,11 @@ struct MovingPattern {
 
 [[nodiscard]] MovingPattern moving_pattern(const core::DrawHistory& history, const MovingRule& rule);
 
+// The window's recompute of its active tab from the box texts; a refusal names the first
+// bad box, and the window keeps its grid as it was.
+[[nodiscard]] core::Result<MovingPattern> show_moving(const core::DrawHistory& history, const MovingBoxes& boxes,
+                                                      core::BallOrder order);
+
 // The sentence selecting a cell appends to the notes: one of the result columns (9 and
 // beyond) of a predicted row; nullopt for any other cell.
 [[nodiscard]] std::optional<std::string> note_for_cell(const MovingPattern& pattern, int column, int row);

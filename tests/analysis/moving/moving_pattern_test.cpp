@@ -41,9 +41,9 @@ MovingBoxes boxes(std::string look_back, bool average, std::array<std::string, 3
 
 MovingPattern pattern_of(core::DrawHistory& h, core::BallOrder order, const MovingBoxes& b) {
   core::set_ball_order(h, order);
-  const auto rule = read_moving_rule(b, order);
-  EXPECT_TRUE(rule.ok());
-  return moving_pattern(h, *rule);
+  auto pattern = show_moving(h, b, order);
+  EXPECT_TRUE(pattern.ok());
+  return std::move(pattern).value();
 }
 
 const GridCase kGridCases[] = {
