@@ -6,6 +6,13 @@ void print_lines(Context& ctx, const std::vector<std::string>& lines) {
   for (const auto& line : lines) ctx.out << line << '\n';
 }
 
+void print_grid(Context& ctx, const core::TextGrid& grid) {
+  for (int r = 0; r < grid.rows(); ++r) {
+    for (int c = 0; c < grid.columns(); ++c) ctx.out << (c > 0 ? "," : "") << grid.cell(c, r);
+    ctx.out << '\n';
+  }
+}
+
 int refuse(Context& ctx, std::string_view message) {
   ctx.err << message << '\n';
   return kRefused;

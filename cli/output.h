@@ -7,10 +7,13 @@
 
 #include "cli/context.h"
 #include "core/result.h"
+#include "core/text_grid.h"
 
 namespace cli {
 
 void print_lines(Context& ctx, const std::vector<std::string>& lines);
+// Every row of the grid as one line, its cells joined by "," (empty cells kept).
+void print_grid(Context& ctx, const core::TextGrid& grid);
 
 // Writes the message on the error stream; returns kRefused for the command to return.
 int refuse(Context& ctx, std::string_view message);

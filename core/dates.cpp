@@ -1,6 +1,7 @@
 #include "core/dates.h"
 
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 
 namespace core {
@@ -44,6 +45,10 @@ std::string format_date(const Date& date) {
   char text[16];
   std::snprintf(text, sizeof text, "%04d/%02d/%02d", date.year, date.month, date.day);
   return text;
+}
+
+std::string day_text(double day_number) {
+  return format_date(date_from_day_number(static_cast<int>(std::floor(day_number))));
 }
 
 int day_number(const Date& date) {

@@ -22,6 +22,8 @@ struct Date {
 [[nodiscard]] std::optional<Date> parse_date(std::string_view text);
 
 [[nodiscard]] std::string format_date(const Date& date);  // "yyyy/mm/dd"
+// The "yyyy/mm/dd" text of a draw-table day number (its fractional part dropped).
+[[nodiscard]] std::string day_text(double day_number);
 
 [[nodiscard]] int day_number(const Date& date);          // days since 1899-12-30
 [[nodiscard]] Date date_from_day_number(int days);

@@ -1,0 +1,1 @@
+vantor_bench(intervals_bench DEPS vantor_intervals)

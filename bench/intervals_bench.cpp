@@ -1,0 +1,91 @@
+// The number interval window's computation (the gap grid and all 39 summaries) and the
+// double-trace rule search at its worst over the bundled 2,500-draw history.
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "analysis/intervals/double_trace_view.h"
+#include "analysis/intervals/number_summary.h"
+#include "core/reload.h"
+
+namespace {
+
+const core::DrawHistory& history() {
+  static const core::DrawHistory h = [] {
+    core::DrawHistory loaded;
+    if (!core::reload(loaded, std::string(VANTOR_DATA_DIR) + "/TW539.txt", "2026/12/09", core::MissingDrawFile::Refuse))
+      loaded.draw_count = 0;
+    core::set_ball_order(loaded, core::BallOrder::Sorted);
+    return loaded;
+  }();
+  return h;
+}
+
+void BM_IntervalGridAndAllSummaries(benchmark::State& state) {
+  for (auto _ : state) {
+    const auto analysis = intervals::analyse_intervals(history());
+    benchmark::DoNotOptimize(intervals::all_summaries(analysis));
+  }
+}
+BENCHMARK(BM_IntervalGridAndAllSummaries)->Unit(benchmark::kMillisecond);
+
+// Position-offset-match checks of a search done literally: 5 positions x (V + 9) offsets x M.
+double literal_checks(const intervals::DoubleTraceQuery& q) {
+  return 5.0 * (q.distance + intervals::kLastOffset) *
+         static_cast<double>(intervals::double_trace_matches(history(), q).size());
+}
+
+// A typed old date with X = Y (its first ball), d1 = 0 and a run of 0 (every pair kept):
+// the date whose search makes the most checks.
+const intervals::DoubleTraceQuery& worst_query() {
+  static const intervals::DoubleTraceQuery worst = [] {
+    intervals::DoubleTraceQuery best;
+    double most = -1;
+    for (int base = 1; base <= history().draw_count; base += 5) {
+      auto q = intervals::date_choice(history(), base);
+      q.later = 0;
+      q.y = q.x;
+      q.run = 0;
+      if (const double checks = literal_checks(q); checks > most) most = checks, best = q;
+    }
+    return best;
+  }();
+  return worst;
+}
+
+void BM_DoubleTraceWorstSearch(benchmark::State& state) {
+  const auto& q = worst_query();
+  for (auto _ : state) benchmark::DoNotOptimize(intervals::search_double_trace(history(), q));
+  state.counters["checks"] = literal_checks(q);
+  state.counters["V"] = q.distance;
+}
+BENCHMARK(BM_DoubleTraceWorstSearch)->Unit(benchmark::kMillisecond);
+
+// The text-comparing search the mask search replaces (kept for tables the masks cannot hold).
+void BM_DoubleTraceWorstSearchLiteral(benchmark::State& state) {
+  const auto& q = worst_query();
+  const auto matches = intervals::double_trace_matches(history(), q);
+  for (auto _ : state)
+    benchmark::DoNotOptimize(intervals::detail::literal_rule_search(history(), matches, q.distance, q.run));
+}
+BENCHMARK(BM_DoubleTraceWorstSearchLiteral)->Unit(benchmark::kMillisecond);
+
+// Showing one rule of the worst search, and listing all of its (up to 1000) rules.
+void BM_DoubleTraceShowRule(benchmark::State& state) {
+  const auto search = intervals::search_double_trace(history(), worst_query());
+  for (auto _ : state)
+    benchmark::DoNotOptimize(intervals::show_double_trace(history(), search, core::BallOrder::Sorted, 1));
+}
+BENCHMARK(BM_DoubleTraceShowRule)->Unit(benchmark::kMillisecond);
+
+void BM_DoubleTraceRuleList(benchmark::State& state) {
+  const auto search = intervals::search_double_trace(history(), worst_query());
+  for (auto _ : state)
+    benchmark::DoNotOptimize(intervals::rule_list_lines(history(), search, core::BallOrder::Sorted));
+  state.counters["rules"] = static_cast<double>(search.rules.size());
+}
+BENCHMARK(BM_DoubleTraceRuleList)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

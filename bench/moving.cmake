@@ -1,0 +1,1 @@
+vantor_bench(moving_bench DEPS vantor_moving)

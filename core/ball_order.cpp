@@ -1,0 +1,25 @@
+#include "core/ball_order.h"
+
+#include <algorithm>
+
+#include "core/ball_text.h"
+
+namespace core {
+
+void set_ball_order(DrawHistory& history, BallOrder order) {
+  const BallColumns& source = order == BallOrder::Sorted ? history.ltno_sorted : history.ltno_drawn;
+  for (int k = 0; k < kBallRows; ++k) history.ltno_copy[k] = source[k];
+}
+
+std::string_view order_word(BallOrder order) { return order == BallOrder::Sorted ? "順" : "落"; }
+
+std::vector<DrawBalls> working_ball_values(const DrawHistory& history) {
+  const int count = std::clamp(history.draw_count, 0, kDrawCapacity);
+  std::vector<DrawBalls> values(static_cast<std::size_t>(count));
+  for (int i = 0; i < count; ++i)
+    for (int k = 0; k < kBallsPerDraw; ++k)
+      values[i][k] = two_digit_value(history.ltno_copy[k][i]).value_or(-1);
+  return values;
+}
+
+}  // namespace core
