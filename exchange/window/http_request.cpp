@@ -52,7 +52,7 @@ void HttpRequest::complete() {
   if (reply_.isNull()) return;
   QNetworkReply* reply = reply_;
   reply_.clear();
-  body_ += reply->readAll();
+  if (reply->isOpen()) body_ += reply->readAll();  // an aborted reply is closed
   HttpReply outcome;
   outcome.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
   // An HTTP error status also arrives as an error here; a time-out, a refused connection
