@@ -25,8 +25,6 @@ void HttpRequest::start(const ServerEndpoint& endpoint, const std::string& path)
   request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
   reply_ = manager_.get(request);
   connect(reply_, &QNetworkReply::readyRead, this, [this] { read_available(); });
-  connect(reply_, &QNetworkReply::downloadProgress, this,
-          [this](qint64 received, qint64 total) { emit progress(received, total); });
   connect(reply_, &QNetworkReply::finished, this, [this] { complete(); });
 }
 
@@ -45,7 +43,11 @@ void HttpRequest::read_available() {
   if (static_cast<std::size_t>(body_.size()) > kMaxDownloadBytes) {
     too_large_ = true;
     reply_->abort();  // finished() follows with OperationCanceledError
+    return;
   }
+  // Reported on every arrival: Qt's own progress signal holds back the first 100 ms.
+  const QVariant length = reply_->header(QNetworkRequest::ContentLengthHeader);
+  emit progress(body_.size(), length.isValid() ? length.toLongLong() : -1);
 }
 
 void HttpRequest::complete() {
