@@ -8,19 +8,24 @@
 #include "core/loader.h"
 #include "core/reload.h"
 #include "exchange/download.h"
+#include "exchange/window/http_request.h"
 #include "ui/controls.h"
 #include "ui/dialogs.h"
 #include "ui/logo.h"
 
 TForm_Download_TxT_from_http::TForm_Download_TxT_from_http(core::DrawHistory& history, const core::Clock& clock,
                                                            QString working_dir, QWidget* parent)
-    : QDialog(parent), history_(history), clock_(clock), working_dir_(std::move(working_dir)) {
+    : QDialog(parent),
+      history_(history),
+      clock_(clock),
+      working_dir_(std::move(working_dir)),
+      request_(new exchange::HttpRequest(this)) {
   setObjectName("TForm_Download_TxT_from_http");
   setWindowTitle(QStringLiteral("下載開獎資料"));
   build();
-  connect(&request_, &exchange::HttpRequest::progress, this,
+  connect(request_, &exchange::HttpRequest::progress, this,
           [this](qint64 received, qint64 total) { show_progress(received, total); });
-  connect(&request_, &exchange::HttpRequest::finished, this,
+  connect(request_, &exchange::HttpRequest::finished, this,
           [this](const exchange::HttpReply& reply) { take_reply(reply); });
   // Every close, after a download or not, by the program or the frame, reloads.
   connect(this, &QDialog::finished, this, [this](int) { FormClose(); });
@@ -89,7 +94,7 @@ void TForm_Download_TxT_from_http::Button1Click() {
   }
   lb_progress->setText(QStringLiteral("連線中: ") + ui::qs(exchange::download_url(*endpoint, history_.draw_file_name)));
   ProgressBar1->setRange(0, 0);  // busy until the size is known
-  request_.start(*endpoint, exchange::download_path(history_.draw_file_name));
+  request_->start(*endpoint, exchange::download_path(history_.draw_file_name));
 }
 
 void TForm_Download_TxT_from_http::show_progress(qint64 received, qint64 total) {
@@ -125,7 +130,7 @@ void TForm_Download_TxT_from_http::take_reply(const exchange::HttpReply& reply) 
 }
 
 void TForm_Download_TxT_from_http::FormClose() {
-  request_.cancel();
+  request_->cancel();
   if (reload_) {
     reload_();
   } else {

@@ -13,7 +13,11 @@
 #include "core/clock.h"
 #include "core/draw_history.h"
 #include "exchange/data_server.h"
-#include "exchange/window/http_request.h"
+
+namespace exchange {
+class HttpRequest;
+struct HttpReply;
+}  // namespace exchange
 
 class TForm_Download_TxT_from_http : public QDialog {
   Q_OBJECT
@@ -26,7 +30,7 @@ class TForm_Download_TxT_from_http : public QDialog {
   void set_reload(std::function<void()> reload) { reload_ = std::move(reload); }
   // The server to ask instead of the built-in one or VANTOR39_DATA_SERVER.
   void set_endpoint(const exchange::ServerEndpoint& endpoint) { endpoint_ = endpoint; }
-  [[nodiscard]] exchange::HttpRequest& request() { return request_; }
+  [[nodiscard]] exchange::HttpRequest& request() { return *request_; }
 
   void FormShow();
   void Button1Click();
@@ -53,5 +57,5 @@ class TForm_Download_TxT_from_http : public QDialog {
   QString working_dir_;
   std::function<void()> reload_;
   std::optional<exchange::ServerEndpoint> endpoint_;
-  exchange::HttpRequest request_;
+  exchange::HttpRequest* request_;  // a child of the window
 };

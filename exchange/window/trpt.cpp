@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QToolBar>
 
 #include "exchange/window/report_pdf.h"
@@ -10,18 +11,21 @@
 #include "ui/controls.h"
 #include "ui/dialogs.h"
 
-Trpt::Trpt(const core::Clock& clock, QWidget* window) : QObject(window), clock_(clock), window_(window) {
+Trpt::Trpt(const core::Clock& clock, QWidget* window)
+    : QObject(window), clock_(clock), window_(window), printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
   setObjectName("Trpt");
-  printer_.setPageLayout(exchange::report_page_layout());
-  printer_.setDocName(QStringLiteral("３９Vantor"));
+  printer_->setPageLayout(exchange::report_page_layout());
+  printer_->setDocName(QStringLiteral("３９Vantor"));
 }
+
+Trpt::~Trpt() = default;
 
 void Trpt::show_memo_rpt(const std::vector<std::string>& lines, const std::string& title) {
   qr_ = lines;
   title_ = title;
   printed_at_ = clock_.now();
   QWidget* over = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : window_;
-  auto* dialog = new QPrintPreviewDialog(&printer_, over);
+  auto* dialog = new QPrintPreviewDialog(printer_.get(), over);
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   dialog->setWindowTitle(QStringLiteral("預覽列印 - ") + ui::qs(title_));
   dialog->resize(900, 1000);

@@ -9,22 +9,25 @@
 // date range sets 12 pt, which then holds for every later report of the run.
 #pragma once
 
+#include <QDialog>
 #include <QObject>
 #include <QPointer>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "core/clock.h"
 #include "exchange/report_layout.h"
 
+class QPagedPaintDevice;
+class QPrinter;
 class QWidget;
 
 class Trpt : public QObject {
   Q_OBJECT
  public:
   Trpt(const core::Clock& clock, QWidget* window);
+  ~Trpt() override;
 
   void set_body_points(double points) { body_points_ = points; }
   [[nodiscard]] double body_points() const { return body_points_; }
@@ -35,8 +38,8 @@ class Trpt : public QObject {
   // The lines and title of the last report.
   [[nodiscard]] const std::vector<std::string>& qr() const { return qr_; }
   [[nodiscard]] const std::string& title() const { return title_; }
-  // The preview while it is open (tests look at its pages).
-  [[nodiscard]] QPrintPreviewDialog* preview() const { return preview_; }
+  // The preview (a QPrintPreviewDialog) while it is open; tests look at its pages.
+  [[nodiscard]] QDialog* preview() const { return preview_; }
   // The pages the preview shows, laid out for its printer.
   [[nodiscard]] exchange::ReportDocument document(const QPagedPaintDevice& device) const;
   // Writes the current report as a PDF through the save-file dialog.
@@ -47,10 +50,10 @@ class Trpt : public QObject {
 
   const core::Clock& clock_;
   QWidget* window_;
-  QPrinter printer_{QPrinter::HighResolution};
+  std::unique_ptr<QPrinter> printer_;
   std::vector<std::string> qr_;
   std::string title_ = exchange::kReportTitle;
   core::LocalDateTime printed_at_;
   double body_points_ = exchange::kDesignBodyPoints;
-  QPointer<QPrintPreviewDialog> preview_;
+  QPointer<QDialog> preview_;
 };
