@@ -2,6 +2,7 @@
 
 #include <QHBoxLayout>
 #include <QLocale>
+#include <algorithm>
 #include <QVBoxLayout>
 #include <cstdlib>
 

@@ -6,22 +6,17 @@
 #include <fstream>
 
 #include "core/text_file.h"
+#include "support/fresh_dir.h"
 #include "support/draw_file_bytes.h"
 #include "support/write_faults.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+using test_support::fresh_dir;
 using test_support::draw_file_bytes;
 
 constexpr const char* kToday = "2010/01/01";
-
-fs::path fresh_dir(const char* name) {
-  const auto dir = fs::temp_directory_path() / name;
-  fs::remove_all(dir);
-  fs::create_directories(dir);
-  return dir;
-}
 
 exchange::HttpReply ok(std::string body) { return {true, 200, std::move(body), {}}; }
 

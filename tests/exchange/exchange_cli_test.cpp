@@ -146,8 +146,6 @@ class ExchangeCliTest : public QObject {
     QTest::newRow("over a bad file") << QByteArray("2009/02/30,098001,01,02,03,04,05\r\n") << 200 << five
                                      << QStringList{} << 0 << QString();
     QTest::newRow("404") << kThreeDraws << 404 << five << QStringList{} << 2 << failed + " (";
-    QTest::newRow("html") << kThreeDraws << 200 << QByteArray("<html></html>") << QStringList{} << 2
-                          << QString::fromUtf8(exchange::kNotADrawFile);
     QTest::newRow("fewer draws refused") << kThreeDraws << 200 << two << QStringList{} << 2
                                          << QStringLiteral("伺服器上的開獎資料只有 2 期,比檔案中的 3 期少");
     QTest::newRow("fewer draws allowed") << kThreeDraws << 200 << two << QStringList{"--replace-smaller"} << 0

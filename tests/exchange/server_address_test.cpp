@@ -6,17 +6,12 @@
 #include <fstream>
 
 #include "core/text_file.h"
+#include "support/fresh_dir.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-fs::path fresh_dir(const char* name) {
-  const auto dir = fs::temp_directory_path() / name;
-  fs::remove_all(dir);
-  fs::create_directories(dir);
-  return dir;
-}
+using test_support::fresh_dir;
 
 void write_file(const fs::path& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
 
