@@ -13,6 +13,10 @@ class TForm_zu_lotto_record;
 class TForm_zu_help;
 class TForm_zu_simulate;
 class TForm_bestpillars;
+class Trpt;
+class TForm_dateselect;
+class TForm_zu_FtpServerIP;
+class TForm_Download_TxT_from_http;
 
 class Application {
  public:
@@ -30,6 +34,10 @@ class Application {
   [[nodiscard]] TForm_zu_help& help() { return *help_; }
   [[nodiscard]] TForm_zu_simulate& simulate() { return *simulate_; }
   [[nodiscard]] TForm_bestpillars& bestpillars();
+  [[nodiscard]] Trpt& report() { return *report_; }
+  [[nodiscard]] TForm_dateselect& dateselect() { return *dateselect_; }
+  [[nodiscard]] TForm_zu_FtpServerIP& ftpip() { return *ftpip_; }
+  [[nodiscard]] TForm_Download_TxT_from_http& download() { return *download_; }
 
  private:
   core::DrawHistory history_;
@@ -41,4 +49,8 @@ class Application {
   TForm_zu_help* help_ = nullptr;
   TForm_zu_simulate* simulate_ = nullptr;
   TForm_bestpillars* bestpillars_ = nullptr;
+  Trpt* report_ = nullptr;
+  TForm_dateselect* dateselect_ = nullptr;
+  TForm_zu_FtpServerIP* ftpip_ = nullptr;
+  TForm_Download_TxT_from_http* download_ = nullptr;
 };

@@ -35,7 +35,6 @@ void TForm_zu_lotto_record::build() {
   SpeedButton3 = tool(QStringLiteral("順球順序"), "SpeedButton3");
   SpeedButton12 = tool(QStringLiteral("落球大小"), "SpeedButton12");
   SpeedButton13 = tool(QStringLiteral("列印開獎資料"), "SpeedButton13");
-  SpeedButton13->setEnabled(false);  // printing arrives with its own window
   SpeedButton10 = tool(QString(), "SpeedButton10");
   SpeedButton10->setIcon(style()->standardIcon(QStyle::SP_MessageBoxQuestion));
   SpeedButton10->setToolTip(QStringLiteral("說明"));
@@ -52,7 +51,6 @@ void TForm_zu_lotto_record::build() {
   sgl->setToolTip(QStringLiteral("按滑鼠右鍵列印開獎資料"));
   sgl->setContextMenuPolicy(Qt::ActionsContextMenu);
   N1 = new QAction(QStringLiteral("列印開獎資料"), sgl);
-  N1->setEnabled(false);
   sgl->addAction(N1);
   sgl->setMinimumWidth(100 + 72 + 5 * 46 + 24);
   {
@@ -66,7 +64,6 @@ void TForm_zu_lotto_record::build() {
   lb_reclen->setObjectName("lb_reclen");
   BitBtn2 = new QPushButton(QStringLiteral("網路下載開獎資料"), this);
   BitBtn2->setObjectName("BitBtn2");
-  BitBtn2->setEnabled(false);
   BitBtn3 = new QPushButton(QStringLiteral("手動輸入開獎資料"), this);
   BitBtn3->setObjectName("BitBtn3");
   BitBtn1 = new QPushButton(QStringLiteral("關閉"), this);
@@ -90,6 +87,9 @@ void TForm_zu_lotto_record::build() {
   connect(SpeedButton12, &QToolButton::clicked, this, [this] { SpeedButton12Click(); });
   connect(SpeedButton10, &QToolButton::clicked, this, [this] { SpeedButton10Click(); });
   connect(BitBtn3, &QPushButton::clicked, this, [this] { BitBtn3Click(); });
+  connect(BitBtn2, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
+  connect(SpeedButton13, &QToolButton::clicked, this, [this] { SpeedButton13Click(); });
+  connect(N1, &QAction::triggered, this, [this] { SpeedButton13Click(); });
   connect(BitBtn1, &QPushButton::clicked, this, [this] { reject(); });
 }
 
@@ -123,3 +123,9 @@ void TForm_zu_lotto_record::SpeedButton3Click() { refresh_balls(true); }
 void TForm_zu_lotto_record::SpeedButton12Click() { refresh_balls(false); }
 void TForm_zu_lotto_record::BitBtn3Click() { main_.open_editor(); }
 void TForm_zu_lotto_record::SpeedButton10Click() { main_.show_memo(QStringLiteral("help_record.txt")); }
+void TForm_zu_lotto_record::BitBtn2Click() {
+  if (open_download_) open_download_();
+}
+void TForm_zu_lotto_record::SpeedButton13Click() {
+  if (open_print_range_) open_print_range_();
+}

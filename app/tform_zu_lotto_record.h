@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QToolButton>
+#include <functional>
 
 #include "core/draw_history.h"
 #include "ui/string_grid.h"
@@ -18,14 +19,21 @@ class TForm_zu_lotto_record : public QDialog {
  public:
   TForm_zu_lotto_record(TForm_zu_main& main, core::DrawHistory& history, QWidget* parent = nullptr);
 
-  // Whether the download window exists and may be opened (set when it is built).
+  // download_enabled: read each time the window is shown.
   void set_download_enabled(bool enabled) { download_enabled_ = enabled; }
+  // Opening the download window and the date-range print window.
+  void set_exchange(std::function<void()> download, std::function<void()> print_range) {
+    open_download_ = std::move(download);
+    open_print_range_ = std::move(print_range);
+  }
 
   void FormShow();
   void SpeedButton3Click();   // balls in ascending order
   void SpeedButton12Click();  // balls in drawn order
   void BitBtn3Click();        // draw-file editor
   void SpeedButton10Click();  // help
+  void BitBtn2Click();        // download
+  void SpeedButton13Click();  // print by date range (also N1)
 
   ui::StringGrid* sgl = nullptr;
   QLabel* lb_reclen = nullptr;
@@ -47,5 +55,6 @@ class TForm_zu_lotto_record : public QDialog {
 
   TForm_zu_main& main_;
   core::DrawHistory& history_;
-  bool download_enabled_ = false;
+  bool download_enabled_ = true;
+  std::function<void()> open_download_, open_print_range_;
 };

@@ -12,6 +12,7 @@
 #include "core/reload.h"
 #include "core/records.h"
 #include "core/text_file.h"
+#include "exchange/window/tform_zu_ftpserverip.h"
 #include "pillars/window/tform_bestpillars.h"
 #include "ui/controls.h"
 #include "ui/dialogs.h"
@@ -121,6 +122,10 @@ void TForm_zu_main::BestPillarsExecute() {
 
 void TForm_zu_main::simulateExecute() {
   if (links_.simulate) ui::show_modal(links_.simulate);
+}
+
+void TForm_zu_main::ftpipExecute() {
+  if (links_.ftpip) ui::show_modal(links_.ftpip);
 }
 
 void TForm_zu_main::rb_biglottoClick() {

@@ -23,6 +23,7 @@ class TForm_ZU_stk_txtfile;
 class TForm_zu_help;
 class TForm_zu_simulate;
 class TForm_bestpillars;
+class TForm_zu_FtpServerIP;
 
 // The windows the main window opens; the application creates them in start-up order.
 struct MainWindowLinks {
@@ -30,6 +31,7 @@ struct MainWindowLinks {
   TForm_zu_help* help = nullptr;
   TForm_zu_simulate* simulate = nullptr;
   std::function<TForm_bestpillars*()> bestpillars;  // creates on first use
+  TForm_zu_FtpServerIP* ftpip = nullptr;
 };
 
 class TForm_zu_main : public QMainWindow {
@@ -54,6 +56,7 @@ class TForm_zu_main : public QMainWindow {
   void lt_recordExecute();
   void BestPillarsExecute();
   void simulateExecute();
+  void ftpipExecute();
   void N9Click() { close(); }
   void Label4Click() { open_editor(); }
   void rb_biglottoClick();
@@ -81,6 +84,7 @@ class TForm_zu_main : public QMainWindow {
   QAction* action_bestpillars = nullptr;
   QAction* action_exit = nullptr;
   QMenu* tools_menu = nullptr;
+  QAction* action_ftpip = nullptr;
 
  protected:
   void showEvent(QShowEvent* event) override;

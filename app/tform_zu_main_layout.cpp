@@ -55,6 +55,8 @@ void TForm_zu_main::build_menu() {
   tools_menu = menuBar()->addMenu(QStringLiteral("分析工具"));
   QAction* simulate = tools_menu->addAction(QStringLiteral("模擬開獎"));
   connect(simulate, &QAction::triggered, this, [this] { simulateExecute(); });
+  action_ftpip = tools_menu->addAction(QStringLiteral("資料伺服器位址設定"));
+  connect(action_ftpip, &QAction::triggered, this, [this] { ftpipExecute(); });
 
   action_exit = menuBar()->addAction(QStringLiteral("結束作業"));
   connect(action_exit, &QAction::triggered, this, [this] { N9Click(); });

@@ -51,6 +51,9 @@ struct CommandSpec {
   OptionList options;
   Command run = nullptr;
   NotTakenWording wording = NotTakenWording::NamesCommand;
+  // False for a command that replaces the draw file rather than reading it: it runs
+  // with an empty table, also when the file is missing or holds a bad line.
+  bool loads_draw_file = true;
 };
 
 // The options every command takes.

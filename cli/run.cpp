@@ -34,9 +34,11 @@ int run(const std::vector<std::string>& words, std::ostream& out, std::ostream& 
   }
   core::DrawHistory history;
   const std::string path = call.args.value_or("--file", "TW539.txt");
-  if (const auto loaded = core::reload(history, path, today, core::MissingDrawFile::Refuse); !loaded) {
-    err << loaded.error().text << '\n';
-    return 1;
+  if (call.command->loads_draw_file) {
+    if (const auto loaded = core::reload(history, path, today, core::MissingDrawFile::Refuse); !loaded) {
+      err << loaded.error().text << '\n';
+      return 1;
+    }
   }
   Context ctx{history, today, call.args, out, err};
   return call.command->run(ctx);

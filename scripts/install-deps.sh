@@ -12,6 +12,7 @@ packages=(
   libgtest-dev libbenchmark-dev            # tests and benchmarks
   fonts-noto-cjk fonts-arphic-ukai         # CJK screen font and the Kai report font
   xvfb xauth                               # a virtual display for screenshots and the monkey test
+  poppler-utils                            # pdftotext: the report PDF test reads the PDF back
 )
 if [ "${1:-}" = fuzz ]; then
   packages+=(clang libclang-rt-dev)        # libFuzzer and the sanitizer runtimes

@@ -3,6 +3,10 @@
 #include "app/tform_zu_lotto_record.h"
 #include "app/tform_zu_main.h"
 #include "app/tform_zu_stk_txtfile.h"
+#include "exchange/window/tform_dateselect.h"
+#include "exchange/window/tform_download_txt_from_http.h"
+#include "exchange/window/tform_zu_ftpserverip.h"
+#include "exchange/window/trpt.h"
 #include "app_fixture.h"
 
 class RecordsWindowTest : public QObject {
@@ -22,9 +26,69 @@ class RecordsWindowTest : public QObject {
     QCOMPARE(records.lb_reclen->text(), QStringLiteral("開獎資料共 3 期"));
     QCOMPARE(row(records.sgl, 1), (std::vector<std::string>{"2009/01/05", "098003", "39", "05", "17", "22", "08"}));
     QCOMPARE(records.sgl->cell(2, 0), std::string("一落"));
-    QVERIFY(!records.BitBtn2->isEnabled());
-    QVERIFY(!records.SpeedButton13->isEnabled());
-    QVERIFY(!records.N1->isEnabled());
+    QVERIFY(records.BitBtn2->isEnabled());
+    QVERIFY(records.SpeedButton13->isEnabled());
+    QVERIFY(records.N1->isEnabled());
+  }
+
+  void downloadButtonFollowsTheAddressOnTheNextShowing() {
+    AppFixture f(three_draws());
+    auto& app = f.start();
+    auto& records = app.lotto_record();
+    struct Step {
+      const char* part;
+      bool enabled;
+    };
+    for (const Step step : {Step{"1", false}, Step{"2", true}}) {
+      f.dialogs.recorder.confirm_answers = {true};
+      app.main_window().action_ftpip->trigger();
+      QVERIFY(app.ftpip().isVisible());
+      for (QLineEdit* edit : {app.ftpip().Edit1, app.ftpip().Edit2, app.ftpip().Edit3}) edit->setText("1");
+      app.ftpip().Edit4->setText(step.part);
+      app.ftpip().Button2->click();
+      app.ftpip().reject();
+      app.main_window().lt_recordExecute();
+      QCOMPARE(records.BitBtn2->isEnabled(), step.enabled);
+      records.reject();
+    }
+    QCOMPARE(f.read("FtpServerIp.txt"), QByteArray("1.1.1.2\r\n"));
+  }
+
+  void printingFollowsTheGridsBallOrder() {
+    AppFixture f(three_draws());
+    auto& app = f.start();
+    auto& records = app.lotto_record();
+    app.main_window().lt_recordExecute();
+    records.SpeedButton3->click();
+    records.N1->trigger();
+    QVERIFY(app.dateselect().isVisible());
+    QCOMPARE(app.dateselect().Edit1->text(), QStringLiteral("3"));
+    app.dateselect().SpeedButton1->click();
+    QCOMPARE(app.report().qr().front(), std::string("001_2009/01/05  098003  05  08  17  22  39  "));
+    QCOMPARE(app.report().qr().size(), 3u);
+    app.report().preview()->close();
+    app.dateselect().reject();
+    records.SpeedButton12->click();
+    records.SpeedButton13->click();
+    app.dateselect().SpeedButton1->click();
+    QCOMPARE(app.report().qr().front(), std::string("001_2009/01/05  098003  39  05  17  22  08  "));
+  }
+
+  void aFailedDownloadStillReloadsNewestFirst() {
+    AppFixture f(three_draws());
+    auto& app = f.start();
+    auto& records = app.lotto_record();
+    app.main_window().lt_recordExecute();
+    app.download().set_endpoint({"127.0.0.1", 1});  // nothing listens there
+    records.BitBtn2->click();
+    QVERIFY(app.download().isVisible());
+    f.write("TW539.txt", three_draws() + "2009/01/06,098004,10,20,30,31,32\r\n");  // changed meanwhile
+    app.download().Button1->click();
+    QVERIFY(QTest::qWaitFor([&] { return !app.download().isVisible(); }, 10000));
+    QCOMPARE(f.messages().last(), QStringLiteral("檔案下載失敗,請檢查網路連線或防火牆(防毒程式)設定"));
+    QCOMPARE(records.lb_reclen->text(), QStringLiteral("開獎資料共 4 期"));
+    QCOMPARE(records.sgl->cell(0, 1), std::string("2009/01/06"));
+    QVERIFY(app.download().Button1->isEnabled());
   }
 
   void headerSwitchingChangesOnlyBallColumns() {

@@ -5,6 +5,7 @@
 #include "app/tform_zu_lotto_record.h"
 #include "app/tform_zu_main.h"
 #include "app_fixture.h"
+#include "exchange/window/tform_zu_ftpserverip.h"
 #include "pillars/window/tform_bestpillars.h"
 
 class MainWindowTest : public QObject {
@@ -119,7 +120,9 @@ class MainWindowTest : public QObject {
     main.action_lt_record->trigger();
     QVERIFY(f.app->lotto_record().isVisible());
     f.app->lotto_record().reject();
-    QVERIFY(!main.tools_menu->actions().isEmpty());
+    QVERIFY(main.tools_menu->actions().contains(main.action_ftpip));
+    main.action_ftpip->trigger();
+    QVERIFY(f.app->ftpip().isVisible());
   }
 };
 

@@ -1,0 +1,72 @@
+#include "exchange/window/http_request.h"
+
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QUrl>
+
+namespace exchange {
+
+HttpRequest::HttpRequest(QObject* parent) : QObject(parent) {}
+
+HttpRequest::~HttpRequest() { cancel(); }
+
+void HttpRequest::start(const ServerEndpoint& endpoint, const std::string& path) {
+  cancel();
+  body_.clear();
+  too_large_ = false;
+  QUrl url;
+  url.setScheme(QStringLiteral("http"));
+  url.setHost(QString::fromStdString(endpoint.host));
+  url.setPort(endpoint.port);
+  url.setPath(QString::fromStdString(path));
+  QNetworkRequest request(url);
+  request.setTransferTimeout(timeout_ms_);
+  // Always the server's current copy, never a cached one.
+  request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
+  reply_ = manager_.get(request);
+  connect(reply_, &QNetworkReply::readyRead, this, [this] { read_available(); });
+  connect(reply_, &QNetworkReply::finished, this, [this] { complete(); });
+}
+
+void HttpRequest::cancel() {
+  if (reply_.isNull()) return;
+  QNetworkReply* reply = reply_;
+  reply_.clear();
+  reply->disconnect(this);
+  reply->abort();
+  reply->deleteLater();
+}
+
+void HttpRequest::read_available() {
+  if (reply_.isNull()) return;
+  body_ += reply_->readAll();
+  if (static_cast<std::size_t>(body_.size()) > kMaxDownloadBytes) {
+    too_large_ = true;
+    reply_->abort();  // finished() follows with OperationCanceledError
+    return;
+  }
+  // Reported on every arrival: Qt's own progress signal holds back the first 100 ms.
+  const QVariant length = reply_->header(QNetworkRequest::ContentLengthHeader);
+  emit progress(body_.size(), length.isValid() ? length.toLongLong() : -1);
+}
+
+void HttpRequest::complete() {
+  if (reply_.isNull()) return;
+  QNetworkReply* reply = reply_;
+  reply_.clear();
+  if (reply->isOpen()) body_ += reply->readAll();  // an aborted reply is closed
+  HttpReply outcome;
+  outcome.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+  // An HTTP error status also arrives as an error here; a time-out, a refused connection
+  // and a body cut short before its announced length are transport errors.
+  outcome.completed = reply->error() == QNetworkReply::NoError && !too_large_;
+  if (!outcome.completed)
+    outcome.failure = too_large_ ? "回應超過 " + std::to_string(kMaxDownloadBytes) + " 位元組"
+                                 : reply->errorString().toStdString();
+  outcome.body.assign(body_.constData(), static_cast<std::size_t>(body_.size()));
+  body_.clear();
+  reply->deleteLater();
+  emit finished(outcome);
+}
+
+}  // namespace exchange

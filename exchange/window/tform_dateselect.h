@@ -1,0 +1,51 @@
+// The date-range print window: counts the draws between two dates (both inclusive) and
+// prints the records grid's rows in that range, in the grid's current order and ball
+// order, through the memo report.
+#pragma once
+
+#include <QDateEdit>
+#include <QDialog>
+#include <QLineEdit>
+#include <QToolButton>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/clock.h"
+#include "core/draw_history.h"
+#include "core/text_grid.h"
+
+class Trpt;
+
+class TForm_dateselect : public QDialog {
+  Q_OBJECT
+ public:
+  TForm_dateselect(const core::DrawHistory& history, const core::Clock& clock, Trpt& report,
+                   QWidget* parent = nullptr);
+
+  // The draw records grid as the user sees it (the records window's sgl).
+  void set_records_grid(std::function<const core::TextGrid&()> grid) { records_grid_ = std::move(grid); }
+
+  void FormShow();
+  void CountUpdate();
+  void SpeedButton1Click();
+
+  QDateEdit* DateTimePicker1 = nullptr;  // from
+  QDateEdit* DateTimePicker2 = nullptr;  // to
+  QLineEdit* Edit1 = nullptr;            // the count, read-only
+  QToolButton* SpeedButton1 = nullptr;   // "列印"
+  std::vector<std::string> mm;           // the lines last printed
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void build();
+  [[nodiscard]] core::Date from() const;
+  [[nodiscard]] core::Date to() const;
+
+  const core::DrawHistory& history_;
+  const core::Clock& clock_;
+  Trpt& report_;
+  std::function<const core::TextGrid&()> records_grid_;
+};
