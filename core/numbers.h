@@ -16,6 +16,9 @@ namespace core {
 // more decimal digits, nothing else (no blanks), within 32 bits.
 [[nodiscard]] std::optional<int> to_int_strict(std::string_view text);
 
+// "「abc」不是有效的整數": the message for a number box that holds no integer.
+[[nodiscard]] std::string not_an_integer(std::string_view text);
+
 // Zero-padded to at least `width` digits ("00" -> 05, "000" -> 023); negative values keep
 // their sign in front.
 [[nodiscard]] std::string zero_pad(long long value, int width);
