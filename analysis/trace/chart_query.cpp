@@ -5,9 +5,7 @@
 namespace trace {
 namespace {
 
-int digit_value(std::string_view text) {
-  return text.size() == 1 && core::is_digit(text[0]) ? text[0] - '0' : kNoBall;
-}
+int digit_value(std::string_view text) { return text.size() == 1 && core::is_digit(text[0]) ? text[0] - '0' : kNoBall; }
 
 // Every wanted value takes a different ball whose key (value or units digit) equals it.
 // A ball matches one key only, so taking the first free equal ball is never wrong.

@@ -20,7 +20,9 @@ class RowSets {
       }
   }
   [[nodiscard]] std::size_t words() const { return words_; }
-  [[nodiscard]] const std::uint64_t* rows_of(int n) const { return bits_.data() + static_cast<std::size_t>(n) * words_; }
+  [[nodiscard]] const std::uint64_t* rows_of(int n) const {
+    return bits_.data() + static_cast<std::size_t>(n) * words_;
+  }
   [[nodiscard]] int marks(int n) const {
     int count = 0;
     for (std::size_t w = 0; w < words_; ++w) count += std::popcount(rows_of(n)[w]);
@@ -79,7 +81,8 @@ std::vector<Choice> rank_triples(std::span<const std::uint64_t> row_marks, int m
         int rows = 0;
         for (std::size_t w = 0; w < sets.words(); ++w) rows += std::popcount(pair[w] | sets.rows_of(c)[w]);
         if (10LL * rows <= 3 * row_count) continue;  // more than 30 % of the rows
-        const int hits = marks[static_cast<std::size_t>(a)] + marks[static_cast<std::size_t>(b)] + marks[static_cast<std::size_t>(c)];
+        const int hits = marks[static_cast<std::size_t>(a)] + marks[static_cast<std::size_t>(b)] +
+                         marks[static_cast<std::size_t>(c)];
         ranked.push_back({rows, hits, 3, {a, b, c}});
       }
     }

@@ -22,8 +22,8 @@ inline constexpr std::size_t kTripleItems = 1000;  // the three-of-one box at mo
 struct Choice {
   int union_count = 0;
   int hit_count = 0;
-  int size = 2;                    // 2 or 3 numbers
-  std::array<int, 3> numbers{};    // ascending
+  int size = 2;                  // 2 or 3 numbers
+  std::array<int, 3> numbers{};  // ascending
 
   // "07.21" / "07.21.33", as the box lists it.
   [[nodiscard]] std::string text() const;

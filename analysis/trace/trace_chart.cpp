@@ -39,7 +39,8 @@ struct Run {
     const TraceDraw& d = table.draw(draw);
     const bool drawn_order = settings.query && settings.query->positional() && !settings.query->ascending;
     std::string line = core::zero_pad(number, 4) + ", " + table.date(draw) + ", " + table.issue(draw) + ", ";
-    for (const int ball : drawn_order ? d.drawn : d.sorted) line += (ball == kNoBall ? "" : core::ball_text(ball)) + ",";
+    for (const int ball : drawn_order ? d.drawn : d.sorted)
+      line += (ball == kNoBall ? "" : core::ball_text(ball)) + ",";
     return line;
   }
 
@@ -78,7 +79,8 @@ struct Run {
 
 int period_draws(const TraceTable& table, const ChartSettings& settings) {
   const int from = core::day_number(settings.from), to = core::day_number(settings.to);
-  return static_cast<int>(std::count_if(table.days.begin(), table.days.end(), [&](int d) { return d >= from && d <= to; }));
+  return static_cast<int>(
+      std::count_if(table.days.begin(), table.days.end(), [&](int d) { return d >= from && d <= to; }));
 }
 
 std::vector<Bar> bars(std::vector<int> keys, bool sorted, const std::function<std::string(int)>& label) {
@@ -105,8 +107,10 @@ ChartData run_chart(const TraceTable& table, const ChartSettings& settings, std:
   run.data.memo2.assign(1, std::string(kChartMemoHeader));
   for (int k = 1; k <= kChartDistances; ++k) {
     if (!settings.next[static_cast<std::size_t>(k - 1)]) continue;
-    if (settings.query) run.query_distance(*settings.query, k);
-    else run.summary_distance(k);
+    if (settings.query)
+      run.query_distance(*settings.query, k);
+    else
+      run.summary_distance(k);
   }
   ChartData& data = run.data;
   data.period_draws = period_draws(table, settings);

@@ -30,10 +30,10 @@ inline constexpr std::string_view kChartMemoHeader = "編號, 開獎日期__, �
 struct ChartSettings {
   core::Date from{2005, 1, 1};
   core::Date to{2005, 1, 1};
-  std::array<bool, kChartDistances> next{true};      // 拖下一期 .. 拖下十二期
-  bool sorted = true;                                // 按統計大小排列
-  std::array<bool, kChartLevels> levels{true};       // 獨支, 二星, 三星 (summary mode)
-  std::optional<ChartQuery> query;                   // 個別查詢
+  std::array<bool, kChartDistances> next{true};  // 拖下一期 .. 拖下十二期
+  bool sorted = true;                            // 按統計大小排列
+  std::array<bool, kChartLevels> levels{true};   // 獨支, 二星, 三星 (summary mode)
+  std::optional<ChartQuery> query;               // 個別查詢
 };
 
 struct Bar {
@@ -42,10 +42,10 @@ struct Bar {
 };
 
 struct ChartData {
-  int period_draws = 0;       // Label5
-  std::string number_title;   // Chart1
-  std::string tail_title;     // Chart3
-  std::string head_title;     // Chart2
+  int period_draws = 0;      // Label5
+  std::string number_title;  // Chart1
+  std::string tail_title;    // Chart3
+  std::string head_title;    // Chart2
   std::vector<Bar> numbers, tails, heads;
   std::vector<std::string> memo1, memo2;
   std::vector<std::string> messages;  // information messages, in the order shown

@@ -62,7 +62,8 @@ void write_row(core::TextGrid& grid, const TraceTable& table, int r, int draw, T
     grid.set_cell(ball + 1, r, tab == TraceTab::Drawn ? kFullWidthDigits[k + 1] : "●");
   }
   for (int t = 0; t < 10; ++t)
-    grid.set_cell(tail_column(table.max_ball, t), r, count_text(std::popcount(d.marks & tails[static_cast<std::size_t>(t)])));
+    grid.set_cell(tail_column(table.max_ball, t), r,
+                  count_text(std::popcount(d.marks & tails[static_cast<std::size_t>(t)])));
 }
 
 void write_summary(core::TextGrid& grid, const ColumnCounts& counts, int rows, TraceTab tab, int max_ball) {
@@ -81,7 +82,8 @@ void write_summary(core::TextGrid& grid, const ColumnCounts& counts, int rows, T
     const auto col = static_cast<std::size_t>(c);
     grid.set_cell(c, p + 2, count_text(counts.marks[col]));
     grid.set_cell(c, p + 4, count_text(counts.marks[col]));  // no stars: the total is the marks
-    for (int g = 0; g < kGapClasses; ++g) grid.set_cell(c, p + 5 + g, count_text(counts.gaps[col][static_cast<std::size_t>(g)]));
+    for (int g = 0; g < kGapClasses; ++g)
+      grid.set_cell(c, p + 5 + g, count_text(counts.gaps[col][static_cast<std::size_t>(g)]));
   }
 }
 
@@ -94,7 +96,8 @@ SortKeys sort_keys(const ColumnCounts& counts, int max_ball) {
     keys.number_sort_key[static_cast<std::size_t>(n)] = total * 1000 + n;
     sums[static_cast<std::size_t>(n % 10)] += total;
   }
-  for (int t = 0; t < 10; ++t) keys.tail_sort_key[static_cast<std::size_t>(t)] = sums[static_cast<std::size_t>(t)] * 1000 + t;
+  for (int t = 0; t < 10; ++t)
+    keys.tail_sort_key[static_cast<std::size_t>(t)] = sums[static_cast<std::size_t>(t)] * 1000 + t;
   // The keys differ in their last digit, so any descending sort gives the exchange order.
   std::sort(keys.tail_sort_key.begin(), keys.tail_sort_key.end(), std::greater<>());
   return keys;

@@ -34,8 +34,8 @@ inline constexpr int kSummaryRows = 12;
 
 // Ordering keys of the last summarised grid.
 struct SortKeys {
-  std::vector<int> number_sort_key;      // [n] = total(n) * 1000 + n, n = 1..max_ball ([0] unused)
-  std::array<int, 10> tail_sort_key{};   // tail sum * 1000 + digit, descending
+  std::vector<int> number_sort_key;     // [n] = total(n) * 1000 + n, n = 1..max_ball ([0] unused)
+  std::array<int, 10> tail_sort_key{};  // tail sum * 1000 + digit, descending
 };
 
 struct SummarisedGrid {

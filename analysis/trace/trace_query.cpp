@@ -79,8 +79,7 @@ core::Status check_trace_positions(const TraceBoxes& boxes) {
         if (const auto p = read_position(*text); !p) return p.error();
       if (const auto s = read_sign(boxes.sign); !s) return s.error();
       return {};
-    default:
-      return {};
+    default: return {};
   }
 }
 
@@ -116,16 +115,11 @@ std::string distance_label(int distance) {
 std::string trace_title(const TraceBoxes& b, std::string_view label) {
   const std::string tail = std::string(label) + " 拖牌分析";
   switch (b.tab) {
-    case TraceTab::Ascending:
-      return "本期第 " + b.position + " 支開 " + b.number + " " + tail;
-    case TraceTab::Drawn:
-      return "本期落球第 " + b.position + " 支開 " + b.number + " " + tail;
-    case TraceTab::Add:
-      return "本期第 " + b.p1 + " 支" + b.sign + " " + b.amount + "等於第 " + b.p2 + "支" + tail;
-    case TraceTab::Cycle:
-      return "第" + b.issue + "期之下一期往前推,每隔 " + b.step + "期 " + tail;
-    default:
-      return "本期開 " + b.number + " " + tail;
+    case TraceTab::Ascending: return "本期第 " + b.position + " 支開 " + b.number + " " + tail;
+    case TraceTab::Drawn: return "本期落球第 " + b.position + " 支開 " + b.number + " " + tail;
+    case TraceTab::Add: return "本期第 " + b.p1 + " 支" + b.sign + " " + b.amount + "等於第 " + b.p2 + "支" + tail;
+    case TraceTab::Cycle: return "第" + b.issue + "期之下一期往前推,每隔 " + b.step + "期 " + tail;
+    default: return "本期開 " + b.number + " " + tail;
   }
 }
 
@@ -134,20 +128,11 @@ NumberBox number_box(const TraceTable& table, int s, TraceTab tab) {
   NumberBox box;
   switch (tab) {
     case TraceTab::Single:
-    case TraceTab::Drawn:
-      box.items = drawn_texts(table, s);
-      break;
-    case TraceTab::Ascending:
-      box.items = sorted_texts(table, s);
-      break;
-    case TraceTab::Pair:
-      box.items = pairs_of(sorted_texts(table, s));
-      break;
-    case TraceTab::Triple:
-      box.items = triples_of(sorted_texts(table, s));
-      break;
-    default:
-      return {};
+    case TraceTab::Drawn: box.items = drawn_texts(table, s); break;
+    case TraceTab::Ascending: box.items = sorted_texts(table, s); break;
+    case TraceTab::Pair: box.items = pairs_of(sorted_texts(table, s)); break;
+    case TraceTab::Triple: box.items = triples_of(sorted_texts(table, s)); break;
+    default: return {};
   }
   box.text = box.items.front();
   return box;

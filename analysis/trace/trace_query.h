@@ -27,21 +27,21 @@ inline constexpr int kTabCount = 7;
 // The box texts of one tab as typed; boxes the tab has not are ignored.
 struct TraceBoxes {
   TraceTab tab = TraceTab::Single;
-  std::string number = "01";  // number, pair or triple box
+  std::string number = "01";   // number, pair or triple box
   std::string position = "1";  // Ascending, Drawn: cb_fix11 / cb_fix21
   std::string p1 = "1";        // Add: cb_add1 .. cb_add4
   std::string sign = "加";
   std::string amount = "1";
   std::string p2 = "2";
-  std::string issue;          // Cycle: cb_latest_ck, the draw the cycle counts back from
-  std::string step = "01";    // Cycle: cb_ck
+  std::string issue;        // Cycle: cb_latest_ck, the draw the cycle counts back from
+  std::string step = "01";  // Cycle: cb_ck
 };
 
 // The boxes read. Numbers that are not two-digit texts are kNoBall and match nothing.
 struct TraceQuery {
   TraceTab tab = TraceTab::Single;
   std::array<int, 3> numbers{kNoBall, kNoBall, kNoBall};
-  int position = 1;          // 1..7; 6 and 7 hold no ball
+  int position = 1;  // 1..7; 6 and 7 hold no ball
   int p1 = 1, sign = 1, amount = 1, p2 = 2;
   std::string issue;
   int step = 1;

@@ -22,10 +22,8 @@ bool matches(const TraceDraw& draw, const TraceQuery& q) {
     case TraceTab::Single: return holds_all(draw, q.numbers, 1);
     case TraceTab::Pair: return holds_all(draw, q.numbers, 2);
     case TraceTab::Triple: return holds_all(draw, q.numbers, 3);
-    case TraceTab::Ascending:
-      return q.numbers[0] != kNoBall && ball_at(draw.sorted, q.position) == q.numbers[0];
-    case TraceTab::Drawn:
-      return q.numbers[0] != kNoBall && ball_at(draw.drawn, q.position) == q.numbers[0];
+    case TraceTab::Ascending: return q.numbers[0] != kNoBall && ball_at(draw.sorted, q.position) == q.numbers[0];
+    case TraceTab::Drawn: return q.numbers[0] != kNoBall && ball_at(draw.drawn, q.position) == q.numbers[0];
     case TraceTab::Add: {
       const int first = ball_at(draw.sorted, q.p1), second = ball_at(draw.sorted, q.p2);
       if (first == kNoBall || second == kNoBall) return false;

@@ -22,7 +22,7 @@
 namespace trace {
 
 inline constexpr int kBalls = 5;
-inline constexpr int kNoBall = -1;   // a ball text that is not two digits: matches nothing
+inline constexpr int kNoBall = -1;         // a ball text that is not two digits: matches nothing
 inline constexpr int kMaxColumnBall = 49;  // marks, tail and spacer columns fit in 64 bits
 
 // A set of ball values 0..127 in two words.
@@ -48,7 +48,7 @@ struct TraceTable {
   std::vector<TraceDraw> draws;    // draw i (1-based) at element i-1, oldest first
   std::vector<std::string> dates;  // "yyyy/mm/dd"
   std::vector<std::string> issues;
-  std::vector<int> days;           // days since 1899-12-30
+  std::vector<int> days;  // days since 1899-12-30
 
   [[nodiscard]] int draw_count() const { return static_cast<int>(draws.size()); }
   [[nodiscard]] const TraceDraw& draw(int i) const { return draws[static_cast<std::size_t>(i - 1)]; }
