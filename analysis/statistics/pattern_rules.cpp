@@ -48,7 +48,7 @@ RuleCheck Krule_checking(const trace::TraceExport& rows, int run_length, int rul
     candidates &= shifted_back(rows.rows[static_cast<std::size_t>(row_of(j) - 1)].marks, (j - 1) * d);
   for (; candidates; candidates &= candidates - 1) {
     const int n = std::countr_zero(candidates);
-    check.prediction += " " + core::ball_text(n + L * d);
+    (check.prediction += ' ') += core::ball_text(n + L * d);
     for (int j = 1; j <= L; ++j)
       check.detail.push_back(evidence(rows.rows[static_cast<std::size_t>(row_of(j) - 1)], n + (j - 1) * d));
     check.detail.push_back("本期預測 " + core::ball_text(n + L * d));

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "core/ball_text.h"
+#include "core/numbers.h"
 
 namespace statistics {
 namespace {
@@ -92,10 +93,9 @@ std::string average_text(long long numerator, long long denominator) {
   const bool negative = numerator < 0;
   const long long magnitude = negative ? -numerator : numerator;
   const long long hundredths = (magnitude * 200 + denominator) / (2 * denominator);
-  std::string fraction = std::to_string(hundredths % 100);
-  if (fraction.size() < 2) fraction.insert(0, "0");
-  return std::string("平均值為 ") + (negative && hundredths ? "-" : "") + std::to_string(hundredths / 100) + "." +
-         fraction;
+  std::string text = "平均值為 ";
+  if (negative && hundredths) text += '-';
+  return text.append(std::to_string(hundredths / 100)).append(".").append(core::zero_pad(hundredths % 100, 2));
 }
 
 }  // namespace statistics

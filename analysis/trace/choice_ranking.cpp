@@ -50,7 +50,10 @@ std::vector<int> mark_counts(const RowSets& sets, int max_ball) {
 
 std::string Choice::text() const {
   std::string t;
-  for (int k = 0; k < size; ++k) t += (k ? "." : "") + core::ball_text(numbers[static_cast<std::size_t>(k)]);
+  for (int k = 0; k < size; ++k) {
+    if (k) t += '.';
+    t += core::ball_text(numbers[static_cast<std::size_t>(k)]);
+  }
   return t;
 }
 

@@ -35,13 +35,21 @@ struct Run {
   Keys keys;
   int counter = 0;
 
-  std::string memo_line(int number, int draw) const {
-    const TraceDraw& d = table.draw(draw);
-    const bool drawn_order = settings.query && settings.query->positional() && !settings.query->ascending;
-    std::string line = core::zero_pad(number, 4) + ", " + table.date(draw) + ", " + table.issue(draw) + ", ";
-    for (const int ball : drawn_order ? d.drawn : d.sorted)
-      line += (ball == kNoBall ? "" : core::ball_text(ball)) + ",";
-    return line;
+  std::vector<std::string> bodies;  // per draw, its memo line after the counter; made on first use
+
+  // "0001, 2009/01/02, 098002, 01,02,03,04,05,": the counter and the draw's body.
+  std::string memo_line(int number, int draw) {
+    std::string& body = bodies[static_cast<std::size_t>(draw - 1)];
+    if (body.empty()) {
+      const TraceDraw& d = table.draw(draw);
+      const bool drawn_order = settings.query && settings.query->positional() && !settings.query->ascending;
+      body.append(", ").append(table.date(draw)).append(", ").append(table.issue(draw)).append(", ");
+      for (const int ball : drawn_order ? d.drawn : d.sorted)
+        body.append(ball == kNoBall ? std::string() : core::ball_text(ball)).append(",");
+    }
+    std::string line = core::zero_pad(number, 4);
+    line.reserve(line.size() + body.size());
+    return line.append(body);
   }
 
   // Visits the period once for distance k; returns whether a following draw was counted.
@@ -102,7 +110,7 @@ std::string number_title_prefix(const ChartSettings& s, std::string_view game) {
 }  // namespace
 
 ChartData run_chart(const TraceTable& table, const ChartSettings& settings, std::string_view game_name) {
-  Run run{table, settings, {}, Keys(table.max_ball)};
+  Run run{table, settings, {}, Keys(table.max_ball), 0, std::vector<std::string>(table.draws.size())};
   run.data.memo1.assign(1, std::string(kChartMemoHeader));
   run.data.memo2.assign(1, std::string(kChartMemoHeader));
   for (int k = 1; k <= kChartDistances; ++k) {
@@ -114,7 +122,11 @@ ChartData run_chart(const TraceTable& table, const ChartSettings& settings, std:
   }
   ChartData& data = run.data;
   data.period_draws = period_draws(table, settings);
-  const std::string period = "(" + core::format_date(settings.from) + "-" + core::format_date(settings.to) + ")";
+  const std::string period = std::string("(")
+                                 .append(core::format_date(settings.from))
+                                 .append("-")
+                                 .append(core::format_date(settings.to))
+                                 .append(")");
   data.number_title = number_title_prefix(settings, game_name) + "拖牌號碼統計" + period;
   data.tail_title = "拖牌尾數統計" + period;
   data.head_title = "拖牌頭數統計" + period;

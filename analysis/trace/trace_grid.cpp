@@ -139,6 +139,7 @@ std::vector<std::string> text_form(const core::TextGrid& grid, int max_ball) {
   lines.reserve(static_cast<std::size_t>(grid.rows()));
   for (int r = 0; r < grid.rows(); ++r) {
     std::string line;
+    line.reserve(160);
     for (int c = 0; c <= max_ball + 13; ++c) (line += grid.cell(c, r)) += ',';
     lines.push_back(std::move(line));
   }

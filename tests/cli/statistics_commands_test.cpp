@@ -20,7 +20,8 @@ TEST(StatisticsCommand, DocumentedExamples) {
       {{"statistics", "--view", "tails", "--from", "2026/08/01"},
        {"19", "0,6", "1,10", "2,15", "3,5", "4,9", "5,10", "6,6", "7,13", "8,8", "9,13", "平均值為 9.50"}},
       {{"statistics", "--view", "gaps"}, {"2500", "15,34", "33,21", "36,21", "…", "29,0", "34,0", "平均值為 7.10"}},
-      {{"statistics", "--view", "gaps", "--order", "number", "--from", "2026/08/01"}, {"19", "01,11", "02,3", "03,14", "…"}},
+      {{"statistics", "--view", "gaps", "--order", "number", "--from", "2026/08/01"},
+       {"19", "01,11", "02,3", "03,14", "…"}},
       // The order does not change the tail view; a range after its end holds no draw.
       {{"statistics", "--view=tails", "--order", "number", "--from", "2027/01/01", "--to", "2026/01/01"},
        {"0", "0,", "1,", "2,", "3,", "4,", "5,", "6,", "7,", "8,", "9,", "平均值為 0.00"}},

@@ -4,11 +4,11 @@
 // that is only "…" stands for any number of lines.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <sstream>
 #include <string>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 #include "cli/run.h"
 
@@ -56,8 +56,8 @@ inline ::testing::AssertionResult matches_document(const std::vector<std::string
     }
     if (a >= actual.size()) return ::testing::AssertionFailure() << "output ends before: " << documented[d];
     if (!line_matches(actual[a], documented[d]))
-      return ::testing::AssertionFailure() << "line " << a + 1 << "\n  got:      " << actual[a]
-                                           << "\n  expected: " << documented[d];
+      return ::testing::AssertionFailure()
+             << "line " << a + 1 << "\n  got:      " << actual[a] << "\n  expected: " << documented[d];
     ++a;
   }
   if (a != actual.size()) return ::testing::AssertionFailure() << "extra line " << a + 1 << ": " << actual[a];

@@ -123,7 +123,8 @@ inline core::TextGrid grid(const core::DrawHistory& h, const Query& q, const std
   g.set_cell(1, P + 4, "    ●");
   g.set_cell(0, P + 3, "統計 ");
   g.set_cell(0, P + 4, "最近 " + std::to_string(shown) + " 期");
-  const char* labels[7] = {"連莊開出", "隔二版開出", "隔三版開出", "隔四版開出", "隔五版開出", "隔六版開出", "隔七版以上"};
+  const char* labels[7] = {"連莊開出",   "隔二版開出", "隔三版開出", "隔四版開出",
+                           "隔五版開出", "隔六版開出", "隔七版以上"};
   for (int c = 2; c <= 51; ++c) {
     int marks = 0, last = 0, gaps[8] = {};
     for (int r = 1; r <= R; ++r) {

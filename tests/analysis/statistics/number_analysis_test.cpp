@@ -1,7 +1,7 @@
 // The number analysis counts: the last N rows, both orders, and the refused counts.
-#include <gtest/gtest.h>
-
 #include "analysis/statistics/number_analysis.h"
+
+#include <gtest/gtest.h>
 
 namespace statistics {
 namespace {
@@ -52,8 +52,8 @@ TEST(ShowAnalysis, CountsNothingOrRefuses) {
     const char* recent;
     bool refused;
   };
-  const Case cases[] = {{"0", false},   {"-3", false}, {"5", false},     {"2500", false},
-                        {"2501", true}, {"x", true},   {"3.0", true},    {"", true}};
+  const Case cases[] = {{"0", false},   {"-3", false}, {"5", false},  {"2500", false},
+                        {"2501", true}, {"x", true},   {"3.0", true}, {"", true}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.recent);
     const auto counts = show_analysis(kRows, c.recent, false, 39);

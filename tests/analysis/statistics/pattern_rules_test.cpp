@@ -1,8 +1,9 @@
 // The ten pattern rules on hand-made trace rows: a walk that completes every rule at
 // every run length, the same walk broken, and the evidence texts.
+#include "analysis/statistics/pattern_rules.h"
+
 #include <gtest/gtest.h>
 
-#include "analysis/statistics/pattern_rules.h"
 #include "core/loader.h"
 
 namespace statistics {
@@ -16,7 +17,8 @@ trace::TraceExport rows_with(const std::vector<std::pair<int, int>>& marks, int 
     const std::string day = (r < 10 ? "0" : "") + std::to_string(r);
     out.rows.push_back({"2009/01/" + day, "0980" + day, 0});
   }
-  for (const auto& [row, number] : marks) out.rows[static_cast<std::size_t>(row - 1)].marks |= std::uint64_t{1} << number;
+  for (const auto& [row, number] : marks)
+    out.rows[static_cast<std::size_t>(row - 1)].marks |= std::uint64_t{1} << number;
   return out;
 }
 
@@ -62,9 +64,9 @@ TEST(KruleChecking, EvidenceLinesAndSeveralMatches) {
   const auto names = settings().rule_name;
   // Rule 2, L = 3: 07, 08, 09 in the last three rows predict 10.
   const RuleCheck up = Krule_checking(rows_with({{10, 7}, {11, 8}, {12, 9}}), 3, 2, names, 39);
-  EXPECT_EQ(up.detail, (std::vector<std::string>{"隔一版開 Ｎ＋１號(X1N+1)", "第098010期(2009/01/10)開 07",
-                                                 "第098011期(2009/01/11)開 08", "第098012期(2009/01/12)開 09",
-                                                 "本期預測 10"}));
+  EXPECT_EQ(up.detail,
+            (std::vector<std::string>{"隔一版開 Ｎ＋１號(X1N+1)", "第098010期(2009/01/10)開 07",
+                                      "第098011期(2009/01/11)開 08", "第098012期(2009/01/12)開 09", "本期預測 10"}));
   // Rule 1, L = 2: 30 and 05 both repeat; predictions in ascending order.
   const RuleCheck same = Krule_checking(rows_with({{11, 30}, {12, 30}, {11, 5}, {12, 5}}), 2, 1, names, 39);
   EXPECT_EQ(same.prediction, " 05 30");

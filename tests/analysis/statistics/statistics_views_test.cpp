@@ -1,8 +1,9 @@
 // The statistics window's three views on small tables: values, arrangements with their
 // tie orders, averages, empty ranges and hand-edited balls.
+#include "analysis/statistics/statistics_views.h"
+
 #include <gtest/gtest.h>
 
-#include "analysis/statistics/statistics_views.h"
 #include "support/draw_tables.h"
 
 namespace statistics {

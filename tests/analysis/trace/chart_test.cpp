@@ -9,12 +9,12 @@ namespace {
 
 const TraceTable& table() {
   static const TraceTable t = make_trace_table(test_support::history_of({
-      {6, 18, 22, 30, 45},   // 1 (45 has no column)
-      {1, 2, 3, 4, 5},       // 2
-      {6, 18, 7, 17, 27},    // 3
-      {11, 13, 23, 33, 0},   // 4 (00 has no column)
-      {6, 12, 18, 24, 36},   // 5
-      {6, 18, 30, 31, 32},   // 6: the reference of 拖下一期
+      {6, 18, 22, 30, 45},  // 1 (45 has no column)
+      {1, 2, 3, 4, 5},      // 2
+      {6, 18, 7, 17, 27},   // 3
+      {11, 13, 23, 33, 0},  // 4 (00 has no column)
+      {6, 12, 18, 24, 36},  // 5
+      {6, 18, 30, 31, 32},  // 6: the reference of 拖下一期
   }));
   return t;
 }
@@ -72,16 +72,16 @@ TEST(ChartSummary, NewestDrawIsTheReferenceOfTheFirstDistance) {
   ASSERT_EQ(data.numbers.size(), 39u);
   EXPECT_EQ(labels(data.numbers)[0], "01=1");
   EXPECT_EQ(labels(data.numbers)[6], "07=0");
-  EXPECT_EQ(labels(data.tails), (std::vector<std::string>{"0尾=1", "1尾=3", "2尾=2", "3尾=4", "4尾=1", "5尾=1",
-                                                          "6尾=1", "7尾=0", "8尾=1", "9尾=0"}));
+  EXPECT_EQ(labels(data.tails), (std::vector<std::string>{"0尾=1", "1尾=3", "2尾=2", "3尾=4", "4尾=1", "5尾=1", "6尾=1",
+                                                          "7尾=0", "8尾=1", "9尾=0"}));
   EXPECT_EQ(labels(data.heads), (std::vector<std::string>{"0頭=6", "1頭=3", "2頭=1", "3頭=4"}));
   EXPECT_TRUE(data.messages.empty());
 }
 
 TEST(ChartSummary, SortedBarsPutTheHigherItemFirstOnTies) {
   const ChartData data = run_chart(table(), settings({1}), "今彩539");
-  EXPECT_EQ(labels(data.tails), (std::vector<std::string>{"3尾=4", "1尾=3", "2尾=2", "8尾=1", "6尾=1", "5尾=1",
-                                                          "4尾=1", "0尾=1", "9尾=0", "7尾=0"}));
+  EXPECT_EQ(labels(data.tails), (std::vector<std::string>{"3尾=4", "1尾=3", "2尾=2", "8尾=1", "6尾=1", "5尾=1", "4尾=1",
+                                                          "0尾=1", "9尾=0", "7尾=0"}));
   EXPECT_EQ(labels(data.numbers).front(), "33=1");
   EXPECT_EQ(labels(data.numbers).back(), "07=0");
   // Nothing counted: zero bars in descending item order.
@@ -104,12 +104,11 @@ TEST(ChartSummary, LevelsDistancesAndThePeriod) {
        settings({1}, {1, 3}),
        {"098001", "098003", "098005", "098006", "098001", "098006"},
        {"098002", "098004", "098006", "098002"}},
-      {"second distance: the draw before the newest",
-       settings({2}, {3}),
-       {"098005"},
-       {}},
+      {"second distance: the draw before the newest", settings({2}, {3}), {"098005"}, {}},
       {"fewer draws than the distance: no reference", settings({7}), {}, {}},
-      {"the period limits the matched draws, not the following ones", period, {"098003", "098005"},
+      {"the period limits the matched draws, not the following ones",
+       period,
+       {"098003", "098005"},
        {"098004", "098006"}},
   };
   for (const auto& c : cases) {
@@ -134,17 +133,25 @@ TEST(ChartQuery, MatchesTitlesAndMessages) {
   };
   const Case cases[] = {
       {"numbers", query(ChartQueryKind::Numbers, "0618"), {"098001", "098003", "098005", "098006"}, "今彩539 0618"},
-      {"numbers without spaces", query(ChartQueryKind::Numbers, " 06 18"), {"098001", "098003", "098005", "098006"},
+      {"numbers without spaces",
+       query(ChartQueryKind::Numbers, " 06 18"),
+       {"098001", "098003", "098005", "098006"},
        "今彩539 0618"},
       {"a number twice needs two balls", query(ChartQueryKind::Numbers, "0606"), {}, "今彩539 0606"},
       {"one character matches nothing", query(ChartQueryKind::Numbers, "6"), {}, "今彩539 6"},
       {"tail anywhere", query(ChartQueryKind::Tails, "7"), {"098003"}, "今彩539尾數7"},
       {"a tail twice needs two balls", query(ChartQueryKind::Tails, "33"), {"098004"}, "今彩539尾數33"},
-      {"position in ascending order", with_order(query(ChartQueryKind::Positions, ",18,,,"), true),
-       {"098001", "098006"}, "今彩539 ,18,,,"},
-      {"position in drawn order", query(ChartQueryKind::Positions, ",18,,,"), {"098001", "098003", "098006"},
+      {"position in ascending order",
+       with_order(query(ChartQueryKind::Positions, ",18,,,"), true),
+       {"098001", "098006"},
        "今彩539 ,18,,,"},
-      {"position tail", query(ChartQueryKind::PositionTails, "6,,,,"), {"098001", "098003", "098005", "098006"},
+      {"position in drawn order",
+       query(ChartQueryKind::Positions, ",18,,,"),
+       {"098001", "098003", "098006"},
+       "今彩539 ,18,,,"},
+      {"position tail",
+       query(ChartQueryKind::PositionTails, "6,,,,"),
+       {"098001", "098003", "098005", "098006"},
        "今彩539 6,,,,"},
   };
   for (const auto& c : cases) {
@@ -163,10 +170,9 @@ TEST(ChartQuery, MatchesTitlesAndMessages) {
 TEST(ChartQuery, PositionalQueriesListTheLastDistanceInTheirOrder) {
   const ChartData data = run_chart(table(), query(ChartQueryKind::Positions, ",18,,,", {1, 2}), "今彩539");
   // Memo1 starts afresh at distance 2; the counter runs on; Memo2 keeps both distances.
-  EXPECT_EQ(data.memo1, (std::vector<std::string>{"編號, 開獎日期__, 期數__, 號碼",
-                                                  "0004, 2009/01/01, 098001, 06,18,22,30,45,",
-                                                  "0005, 2009/01/03, 098003, 06,18,07,17,27,",
-                                                  "0006, 2009/01/06, 098006, 06,18,30,31,32,"}));
+  EXPECT_EQ(data.memo1, (std::vector<std::string>{
+                            "編號, 開獎日期__, 期數__, 號碼", "0004, 2009/01/01, 098001, 06,18,22,30,45,",
+                            "0005, 2009/01/03, 098003, 06,18,07,17,27,", "0006, 2009/01/06, 098006, 06,18,30,31,32,"}));
   EXPECT_EQ(issues(data.memo2), (std::vector<std::string>{"098002", "098004", "098003", "098005"}));
 }
 

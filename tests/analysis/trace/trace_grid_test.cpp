@@ -62,8 +62,18 @@ TEST(TextForm, RowsAndSummaryOfASmallTrace) {
   const std::vector<std::string> expected{
       line(header()),
       line({{0, "2009/01/01"}, {1, "098001"}, {11, "●"}, {21, "●"}, {36, "●"}, {42, "2"}, {47, "1"}}),
-      line({{0, "2009/01/03"}, {1, "098003"}, {11, "●"}, {12, "●"}, {13, "●"}, {14, "●"}, {15, "●"},
-            {42, "1"}, {43, "1"}, {44, "1"}, {45, "1"}, {46, "1"}}),
+      line({{0, "2009/01/03"},
+            {1, "098003"},
+            {11, "●"},
+            {12, "●"},
+            {13, "●"},
+            {14, "●"},
+            {15, "●"},
+            {42, "1"},
+            {43, "1"},
+            {44, "1"},
+            {45, "1"},
+            {46, "1"}}),
       line({}),
       line(with({{0, "期數 2"}, {1, " 號   碼"}}, header())),
       line(with({{1, "    ●"}}, counts)),
@@ -136,13 +146,14 @@ TEST(SortedGrid, ColumnsMoveWholeByTotals) {
   ASSERT_EQ(sorted.columns(), kSortedColumns);
   ASSERT_EQ(sorted.rows(), shown.grid.rows());
   const std::vector<std::string> first_numbers{"10", "35", "20", "14", "13", "12", "11", "39"};
-  for (std::size_t i = 0; i < first_numbers.size(); ++i) EXPECT_EQ(sorted.cell(static_cast<int>(i) + 2, 0), first_numbers[i]);
+  for (std::size_t i = 0; i < first_numbers.size(); ++i)
+    EXPECT_EQ(sorted.cell(static_cast<int>(i) + 2, 0), first_numbers[i]);
   const std::vector<std::string> tails{"０", "５", "４", "３", "２", "１", "９", "８", "７", "６"};
   for (int j = 0; j < 10; ++j) EXPECT_EQ(sorted.cell(42 + j, 0), tails[static_cast<std::size_t>(j)]);
-  EXPECT_EQ(sorted.cell(3, 1), "●");       // 35 in draw 1
-  EXPECT_EQ(sorted.cell(3, 5), "1");       // its count came along
-  EXPECT_EQ(sorted.cell(43, 1), "1");      // tail 5 of draw 1
-  EXPECT_EQ(sorted.cell(41, 0), "");       // the spacer stays empty
+  EXPECT_EQ(sorted.cell(3, 1), "●");   // 35 in draw 1
+  EXPECT_EQ(sorted.cell(3, 5), "1");   // its count came along
+  EXPECT_EQ(sorted.cell(43, 1), "1");  // tail 5 of draw 1
+  EXPECT_EQ(sorted.cell(41, 0), "");   // the spacer stays empty
   EXPECT_EQ(sorted.cell(1, 1), "098001");
   EXPECT_EQ(text_form(sorted, 39).front().rfind("日     期, 期  數,10,35,20,", 0), 0u);
 }
