@@ -7,19 +7,11 @@
 #include "analysis/statistics/number_analysis.h"
 #include "analysis/statistics/pattern_rules.h"
 #include "analysis/statistics/statistics_views.h"
-#include "core/reload.h"
+#include "bench/bundled_history.h"
 
 namespace {
 
-const core::DrawHistory& history() {
-  static const core::DrawHistory h = [] {
-    core::DrawHistory loaded;
-    (void)core::reload(loaded, std::string(VANTOR_DATA_DIR) + "/TW539.txt", "2026/12/09",
-                       core::MissingDrawFile::Refuse);
-    return loaded;
-  }();
-  return h;
-}
+const core::DrawHistory& history() { return bench_data::bundled_history(); }
 
 constexpr core::Date kFrom{2002, 1, 1}, kTo{2026, 12, 9};
 

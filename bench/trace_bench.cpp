@@ -9,19 +9,11 @@
 #include "analysis/trace/sorted_grid.h"
 #include "analysis/trace/trace.h"
 #include "analysis/trace/trace_chart.h"
-#include "core/reload.h"
+#include "bench/bundled_history.h"
 
 namespace {
 
-const core::DrawHistory& history() {
-  static const core::DrawHistory h = [] {
-    core::DrawHistory loaded;
-    (void)core::reload(loaded, std::string(VANTOR_DATA_DIR) + "/TW539.txt", "2026/12/09",
-                       core::MissingDrawFile::Refuse);
-    return loaded;
-  }();
-  return h;
-}
+const core::DrawHistory& history() { return bench_data::bundled_history(); }
 
 const trace::TraceTable& table() {
   static const trace::TraceTable t = trace::make_trace_table(history());

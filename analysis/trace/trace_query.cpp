@@ -123,6 +123,13 @@ std::string trace_title(const TraceBoxes& b, std::string_view label) {
   }
 }
 
+std::string target_label(const TraceTable& table, int s, int distance) {
+  const long long target = static_cast<long long>(s) + distance;
+  std::string label = distance_label(distance) + " ";
+  if (target >= 1 && target <= table.draw_count()) label += table.issue(static_cast<int>(target));
+  return label;
+}
+
 NumberBox number_box(const TraceTable& table, int s, TraceTab tab) {
   if (s < 1 || s > table.draw_count()) return {};
   NumberBox box;

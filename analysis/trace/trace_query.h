@@ -67,6 +67,9 @@ struct TraceQuery {
 [[nodiscard]] std::string distance_label(int distance);
 // The trace's title (analysis_title), from the box texts as typed and the label.
 [[nodiscard]] std::string trace_title(const TraceBoxes& boxes, std::string_view label);
+// lbn1 of the single-number tab: the distance label, a space and the issue of the draw
+// `distance` places after draw s (nothing after the space while that draw is still to come).
+[[nodiscard]] std::string target_label(const TraceTable& table, int s, int distance);
 
 // The number box of a tab after its issue box chose draw s: its items and its text.
 //   Single, Drawn: the drawn balls, text the first; Ascending: the ascending balls, text

@@ -168,6 +168,9 @@ TEST(IssueBoxes, NumberBoxesFollowTheChosenDraw) {
   EXPECT_EQ(find_issue(table(), "098002"), 2);
   EXPECT_FALSE(find_issue(table(), "098009").has_value());
   EXPECT_EQ(next_draw_distance(table(), 8), 1);
+  EXPECT_EQ(target_label(table(), 8, 1), "下 1 期 ");
+  EXPECT_EQ(target_label(table(), 6, 1), "下 1 期 098007");
+  EXPECT_EQ(target_label(table(), 2, -2), "上 2 期 ");
   EXPECT_EQ(latest_issues(table(), 3), (std::vector<std::string>{"098008", "098007", "098006"}));
   EXPECT_EQ(number_box(table(), 2, TraceTab::Single).items, (std::vector<std::string>{"03", "17", "05", "22", "08"}));
   EXPECT_EQ(number_box(table(), 2, TraceTab::Ascending).text, "03");
