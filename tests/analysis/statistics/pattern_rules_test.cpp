@@ -56,7 +56,9 @@ TEST(KruleChecking, EveryRuleAtEveryRunLength) {
       EXPECT_TRUE(miss.detail.empty());
       EXPECT_EQ(Krule_checking(rows_with(walk(rule, L, n, 3 - gap)), L, rule, names, 39).prediction, "");
       // One run length longer needs one more row of the walk.
-      if (L < 5) EXPECT_EQ(Krule_checking(rows_with(marks), L + 1, rule, names, 39).prediction, "");
+      if (L < 5) {
+        EXPECT_EQ(Krule_checking(rows_with(marks), L + 1, rule, names, 39).prediction, "");
+      }
     }
 }
 
