@@ -22,7 +22,7 @@ inline std::string test_date(int index) {  // index 0 = 2009/01/01
 }
 
 inline std::string test_issue(int index) {
-  char text[8];
+  char text[16];
   std::snprintf(text, sizeof text, "%06d", 98001 + index);
   return text;
 }
