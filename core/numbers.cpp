@@ -26,9 +26,7 @@ std::optional<int> to_int_strict(std::string_view text) {
   return to_int(text);
 }
 
-std::string not_an_integer(std::string_view text) {
-  return "「" + std::string(text) + "」不是有效的整數";
-}
+std::string not_an_integer(std::string_view text) { return "「" + std::string(text) + "」不是有效的整數"; }
 
 std::string zero_pad(long long value, int width) {
   std::string digits = std::to_string(value < 0 ? -value : value);

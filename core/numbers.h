@@ -16,7 +16,7 @@ namespace core {
 // more decimal digits, nothing else (no blanks), within 32 bits.
 [[nodiscard]] std::optional<int> to_int_strict(std::string_view text);
 
-// "「TEXT」不是有效的整數": the message for a number box that does not hold an integer.
+// "「abc」不是有效的整數": the message for a number box that holds no integer.
 [[nodiscard]] std::string not_an_integer(std::string_view text);
 
 // Zero-padded to at least `width` digits ("00" -> 05, "000" -> 023); negative values keep

@@ -1,10 +1,10 @@
 #include "pillars/messages.h"
 
+#include "core/numbers.h"
+
 namespace pillars::msg {
 
-std::string not_an_integer(std::string_view text) {
-  return "「" + std::string(text) + "」不是有效的整數";
-}
+std::string not_an_integer(std::string_view text) { return core::not_an_integer(text); }
 
 std::string bad_period_line(int line_number) {
   return "第 " + std::to_string(line_number) + " 行不是有效的號碼";

@@ -1,8 +1,199 @@
-// The trace commands of vantor39-cli.
+// The trace commands of vantor39-cli: each prints what the trace window, its two-of-one,
+// three-of-one and sorted displays or the trace summary chart would show.
+#include <algorithm>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "analysis/trace/choice_ranking.h"
+#include "analysis/trace/choice_view.h"
+#include "analysis/trace/sorted_grid.h"
+#include "analysis/trace/trace_chart.h"
+#include "cli/commands/analysis_options.h"
 #include "cli/commands/commands.h"
+#include "cli/output.h"
+#include "core/numbers.h"
 
 namespace cli {
+namespace {
 
-std::span<const CommandSpec> trace_commands() { return {}; }
+std::string joined(const std::vector<std::string>& parts) {
+  std::string text;
+  for (std::size_t i = 0; i < parts.size(); ++i) (text += i ? "," : "") += parts[i];
+  return text;
+}
+
+int trace_command(Context& ctx) {
+  const auto run = trace_from_options(ctx);
+  if (!run) return kRefused;
+  ctx.out << run->result.label << '\n' << run->result.title << '\n';
+  print_lines(ctx, trace::text_form(run->result.grid, run->table.max_ball));
+  return 0;
+}
+
+// The two-of-one (size 2) or three-of-one (size 3) window after its show event and,
+// with --pick, the box change.
+int choice_command(Context& ctx, int size) {
+  const auto run = trace_from_options(ctx);
+  if (!run) return kRefused;
+  const trace::TraceResult& shown = run->result;
+  const int max_ball = run->table.max_ball;
+  const auto ranked =
+      size == 2 ? trace::rank_pairs(shown.row_marks, max_ball) : trace::rank_triples(shown.row_marks, max_ball);
+  const auto items = trace::choice_items(ranked, size == 2 ? trace::kPairItems : trace::kTripleItems);
+  const std::string first = items.empty() ? std::string() : items.front();
+  auto view = trace::open_choice_view(shown.grid, shown.trace_row_count(), size, max_ball, first);
+  const auto pick = ctx.args.value("--pick");
+  if (pick) trace::pick_choice(view, shown.grid, shown.trace_row_count(), max_ball, *pick);
+  print_lines(ctx, {pick.value_or(first), view.label2, view.label3, view.label4, joined(items)});
+  for (int r = 0; r < view.sg1.rows(); ++r) ctx.out << joined(view.sg1.row(r)) << '\n';
+  return 0;
+}
+
+int pairs_command(Context& ctx) { return choice_command(ctx, 2); }
+int triples_command(Context& ctx) { return choice_command(ctx, 3); }
+
+int sorted_command(Context& ctx) {
+  const auto run = trace_from_options(ctx);
+  if (!run) return kRefused;
+  const int max_ball = run->table.max_ball;
+  print_lines(ctx, trace::text_form(trace::sorted_grid(run->result.grid, run->result.keys, max_ball), max_ball));
+  return 0;
+}
+
+constexpr OptionSpec kPickOption[] = {
+    {"--pick", Takes::Value, "TEXT", "the box text as typed (default the first item)"}};
+
+// Code points of a UTF-8 text: the length a box's character limit counts.
+std::size_t characters(std::string_view text) {
+  std::size_t count = 0;
+  for (const char c : text) count += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  return count;
+}
+
+// A comma-separated list of integers lo..hi as ticks: refused (message written) on an
+// item that is not one.
+std::optional<std::vector<bool>> ticks(Context& ctx, std::string_view option, std::string_view list, int lo, int hi) {
+  std::vector<bool> ticked(static_cast<std::size_t>(hi) + 1);
+  if (list.empty()) return ticked;
+  for (const auto& item : split(list, ',')) {
+    const auto n = core::to_int_strict(item);
+    if (!n || *n < lo || *n > hi)
+      return refused(ctx, std::string(option) + " 的項目必須是 " + std::to_string(lo) + " 到 " + std::to_string(hi) +
+                              " 的整數: " + item);
+    ticked[static_cast<std::size_t>(*n)] = true;
+  }
+  return ticked;
+}
+
+struct QueryKindWord {
+  std::string_view word;
+  trace::ChartQueryKind kind;
+  std::size_t limit;  // characters of the box, or of each positional field
+};
+constexpr QueryKindWord kQueryKinds[] = {{"numbers", trace::ChartQueryKind::Numbers, 6},
+                                         {"tails", trace::ChartQueryKind::Tails, 4},
+                                         {"positions", trace::ChartQueryKind::Positions, 2},
+                                         {"position-tails", trace::ChartQueryKind::PositionTails, 1}};
+
+// The query boxes from --query, --query-text and --order.
+std::optional<trace::ChartQuery> chart_query(Context& ctx, std::string_view kind_word) {
+  const auto* kind = std::find_if(std::begin(kQueryKinds), std::end(kQueryKinds),
+                                  [&](const QueryKindWord& k) { return k.word == kind_word; });
+  if (kind == std::end(kQueryKinds)) return refused(ctx, "--query 必須是 numbers、tails、positions 或 position-tails");
+  const std::string order = ctx.args.value_or("--order", "drawn");
+  if (order != "drawn" && order != "ascending") return refused(ctx, "--order 必須是 drawn 或 ascending");
+  trace::ChartQuery query{kind->kind, ctx.args.value_or("--query-text", ""), {}, order == "ascending"};
+  if (!query.positional()) {
+    if (characters(query.text) <= kind->limit) return query;
+    return refused(ctx, "查詢文字超過 " + std::to_string(kind->limit) + " 個字: " + query.text);
+  }
+  const auto fields = split(query.text, ',');
+  const bool fits =
+      fields.size() == query.fields.size() &&
+      std::all_of(fields.begin(), fields.end(), [&](const auto& f) { return characters(f) <= kind->limit; });
+  if (!fits)
+    return refused(
+        ctx, "定位查詢必須是五個以逗號分隔、每個至多 " + std::to_string(kind->limit) + " 個字的欄位: " + query.text);
+  std::copy(fields.begin(), fields.end(), query.fields.begin());
+  return query;
+}
+
+// The chart window's controls from the options, checked in the documented order.
+std::optional<trace::ChartSettings> chart_settings(Context& ctx) {
+  trace::ChartSettings settings;
+  const auto from = date_option(ctx, "--from", "2005/01/01");
+  if (!from) return std::nullopt;
+  const auto to = date_option(ctx, "--to", ctx.today);
+  if (!to) return std::nullopt;
+  settings.from = *from;
+  settings.to = *to;
+  const std::string next_list = ctx.args.value_or("--next", "1");
+  if (next_list.empty()) return refused(ctx, "--next 至少要勾選一個期數");
+  const auto next = ticks(ctx, "--next", next_list, 1, trace::kChartDistances);
+  if (!next) return std::nullopt;
+  const auto levels = ticks(ctx, "--levels", ctx.args.value_or("--levels", "1"), 1, trace::kChartLevels);
+  if (!levels) return std::nullopt;
+  for (std::size_t k = 0; k < settings.next.size(); ++k) settings.next[k] = (*next)[k + 1];
+  for (std::size_t l = 0; l < settings.levels.size(); ++l) settings.levels[l] = (*levels)[l + 1];
+  settings.sorted = !ctx.args.has("--unsorted");
+  const auto kind = ctx.args.value("--query");
+  if (kind && ctx.args.has("--levels")) return refused(ctx, "--levels 不能與 --query 一起使用");
+  for (const char* option : {"--query-text", "--order"})
+    if (!kind && ctx.args.has(option)) return refused(ctx, std::string(option) + " 只適用於 --query");
+  if (kind) {
+    settings.query = chart_query(ctx, *kind);
+    if (!settings.query) return std::nullopt;
+  }
+  return settings;
+}
+
+void print_bars(Context& ctx, const std::string& title, const std::vector<trace::Bar>& bars) {
+  if (!title.empty()) ctx.out << title << '\n';
+  for (const auto& bar : bars) ctx.out << bar.label << ',' << bar.value << '\n';
+}
+
+int chart_command(Context& ctx) {
+  const auto settings = chart_settings(ctx);
+  if (!settings) return kRefused;
+  const auto data = trace::run_chart(trace::make_trace_table(ctx.history), *settings, ctx.history.game_name);
+  ctx.out << data.period_draws << '\n';
+  print_bars(ctx, data.number_title, data.numbers);
+  print_bars(ctx, data.tail_title, data.tails);
+  print_bars(ctx, data.head_title, data.heads);
+  print_lines(ctx, data.memo1);
+  print_lines(ctx, data.memo2);
+  print_lines(ctx, data.messages);
+  return 0;
+}
+
+constexpr OptionSpec kChartOptions[] = {
+    {"--from", Takes::Value, "yyyy/mm/dd", "first day of the period (default 2005/01/01)"},
+    {"--to", Takes::Value, "yyyy/mm/dd", "last day of the period (default today)"},
+    {"--next", Takes::Value, "LIST", "distances 1..12, comma-separated (default 1)"},
+    {"--unsorted", Takes::Flag, "", "bars in item order"},
+    {"--levels", Takes::Value, "LIST", "summary levels 1..3, comma-separated (default 1)"},
+    {"--query", Takes::Value, "KIND", "numbers|tails|positions|position-tails"},
+    {"--query-text", Takes::Value, "TEXT", "the query box text (positional: five fields a,b,c,d,e)"},
+    {"--order", Takes::Value, "O", "positional queries: drawn|ascending (default drawn)"},
+};
+
+}  // namespace
+
+std::span<const CommandSpec> trace_commands() {
+  static const CommandSpec commands[] = {
+      {"trace", "a trace: its label, title and grid", join({trace_options()}), trace_command,
+       NotTakenWording::ThisCommand},
+      {"trace-pairs", "two-of-one: the pairs covering most trace rows", join({trace_options(), kPickOption}),
+       pairs_command, NotTakenWording::ThisCommand},
+      {"trace-triples", "three-of-one: the triples covering most trace rows", join({trace_options(), kPickOption}),
+       triples_command, NotTakenWording::ThisCommand},
+      {"trace-sorted", "the trace grid with its columns by total", join({trace_options()}), sorted_command,
+       NotTakenWording::ThisCommand},
+      {"trace-chart", "trace summary chart: bar series, titles, detail memos", join({kChartOptions}), chart_command,
+       NotTakenWording::ThisCommand},
+  };
+  return commands;
+}
 
 }  // namespace cli

@@ -1,0 +1,1 @@
+vantor_bench(statistics_bench DEPS vantor_statistics)

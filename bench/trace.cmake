@@ -1,0 +1,1 @@
+vantor_bench(trace_bench DEPS vantor_trace)
