@@ -16,8 +16,8 @@ class RecordsWindowTest : public QObject {
   void showsNewestFirstAndCount() {
     AppFixture f(three_draws());
     auto& app = f.start();
-    auto& records = app.lotto_record();
-    app.main_window().lt_recordExecute();
+    auto& records = app.window<TForm_zu_lotto_record>();
+    app.windows().open("lt_recordExecute");
     QVERIFY(records.isVisible());
     QCOMPARE(records.lb_reclen->text(), QStringLiteral("開獎資料共 3 期"));
     QCOMPARE(row(records.sgl, 1), (std::vector<std::string>{"2009/01/05", "098003", "39", "05", "17", "22", "08"}));
@@ -30,8 +30,8 @@ class RecordsWindowTest : public QObject {
   void headerSwitchingChangesOnlyBallColumns() {
     AppFixture f(three_draws());
     auto& app = f.start();
-    auto& records = app.lotto_record();
-    app.main_window().lt_recordExecute();
+    auto& records = app.window<TForm_zu_lotto_record>();
+    app.windows().open("lt_recordExecute");
     records.SpeedButton3->click();
     QCOMPARE(row(records.sgl, 1), (std::vector<std::string>{"2009/01/05", "098003", "05", "08", "17", "22", "39"}));
     QCOMPARE(records.sgl->cell(2, 0), std::string("順一"));
@@ -43,9 +43,9 @@ class RecordsWindowTest : public QObject {
   void closingReloadsOldestFirst() {
     AppFixture f(three_draws());
     auto& app = f.start();
-    app.main_window().lt_recordExecute();
+    app.windows().open("lt_recordExecute");
     QCOMPARE(app.history().orirec[0].substr(0, 10), std::string("2009/01/05"));
-    app.lotto_record().BitBtn1->click();
+    app.window<TForm_zu_lotto_record>().BitBtn1->click();
     QCOMPARE(app.history().orirec[0].substr(0, 10), std::string("2009/01/02"));
     QCOMPARE(app.history().draw_date[0] <= app.history().draw_date[2], true);
   }
@@ -53,16 +53,16 @@ class RecordsWindowTest : public QObject {
   void emptyTableShowsHeaderOnly() {
     AppFixture f("");
     auto& app = f.start();
-    app.main_window().lt_recordExecute();
-    QCOMPARE(app.lotto_record().lb_reclen->text(), QStringLiteral("開獎資料共 0 期"));
-    QCOMPARE(app.lotto_record().sgl->model()->rowCount(), 0);
+    app.windows().open("lt_recordExecute");
+    QCOMPARE(app.window<TForm_zu_lotto_record>().lb_reclen->text(), QStringLiteral("開獎資料共 0 期"));
+    QCOMPARE(app.window<TForm_zu_lotto_record>().sgl->model()->rowCount(), 0);
   }
 
   void editorSavesAndReloads() {
     AppFixture f(three_draws());
     auto& app = f.start();
-    app.main_window().lt_recordExecute();
-    app.lotto_record().BitBtn3->click();
+    app.windows().open("lt_recordExecute");
+    app.window<TForm_zu_lotto_record>().BitBtn3->click();
     auto* editor = app.main_window().findChild<TForm_ZU_stk_txtfile*>();
     QVERIFY(editor && editor->isVisible());
     QCOMPARE(editor->windowTitle(), QStringLiteral("今彩539 TW539.txt 手動輸入資料"));

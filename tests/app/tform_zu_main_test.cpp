@@ -1,9 +1,11 @@
 #include <QMenu>
+#include <functional>
 #include <QtTest>
 
 #include "app/tform_zu_help.h"
 #include "app/tform_zu_lotto_record.h"
 #include "app/tform_zu_main.h"
+#include "app/tform_zu_simulate.h"
 #include "app_fixture.h"
 #include "pillars/window/tform_bestpillars.h"
 
@@ -20,7 +22,7 @@ class MainWindowTest : public QObject {
     QVERIFY(main.windowTitle().startsWith(QStringLiteral("３９Vantor   @2018/12/21   ")));
     QCOMPARE(app.history().draw_count, 3);
     QCOMPARE(app.history().orirec[0].substr(0, 10), std::string("2009/01/02"));  // oldest first
-    QCOMPARE(app.lotto_record().sgl->row_count(), 4);
+    QCOMPARE(app.window<TForm_zu_lotto_record>().sgl->row_count(), 4);
     QCOMPARE(app.history().rule_run_len, 3);
     QVERIFY(main.rb_biglotto->isChecked());
     QVERIFY(!main.rb_mark6->isVisible());
@@ -32,7 +34,7 @@ class MainWindowTest : public QObject {
     auto& app = f.start();
     QCOMPARE(app.main_window().lb_data->text(), QStringLiteral("日期:"));
     QCOMPARE(app.main_window().lb_data2->text(), QStringLiteral("號碼(落球):"));
-    QCOMPARE(app.lotto_record().sgl->row_count(), 1);
+    QCOMPARE(app.window<TForm_zu_lotto_record>().sgl->row_count(), 1);
     QVERIFY(QFile::exists(f.dir.filePath("TW539.txt")));
     QVERIFY(f.messages().isEmpty());
   }
@@ -60,9 +62,9 @@ class MainWindowTest : public QObject {
   void startUpCreatesEveryWindowOnce() {
     AppFixture f(three_draws());
     auto& app = f.start();
-    TForm_bestpillars* created = &app.bestpillars();
-    app.main_window().BestPillarsExecute();
-    QCOMPARE(&app.bestpillars(), created);
+    TForm_bestpillars* created = &app.window<TForm_bestpillars>();
+    app.windows().open("BestPillarsExecute");
+    QCOMPARE(&app.window<TForm_bestpillars>(), created);
     QVERIFY(created->isVisible());
     QCOMPARE(created->windowTitle(), QStringLiteral("最佳彩柱"));
   }
@@ -105,21 +107,41 @@ class MainWindowTest : public QObject {
     auto& app = f.start();
     app.main_window().show_memo("help_record.txt");
     QCOMPARE(f.messages(), QStringList{QStringLiteral("說明檔 help_record.txt 不存在")});
-    QVERIFY(!app.help().isVisible());
+    QVERIFY(!app.window<TForm_zu_help>().isVisible());
     f.write("help_record.txt", QByteArray("\xb6\x7d\xbc\xfa\r\nline2\r\n"));  // 開獎 in Big5
     app.main_window().show_memo("help_record.txt");
-    QVERIFY(app.help().isVisible());
-    QCOMPARE(app.help().mm->lines(), (std::vector<std::string>{"開獎", "line2"}));
+    QVERIFY(app.window<TForm_zu_help>().isVisible());
+    QCOMPARE(app.window<TForm_zu_help>().mm->lines(), (std::vector<std::string>{"開獎", "line2"}));
   }
 
-  void commandsAreReachableFromTheMenu() {
+  void commandsAreReachableFromTheMenuAndControls() {
     AppFixture f(three_draws());
-    auto& main = f.start().main_window();
+    auto& app = f.start();
+    auto& main = app.main_window();
     QCOMPARE(main.action_lt_record->shortcut(), QKeySequence(Qt::Key_F2));
-    main.action_lt_record->trigger();
-    QVERIFY(f.app->lotto_record().isVisible());
-    f.app->lotto_record().reject();
-    QVERIFY(!main.tools_menu->actions().isEmpty());
+    QStringList tools;
+    for (QAction* action : main.tools_menu->actions()) tools << action->text();
+    QCOMPARE(tools, QStringList{QStringLiteral("模擬開獎")});
+
+    struct Case {
+      const char* control;
+      std::function<void()> run;
+      QDialog* window;
+    };
+    const Case cases[] = {
+        {"menu 開獎紀錄", [&] { main.action_lt_record->trigger(); }, &app.window<TForm_zu_lotto_record>()},
+        {"SpeedButton1", [&] { main.SpeedButton1->click(); }, &app.window<TForm_zu_lotto_record>()},
+        {"menu 最佳彩柱操作", [&] { main.action_bestpillars->trigger(); }, &app.window<TForm_bestpillars>()},
+        {"menu 模擬開獎", [&] { main.tools_menu->actions().first()->trigger(); }, &app.window<TForm_zu_simulate>()},
+    };
+    for (const Case& c : cases) {
+      f.dialogs.recorder.shown_modal.clear();
+      c.run();
+      QVERIFY2(c.window->isVisible(), c.control);
+      QCOMPARE(f.dialogs.recorder.shown_modal, QList<QDialog*>{c.window});
+      c.window->reject();
+    }
+    QVERIFY(f.messages().isEmpty());
   }
 };
 
