@@ -81,10 +81,10 @@ struct Workbench {
 
   [[nodiscard]] QStringList messages() const { return guard.recorder.texts(); }
   void select(std::initializer_list<int> numbers) {
-    for (int n : numbers) window->no_box[n]->click();
+    for (int n : numbers) window->TS4->no_box[n]->click();
   }
   void select_range(int first, int last) {
-    for (int n = first; n <= last; ++n) window->no_box[n]->click();
+    for (int n = first; n <= last; ++n) window->TS4->no_box[n]->click();
   }
   [[nodiscard]] QWidget* page() const { return window->PageC->currentWidget(); }
 

@@ -64,102 +64,102 @@ void BestPillarsOptimiseTest::fixed_shapes_refuse_wrong_selection_sizes() {
   Workbench w(30);
   TForm_bestpillars& win = *w.window;
   w.select({1, 2, 3, 4, 5, 6, 7});
-  win.Button12->click();
+  win.TS5->optimise->Button12->click();
   QCOMPARE(w.messages(), QStringList{qtext(t::kNeedEight)});
   QCOMPARE(w.page(), win.TS4);
-  QCOMPARE(text(win.cb9), std::string("8"));
+  QCOMPARE(text(win.TS4->cb9), std::string("8"));
   w.select({8});
   win.PageC->setCurrentWidget(win.TS5);
-  win.Button28->click();
+  win.TS5->optimise->Button28->click();
   QCOMPARE(w.messages().last(), qtext(t::kNeedNine));
-  QCOMPARE(text(win.cb9), std::string("9"));
-  win.Button30->click();
-  QCOMPARE(text(win.cb9), std::string("10"));
-  QCOMPARE(win.Memo2->line_count(), 30);  // still the period list
+  QCOMPARE(text(win.TS4->cb9), std::string("9"));
+  win.TS5->optimise->Button30->click();
+  QCOMPARE(text(win.TS4->cb9), std::string("10"));
+  QCOMPARE(win.TS6->Memo2->line_count(), 30);  // still the period list
 }
 
 void BestPillarsOptimiseTest::fixed_shapes_report_and_load_the_winner() {
   Workbench w(30);
   TForm_bestpillars& win = *w.window;
-  ui::set_text(win.CB_Select, "6");
-  win.CB_SelectChange();
+  ui::set_text(win.TS5->CB_Select, "6");
+  win.TS5->CB_SelectChange();
   w.select({1, 2, 3, 4, 5, 6, 7, 8});
-  win.Button12->click();
+  win.TS5->optimise->Button12->click();
   QCOMPARE(w.page(), win.TS6);
-  QStringList memo2 = lines(win.Memo2);
+  QStringList memo2 = lines(win.TS6->Memo2);
   QCOMPARE(memo2[0], qtext(t::kTitle2x2x2x2));
   QCOMPARE(memo2[4], QStringLiteral("您選擇的立柱號碼( 8 碼)"));
   QCOMPARE(memo2[5], QStringLiteral("01,02,03,04,05,06,07,08"));
-  QCOMPARE(text(win.CB_Select), std::string("4"));
-  QCOMPARE(text(win.cb_pillar[5]), std::string("0"));
-  QCOMPARE(text(win.cb_pillar[6]), std::string("0"));
-  QVERIFY(!win.cb_pillar[5]->isEnabled());
+  QCOMPARE(text(win.TS5->CB_Select), std::string("4"));
+  QCOMPARE(text(win.TS5->cb_pillar[5]), std::string("0"));
+  QCOMPARE(text(win.TS5->cb_pillar[6]), std::string("0"));
+  QVERIFY(!win.TS5->cb_pillar[5]->isEnabled());
   // The first row's pillars are loaded into Mx1..Mx4 and pillar_no.
   const QString first_row = memo2[13];
   QString loaded;
-  for (int i = 1; i <= 4; ++i) loaded += "(" + lines(win.mx_pillar[i]).join(",") + ")" + (i < 4 ? " x " : "");
+  for (int i = 1; i <= 4; ++i) loaded += "(" + lines(win.TS5->mx_pillar[i]).join(",") + ")" + (i < 4 ? " x " : "");
   QVERIFY2(first_row.endsWith("---" + loaded), qPrintable(first_row + " / " + loaded));
-  QCOMPARE(QString::fromStdString(win.state().pillar_no[0][0]), lines(win.mx_pillar[1])[0]);
+  QCOMPARE(QString::fromStdString(win.state().pillar_no[0][0]), lines(win.TS5->mx_pillar[1])[0]);
 
   // The loaded winner verifies like any typed pillars.
-  win.Button27->click();
-  QVERIFY(lines(win.Memo2).contains(QStringLiteral("成本二星 24 碰")));
+  win.TS5->Button27->click();
+  QVERIFY(lines(win.TS6->Memo2).contains(QStringLiteral("成本二星 24 碰")));
 
-  win.Button29->click();
-  QCOMPARE(lines(win.Memo2)[0], qtext(t::kTitle1x1x2x2x2));
-  QCOMPARE(text(win.CB_Select), std::string("5"));
-  QCOMPARE(win.mx_pillar[1]->line_count(), 1);
-  QCOMPARE(win.lb_tot->text(), QStringLiteral("共= 91 碰"));
+  win.TS5->optimise->Button29->click();
+  QCOMPARE(lines(win.TS6->Memo2)[0], qtext(t::kTitle1x1x2x2x2));
+  QCOMPARE(text(win.TS5->CB_Select), std::string("5"));
+  QCOMPARE(win.TS5->mx_pillar[1]->line_count(), 1);
+  QCOMPARE(win.TS5->lb_tot->text(), QStringLiteral("共= 91 碰"));
 }
 
 void BestPillarsOptimiseTest::ten_number_shape_follows_the_priority() {
   Workbench w(30);
   TForm_bestpillars& win = *w.window;
   w.select({1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
-  win.RG1_items[2]->click();
-  win.Button30->click();
-  QStringList memo2 = lines(win.Memo2);
+  win.TS5->optimise->RG1_items[2]->click();
+  win.TS5->optimise->Button30->click();
+  QStringList memo2 = lines(win.TS6->Memo2);
   QCOMPARE(memo2[0], qtext(t::kTitle2x2x3x3));
   QCOMPARE(memo2[11], QStringLiteral("以下按二星優先，二-三-四星開出統計排列"));
   QVERIFY(memo2[13].startsWith(QStringLiteral("二星")));
-  win.RG1_items[0]->click();
-  win.Button30->click();
-  QVERIFY(lines(win.Memo2)[13].startsWith(QStringLiteral("四星")));
-  QCOMPARE(win.mx_pillar[4]->line_count(), 3);
+  win.TS5->optimise->RG1_items[0]->click();
+  win.TS5->optimise->Button30->click();
+  QVERIFY(lines(win.TS6->Memo2)[13].startsWith(QStringLiteral("四星")));
+  QCOMPARE(win.TS5->mx_pillar[4]->line_count(), 3);
 
   w.select({10});  // nine numbers now
-  win.Button28->click();
-  QCOMPARE(lines(win.Memo2)[0], qtext(t::kTitle3x3x3));
-  QVERIFY(lines(win.Memo2)[13].startsWith(QStringLiteral("三星")));
-  QCOMPARE(text(win.CB_Select), std::string("3"));
+  win.TS5->optimise->Button28->click();
+  QCOMPARE(lines(win.TS6->Memo2)[0], qtext(t::kTitle3x3x3));
+  QVERIFY(lines(win.TS6->Memo2)[13].startsWith(QStringLiteral("三星")));
+  QCOMPARE(text(win.TS5->CB_Select), std::string("3"));
 }
 
 void BestPillarsOptimiseTest::computer_arranged_pillars() {
   Workbench w(30);
   TForm_bestpillars& win = *w.window;
   w.select({1, 2, 3, 4});
-  win.Button19->click();
+  win.TS5->optimise->Button19->click();
   QCOMPARE(w.messages(), QStringList{qtext(t::kArrangeRange)});
   QCOMPARE(w.page(), win.TS4);
 
   w.select({5, 6, 7, 8, 9});  // nine numbers, pillars of 2, 2, 2, 2
   win.PageC->setCurrentWidget(win.TS5);
-  win.Button19->click();
+  win.TS5->optimise->Button19->click();
   QCOMPARE(w.messages().last(), qtext(t::kArrangeTotal));
   QCOMPARE(w.page(), win.TS5);
 
   w.select({9});
-  win.Memo2->set_lines({"stale"});
-  win.Button19->click();
+  win.TS6->Memo2->set_lines({"stale"});
+  win.TS5->optimise->Button19->click();
   QCOMPARE(w.page(), win.TS6);
   QCOMPARE(w.messages().size(), 2);
   QStringList placed;
-  for (int i = 1; i <= 4; ++i) placed += lines(win.mx_pillar[i]);
+  for (int i = 1; i <= 4; ++i) placed += lines(win.TS5->mx_pillar[i]);
   placed.sort();
   QCOMPARE(placed, (QStringList{"01", "02", "03", "04", "05", "06", "07", "08"}));
-  QCOMPARE(win.MM_2->line_count(), 28);
-  QCOMPARE(win.MM3_2->line_count(), 56);
-  const QStringList memo2 = lines(win.Memo2);
+  QCOMPARE(win.TS5->optimise->MM_2->line_count(), 28);
+  QCOMPARE(win.TS5->optimise->MM3_2->line_count(), 56);
+  const QStringList memo2 = lines(win.TS6->Memo2);
   QVERIFY(memo2[0].contains(QStringLiteral(",|,")));
   QVERIFY(memo2.contains(QStringLiteral("開出星星統計")));
 }
@@ -174,63 +174,69 @@ void BestPillarsOptimiseTest::eight_of_twelve_run_writes_its_report() {
   bool disabled_while_running = false, open_while_running = false;
   DuringRun probe([&] { return win.busy(); },
                   [&] {
-                    disabled_while_running = !win.Button1->isEnabled() && !win.Button12->isEnabled() &&
-                                             !win.RG1_items[1]->isEnabled() && !win.Memo1->isEnabled() &&
-                                             win.btn_stop->isEnabled() && win.btn_stop->isVisible() &&
-                                             win.Memo2->line_count() == 0;
+                    disabled_while_running = !win.TS2->Button1->isEnabled() && !win.TS5->optimise->Button12->isEnabled() &&
+                                             !win.TS5->optimise->RG1_items[1]->isEnabled() && !win.TS2->Memo1->isEnabled() &&
+                                             win.TS5->optimise->btn_stop->isEnabled() && win.TS5->optimise->btn_stop->isVisible() &&
+                                             win.TS6->Memo2->line_count() == 0;
                     win.close();  // the run still uses the window
                     win.reject();
                     open_while_running = win.isVisible();
                   });
-  win.Button31->click();
+  win.TS5->optimise->Button31->click();
   QVERIFY(probe.done());
   QVERIFY(disabled_while_running);
   QVERIFY(open_while_running);
-  QVERIFY(win.Memo1->isEnabled());
-  QVERIFY(win.cb_pillar[4]->isEnabled());
-  QVERIFY(!win.cb_pillar[5]->isEnabled());
+  QVERIFY(win.TS2->Memo1->isEnabled());
+  QVERIFY(win.TS5->cb_pillar[4]->isEnabled());
+  QVERIFY(!win.TS5->cb_pillar[5]->isEnabled());
   QVERIFY(!win.busy());
-  QVERIFY(win.Button1->isEnabled());
-  QVERIFY(!win.btn_stop->isVisible());
-  QCOMPARE(win.Button31->text(), qtext(t::kEightOfTwelveCaption));
+  QVERIFY(win.TS2->Button1->isEnabled());
+  QVERIFY(!win.TS5->optimise->btn_stop->isVisible());
+  QCOMPARE(win.TS5->optimise->Button31->text(), qtext(t::kEightOfTwelveCaption));
   QCOMPARE(w.page(), win.TS6);
 
-  const QStringList memo2 = lines(win.Memo2);
+  const QStringList memo2 = lines(win.TS6->Memo2);
   QCOMPARE(memo2[0], qtext(t::kTitleEightOfTwelve));
   QCOMPARE(memo2.last(), QStringLiteral("( 計算時間 2009/12/31 09:30:00 - 2009/12/31 09:30:00 )"));
   QCOMPARE(memo2.filter(QStringLiteral("【沒有用到的號碼：")).size(), 20);
-  QCOMPARE(win.mx_pillar[1]->line_count(), 2);
+  QCOMPARE(win.TS5->mx_pillar[1]->line_count(), 2);
 
   QFile file(QDir(dir.path()).filePath("C12_8.txt"));
   QVERIFY(file.open(QIODevice::ReadOnly));
   QCOMPARE(file.readAll().count("\r\n"), memo2.size());
 
-  // A folder that cannot take the file: the report still stands in Memo2.
-  win.set_working_dir(dir.filePath("missing/folder"));
-  win.Memo2->clear_lines();
-  win.Button31->click();
-  QCOMPARE(lines(win.Memo2), memo2);
+  // A folder that cannot take the file: the report still stands in Memo2, and the user
+  // is told the file was not written.
   QVERIFY(w.messages().isEmpty());
+  win.set_working_dir(dir.filePath("missing/folder"));
+  win.TS6->Memo2->clear_lines();
+  win.TS5->optimise->Button31->click();
+  QCOMPARE(lines(win.TS6->Memo2), memo2);
+  QCOMPARE(w.guard.recorder.messages.size(), 1);
+  QCOMPARE(w.guard.recorder.messages[0].kind, ui::MessageKind::Error);
+  QVERIFY(w.messages()[0].contains(QStringLiteral("missing/folder/C12_8.txt")));
+  QVERIFY(!win.busy());
+  QCOMPARE(w.page(), static_cast<QWidget*>(win.TS6));
 }
 
 void BestPillarsOptimiseTest::best_subset_refusals() {
   Workbench w(12);
   TForm_bestpillars& win = *w.window;
   w.select_range(1, 11);
-  win.Button31->click();
+  win.TS5->optimise->Button31->click();
   QCOMPARE(w.messages(), QStringList{qtext(t::kNeedTwelve)});
-  QCOMPARE(text(win.cb9), std::string("12"));
+  QCOMPARE(text(win.TS4->cb9), std::string("12"));
   QCOMPARE(w.page(), win.TS4);
-  QVERIFY(!win.btn_stop->isVisibleTo(&win));
+  QVERIFY(!win.TS5->optimise->btn_stop->isVisibleTo(&win));
 
-  win.Button32->click();  // answered No: nothing happens, not even the size check
+  win.TS5->optimise->Button32->click();  // answered No: nothing happens, not even the size check
   QCOMPARE(w.guard.recorder.questions, QStringList{qtext(t::kConfirmTenOfFifteen)});
   QCOMPARE(w.messages().size(), 1);
   w.guard.recorder.confirm_answers << true;
-  win.Button32->click();
+  win.TS5->optimise->Button32->click();
   QCOMPARE(w.messages().last(), qtext(t::kNeedFifteen));
-  QCOMPARE(text(win.cb9), std::string("15"));
-  QVERIFY(!win.lb_percent->isVisibleTo(&win));
+  QCOMPARE(text(win.TS4->cb9), std::string("15"));
+  QVERIFY(!win.TS5->optimise->lb_percent->isVisibleTo(&win));
 }
 
 void BestPillarsOptimiseTest::ten_of_fifteen_stopped_after_five_subsets_reports() {
@@ -241,20 +247,20 @@ void BestPillarsOptimiseTest::ten_of_fifteen_stopped_after_five_subsets_reports(
   w.select_range(1, 15);
   w.guard.recorder.confirm_answers << true;
   // Pressed while the counter shows 5: noticed before subset 6, five subsets computed.
-  DuringRun stop([&] { return win.lb_percent->text() == QStringLiteral("5 / 3003"); },
-                 [&] { win.btn_stop_1510->click(); });
-  win.Button32->click();
+  DuringRun stop([&] { return win.TS5->optimise->lb_percent->text() == QStringLiteral("5 / 3003"); },
+                 [&] { win.TS5->optimise->btn_stop_1510->click(); });
+  win.TS5->optimise->Button32->click();
   QVERIFY(stop.done());
-  const QStringList memo2 = lines(win.Memo2);
+  const QStringList memo2 = lines(win.TS6->Memo2);
   QCOMPARE(memo2[0], qtext(t::kTitleTenOfFifteen));
   QCOMPARE(memo2.filter(QStringLiteral("【沒有用到的號碼：")).size(), 5);
   QCOMPARE(memo2[memo2.size() - 2], QStringLiteral("※ 以上結果為計算所有組合之 ﹙5 / 3003 ﹚"));
-  QCOMPARE(win.Button32->text(), qtext(t::kTenOfFifteenCaption));
-  QVERIFY(!win.lb_percent->isVisibleTo(&win));
-  QVERIFY(!win.btn_stop_1510->isVisibleTo(&win));
+  QCOMPARE(win.TS5->optimise->Button32->text(), qtext(t::kTenOfFifteenCaption));
+  QVERIFY(!win.TS5->optimise->lb_percent->isVisibleTo(&win));
+  QVERIFY(!win.TS5->optimise->btn_stop_1510->isVisibleTo(&win));
   QVERIFY(QFile::exists(QDir(dir.path()).filePath("C15_10.txt")));
   QCOMPARE(w.page(), win.TS6);
-  QCOMPARE(win.mx_pillar[3]->line_count(), 3);
+  QCOMPARE(win.TS5->mx_pillar[3]->line_count(), 3);
 }
 
 void BestPillarsOptimiseTest::ten_of_fifteen_stopped_early_reports_nothing() {
@@ -266,19 +272,19 @@ void BestPillarsOptimiseTest::ten_of_fifteen_stopped_early_reports_nothing() {
   w.guard.recorder.confirm_answers << true;
   QString caption_during_run;
   // Pressed while the counter shows 4: only four subsets computed, no report.
-  DuringRun stop([&] { return win.lb_percent->text() == QStringLiteral("4 / 3003"); },
+  DuringRun stop([&] { return win.TS5->optimise->lb_percent->text() == QStringLiteral("4 / 3003"); },
                  [&] {
-                   caption_during_run = win.Button32->text();
-                   win.btn_stop_1510->click();
+                   caption_during_run = win.TS5->optimise->Button32->text();
+                   win.TS5->optimise->btn_stop_1510->click();
                  });
-  win.Button32->click();
+  win.TS5->optimise->Button32->click();
   QVERIFY(stop.done());
   QCOMPARE(caption_during_run, QStringLiteral("0.13%處理中"));  // subset 4 was the last begun
-  QCOMPARE(win.Memo2->line_count(), 0);
-  QCOMPARE(win.Button32->text(), qtext(t::kTenOfFifteenCaption));
+  QCOMPARE(win.TS6->Memo2->line_count(), 0);
+  QCOMPARE(win.TS5->optimise->Button32->text(), qtext(t::kTenOfFifteenCaption));
   QVERIFY(!QFile::exists(QDir(dir.path()).filePath("C15_10.txt")));
   QVERIFY(!win.busy());
-  QVERIFY(win.Button9->isEnabled());
+  QVERIFY(win.TS7->Button9->isEnabled());
 }
 
 // Pictures of every sheet for a person to look at: set VANTOR_SCREENSHOT_DIR.
@@ -294,10 +300,10 @@ void BestPillarsOptimiseTest::screenshots() {
   win.set_working_dir(reports.path());
   win.set_logo(ui::game_logo(ui::Game::Daily539));
   w.select({3, 7, 12, 18, 21, 25, 30, 33, 36, 38});
-  win.SpeedButton2->click();
-  win.SpeedButton3->click();
-  win.SpeedButton1->click();
-  win.Button30->click();
+  win.TS3->SpeedButton2->click();
+  win.TS3->SpeedButton3->click();
+  win.TS3->SpeedButton1->click();
+  win.TS5->optimise->Button30->click();
   for (int page = 0; page < win.PageC->count(); ++page) {
     win.PageC->setCurrentIndex(page);
     QTest::qWait(50);
@@ -308,12 +314,12 @@ void BestPillarsOptimiseTest::screenshots() {
   w.select({1, 5, 9, 14, 27});
   w.guard.recorder.confirm_answers << true;
   win.PageC->setCurrentWidget(win.TS5);
-  DuringRun stop([&] { return win.lb_percent->text() == QStringLiteral("40 / 3003"); },
+  DuringRun stop([&] { return win.TS5->optimise->lb_percent->text() == QStringLiteral("40 / 3003"); },
                  [&] {
                    save(win, QStringLiteral("TS5_running"));
-                   win.btn_stop_1510->click();
+                   win.TS5->optimise->btn_stop_1510->click();
                  });
-  win.Button32->click();
+  win.TS5->optimise->Button32->click();
   QTest::qWait(50);
   save(win, QStringLiteral("TS6_10_of_15"));
 
