@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/ball_text.h"
 #include "pillars/messages.h"
 #include "pillars/period_query.h"
 #include "pillars/window/sheet_look.h"
@@ -58,7 +59,7 @@ QWidget* SelectionSheet::build_boxes() {
   QFont number_font = boxes->font();
   number_font.setPointSize(number_font.pointSize() + 4);
   for (int n = 1; n <= pillars::kMaxNumbers; ++n) {
-    const QString text = QString::asprintf("%02d", n);
+    const QString text = ui::qs(core::ball_text(n));
     no_box[n] = ui::check_box(boxes, text, QStringLiteral("CB") + text);
     no_box[n]->setFont(number_font);
     ui::set_look(no_box[n], Qt::blue, false);

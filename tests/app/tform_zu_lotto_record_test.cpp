@@ -3,7 +3,7 @@
 #include "app/tform_zu_lotto_record.h"
 #include "app/tform_zu_main.h"
 #include "app/tform_zu_stk_txtfile.h"
-#include "app_fixture.h"
+#include "support/app_fixture.h"
 
 class RecordsWindowTest : public QObject {
   Q_OBJECT
@@ -13,7 +13,7 @@ class RecordsWindowTest : public QObject {
   }
 
  private slots:
-  void showsNewestFirstAndCount() {
+  void shows_newest_first_and_count() {
     AppFixture f(three_draws());
     auto& app = f.start();
     auto& records = app.window<TForm_zu_lotto_record>();
@@ -27,7 +27,7 @@ class RecordsWindowTest : public QObject {
     QVERIFY(!records.N1->isEnabled());
   }
 
-  void headerSwitchingChangesOnlyBallColumns() {
+  void header_switching_changes_only_ball_columns() {
     AppFixture f(three_draws());
     auto& app = f.start();
     auto& records = app.window<TForm_zu_lotto_record>();
@@ -40,7 +40,7 @@ class RecordsWindowTest : public QObject {
     QCOMPARE(records.sgl->cell(6, 0), std::string("五落"));
   }
 
-  void closingReloadsOldestFirst() {
+  void closing_reloads_oldest_first() {
     AppFixture f(three_draws());
     auto& app = f.start();
     app.windows().open("lt_recordExecute");
@@ -50,7 +50,7 @@ class RecordsWindowTest : public QObject {
     QCOMPARE(app.history().draw_date[0] <= app.history().draw_date[2], true);
   }
 
-  void emptyTableShowsHeaderOnly() {
+  void empty_table_shows_header_only() {
     AppFixture f("");
     auto& app = f.start();
     app.windows().open("lt_recordExecute");
@@ -58,7 +58,7 @@ class RecordsWindowTest : public QObject {
     QCOMPARE(app.window<TForm_zu_lotto_record>().sgl->model()->rowCount(), 0);
   }
 
-  void editorSavesAndReloads() {
+  void editor_saves_and_reloads() {
     AppFixture f(three_draws());
     auto& app = f.start();
     app.windows().open("lt_recordExecute");
@@ -76,7 +76,7 @@ class RecordsWindowTest : public QObject {
     QVERIFY(f.read("TW539.txt").endsWith("2009/01/06,098004,10,20,30,31,32\r\n"));
   }
 
-  void blankLineCutsTheTableAfterSaving() {
+  void blank_line_cuts_the_table_after_saving() {
     AppFixture f(three_draws());
     auto& app = f.start();
     app.main_window().open_editor();
@@ -87,7 +87,7 @@ class RecordsWindowTest : public QObject {
     QVERIFY(f.read("TW539.txt").contains("\r\n\r\n2009/01/06"));
   }
 
-  void failedSaveKeepsTheEditorOpenAndTheFileWhole() {
+  void failed_save_keeps_the_editor_open_and_the_file_whole() {
     AppFixture f(three_draws());
     auto& app = f.start();
     app.main_window().open_editor();
@@ -104,7 +104,7 @@ class RecordsWindowTest : public QObject {
     QVERIFY(app.main_window().isVisible());
   }
 
-  void closingTheEditorWithoutSavingReloadsUnchanged() {
+  void closing_the_editor_without_saving_reloads_unchanged() {
     AppFixture f(three_draws());
     auto& app = f.start();
     app.main_window().open_editor();

@@ -6,13 +6,13 @@
 #include "app/tform_zu_lotto_record.h"
 #include "app/tform_zu_main.h"
 #include "app/tform_zu_simulate.h"
-#include "app_fixture.h"
+#include "support/app_fixture.h"
 #include "pillars/window/tform_bestpillars.h"
 
 class MainWindowTest : public QObject {
   Q_OBJECT
  private slots:
-  void startShowsTheLatestDraw() {
+  void start_shows_the_latest_draw() {
     AppFixture f(three_draws());
     auto& app = f.start();
     auto& main = app.main_window();
@@ -29,7 +29,7 @@ class MainWindowTest : public QObject {
     QVERIFY(f.messages().isEmpty());
   }
 
-  void missingOrEmptyFileOpensWithEmptyLabels() {
+  void missing_or_empty_file_opens_with_empty_labels() {
     AppFixture f("", false);
     auto& app = f.start();
     QCOMPARE(app.main_window().lb_data->text(), QStringLiteral("日期:"));
@@ -39,7 +39,7 @@ class MainWindowTest : public QObject {
     QVERIFY(f.messages().isEmpty());
   }
 
-  void badDerivationIsReportedAndTheWindowStaysUsable() {
+  void bad_derivation_is_reported_and_the_window_stays_usable() {
     AppFixture f("2009/01/02,098001,01,02,03,04,05\r\n2009/00/05,098002,01,02,03,04,05\r\n");
     auto& app = f.start();
     QCOMPARE(f.messages().size(), 1);
@@ -48,7 +48,7 @@ class MainWindowTest : public QObject {
     QVERIFY(app.main_window().Panel5->isHidden());
   }
 
-  void unreadableDrawFileIsReportedAndNothingIsLost() {
+  void unreadable_draw_file_is_reported_and_nothing_is_lost() {
     AppFixture f("", false);
     QVERIFY(QDir(f.dir.path()).mkpath("TW539.txt/inside"));  // a folder where the file should be
     auto& app = f.start();
@@ -59,7 +59,7 @@ class MainWindowTest : public QObject {
     QVERIFY(QFileInfo(f.dir.filePath("TW539.txt")).isDir());
   }
 
-  void startUpCreatesEveryWindowOnce() {
+  void start_up_creates_every_window_once() {
     AppFixture f(three_draws());
     auto& app = f.start();
     TForm_bestpillars* created = &app.window<TForm_bestpillars>();
@@ -69,7 +69,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(created->windowTitle(), QStringLiteral("最佳彩柱"));
   }
 
-  void loadSequenceTwiceGivesTheSameTable() {
+  void load_sequence_twice_gives_the_same_table() {
     AppFixture f(three_draws());
     auto& app = f.start();
     const auto before = app.history().orirec;
@@ -80,7 +80,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(app.main_window().lb_data2->text(), label);
   }
 
-  void exitAsksAndNoKeepsRunning() {
+  void exit_asks_and_no_keeps_running() {
     AppFixture f(three_draws());
     auto& main = f.start().main_window();
     f.dialogs.recorder.confirm_answers = {false};
@@ -91,7 +91,7 @@ class MainWindowTest : public QObject {
     QVERIFY(main.close());
   }
 
-  void panel5HidesAndShowsUnchanged() {
+  void panel5_hides_and_shows_unchanged() {
     AppFixture f(three_draws());
     auto& main = f.start().main_window();
     const QString text = main.lb_data->text();
@@ -102,7 +102,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(main.lb_data->text(), text);
   }
 
-  void helpViewerShowsAFileOrSaysItIsMissing() {
+  void help_viewer_shows_a_file_or_says_it_is_missing() {
     AppFixture f(three_draws());
     auto& app = f.start();
     app.main_window().show_memo("help_record.txt");
@@ -114,7 +114,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(app.window<TForm_zu_help>().mm->lines(), (std::vector<std::string>{"開獎", "line2"}));
   }
 
-  void commandsAreReachableFromTheMenuAndControls() {
+  void commands_are_reachable_from_the_menu_and_controls() {
     AppFixture f(three_draws());
     auto& app = f.start();
     auto& main = app.main_window();

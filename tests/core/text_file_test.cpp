@@ -34,7 +34,7 @@ TEST(Codepage, RoundTripsTraditionalChinese) {
   EXPECT_EQ(core::big5_to_utf8("ab\xff"), "ab\xEF\xBF\xBD");
 }
 
-TEST(write_lines_atomic, WritesBig5WithCrLfAndReadsBack) {
+TEST(WriteLinesAtomic, WritesBig5WithCrLfAndReadsBack) {
   const auto dir = fresh_dir("vantor_text_file_test");
   const std::string path = (dir / "out.txt").string();
   ASSERT_TRUE(core::write_lines_atomic(path, {"第1柱", "", "05"}));
@@ -46,7 +46,7 @@ TEST(write_lines_atomic, WritesBig5WithCrLfAndReadsBack) {
 }
 
 // Every way a write can fail leaves the old file whole and names the file in an error.
-TEST(write_lines_atomic, FailuresLeaveTheOldFileWholeAndNameIt) {
+TEST(WriteLinesAtomic, FailuresLeaveTheOldFileWholeAndNameIt) {
   const auto dir = fresh_dir("vantor_text_file_faults");
   const std::string path = (dir / "TW539.txt").string();
   const std::vector<std::string> big(20000, "2009/01/02,098001,01,02,03,04,05");
@@ -86,7 +86,7 @@ TEST(write_lines_atomic, FailuresLeaveTheOldFileWholeAndNameIt) {
   fs::remove_all(dir);
 }
 
-TEST(split_lines, AllLineEnds) {
+TEST(SplitLines, AllLineEnds) {
   EXPECT_EQ(core::split_lines("a\r\nb\rc\nd"), (std::vector<std::string>{"a", "b", "c", "d"}));
   EXPECT_EQ(core::split_lines("a\r\n"), std::vector<std::string>{"a"});
   EXPECT_EQ(core::split_lines("a\n\nb"), (std::vector<std::string>{"a", "", "b"}));

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/pillars/period_lines.h"
+#include "support/period_lines.h"
 
 #include <random>
 

@@ -7,8 +7,8 @@
 #include "pillars/optimise_arrange.h"
 #include "pillars/messages.h"
 #include "pillars/optimise_texts.h"
-#include "tests/pillars/arithmetic/random_period.h"
-#include "tests/pillars/arithmetic/reference_pillars.h"
+#include "support/random_period.h"
+#include "support/reference_pillars.h"
 
 namespace pillars {
 namespace {

@@ -5,8 +5,8 @@
 
 #include "pillars/optimise_best_subset.h"
 #include "pillars/optimise_texts.h"
-#include "tests/pillars/arithmetic/random_period.h"
-#include "tests/pillars/arithmetic/reference_pillars.h"
+#include "support/random_period.h"
+#include "support/reference_pillars.h"
 
 namespace pillars {
 namespace {

@@ -178,7 +178,7 @@ TEST(RecentDrawDates, NewestFirstAndBounded) {
   EXPECT_TRUE(recent_draw_dates(core::DrawHistory{}).empty());
 }
 
-TEST(DateChange, SetsNumberAndDistance) {
+TEST(TraceSetup, SetsNumberAndDistance) {
   const auto h = trace_history();
   const auto latest = trace_setup(h, "2010/03/11", "2");
   ASSERT_TRUE(latest.ok());

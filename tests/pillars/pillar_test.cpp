@@ -29,7 +29,7 @@ TEST(CostLabels, DefaultLayout) {
   EXPECT_EQ(labels.lb_NOTT, "您立柱所有的號碼數為：8  請留意！必須和您上面所選的數目相同");
 }
 
-TEST(CbSelectChange, ZeroesInactiveBoxesAndRecosts) {
+TEST(PillarCountChange, ZeroesInactiveBoxesAndRecosts) {
   const std::vector<std::string> six{"2", "2", "2", "2", "3", "1", "0", "0"};
   const auto change = pillar_count_change("4", six);
   ASSERT_TRUE(change.ok());

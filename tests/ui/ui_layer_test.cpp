@@ -51,7 +51,7 @@ struct Commands {
 class UiLayerTest : public QObject {
   Q_OBJECT
  private slots:
-  void gridModelPassesTheModelTesterThroughEdits() {
+  void grid_model_passes_the_model_tester_through_edits() {
     ui::StringGridModel model;
     QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
     model.set_fixed_rows(1);
@@ -69,7 +69,7 @@ class UiLayerTest : public QObject {
     QVERIFY(!model.data(model.index(5, 5), Qt::DisplayRole).isValid());
   }
 
-  void memoLinesRoundTripAndAppendInOneCall() {
+  void memo_lines_round_trip_and_append_in_one_call() {
     ui::Memo memo;
     QCOMPARE(memo.line_count(), 0);
     QVERIFY(memo.lines().empty());
@@ -83,7 +83,7 @@ class UiLayerTest : public QObject {
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("0001,a\n\n第1柱\nx\ny\n"));
   }
 
-  void memoFinalLineBreakAddsNoLine() {
+  void memo_final_line_break_adds_no_line() {
     ui::Memo memo;
     memo.setPlainText(QStringLiteral("30\n"));  // the user ended with Enter
     QCOMPARE(memo.lines(), std::vector<std::string>{"30"});
@@ -96,7 +96,7 @@ class UiLayerTest : public QObject {
     QCOMPARE(memo.lines(), (std::vector<std::string>{"", "", "x", ""}));
   }
 
-  void checkBoxHandlerRunsOnEveryStateChangeOnly() {
+  void check_box_handler_runs_on_every_state_change_only() {
     QCheckBox box;
     int runs = 0;
     ui::on_click(&box, this, [&] { ++runs; });
@@ -106,7 +106,7 @@ class UiLayerTest : public QObject {
     QCOMPARE(runs, 2);
   }
 
-  void comboHandlerRunsForUserActionsOnly() {
+  void combo_handler_runs_for_user_actions_only() {
     QComboBox* combo = ui::make_combo(nullptr, ui::number_items(2, 5), "3");
     int runs = 0;
     ui::on_change(combo, this, [&] { ++runs; });
@@ -120,7 +120,7 @@ class UiLayerTest : public QObject {
     delete combo;
   }
 
-  void numberBoxesReportTheConversionError() {
+  void number_boxes_report_the_conversion_error() {
     ui::ScopedRecorder dialogs;
     QCOMPARE(ui::read_int(nullptr, "12"), std::optional<int>(12));
     QVERIFY(!ui::read_int(nullptr, "1a"));
@@ -128,7 +128,7 @@ class UiLayerTest : public QObject {
     QCOMPARE(dialogs.recorder.messages.first().kind, ui::MessageKind::Error);
   }
 
-  void recorderAnswersFromItsQueuesAndDefaultsToNo() {
+  void recorder_answers_from_its_queues_and_defaults_to_no() {
     ui::ScopedRecorder dialogs;
     dialogs.recorder.confirm_answers = {true};
     QVERIFY(ui::confirm(nullptr, "q1"));
@@ -139,7 +139,7 @@ class UiLayerTest : public QObject {
     QCOMPARE(dialogs.recorder.questions, (QStringList{"q1", "q2"}));
   }
 
-  void resultMemoButtonsAreNamedAndCaptioned() {
+  void result_memo_buttons_are_named_and_captioned() {
     QWidget sheet;
     ui::ResultMemo area(&sheet, "Memo1", ui::ResultMemo::every_command("B3", "B4", "B5", "B6"));
     QCOMPARE(area.memo()->objectName(), QStringLiteral("Memo1"));
@@ -152,7 +152,7 @@ class UiLayerTest : public QObject {
     QVERIFY(!copy_only.button(ui::ResultMemo::Command::Clear));
   }
 
-  void resultMemoClearRunsTheRefillAndReportsItsAnswer() {
+  void result_memo_clear_runs_the_refill_and_reports_its_answer() {
     QWidget sheet;
     ui::ResultMemo area(&sheet, "Memo1", ui::ResultMemo::every_command("B3", "B4", "B5", "B6"));
     area.memo()->set_lines({"a", "b"});
@@ -169,7 +169,7 @@ class UiLayerTest : public QObject {
     QCOMPARE(area.memo()->lines(), std::vector<std::string>{"refilled"});
   }
 
-  void resultMemoCopySaysSoEvenWhenEmpty() {
+  void result_memo_copy_says_so_even_when_empty() {
     ui::ScopedRecorder dialogs;
     QWidget sheet;
     ui::ResultMemo area(&sheet, "mm", {{ui::ResultMemo::Command::Copy, "BitBtn1"}});
@@ -181,7 +181,7 @@ class UiLayerTest : public QObject {
     QCOMPARE(dialogs.recorder.messages.size(), 1);
   }
 
-  void resultMemoSavesBig5LinesOrShowsWhyNot() {
+  void result_memo_saves_big5_lines_or_shows_why_not() {
     ui::ScopedRecorder dialogs;
     QTemporaryDir dir;
     QWidget sheet;
@@ -202,7 +202,7 @@ class UiLayerTest : public QObject {
     QCOMPARE(area.memo()->line_count(), 3);
   }
 
-  void busyGuardDisablesAllButTheKeptAndRestoresExactly() {
+  void busy_guard_disables_all_but_the_kept_and_restores_exactly() {
     Commands c;
     const QList<bool> before = c.enabled();
     {
@@ -215,7 +215,7 @@ class UiLayerTest : public QObject {
     QVERIFY(!ui::BusyGuard::holds(&c.window));
   }
 
-  void busyGuardKeepsTheWindowOpenWhileItLives() {
+  void busy_guard_keeps_the_window_open_while_it_lives() {
     Commands c;
     {
       ui::BusyGuard outer(&c.window);

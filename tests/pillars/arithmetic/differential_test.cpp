@@ -9,8 +9,8 @@
 #include "pillars/arithmetic/hoisted_2x2x3x3.h"
 #include "pillars/arithmetic/shape_scoring.h"
 #include "pillars/optimise_period.h"
-#include "tests/pillars/arithmetic/random_period.h"
-#include "tests/pillars/arithmetic/reference_pillars.h"
+#include "support/random_period.h"
+#include "support/reference_pillars.h"
 
 namespace pillars::arith {
 namespace {

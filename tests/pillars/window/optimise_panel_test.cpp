@@ -9,7 +9,7 @@
 #include <QtTest>
 #include <functional>
 
-#include "bestpillars_fixture.h"
+#include "support/workbench_fixture.h"
 #include "pillars/optimise_texts.h"
 #include "ui/logo.h"
 
@@ -45,7 +45,7 @@ class DuringRun : public QObject {
 
 }  // namespace
 
-class BestPillarsOptimiseTest : public QObject {
+class OptimisePanelTest : public QObject {
   Q_OBJECT
 
  private slots:
@@ -60,7 +60,7 @@ class BestPillarsOptimiseTest : public QObject {
   void screenshots();
 };
 
-void BestPillarsOptimiseTest::fixed_shapes_refuse_wrong_selection_sizes() {
+void OptimisePanelTest::fixed_shapes_refuse_wrong_selection_sizes() {
   Workbench w(30);
   TForm_bestpillars& win = *w.window;
   w.select({1, 2, 3, 4, 5, 6, 7});
@@ -78,7 +78,7 @@ void BestPillarsOptimiseTest::fixed_shapes_refuse_wrong_selection_sizes() {
   QCOMPARE(win.TS6->Memo2->line_count(), 30);  // still the period list
 }
 
-void BestPillarsOptimiseTest::fixed_shapes_report_and_load_the_winner() {
+void OptimisePanelTest::fixed_shapes_report_and_load_the_winner() {
   Workbench w(30);
   TForm_bestpillars& win = *w.window;
   ui::set_text(win.TS5->CB_Select, "6");
@@ -112,7 +112,7 @@ void BestPillarsOptimiseTest::fixed_shapes_report_and_load_the_winner() {
   QCOMPARE(win.TS5->lb_tot->text(), QStringLiteral("共= 91 碰"));
 }
 
-void BestPillarsOptimiseTest::ten_number_shape_follows_the_priority() {
+void OptimisePanelTest::ten_number_shape_follows_the_priority() {
   Workbench w(30);
   TForm_bestpillars& win = *w.window;
   w.select({1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
@@ -134,7 +134,7 @@ void BestPillarsOptimiseTest::ten_number_shape_follows_the_priority() {
   QCOMPARE(text(win.TS5->CB_Select), std::string("3"));
 }
 
-void BestPillarsOptimiseTest::computer_arranged_pillars() {
+void OptimisePanelTest::computer_arranged_pillars() {
   Workbench w(30);
   TForm_bestpillars& win = *w.window;
   w.select({1, 2, 3, 4});
@@ -164,7 +164,7 @@ void BestPillarsOptimiseTest::computer_arranged_pillars() {
   QVERIFY(memo2.contains(QStringLiteral("開出星星統計")));
 }
 
-void BestPillarsOptimiseTest::eight_of_twelve_run_writes_its_report() {
+void OptimisePanelTest::eight_of_twelve_run_writes_its_report() {
   Workbench w(12);
   TForm_bestpillars& win = *w.window;
   QTemporaryDir dir;
@@ -219,7 +219,7 @@ void BestPillarsOptimiseTest::eight_of_twelve_run_writes_its_report() {
   QCOMPARE(w.page(), static_cast<QWidget*>(win.TS6));
 }
 
-void BestPillarsOptimiseTest::best_subset_refusals() {
+void OptimisePanelTest::best_subset_refusals() {
   Workbench w(12);
   TForm_bestpillars& win = *w.window;
   w.select_range(1, 11);
@@ -239,7 +239,7 @@ void BestPillarsOptimiseTest::best_subset_refusals() {
   QVERIFY(!win.TS5->optimise->lb_percent->isVisibleTo(&win));
 }
 
-void BestPillarsOptimiseTest::ten_of_fifteen_stopped_after_five_subsets_reports() {
+void OptimisePanelTest::ten_of_fifteen_stopped_after_five_subsets_reports() {
   Workbench w(20);
   TForm_bestpillars& win = *w.window;
   QTemporaryDir dir;
@@ -263,7 +263,7 @@ void BestPillarsOptimiseTest::ten_of_fifteen_stopped_after_five_subsets_reports(
   QCOMPARE(win.TS5->mx_pillar[3]->line_count(), 3);
 }
 
-void BestPillarsOptimiseTest::ten_of_fifteen_stopped_early_reports_nothing() {
+void OptimisePanelTest::ten_of_fifteen_stopped_early_reports_nothing() {
   Workbench w(20);
   TForm_bestpillars& win = *w.window;
   QTemporaryDir dir;
@@ -288,7 +288,7 @@ void BestPillarsOptimiseTest::ten_of_fifteen_stopped_early_reports_nothing() {
 }
 
 // Pictures of every sheet for a person to look at: set VANTOR_SCREENSHOT_DIR.
-void BestPillarsOptimiseTest::screenshots() {
+void OptimisePanelTest::screenshots() {
   const QString folder = qEnvironmentVariable("VANTOR_SCREENSHOT_DIR");
   if (folder.isEmpty()) QSKIP("VANTOR_SCREENSHOT_DIR not set");
   const auto save = [&](TForm_bestpillars& win, const QString& name) {
@@ -330,5 +330,5 @@ void BestPillarsOptimiseTest::screenshots() {
   save(win, QStringLiteral("TS5_thirty"));
 }
 
-QTEST_MAIN(BestPillarsOptimiseTest)
-#include "tform_bestpillars_optimise_test.moc"
+QTEST_MAIN(OptimisePanelTest)
+#include "optimise_panel_test.moc"

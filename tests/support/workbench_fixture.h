@@ -22,6 +22,7 @@
 #include "ui/dialogs.h"
 #include "ui/controls.h"
 #include "ui/memo.h"
+#include "ui/string_grid.h"
 
 namespace fixture {
 
@@ -60,6 +61,13 @@ inline QStringList lines(const ui::Memo* memo) {
   QStringList result;
   for (const auto& line : memo->lines()) result << QString::fromStdString(line);
   return result;
+}
+
+// The sum of a frequency grid's counts (row 1) over its first `columns` columns.
+inline int grid_count_sum(const ui::StringGrid* grid, int columns) {
+  int sum = 0;
+  for (int c = 0; c < columns; ++c) sum += QString::fromStdString(grid->cell(c, 1)).toInt();
+  return sum;
 }
 
 inline std::string text(const QComboBox* combo) { return combo->currentText().toStdString(); }
