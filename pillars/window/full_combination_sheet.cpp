@@ -25,15 +25,9 @@ FullCombinationSheet::FullCombinationSheet(const WorkbenchLinks& links, QWidget*
   start->addWidget(cb_detail);
   start->addStretch();
   v->addLayout(start);
-  report_memo = new ui::ResultMemo(this, "Memo3", ui::ResultMemo::every_command("Button10", "Button11", "Button13", "Button15"));
-  report_memo->set_refill(links.rerun_query);
-  Memo3 = report_memo->memo();
-  using Command = ui::ResultMemo::Command;
-  Button10 = report_memo->button(Command::Clear);
-  Button11 = report_memo->button(Command::Copy);
-  Button13 = report_memo->button(Command::SaveText);
-  Button15 = report_memo->button(Command::SaveCsv);
-  v->addLayout(report_memo->beside(), 1);
+  report = report_memo(this, "Memo3", {"Button10", "Button11", "Button13", "Button15"}, links.rerun_query,
+                       {Memo3, Button10, Button11, Button13, Button15});
+  v->addLayout(report->beside(), 1);
   connect(Button9, &QPushButton::clicked, this, [this] { Button9Click(); });
 }
 

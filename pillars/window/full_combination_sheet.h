@@ -25,7 +25,7 @@ class FullCombinationSheet : public QWidget {
   QLabel *Label41 = nullptr, *Label42 = nullptr;
   QPushButton* Button9 = nullptr;
   QCheckBox* cb_detail = nullptr;
-  ui::ResultMemo* report_memo = nullptr;
+  ui::ResultMemo* report = nullptr;
   ui::Memo* Memo3 = nullptr;
   QPushButton *Button10 = nullptr, *Button11 = nullptr, *Button13 = nullptr, *Button15 = nullptr;
 

@@ -55,14 +55,8 @@ PeriodSheet::PeriodSheet(const WorkbenchLinks& links, QWidget* parent) : QWidget
   v->addLayout(top);
 
   v->addWidget(ui::heading(this, QStringLiteral("符合您選擇條件和時間區間的期數如下"), kNavy));
-  period_memo = new ui::ResultMemo(this, "Memo1", ui::ResultMemo::every_command("Button3", "Button4", "Button5", "Button6"));
-  period_memo->set_refill([this] { return rerun_query(); });
-  Memo1 = period_memo->memo();
-  using Command = ui::ResultMemo::Command;
-  Button3 = period_memo->button(Command::Clear);
-  Button4 = period_memo->button(Command::Copy);
-  Button5 = period_memo->button(Command::SaveText);
-  Button6 = period_memo->button(Command::SaveCsv);
+  period_memo = report_memo(this, "Memo1", {"Button3", "Button4", "Button5", "Button6"}, [this] { return rerun_query(); },
+                            {Memo1, Button3, Button4, Button5, Button6});
   v->addLayout(period_memo->beside(), 1);
   Button2 = ui::push_button(this, QStringLiteral("計算"), "Button2");
   Button2->hide();
@@ -150,6 +144,16 @@ void PeriodSheet::apply_period(const pillars::PeriodResult& result) {
   write_period_lines(result.lines, result.edit1);
 }
 
+template <class Inputs, class Query>
+bool PeriodSheet::query_with(const core::Result<Inputs>& inputs, Query query) {
+  if (!inputs) {
+    ui::show_error(this, inputs.error());
+    return false;
+  }
+  apply_period(query(*inputs));
+  return true;
+}
+
 bool PeriodSheet::Button1Click() {
   apply_period(pillars::query_date_range(links_.history, day_of(DateTimePicker1->date()),
                                          day_of(DateTimePicker2->date())));
@@ -157,24 +161,14 @@ bool PeriodSheet::Button1Click() {
 }
 
 bool PeriodSheet::Button16Click() {
-  const auto count = pillars::read_count_box(ui::text_of(cbis));
-  if (!count) {
-    ui::show_error(this, count.error());
-    return false;
-  }
-  apply_period(pillars::query_recent(links_.history, *count));
-  return true;
+  return query_with(pillars::read_count_box(ui::text_of(cbis)),
+                    [this](const pillars::BoxNumber& count) { return pillars::query_recent(links_.history, count); });
 }
 
 bool PeriodSheet::Button17Click() {
   const auto interval = pillars::read_interval_box(ui::text_of(cb_intv));
   const auto count = interval ? pillars::read_count_box(ui::text_of(cbis_2)) : interval;
-  if (!count) {
-    ui::show_error(this, count.error());
-    return false;
-  }
-  apply_period(pillars::query_every(links_.history, *interval, *count));
-  return true;
+  return query_with(count, [&](const pillars::BoxNumber& n) { return pillars::query_every(links_.history, *interval, n); });
 }
 
 void PeriodSheet::cb_dateChange() {
@@ -193,14 +187,9 @@ void PeriodSheet::cb_dateEdited() {
 }
 
 bool PeriodSheet::Button18Click() {
-  const auto inputs = pillars::read_trace_inputs(ui::text_of(cb_ii), ui::text_of(CB_xx), ui::text_of(cb_prediction),
-                                                 cb_ff->isChecked());
-  if (!inputs) {
-    ui::show_error(this, inputs.error());
-    return false;
-  }
-  apply_period(pillars::query_trace(links_.history, *inputs));
-  return true;
+  return query_with(
+      pillars::read_trace_inputs(ui::text_of(cb_ii), ui::text_of(CB_xx), ui::text_of(cb_prediction), cb_ff->isChecked()),
+      [this](const pillars::TraceInputs& inputs) { return pillars::query_trace(links_.history, inputs); });
 }
 
 bool PeriodSheet::rerun_query() {

@@ -72,6 +72,9 @@ class PeriodSheet : public QWidget {
   void connect_handlers();
   void write_period_lines(const std::vector<std::string>& lines, const std::string& count_text);
   void apply_period(const pillars::PeriodResult& result);
+  // Runs `query` on the inputs read from the boxes; a refusal is shown and changes nothing.
+  template <class Inputs, class Query>
+  bool query_with(const core::Result<Inputs>& inputs, Query query);
   void cb_dateEdited();
 
   const WorkbenchLinks& links_;

@@ -20,7 +20,7 @@ class PillarReportSheet : public QWidget {
   void show_selection(const pillars::Selection& selection) { captions_.show(selection); }
 
   QLabel *Label57 = nullptr, *Label56 = nullptr;
-  ui::ResultMemo* report_memo = nullptr;
+  ui::ResultMemo* report = nullptr;
   ui::Memo* Memo2 = nullptr;
   QPushButton *Button20 = nullptr, *Button21 = nullptr, *Button22 = nullptr, *Button23 = nullptr;
 

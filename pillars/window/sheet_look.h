@@ -5,10 +5,14 @@
 #include <QColor>
 #include <QLabel>
 #include <QString>
+#include <array>
+#include <functional>
 
 #include "pillars/selection.h"
+#include "ui/result_memo.h"
 
 class QHBoxLayout;
+class QPushButton;
 
 namespace bestpillars {
 
@@ -29,5 +33,19 @@ class SelectionCaptions {
   QLabel* numbers_;
   QLabel* count_;
 };
+
+// The controls of a report memo as its sheet names them.
+struct ReportControls {
+  ui::Memo*& memo;
+  QPushButton*& clear;
+  QPushButton*& copy;
+  QPushButton*& save_text;
+  QPushButton*& save_csv;
+};
+// A report memo with all four commands, named as given (memo, then 清除, 複製, 存檔(txt),
+// 存檔(csv)); 清除 re-runs `refill` (the period query). The controls are stored in `out`.
+[[nodiscard]] ui::ResultMemo* report_memo(QWidget* sheet, const QString& memo_name,
+                                          const std::array<QString, 4>& button_names, std::function<bool()> refill,
+                                          ReportControls out);
 
 }  // namespace bestpillars

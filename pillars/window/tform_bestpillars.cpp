@@ -37,7 +37,7 @@ void TForm_bestpillars::link_sheets() {
   links_.period_lines = [this] { return TS2->Memo1->lines(); };
   links_.rerun_query = [this] { return TS2->rerun_query(); };
   links_.report_lines = [this] { return TS6->Memo2->lines(); };
-  links_.clear_report = [this] { return TS6->report_memo->clear(); };
+  links_.clear_report = [this] { return TS6->report->clear(); };
   links_.write_report = [this](const std::vector<std::string>& lines) { TS6->Memo2->set_lines(lines); };
   links_.show_sheet = [this](Sheet which) { PageC->setCurrentWidget(sheet(which)); };
   links_.ask_for_selection = [this](std::optional<int> count) {
