@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <functional>
 
+#include "core/ball_text.h"
 #include "core/codepage.h"
 #include "core/dates.h"
 #include "core/numbers.h"
@@ -112,6 +113,16 @@ TEST(Numbers, StrictIntegers) {
   for (const char* bad : {" 42", "42 ", "2147483648", ""}) EXPECT_FALSE(core::to_int_strict(bad)) << bad;
   EXPECT_EQ(core::zero_pad(5, 2), "05");
   EXPECT_EQ(core::zero_pad(1234, 3), "1234");
+}
+
+TEST(BallText, TwoDigitsBothWays) {
+  const std::pair<int, const char*> texts[] = {{0, "00"}, {5, "05"}, {39, "39"}, {99, "99"}, {100, "100"}, {-3, "-03"}};
+  for (const auto& [value, text] : texts) EXPECT_EQ(core::ball_text(value), text) << value;
+  EXPECT_EQ(core::two_digit_value("07"), 7);
+  for (const char* bad : {"7", " 7", "7x", "007", ""}) EXPECT_FALSE(core::two_digit_value(bad)) << bad;
+  EXPECT_EQ(core::ball_value("39"), 39);
+  EXPECT_FALSE(core::ball_value("40"));
+  EXPECT_FALSE(core::ball_value("00"));
 }
 
 TEST(TextGrid, ResizeKeepsCellsAndIgnoresOutOfRange) {
