@@ -11,6 +11,7 @@
 #include "core/records.h"
 #include "ui/controls.h"
 #include "ui/dialogs.h"
+#include "ui/widgets.h"
 
 TForm_zu_lotto_record::TForm_zu_lotto_record(TForm_zu_main& main, core::DrawHistory& history,
                                              QWidget* parent)
@@ -24,20 +25,13 @@ TForm_zu_lotto_record::TForm_zu_lotto_record(TForm_zu_main& main, core::DrawHist
 
 void TForm_zu_lotto_record::build() {
   auto* tools = new QHBoxLayout;
-  auto tool = [this, tools](const QString& text, const char* name) {
-    auto* b = new QToolButton(this);
-    b->setObjectName(name);
-    b->setText(text);
-    b->setMinimumHeight(30);
-    tools->addWidget(b);
-    return b;
-  };
-  SpeedButton3 = tool(QStringLiteral("順球順序"), "SpeedButton3");
-  SpeedButton12 = tool(QStringLiteral("落球大小"), "SpeedButton12");
-  SpeedButton13 = tool(QStringLiteral("列印開獎資料"), "SpeedButton13");
-  SpeedButton10 = tool(QString(), "SpeedButton10");
+  SpeedButton3 = ui::tool_button(this, QStringLiteral("順球順序"), "SpeedButton3");
+  SpeedButton12 = ui::tool_button(this, QStringLiteral("落球大小"), "SpeedButton12");
+  SpeedButton13 = ui::tool_button(this, QStringLiteral("列印開獎資料"), "SpeedButton13");
+  SpeedButton10 = ui::tool_button(this, QString(), "SpeedButton10");
   SpeedButton10->setIcon(style()->standardIcon(QStyle::SP_MessageBoxQuestion));
   SpeedButton10->setToolTip(QStringLiteral("說明"));
+  for (QToolButton* tool : {SpeedButton3, SpeedButton12, SpeedButton13, SpeedButton10}) tools->addWidget(tool);
   tools->addStretch();
 
   sgl = new ui::StringGrid(this);
@@ -105,6 +99,14 @@ void TForm_zu_lotto_record::FormShow() {
   core::show_to_grid(grid, history_);
   sgl->model_data().end_edit();
   ui::set_label(lb_reclen, core::record_count_text(history_.draw_count));
+}
+
+void TForm_zu_lotto_record::show_loaded_table() {
+  auto& grid = sgl->model_data().begin_edit();
+  grid.resize(history_.draw_count + 1, core::kRecordColumns);
+  core::set_record_header(grid, false);
+  core::show_to_grid(grid, history_);
+  sgl->model_data().end_edit();
 }
 
 void TForm_zu_lotto_record::refresh_balls(bool ascending) {

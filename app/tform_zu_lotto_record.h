@@ -28,6 +28,8 @@ class TForm_zu_lotto_record : public QDialog {
   }
 
   void FormShow();
+  // After a reload: the table as loaded (oldest first) under the drawn-order header.
+  void show_loaded_table();
   void SpeedButton3Click();   // balls in ascending order
   void SpeedButton12Click();  // balls in drawn order
   void BitBtn3Click();        // draw-file editor

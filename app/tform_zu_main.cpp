@@ -6,14 +6,11 @@
 
 #include "app/tform_zu_help.h"
 #include "app/tform_zu_lotto_record.h"
-#include "app/tform_zu_simulate.h"
 #include "app/tform_zu_stk_txtfile.h"
+#include "app/window_registry.h"
 #include "core/loader.h"
 #include "core/reload.h"
-#include "core/records.h"
 #include "core/text_file.h"
-#include "exchange/window/tform_zu_ftpserverip.h"
-#include "pillars/window/tform_bestpillars.h"
 #include "ui/controls.h"
 #include "ui/dialogs.h"
 
@@ -70,13 +67,7 @@ bool TForm_zu_main::load_sequence() {
   // is as it was.
   const core::LatestDrawLabels labels = core::latest_draw_labels(history_);
   apply_labels(labels.lb_data, labels.lb_data1, labels.lb_data2);
-  if (ui::StringGrid* sgl = links_.lotto_record ? links_.lotto_record->sgl : nullptr) {
-    auto& grid = sgl->model_data().begin_edit();
-    grid.resize(history_.draw_count + 1, core::kRecordColumns);
-    core::set_record_header(grid, false);
-    core::show_to_grid(grid, history_);
-    sgl->model_data().end_edit();
-  }
+  if (windows_) windows_->announce_reload();
   if (!loaded) ui::show_error(this, loaded.error());
   return loaded.ok();
 }
@@ -97,9 +88,10 @@ void TForm_zu_main::show_memo(const QString& file_name) {
   }
   const auto read = core::read_lines(ui::u8(path));
   if (!read) return ui::show_error(this, read.error());
-  if (!links_.help) return;
-  links_.help->mm->set_lines(*read);
-  ui::show_modal(links_.help);
+  auto* help = windows_ ? windows_->find<TForm_zu_help>() : nullptr;
+  if (!help) return;
+  help->mm->set_lines(*read);
+  ui::show_modal(help);
 }
 
 void TForm_zu_main::open_editor() {
@@ -109,23 +101,13 @@ void TForm_zu_main::open_editor() {
 
 QPixmap TForm_zu_main::game_logo() const { return ui::game_logo(game_); }
 
-void TForm_zu_main::lt_recordExecute() {
-  if (links_.lotto_record) ui::show_modal(links_.lotto_record);
+void TForm_zu_main::set_windows(app::WindowRegistry& windows) {
+  windows_ = &windows;
+  windows.build_menu(tools_menu);
 }
 
-void TForm_zu_main::BestPillarsExecute() {
-  if (!links_.bestpillars) return;
-  TForm_bestpillars* window = links_.bestpillars();
-  window->set_logo(game_logo());
-  ui::show_modal(window);
-}
-
-void TForm_zu_main::simulateExecute() {
-  if (links_.simulate) ui::show_modal(links_.simulate);
-}
-
-void TForm_zu_main::ftpipExecute() {
-  if (links_.ftpip) ui::show_modal(links_.ftpip);
+void TForm_zu_main::open(std::string_view command) {
+  if (windows_) windows_->open(command);
 }
 
 void TForm_zu_main::rb_biglottoClick() {
@@ -143,7 +125,8 @@ void TForm_zu_main::rb_biglottoClick() {
   rb_biglotto->setFont(choice == 0 ? bold : regular);
   rb_mark6->setFont(choice == 1 ? bold : regular);
   Image1->setPixmap(game_logo());
-  if (links_.lotto_record) links_.lotto_record->setWindowTitle(QString::fromUtf8(game.record_caption));
+  if (auto* records = windows_ ? windows_->find<TForm_zu_lotto_record>() : nullptr)
+    records->setWindowTitle(QString::fromUtf8(game.record_caption));
   Label4->setText(ui::qs(history_.draw_file_name));
   load_sequence();
 }

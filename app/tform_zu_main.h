@@ -9,7 +9,7 @@
 #include <QMainWindow>
 #include <QRadioButton>
 #include <QToolButton>
-#include <functional>
+#include <string_view>
 
 #include "core/clock.h"
 #include "core/draw_history.h"
@@ -18,21 +18,11 @@
 class QFrame;
 class QAction;
 class QMenu;
-class TForm_zu_lotto_record;
-class TForm_ZU_stk_txtfile;
-class TForm_zu_help;
-class TForm_zu_simulate;
-class TForm_bestpillars;
-class TForm_zu_FtpServerIP;
 
-// The windows the main window opens; the application creates them in start-up order.
-struct MainWindowLinks {
-  TForm_zu_lotto_record* lotto_record = nullptr;
-  TForm_zu_help* help = nullptr;
-  TForm_zu_simulate* simulate = nullptr;
-  std::function<TForm_bestpillars*()> bestpillars;  // creates on first use
-  TForm_zu_FtpServerIP* ftpip = nullptr;
-};
+namespace app {
+class WindowRegistry;
+}
+
 
 class TForm_zu_main : public QMainWindow {
   Q_OBJECT
@@ -40,10 +30,12 @@ class TForm_zu_main : public QMainWindow {
   TForm_zu_main(core::DrawHistory& history, const core::Clock& clock, QString working_dir,
                 QWidget* parent = nullptr);
 
-  void set_links(const MainWindowLinks& links) { links_ = links; }
+  // The windows the main window opens; their menu items join "分析工具".
+  void set_windows(app::WindowRegistry& windows);
 
-  // The reload: reads the draw file, fills the records grid, derives the table and
-  // resets the rule settings. Returns false when a step failed (already reported).
+  // The reload: reads the draw file, derives the table and resets the rule settings,
+  // then tells every window (the records window refills its grid). Returns false when a
+  // step failed (already reported).
   bool load_sequence();
   // Shows a help text file of the working directory in the help window.
   void show_memo(const QString& file_name);
@@ -52,11 +44,8 @@ class TForm_zu_main : public QMainWindow {
   [[nodiscard]] QPixmap game_logo() const;
   [[nodiscard]] const QString& working_dir() const { return working_dir_; }
 
-  // Commands.
-  void lt_recordExecute();
-  void BestPillarsExecute();
-  void simulateExecute();
-  void ftpipExecute();
+  // Commands of the main window itself; the other windows open by command name through
+  // the registry ("lt_recordExecute", "BestPillarsExecute", ...).
   void N9Click() { close(); }
   void Label4Click() { open_editor(); }
   void rb_biglottoClick();
@@ -84,7 +73,6 @@ class TForm_zu_main : public QMainWindow {
   QAction* action_bestpillars = nullptr;
   QAction* action_exit = nullptr;
   QMenu* tools_menu = nullptr;
-  QAction* action_ftpip = nullptr;
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -98,11 +86,12 @@ class TForm_zu_main : public QMainWindow {
   QFrame* build_panel6();
   void set_game_labels();
   void apply_labels(const std::string& date, const std::string& issue, const std::string& balls);
+  void open(std::string_view command);
 
   core::DrawHistory& history_;
   const core::Clock& clock_;
   QString working_dir_;
-  MainWindowLinks links_;
+  app::WindowRegistry* windows_ = nullptr;
   ui::Game game_ = ui::Game::Daily539;
   bool shown_once_ = false;
 };

@@ -7,27 +7,12 @@
 
 #include "app/tform_zu_main.h"
 #include "ui/controls.h"
+#include "ui/widgets.h"
 
 namespace {
 
-QLabel* make_label(QWidget* parent, const QString& text, const char* name, int pixel_size, bool bold) {
-  auto* label = new QLabel(text, parent);
-  label->setObjectName(name);
-  QFont font = label->font();
-  font.setPixelSize(pixel_size);
-  font.setBold(bold);
-  label->setFont(font);
-  return label;
-}
-
-QToolButton* make_button(QWidget* parent, const QString& text, const char* name) {
-  auto* button = new QToolButton(parent);
-  button->setObjectName(name);
-  button->setText(text);
-  button->setToolButtonStyle(Qt::ToolButtonTextOnly);
-  button->setMinimumHeight(30);
-  return button;
-}
+using ui::sized_label;
+using ui::tool_button;
 
 QFrame* make_logo_panel(QWidget* parent, ui::Game game, const char* name, const char* style) {
   auto* panel = new QFrame(parent);
@@ -45,18 +30,14 @@ void TForm_zu_main::build_menu() {
   QMenu* records = menuBar()->addMenu(QStringLiteral("開獎資料"));
   action_lt_record = records->addAction(QStringLiteral("開獎紀錄"));
   action_lt_record->setShortcut(QKeySequence(Qt::Key_F2));
-  connect(action_lt_record, &QAction::triggered, this, [this] { lt_recordExecute(); });
+  connect(action_lt_record, &QAction::triggered, this, [this] { open("lt_recordExecute"); });
 
   QMenu* workbench = menuBar()->addMenu(QStringLiteral("進入Vantor"));
   action_bestpillars = workbench->addAction(QStringLiteral("最佳彩柱操作"));
-  connect(action_bestpillars, &QAction::triggered, this, [this] { BestPillarsExecute(); });
+  connect(action_bestpillars, &QAction::triggered, this, [this] { open("BestPillarsExecute"); });
 
-  // Commands without a control of their own; each appears once its window exists.
+  // Commands without a control of their own: the window registry fills this menu.
   tools_menu = menuBar()->addMenu(QStringLiteral("分析工具"));
-  QAction* simulate = tools_menu->addAction(QStringLiteral("模擬開獎"));
-  connect(simulate, &QAction::triggered, this, [this] { simulateExecute(); });
-  action_ftpip = tools_menu->addAction(QStringLiteral("資料伺服器位址設定"));
-  connect(action_ftpip, &QAction::triggered, this, [this] { ftpipExecute(); });
 
   action_exit = menuBar()->addAction(QStringLiteral("結束作業"));
   connect(action_exit, &QAction::triggered, this, [this] { N9Click(); });
@@ -70,7 +51,7 @@ void TForm_zu_main::build_body() {
   layout->setContentsMargins(16, 16, 16, 16);
   auto* left = new QVBoxLayout;
   left->addWidget(build_panel5());
-  SpeedButton20 = make_button(body, QStringLiteral("顯示"), "SpeedButton20");
+  SpeedButton20 = tool_button(body, QStringLiteral("顯示"), "SpeedButton20");
   connect(SpeedButton20, &QToolButton::clicked, this, [this] { SpeedButton20Click(); });
   left->addWidget(SpeedButton20, 0, Qt::AlignLeft);
   left->addStretch();
@@ -111,26 +92,26 @@ QFrame* TForm_zu_main::build_panel5() {
   v->addWidget(rb_mark6);
 
   v->addSpacing(8);
-  v->addWidget(make_label(Panel5, QStringLiteral("檔案中最新開獎資料"), "Label_latest", 18, true));
-  lb_data = make_label(Panel5, QStringLiteral("日期:"), "lb_data", 17, false);
-  lb_data1 = make_label(Panel5, QStringLiteral("期數:"), "lb_data1", 17, false);
-  lb_data2 = make_label(Panel5, QStringLiteral("號碼(落球):"), "lb_data2", 17, false);
+  v->addWidget(sized_label(Panel5, QStringLiteral("檔案中最新開獎資料"), "Label_latest", 18, true));
+  lb_data = sized_label(Panel5, QStringLiteral("日期:"), "lb_data", 17, false);
+  lb_data1 = sized_label(Panel5, QStringLiteral("期數:"), "lb_data1", 17, false);
+  lb_data2 = sized_label(Panel5, QStringLiteral("號碼(落球):"), "lb_data2", 17, false);
   v->addWidget(lb_data);
   v->addWidget(lb_data1);
   v->addWidget(lb_data2);
   v->addSpacing(8);
 
-  SpeedButton1 = make_button(Panel5, QStringLiteral("開獎紀錄"), "SpeedButton1");
-  connect(SpeedButton1, &QToolButton::clicked, this, [this] { lt_recordExecute(); });
+  SpeedButton1 = tool_button(Panel5, QStringLiteral("開獎紀錄"), "SpeedButton1");
+  connect(SpeedButton1, &QToolButton::clicked, this, [this] { open("lt_recordExecute"); });
   v->addWidget(SpeedButton1);
 
   auto* file_row = new QHBoxLayout;
-  Label4 = make_label(Panel5, ui::qs(history_.draw_file_name), "Label4", 15, false);
+  Label4 = sized_label(Panel5, ui::qs(history_.draw_file_name), "Label4", 15, false);
   QFont underlined = Label4->font();
   underlined.setUnderline(true);
   Label4->setFont(underlined);
   Label4->setCursor(Qt::PointingHandCursor);
-  Label5 = make_label(Panel5, QStringLiteral("手動輸入"), "Label5", 15, false);
+  Label5 = sized_label(Panel5, QStringLiteral("手動輸入"), "Label5", 15, false);
   Label5->setCursor(Qt::PointingHandCursor);
   Label4->installEventFilter(this);
   Label5->installEventFilter(this);
@@ -139,7 +120,7 @@ QFrame* TForm_zu_main::build_panel5() {
   file_row->addStretch();
   v->addLayout(file_row);
 
-  SpeedButton19 = make_button(Panel5, QStringLiteral("Close"), "SpeedButton19");
+  SpeedButton19 = tool_button(Panel5, QStringLiteral("Close"), "SpeedButton19");
   connect(SpeedButton19, &QToolButton::clicked, this, [this] { SpeedButton19Click(); });
   v->addWidget(SpeedButton19, 0, Qt::AlignRight);
   return Panel5;
@@ -153,7 +134,7 @@ QFrame* TForm_zu_main::build_panel6() {
   Image1->setObjectName("Image1");
   Image1->setPixmap(ui::game_logo(game_, QSize(300, 128)));
   v->addWidget(Image1, 0, Qt::AlignHCenter);
-  auto* title = make_label(Panel6, QStringLiteral("３９Vantor  今彩539 分析工具"), "Label_title", 30, true);
+  auto* title = sized_label(Panel6, QStringLiteral("３９Vantor  今彩539 分析工具"), "Label_title", 30, true);
   title->setStyleSheet("color: rgb(0, 90, 45);");
   v->addWidget(title, 0, Qt::AlignHCenter);
   auto* picture1 = new QLabel(Panel6);
@@ -168,7 +149,7 @@ QFrame* TForm_zu_main::build_panel6() {
   Panel1->setObjectName("Panel1");
   Panel1->setStyleSheet("background: rgb(0, 90, 45); color: white;");
   auto* strip = new QHBoxLayout(Panel1);
-  strip->addWidget(make_label(Panel1,
+  strip->addWidget(sized_label(Panel1,
                               QStringLiteral("最佳操作模式  1024x768    Vantor 數據工作室  "
                                              "本軟體僅供號碼統計研究，不保證任何中獎結果"),
                               "Label_notice", 14, false));

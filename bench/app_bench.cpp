@@ -74,10 +74,10 @@ void BM_OpenWorkbenchWindow(benchmark::State& state) {
   app.start();
   QCoreApplication::processEvents();
   for (auto _ : state) {
-    app.main_window().BestPillarsExecute();
+    app.windows().open("BestPillarsExecute");
     QCoreApplication::processEvents();
     state.PauseTiming();
-    app.bestpillars().hide();
+    app.window<TForm_bestpillars>().hide();
     QCoreApplication::processEvents();
     state.ResumeTiming();
   }

@@ -4,6 +4,11 @@
 
 namespace core {
 
-std::string ball_text(int value) { return zero_pad(value, 2); }
+std::string ball_text(int value) {
+  // Ball texts are built by the ten thousand in the hot-combination lists: two
+  // characters directly, the general padding only for values it cannot hold.
+  if (value >= 0 && value < 100) return {static_cast<char>('0' + value / 10), static_cast<char>('0' + value % 10)};
+  return zero_pad(value, 2);
+}
 
 }  // namespace core

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/ball_text.h"
 #include "pillars/code_table.h"
 
 namespace pillars {
@@ -32,10 +33,6 @@ void add(const std::array<int, 5>& balls, const int (&positions)[K], std::vector
 
 }  // namespace
 
-std::string two_digits(int value) {
-  return std::string{static_cast<char>('0' + value / 10 % 10), static_cast<char>('0' + value % 10)};
-}
-
 std::optional<ComboKey> ComboKey::of(const int* values, int count) {
   if (count < 1 || count > 4) return std::nullopt;
   ComboKey key;
@@ -52,9 +49,9 @@ std::optional<ComboKey> ComboKey::parse(std::string_view text) {
   int values[4];
   const int count = static_cast<int>(text.size() / 2);
   for (int i = 0; i < count; ++i) {
-    const char tens = text[2 * i], unit = text[2 * i + 1];
-    if (tens < '0' || tens > '9' || unit < '0' || unit > '9') return std::nullopt;
-    values[i] = (tens - '0') * 10 + (unit - '0');
+    const auto value = core::two_digit_value(text.substr(2 * i, 2));
+    if (!value) return std::nullopt;
+    values[i] = *value;
   }
   return of(values, count);
 }
@@ -62,7 +59,7 @@ std::optional<ComboKey> ComboKey::parse(std::string_view text) {
 std::string ComboKey::text() const {
   std::string out;
   out.reserve(8);
-  for (int i = 0; i < size(); ++i) out += two_digits(value(i));
+  for (int i = 0; i < size(); ++i) out += core::ball_text(value(i));
   return out;
 }
 

@@ -72,7 +72,4 @@ class KeyCollector {
   std::unique_ptr<Seen> own_seen_;
 };
 
-// The two-digit text of a ball value 0 .. 99.
-[[nodiscard]] std::string two_digits(int value);
-
 }  // namespace pillars

@@ -1,15 +1,11 @@
 #include "pillars/draw_marks.h"
 
+#include "core/ball_text.h"
 #include "pillars/arithmetic/pillar_check.h"
 
 namespace pillars {
 
-int number_value(std::string_view text) {
-  if (text.size() != 2) return 0;
-  const char tens = text[0], unit = text[1];
-  if (tens < '0' || tens > '9' || unit < '0' || unit > '9') return 0;
-  return (tens - '0') * 10 + (unit - '0');
-}
+int number_value(std::string_view text) { return core::two_digit_value(text).value_or(0); }
 
 DrawMarks check_balls(std::span<const std::vector<int>> groups, const BallTexts& balls) {
   std::array<int, kBalls> values{};

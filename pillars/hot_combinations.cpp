@@ -4,6 +4,7 @@
 #include <array>
 #include <bit>
 
+#include "core/ball_text.h"
 #include "core/numbers.h"
 #include "pillars/period_line.h"
 
@@ -11,14 +12,6 @@ namespace pillars {
 namespace {
 
 constexpr int kMaxKeyNumbers = 18;
-
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
-
-// A two-digit ball value, or -1 for any other text.
-int ball_value(std::string_view text) {
-  if (text.size() != 2 || !is_digit(text[0]) || !is_digit(text[1])) return -1;
-  return (text[0] - '0') * 10 + (text[1] - '0');
-}
 
 // A set of distinct ball values (ascending) as one code: 7 bits per value + 1.
 std::uint64_t set_code(const int* sorted, int size) {
@@ -31,8 +24,8 @@ std::uint64_t set_code(const int* sorted, int size) {
 int distinct_values(std::string_view line, int* out) {
   int size = 0;
   for (auto field : ball_texts(line)) {
-    const int v = ball_value(field);
-    if (v >= 0 && std::find(out, out + size, v) == out + size) out[size++] = v;
+    const auto v = core::two_digit_value(field);
+    if (v && std::find(out, out + size, *v) == out + size) out[size++] = *v;
   }
   std::sort(out, out + size);
   return size;
@@ -103,9 +96,9 @@ int ComboCounter::count(std::string_view key) const {
   int values[kMaxKeyNumbers];
   int size = 0;
   for (std::size_t i = 0; i < n; ++i) {
-    const int v = ball_value(key.substr(2 * i, 2));
-    if (v < 0) return count_literally(key);  // a key no statistics pass produces
-    if (std::find(values, values + size, v) == values + size) values[size++] = v;
+    const auto v = core::two_digit_value(key.substr(2 * i, 2));
+    if (!v) return count_literally(key);  // a key no statistics pass produces
+    if (std::find(values, values + size, *v) == values + size) values[size++] = *v;
   }
   return count_values(values, size, key);
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/ball_text.h"
 #include "pillars/arithmetic/cooccurrence.h"
 #include "pillars/arithmetic/shape_scoring.h"
 #include "pillars/optimise_period.h"
@@ -15,7 +16,6 @@ struct ShapeCommand {
   std::string_view title;
   std::string_view fixed_subtitle;  // empty: "以下按" + the priority text
   std::string_view refusal;
-  std::string_view cb9_text;
   int separator_count;
   int rows;
 };
@@ -23,11 +23,10 @@ struct ShapeCommand {
 ShapeCommand command_of(arith::Shape shape) {
   namespace t = optimise_text;
   switch (shape) {
-    case arith::Shape::k2x2x2x2: return {t::kTitle2x2x2x2, t::kSubtitleFourThreeTwo, t::kNeedEight, "", 17, 30};
-    case arith::Shape::k3x3x3: return {t::kTitle3x3x3, t::kSubtitleThreeTwo, t::kNeedNine, "9", 15, 30};
-    case arith::Shape::k1x1x2x2x2:
-      return {t::kTitle1x1x2x2x2, t::kSubtitleFourThreeTwo, t::kNeedEight, "", 17, 30};
-    case arith::Shape::k2x2x3x3: return {t::kTitle2x2x3x3, "", t::kNeedTen, "10", 20, 20};
+    case arith::Shape::k2x2x2x2: return {t::kTitle2x2x2x2, t::kSubtitleFourThreeTwo, t::kNeedEight, 17, 30};
+    case arith::Shape::k3x3x3: return {t::kTitle3x3x3, t::kSubtitleThreeTwo, t::kNeedNine, 15, 30};
+    case arith::Shape::k1x1x2x2x2: return {t::kTitle1x1x2x2x2, t::kSubtitleFourThreeTwo, t::kNeedEight, 17, 30};
+    case arith::Shape::k2x2x3x3: return {t::kTitle2x2x3x3, "", t::kNeedTen, 20, 20};
   }
   return {};
 }
@@ -43,47 +42,45 @@ ShapeLayout shape_layout(arith::Shape shape) {
   return layout;
 }
 
-std::optional<SelectionNumbers> selection_numbers(std::span<const std::string> selection) {
+core::Result<SelectionNumbers> selection_numbers(std::span<const std::string> selection) {
+  const core::Error refusal = core::Error::warning(std::string(optimise_text::kBadSelection));
   std::vector<int> values;
   for (const auto& text : selection) {
-    const int v = two_digit_value(text);
-    if (v < 1 || v > 49) return std::nullopt;
-    values.push_back(v);
+    const auto v = core::ball_value(text, 49);
+    if (!v) return refusal;
+    values.push_back(*v);
   }
   std::sort(values.begin(), values.end());
-  if (std::adjacent_find(values.begin(), values.end()) != values.end()) return std::nullopt;
+  if (std::adjacent_find(values.begin(), values.end()) != values.end()) return refusal;
   SelectionNumbers numbers;
-  for (const int v : values)
-    numbers.texts.push_back(std::string{static_cast<char>('0' + v / 10), static_cast<char>('0' + v % 10)});
+  for (const int v : values) numbers.texts.push_back(core::ball_text(v));
   numbers.values = std::move(values);
   return numbers;
 }
 
-FixedShapeAnalysis analyse_fixed_shape(arith::Shape shape, const OptimiseInput& input) {
+core::Result<arith::CoOccurrence> selection_table(std::span<const std::string> period_lines,
+                                                  const SelectionNumbers& selection) {
+  auto table = arith::CoOccurrence::build(period_masks(period_lines), selection.values);
+  if (!table) return core::Error::warning(std::string(optimise_text::kPeriodTooLong));
+  return std::move(*table);
+}
+
+core::Result<OptimiseReport> analyse_fixed_shape(arith::Shape shape, const OptimiseInput& input) {
   const ShapeCommand command = command_of(shape);
-  FixedShapeAnalysis result;
   const int required = arith::shape_numbers(shape);
-  if (static_cast<int>(input.selection.size()) != required) {
-    result.refused = OptimiseRefusal{std::string(command.refusal), true, std::string(command.cb9_text)};
-    return result;
-  }
+  if (static_cast<int>(input.selection.size()) != required) return core::Error::warning(std::string(command.refusal));
   const auto selection = selection_numbers(input.selection);
-  const auto masks = period_masks(input.period_lines);
-  const auto table = selection ? arith::CoOccurrence::build(masks, selection->values) : std::nullopt;
-  if (!table) {
-    result.refused = OptimiseRefusal{
-        std::string(selection ? optimise_text::kPeriodTooLong : optimise_text::kBadSelection), false, ""};
-    return result;
-  }
-  const arith::Priority priority = shape == arith::Shape::k2x2x3x3
-                                       ? arith::priority_from_index(input.priority_index)
-                                       : arith::Priority::four_first;
+  if (!selection) return selection.error();
+  const auto table = selection_table(input.period_lines, *selection);
+  if (!table) return table.error();
+  const arith::Priority priority =
+      shape == arith::Shape::k2x2x3x3 ? input.priority : arith::Priority::four_first;
   std::vector<int> subset(required);
   for (int i = 0; i < required; ++i) subset[i] = i;
   auto scored = arith::score_shape(shape, *table, subset);
   arith::rank_arrangements(scored, priority);
 
-  OptimiseReport& report = result.report;
+  OptimiseReport report;
   report.layout = shape_layout(shape);
   const std::string subtitle =
       command.fixed_subtitle.empty() ? priority_subtitle(priority) : std::string(command.fixed_subtitle);
@@ -98,7 +95,7 @@ FixedShapeAnalysis analyse_fixed_shape(arith::Shape shape, const OptimiseInput& 
     report.memo2.push_back("");
   }
   if (!scored.empty()) report.best = pillar_numbers(scored.front().arrangement, sizes, selection->texts);
-  return result;
+  return report;
 }
 
 }  // namespace pillars

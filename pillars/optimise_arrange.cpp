@@ -1,10 +1,10 @@
 #include "pillars/optimise_arrange.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cstdint>
 #include <utility>
 
+#include "core/ball_text.h"
 #include "pillars/arithmetic/arrangements.h"
 #include "pillars/optimise_period.h"
 #include "pillars/messages.h"
@@ -16,15 +16,6 @@ namespace {
 
 constexpr int kCodeNumbers = 49;
 
-std::string three_digits(int count) {
-  std::string text = std::to_string(count);
-  return text.size() < 3 ? std::string(3 - text.size(), '0') + text : text;
-}
-
-std::string two_digits(int value) {
-  return std::string{static_cast<char>('0' + value / 10 % 10), static_cast<char>('0' + value % 10)};
-}
-
 struct Ordering {
   std::vector<std::string> memo;   // MM_2 / MM3_2
   std::vector<std::string> codes;  // M2 / M3
@@ -33,40 +24,35 @@ struct Ordering {
 
 // Button24Click / Button25Click after the count: the memo lines, the code table n +
 // 100 x (co-occurrence total of n) sorted ascending, and the numbers with a total above 0.
-Ordering order_by_cooccurrence(const std::vector<std::string>& entries, int k) {
+Ordering order_by_cooccurrence(const std::vector<HotEntry>& entries, int k) {
   Ordering result;
   std::array<int, kCodeNumbers + 1> code{};
   for (int n = 1; n <= kCodeNumbers; ++n) code[n] = n;
   for (const auto& entry : entries) {
-    // The count is the text before the numbers (three digits up to 999).
-    const size_t split = entry.size() - 2 * k;
-    const std::string_view numbers = std::string_view(entry).substr(split);
-    result.memo.push_back(std::string(numbers) + "  " + entry.substr(0, split));
-    int count = 0;
-    std::from_chars(entry.data(), entry.data() + split, count);
-    if (count <= 0) continue;
+    result.memo.push_back(entry.memo_line());
+    if (entry.count <= 0) continue;
     for (int i = 0; i < k; ++i) {
-      const int n = two_digit_value(numbers.substr(2 * i, 2));
-      if (n >= 1 && n <= kCodeNumbers) code[n] += 100 * count;
+      const auto n = core::ball_value(std::string_view(entry.key).substr(2 * i, 2), kCodeNumbers);
+      if (n) code[*n] += 100 * entry.count;
     }
   }
   std::sort(code.begin() + 1, code.end());
   for (int n = 1; n <= kCodeNumbers; ++n) {
     if (code[n] <= 100) continue;
     result.codes.push_back(std::to_string(code[n]));
-    result.order.push_back(two_digits(code[n] % 100));
+    result.order.push_back(core::ball_text(code[n] % 100));
   }
   return result;
 }
 
 // Scans the ranked groups from the last (least drawn together; smaller numbers first
 // among equals) for the first whose numbers are all free.
-std::optional<std::vector<std::string>> least_shared_free_group(const std::vector<std::string>& ranked, int k,
+std::optional<std::vector<std::string>> least_shared_free_group(const std::vector<HotEntry>& ranked, int k,
                                                                 const ArrangeInput& in,
                                                                 const ArrangedPillars& table) {
   for (auto it = ranked.rbegin(); it != ranked.rend(); ++it) {
     std::vector<std::string> group;
-    for (int i = 0; i < k; ++i) group.push_back(it->substr(it->size() - 2 * k + 2 * i, 2));
+    for (int i = 0; i < k; ++i) group.push_back(it->key.substr(2 * i, 2));
     const bool all_free = std::none_of(group.begin(), group.end(), [&](const std::string& n) {
       return is_placed(table, in.pillar_count, in.pillar_size, n);
     });
@@ -130,8 +116,8 @@ bool is_placed(const ArrangedPillars& pillar_no, int pillar_count, const std::ar
   return false;
 }
 
-std::vector<std::string> selected_group_counts(std::span<const std::string> period_lines,
-                                               std::span<const std::string> selection, int k) {
+std::vector<HotEntry> selected_group_counts(std::span<const std::string> period_lines,
+                                            std::span<const std::string> selection, int k) {
   std::vector<std::string> numbers(selection.begin(), selection.end());
   std::sort(numbers.begin(), numbers.end());
   const auto masks = period_masks(period_lines);
@@ -141,49 +127,39 @@ std::vector<std::string> selected_group_counts(std::span<const std::string> peri
     std::string key;
     for (int i = 0; i < k; ++i) {
       key += numbers[group[i]];
-      const int v = two_digit_value(numbers[group[i]]);
+      const auto v = core::ball_value(numbers[group[i]], 63);
       // A text that is not a ball number is in no draw.
-      wanted |= v >= 1 && v <= 63 ? std::uint64_t{1} << v : std::uint64_t{1};
+      wanted |= v ? std::uint64_t{1} << *v : std::uint64_t{1};
     }
     int count = 0;
     for (const std::uint64_t m : masks) count += (m & wanted) == wanted;
     entries.emplace_back(count, std::move(key));
   }
   std::sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) { return a > b; });
-  std::vector<std::string> ranked;
-  for (const auto& [count, key] : entries) ranked.push_back(three_digits(count) + key);
+  std::vector<HotEntry> ranked;
+  for (auto& [count, key] : entries) ranked.push_back({count, std::move(key)});
   return ranked;
 }
 
-ComputerArrangeResult computer_arrange(const ArrangeInput& in) {
+core::Status check_arrangement(const ArrangeInput& in) {
   namespace t = optimise_text;
-  ComputerArrangeResult result;
+  const auto refuse = [](std::string_view text) { return core::Error::warning(std::string(text)); };
   const int n = static_cast<int>(in.selection.size());
-  if (n < 5 || n > 20) {
-    result.refused = OptimiseRefusal{std::string(t::kArrangeRange), true, ""};
-    return result;
-  }
+  if (n < kArrangeMinNumbers || n > kArrangeMaxNumbers) return refuse(t::kArrangeRange);
   int total = 0;
   for (const int s : in.pillar_size) total += s;
-  if (total != n) {
-    result.refused = OptimiseRefusal{std::string(t::kArrangeTotal), false, ""};
-    return result;
-  }
-  const auto checked = selection_numbers(in.selection);
-  if (!checked) {
-    result.refused = OptimiseRefusal{std::string(t::kBadSelection), false, ""};
-    return result;
-  }
-  if (in.pillar_count < 3 || in.pillar_count > 8) {
-    result.refused = OptimiseRefusal{std::string(msg::kPillarCountOutOfRange), false, ""};
-    return result;
-  }
-  if (std::any_of(in.pillar_size.begin(), in.pillar_size.end(), [](int s) { return s < 0 || s > 8; })) {
-    result.refused = OptimiseRefusal{std::string(msg::kPillarSizeOutOfRange), false, ""};
-    return result;
-  }
-  ComputerArrangement& a = result.arrangement;
-  a.selection = checked->texts;
+  if (total != n) return refuse(t::kArrangeTotal);
+  if (const auto checked = selection_numbers(in.selection); !checked) return checked.error();
+  if (in.pillar_count < 3 || in.pillar_count > 8) return refuse(msg::kPillarCountOutOfRange);
+  if (std::any_of(in.pillar_size.begin(), in.pillar_size.end(), [](int s) { return s < 0 || s > 8; }))
+    return refuse(msg::kPillarSizeOutOfRange);
+  return {};
+}
+
+core::Result<ComputerArrangement> computer_arrange(const ArrangeInput& in) {
+  if (const auto checked = check_arrangement(in); !checked) return checked.error();
+  ComputerArrangement a;
+  a.selection = selection_numbers(in.selection)->texts;
   a.hot2_list = selected_group_counts(in.period_lines, a.selection, 2);
   a.hot3_list = selected_group_counts(in.period_lines, a.selection, 3);
   Ordering pairs = order_by_cooccurrence(a.hot2_list, 2);
@@ -204,7 +180,7 @@ ComputerArrangeResult computer_arrange(const ArrangeInput& in) {
   a.pillar_no = distribute(in, a);
   for (int p = 0; p < in.pillar_count; ++p)
     a.pillar_memos.emplace_back(a.pillar_no[p].begin(), a.pillar_no[p].begin() + std::clamp(in.pillar_size[p], 0, 8));
-  return result;
+  return a;
 }
 
 }  // namespace pillars

@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "pillars/arithmetic/cooccurrence.h"
-#include "pillars/optimise_period.h"
 #include "pillars/optimise_texts.h"
 
 namespace pillars {
@@ -15,19 +13,16 @@ bool is_twelve(arith::SubsetRun run) { return run == arith::SubsetRun::eight_of_
 
 }  // namespace
 
-std::variant<OptimiseRefusal, BestSubsetAnalysis> BestSubsetAnalysis::start(arith::SubsetRun run,
-                                                                            const OptimiseInput& input,
-                                                                            int threads) {
+core::Result<BestSubsetAnalysis> BestSubsetAnalysis::start(arith::SubsetRun run, const OptimiseInput& input,
+                                                           int threads) {
   namespace t = optimise_text;
   if (static_cast<int>(input.selection.size()) != arith::run_selection_size(run))
-    return OptimiseRefusal{std::string(is_twelve(run) ? t::kNeedTwelve : t::kNeedFifteen), true,
-                           is_twelve(run) ? "12" : "15"};
+    return core::Error::warning(std::string(is_twelve(run) ? t::kNeedTwelve : t::kNeedFifteen));
   const auto selection = selection_numbers(input.selection);
-  const auto masks = period_masks(input.period_lines);
-  auto table = selection ? arith::CoOccurrence::build(masks, selection->values) : std::nullopt;
-  if (!table) return OptimiseRefusal{std::string(selection ? t::kPeriodTooLong : t::kBadSelection), false, ""};
-  auto search = std::make_unique<arith::BestSubsetSearch>(
-      run, std::move(*table), arith::priority_from_index(input.priority_index), threads);
+  if (!selection) return selection.error();
+  auto table = selection_table(input.period_lines, *selection);
+  if (!table) return table.error();
+  auto search = std::make_unique<arith::BestSubsetSearch>(run, std::move(*table), input.priority, threads);
   return BestSubsetAnalysis(run, input, selection->texts, std::move(search));
 }
 

@@ -4,8 +4,8 @@
 //
 // A window drives a run between event pumps (the command line calls compute_all):
 //
-//   auto started = BestSubsetAnalysis::start(run, input);      // refusal or a run
-//   set the pillar controls from run.layout(); show the stop button (and lb_percent)
+//   auto run = BestSubsetAnalysis::start(kind, input);         // a run, or its refusal
+//   set the pillar controls from run->layout(); show the stop button (and lb_percent)
 //   while (!run.finished()) {
 //     pump_events();
 //     lb_percent := run.counter_text();                       // 10 of 15: "s / 3003"
@@ -23,7 +23,6 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <variant>
 #include <vector>
 
 #include "pillars/arithmetic/best_subset.h"
@@ -33,10 +32,10 @@ namespace pillars {
 
 class BestSubsetAnalysis {
  public:
-  // Refused when the selection does not hold exactly 12 (15) numbers: the program's
-  // message, cb9 "12" ("15") and the selection page.
-  [[nodiscard]] static std::variant<OptimiseRefusal, BestSubsetAnalysis> start(
-      arith::SubsetRun run, const OptimiseInput& input, int threads = 2);
+  // Refused when the selection does not hold exactly arith::run_selection_size(run)
+  // numbers (12 or 15), holds a text that is not a ball, or the period is too long.
+  [[nodiscard]] static core::Result<BestSubsetAnalysis> start(arith::SubsetRun run, const OptimiseInput& input,
+                                                              int threads = 2);
 
   [[nodiscard]] arith::SubsetRun run() const { return run_; }
   [[nodiscard]] const ShapeLayout& layout() const { return layout_; }

@@ -1,24 +1,14 @@
 #include "pillars/optimise_period.h"
 
+#include "core/ball_text.h"
+#include "pillars/period_line.h"
+
 namespace pillars {
-
-namespace {
-
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
-
-}  // namespace
-
-int two_digit_value(std::string_view text) {
-  if (text.size() != 2 || !is_digit(text[0]) || !is_digit(text[1])) return 0;
-  return (text[0] - '0') * 10 + (text[1] - '0');
-}
 
 std::array<int, 5> period_line_balls(std::string_view line) {
   std::array<int, 5> balls{};
-  for (size_t k = 0; k < balls.size(); ++k) {
-    const size_t at = kOptimiseBallColumns[k];
-    if (at + 2 <= line.size()) balls[k] = two_digit_value(line.substr(at, 2));
-  }
+  const BallTexts fields = ball_texts(line);
+  for (size_t k = 0; k < balls.size(); ++k) balls[k] = core::two_digit_value(fields[k]).value_or(0);
   return balls;
 }
 

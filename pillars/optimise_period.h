@@ -1,5 +1,5 @@
-// The period lines as the pillar optimisation reads them: the five balls at character
-// positions 24, 27, 30, 33 and 36 (two characters each) turned into a 64-bit mask.
+// The period lines as the pillar optimisation reads them: the five ball fields of the
+// period line (pillars/period_line.h) turned into a 64-bit mask.
 // A field that is not two digits (a short or edited line) matches no number, exactly as
 // the text comparison of the per-draw check would.
 #pragma once
@@ -12,12 +12,6 @@
 #include <vector>
 
 namespace pillars {
-
-// 0-based start of each ball field.
-inline constexpr std::array<std::size_t, 5> kOptimiseBallColumns{23, 26, 29, 32, 35};
-
-// The value of a two-digit text ("05" -> 5); 0 for anything else, which matches nothing.
-[[nodiscard]] int two_digit_value(std::string_view text);
 
 // The five balls of a line in field order, 0 where a field is not two digits.
 [[nodiscard]] std::array<int, 5> period_line_balls(std::string_view line);

@@ -2,15 +2,11 @@
 
 #include <array>
 
+#include "core/numbers.h"
+
 namespace pillars {
 
 namespace {
-
-std::string padded(std::int64_t value, int width) {
-  std::string digits = std::to_string(value < 0 ? -value : value);
-  if (static_cast<int>(digits.size()) < width) digits.insert(0, width - digits.size(), '0');
-  return value < 0 ? "-" + digits : digits;
-}
 
 struct Label {
   std::string_view name;
@@ -39,9 +35,9 @@ std::string join(std::span<const std::string> items, std::string_view separator)
 
 std::string optimise_sort_key(const arith::StarCounts& w, arith::Priority priority) {
   switch (priority) {
-    case arith::Priority::four_first: return padded(w.four, 3) + padded(w.three, 4) + padded(w.two, 4) + "_";
-    case arith::Priority::three_first: return padded(w.three, 4) + padded(w.two, 4) + padded(w.four, 3) + "_";
-    case arith::Priority::two_first: return padded(w.two, 4) + padded(w.three, 4) + padded(w.four, 3) + "_";
+    case arith::Priority::four_first: return core::zero_pad(w.four, 3) + core::zero_pad(w.three, 4) + core::zero_pad(w.two, 4) + "_";
+    case arith::Priority::three_first: return core::zero_pad(w.three, 4) + core::zero_pad(w.two, 4) + core::zero_pad(w.four, 3) + "_";
+    case arith::Priority::two_first: return core::zero_pad(w.two, 4) + core::zero_pad(w.three, 4) + core::zero_pad(w.four, 3) + "_";
   }
   return {};
 }

@@ -2,18 +2,12 @@
 
 #include <cmath>
 
+#include "core/ball_text.h"
 #include "core/dates.h"
+#include "core/numbers.h"
 
 namespace pillars {
 namespace {
-
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
-
-void append_zero_padded(std::string& out, int value, int width) {
-  std::string digits = std::to_string(value);
-  if (static_cast<int>(digits.size()) < width) out.append(width - digits.size(), '0');
-  out += digits;
-}
 
 std::string_view field(std::string_view line, std::size_t start) {
   if (start >= line.size()) return {};
@@ -30,7 +24,7 @@ std::string format_period_line(const core::DrawHistory& history, int draw, int s
   const auto i = static_cast<std::size_t>(draw - 1);
   std::string line;
   line.reserve(kPeriodLineLength);
-  append_zero_padded(line, sequence, 4);
+  line += core::zero_pad(sequence, 4);
   line += ',';
   line += day_text(history.draw_date[i]);
   line += ',';
@@ -71,11 +65,10 @@ std::optional<LineNumbers> parse_line_numbers(std::string_view line) {
   if (line.size() < kPeriodLineLength) return std::nullopt;
   LineNumbers numbers;
   for (int k = 0; k < kBalls; ++k) {
-    const char tens = line[kBallColumn[k]];
-    const char unit = line[kBallColumn[k] + 1];
-    if (!is_digit(tens) || !is_digit(unit)) return std::nullopt;
-    numbers.ball[k] = (tens - '0') * 10 + (unit - '0');
-    numbers.tail[k] = unit - '0';
+    const auto ball = core::two_digit_value(line.substr(kBallColumn[k], 2));
+    if (!ball) return std::nullopt;
+    numbers.ball[k] = *ball;
+    numbers.tail[k] = *ball % 10;
   }
   return numbers;
 }

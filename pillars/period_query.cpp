@@ -118,7 +118,7 @@ std::vector<std::string> recent_draw_dates(const core::DrawHistory& history, int
   return dates;
 }
 
-core::Result<TraceSetup> cb_dateChange(const core::DrawHistory& history, std::string_view cb_date,
+core::Result<TraceSetup> trace_setup(const core::DrawHistory& history, std::string_view cb_date,
                                   std::string_view cb_ii) {
   const auto position = read_position_box(cb_ii);
   if (!position.ok()) return position.error();

@@ -6,7 +6,7 @@
 //   source_mode 1 date range    query_date_range  (Button1Click; get_sumno is its core)
 //               2 most recent N query_recent      (Button16Click)
 //               3 every M-th    query_every       (Button17Click)
-//               4 number trace  query_trace       (Button18Click; cb_dateChange sets it up)
+//               4 number trace  query_trace       (Button18Click; trace_setup fills its boxes)
 //
 // Number boxes are read with the read_* helpers below: they turn the combo texts into
 // integers or into the message the window shows, and keep the texts for the titles.
@@ -61,11 +61,11 @@ struct BoxNumber {
                                        const BoxNumber& cbis_2);
 
 // The date list of cb_date: the dates of the `count` most recent draws, newest first.
-// Empty for an empty table (the window then skips cb_dateChange).
+// Empty for an empty table (the window then skips the trace setup).
 [[nodiscard]] std::vector<std::string> recent_draw_dates(const core::DrawHistory& history,
                                                          int count = 20);
 
-// cb_dateChange: the traced number (CB_xx's single item and text) and the distance
+// The traced number (CB_xx's single item and text) and the distance
 // (cb_prediction) for the draw dated cb_date (the latest such draw) and position cb_ii.
 // Refuses a date that names no draw and a position outside 1 .. 5; the window then
 // keeps the previous boxes.
@@ -73,7 +73,7 @@ struct TraceSetup {
   std::string number;      // CB_xx, e.g. "05"
   std::string prediction;  // cb_prediction, e.g. "1"
 };
-[[nodiscard]] core::Result<TraceSetup> cb_dateChange(const core::DrawHistory& history,
+[[nodiscard]] core::Result<TraceSetup> trace_setup(const core::DrawHistory& history,
                                                 std::string_view cb_date,
                                                 std::string_view cb_ii);
 

@@ -34,7 +34,7 @@ core::Result<PillarLayout> size_change(std::span<const std::string> size_texts) 
   return pillar_layout(sizes);
 }
 
-core::Result<PillarCountChange> CB_SelectChange(std::string_view cb_select,
+core::Result<PillarCountChange> pillar_count_change(std::string_view cb_select,
                                            std::span<const std::string> size_texts) {
   const auto count = read_pillar_count(cb_select);
   if (!count.ok()) return count.error();

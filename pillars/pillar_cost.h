@@ -34,7 +34,7 @@ struct PillarLayout {
 // ComboBox1Change: the eight size boxes read as sizes 0 .. 8, and the layout.
 [[nodiscard]] core::Result<PillarLayout> size_change(std::span<const std::string> size_texts);
 
-// CB_SelectChange: the count, the size texts after the boxes beyond it show "0", and
+// A new pillar count (CB_Select): the count, the size texts after the boxes beyond it show "0", and
 // the layout of those texts. Refused as a whole (nothing to change) when the count or
 // a size is out of range.
 struct PillarCountChange {
@@ -42,7 +42,7 @@ struct PillarCountChange {
   std::array<std::string, kMaxPillars> size_texts;
   PillarLayout layout;
 };
-[[nodiscard]] core::Result<PillarCountChange> CB_SelectChange(std::string_view cb_select,
+[[nodiscard]] core::Result<PillarCountChange> pillar_count_change(std::string_view cb_select,
                                                          std::span<const std::string> size_texts);
 
 struct CostLabels {

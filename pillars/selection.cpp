@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/ball_text.h"
 #include "pillars/combination_keys.h"
 #include "pillars/messages.h"
 
@@ -34,9 +35,9 @@ Selection rebuild_selection(const NumberBoxes& checked, int max_ball) {
   for (int n = 1; n <= top; ++n) {
     if (!checked[n - 1]) continue;
     ++s.sel_count;
-    s.sel_no.push_back(two_digits(n));
+    s.sel_no.push_back(core::ball_text(n));
     if (s.sel_count == 16) s.sel_text += ' ';
-    s.sel_text += two_digits(n) + ",";
+    s.sel_text += core::ball_text(n) + ",";
   }
   s.lb_selectNo = std::to_string(s.sel_count);
   s.count_caption = "  共計 " + s.lb_selectNo + " 個";

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "core/ball_text.h"
 #include "pillars/messages.h"
 #include "pillars/period_line.h"
 
@@ -11,7 +12,7 @@ namespace {
 
 int clamp_max_ball(int max_ball) { return std::clamp(max_ball, 1, kMaxNumbers); }
 
-GridColumn number_column(int code) { return {two_digits(code % 100), std::to_string(code / 100)}; }
+GridColumn number_column(int code) { return {core::ball_text(code % 100), std::to_string(code / 100)}; }
 
 // One pass over the lines: number counts, keys and tail counts together. A bad line
 // stops the pass with its number and nothing else is kept.

@@ -41,13 +41,13 @@ std::optional<std::vector<std::string>> read_numbers(Context& ctx) {
   return texts;
 }
 
-// --priority 4, 3 or 2 as the index of the option group; 4 (index 0) by default.
-std::optional<int> read_priority(Context& ctx) {
+// --priority 4, 3 or 2: which star count ranks first; four-star by default.
+std::optional<pillars::arith::Priority> read_priority(Context& ctx) {
+  using pillars::arith::Priority;
   const auto text = ctx.args.value("--priority");
-  if (!text) return 0;
-  if (*text == "4") return 0;
-  if (*text == "3") return 1;
-  if (*text == "2") return 2;
+  if (!text || *text == "4") return Priority::four_first;
+  if (*text == "3") return Priority::three_first;
+  if (*text == "2") return Priority::two_first;
   refuse(ctx, "「" + *text + "」不是有效的優先順序，請用 4、3 或 2");
   return std::nullopt;
 }
@@ -77,15 +77,15 @@ int arrange_command(Context& ctx) {
   const auto period = period_from_options(ctx);
   if (!period) return kRefused;
   input.period_lines = period->lines;
-  const auto result = pillars::computer_arrange(input);
-  if (result.refused) return refuse(ctx, result.refused->message);
+  const auto arranged = pillars::computer_arrange(input);
+  if (!arranged) return refuse(ctx, arranged.error());
 
   // Button26Click over the plain period list: each pillar memo holds its declared size.
   pillars::PillarTable table;
   pillars::PillarLengths lengths{};
   for (int p = 0; p < input.pillar_count; ++p) {
-    table[p] = result.arrangement.pillar_no[p];
-    lengths[p] = static_cast<int>(result.arrangement.pillar_memos[p].size());
+    table[p] = arranged->pillar_no[p];
+    lengths[p] = static_cast<int>(arranged->pillar_memos[p].size());
   }
   pillars::PillarReportInput report;
   report.memo1_count = period->lines.size();
@@ -118,9 +118,9 @@ int analyse_command(Context& ctx) {
   if (!priority) return kRefused;
   const auto period = period_from_options(ctx);
   if (!period) return kRefused;
-  const auto result = pillars::analyse_fixed_shape(*shape, {period->lines, period->title, *numbers, *priority});
-  if (result.refused) return refuse(ctx, result.refused->message);
-  print_lines(ctx, result.report.memo2);
+  const auto report = pillars::analyse_fixed_shape(*shape, {period->lines, period->title, *numbers, *priority});
+  if (!report) return refuse(ctx, report.error());
+  print_lines(ctx, report->memo2);
   return 0;
 }
 
@@ -136,8 +136,8 @@ int best_subset_command(Context& ctx) {
   if (!period) return kRefused;
   const std::string start_time = now_text(ctx);
   auto started = pillars::BestSubsetAnalysis::start(run, {period->lines, period->title, *numbers, *priority});
-  if (const auto* refused = std::get_if<pillars::OptimiseRefusal>(&started)) return refuse(ctx, refused->message);
-  auto& analysis = std::get<pillars::BestSubsetAnalysis>(started);
+  if (!started) return refuse(ctx, started.error());
+  pillars::BestSubsetAnalysis& analysis = *started;
   analysis.compute_all();
   const auto report = analysis.report(start_time, now_text(ctx));
   print_lines(ctx, report.memo2);

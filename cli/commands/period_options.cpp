@@ -65,7 +65,7 @@ std::optional<PeriodSelection> trace(Context& ctx, std::string_view date) {
   auto distance = ctx.args.value("--distance");
   if (!number || !distance) {
     // What the date-change operation puts into CB_xx and cb_prediction.
-    const auto setup = pillars::cb_dateChange(ctx.history, date, position);
+    const auto setup = pillars::trace_setup(ctx.history, date, position);
     if (!setup.ok()) return refuse(ctx, setup.error());
     if (!number) number = setup->number;
     if (!distance) distance = setup->prediction;

@@ -84,7 +84,7 @@ int lenpon_command(Context& ctx) {
 
 int cost_command(Context& ctx) {
   const auto sizes = split(ctx.args.value_or("--sizes", "2,2,2,2"), ',');
-  const auto change = pillars::CB_SelectChange(std::to_string(sizes.size()), sizes);
+  const auto change = pillars::pillar_count_change(std::to_string(sizes.size()), sizes);
   if (!change.ok()) return refuse(ctx, change.error());
   const auto labels = pillars::cost_labels(change->layout);
   print_lines(ctx, {labels.lb_pon2, labels.lb_pon3, labels.lb_pon4, labels.lb_tot, labels.lb_NOTT});
@@ -105,7 +105,7 @@ int verify_command(Context& ctx) {
   const auto memos = pillar_memos(*text);
   std::vector<std::string> size_texts;
   for (const auto& memo : memos) size_texts.push_back(std::to_string(memo.size()));
-  const auto change = pillars::CB_SelectChange(std::to_string(memos.size()), size_texts);
+  const auto change = pillars::pillar_count_change(std::to_string(memos.size()), size_texts);
   if (!change.ok()) return refuse(ctx, change.error());
   const auto period = period_from_options(ctx);
   if (!period) return kRefused;

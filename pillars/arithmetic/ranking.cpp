@@ -4,12 +4,6 @@
 
 namespace pillars::arith {
 
-Priority priority_from_index(int item_index) {
-  if (item_index == 0) return Priority::four_first;
-  if (item_index == 1) return Priority::three_first;
-  return Priority::two_first;
-}
-
 std::array<std::int64_t, 3> ordered_counts(const StarCounts& w, Priority priority) {
   switch (priority) {
     case Priority::four_first: return {w.four, w.three, w.two};

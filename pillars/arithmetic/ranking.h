@@ -17,10 +17,6 @@ namespace pillars::arith {
 
 enum class Priority { four_first, three_first, two_first };
 
-// The item index of the priority option group: 0 four-star first, 1 three-star first,
-// anything else two-star first.
-[[nodiscard]] Priority priority_from_index(int item_index);
-
 // The counts in the priority's comparison order: four-star first (4, 3, 2), three-star
 // first (3, 2, 4), two-star first (2, 3, 4).
 [[nodiscard]] std::array<std::int64_t, 3> ordered_counts(const StarCounts& wins, Priority priority);

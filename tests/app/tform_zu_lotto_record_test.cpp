@@ -7,7 +7,7 @@
 #include "exchange/window/tform_download_txt_from_http.h"
 #include "exchange/window/tform_zu_ftpserverip.h"
 #include "exchange/window/trpt.h"
-#include "app_fixture.h"
+#include "support/app_fixture.h"
 
 class RecordsWindowTest : public QObject {
   Q_OBJECT
@@ -17,11 +17,11 @@ class RecordsWindowTest : public QObject {
   }
 
  private slots:
-  void showsNewestFirstAndCount() {
+  void shows_newest_first_and_count() {
     AppFixture f(three_draws());
     auto& app = f.start();
-    auto& records = app.lotto_record();
-    app.main_window().lt_recordExecute();
+    auto& records = app.window<TForm_zu_lotto_record>();
+    app.windows().open("lt_recordExecute");
     QVERIFY(records.isVisible());
     QCOMPARE(records.lb_reclen->text(), QStringLiteral("開獎資料共 3 期"));
     QCOMPARE(row(records.sgl, 1), (std::vector<std::string>{"2009/01/05", "098003", "39", "05", "17", "22", "08"}));
@@ -34,20 +34,20 @@ class RecordsWindowTest : public QObject {
   void downloadButtonFollowsTheAddressOnTheNextShowing() {
     AppFixture f(three_draws());
     auto& app = f.start();
-    auto& records = app.lotto_record();
+    auto& records = app.window<TForm_zu_lotto_record>();
     struct Step {
       const char* part;
       bool enabled;
     };
     for (const Step step : {Step{"1", false}, Step{"2", true}}) {
       f.dialogs.recorder.confirm_answers = {true};
-      app.main_window().action_ftpip->trigger();
-      QVERIFY(app.ftpip().isVisible());
-      for (QLineEdit* edit : {app.ftpip().Edit1, app.ftpip().Edit2, app.ftpip().Edit3}) edit->setText("1");
-      app.ftpip().Edit4->setText(step.part);
-      app.ftpip().Button2->click();
-      app.ftpip().reject();
-      app.main_window().lt_recordExecute();
+      app.windows().open("ftpipExecute");
+      QVERIFY(app.window<TForm_zu_FtpServerIP>().isVisible());
+      for (QLineEdit* edit : {app.window<TForm_zu_FtpServerIP>().Edit1, app.window<TForm_zu_FtpServerIP>().Edit2, app.window<TForm_zu_FtpServerIP>().Edit3}) edit->setText("1");
+      app.window<TForm_zu_FtpServerIP>().Edit4->setText(step.part);
+      app.window<TForm_zu_FtpServerIP>().Button2->click();
+      app.window<TForm_zu_FtpServerIP>().reject();
+      app.windows().open("lt_recordExecute");
       QCOMPARE(records.BitBtn2->isEnabled(), step.enabled);
       records.reject();
     }
@@ -57,45 +57,45 @@ class RecordsWindowTest : public QObject {
   void printingFollowsTheGridsBallOrder() {
     AppFixture f(three_draws());
     auto& app = f.start();
-    auto& records = app.lotto_record();
-    app.main_window().lt_recordExecute();
+    auto& records = app.window<TForm_zu_lotto_record>();
+    app.windows().open("lt_recordExecute");
     records.SpeedButton3->click();
     records.N1->trigger();
-    QVERIFY(app.dateselect().isVisible());
-    QCOMPARE(app.dateselect().Edit1->text(), QStringLiteral("3"));
-    app.dateselect().SpeedButton1->click();
+    QVERIFY(app.window<TForm_dateselect>().isVisible());
+    QCOMPARE(app.window<TForm_dateselect>().Edit1->text(), QStringLiteral("3"));
+    app.window<TForm_dateselect>().SpeedButton1->click();
     QCOMPARE(app.report().qr().front(), std::string("001_2009/01/05  098003  05  08  17  22  39  "));
     QCOMPARE(app.report().qr().size(), 3u);
     app.report().preview()->close();
-    app.dateselect().reject();
+    app.window<TForm_dateselect>().reject();
     records.SpeedButton12->click();
     records.SpeedButton13->click();
-    app.dateselect().SpeedButton1->click();
+    app.window<TForm_dateselect>().SpeedButton1->click();
     QCOMPARE(app.report().qr().front(), std::string("001_2009/01/05  098003  39  05  17  22  08  "));
   }
 
   void aFailedDownloadStillReloadsNewestFirst() {
     AppFixture f(three_draws());
     auto& app = f.start();
-    auto& records = app.lotto_record();
-    app.main_window().lt_recordExecute();
-    app.download().set_endpoint({"127.0.0.1", 1});  // nothing listens there
+    auto& records = app.window<TForm_zu_lotto_record>();
+    app.windows().open("lt_recordExecute");
+    app.window<TForm_Download_TxT_from_http>().set_endpoint({"127.0.0.1", 1});  // nothing listens there
     records.BitBtn2->click();
-    QVERIFY(app.download().isVisible());
+    QVERIFY(app.window<TForm_Download_TxT_from_http>().isVisible());
     f.write("TW539.txt", three_draws() + "2009/01/06,098004,10,20,30,31,32\r\n");  // changed meanwhile
-    app.download().Button1->click();
-    QVERIFY(QTest::qWaitFor([&] { return !app.download().isVisible(); }, 10000));
+    app.window<TForm_Download_TxT_from_http>().Button1->click();
+    QVERIFY(QTest::qWaitFor([&] { return !app.window<TForm_Download_TxT_from_http>().isVisible(); }, 10000));
     QCOMPARE(f.messages().last(), QStringLiteral("檔案下載失敗,請檢查網路連線或防火牆(防毒程式)設定"));
     QCOMPARE(records.lb_reclen->text(), QStringLiteral("開獎資料共 4 期"));
     QCOMPARE(records.sgl->cell(0, 1), std::string("2009/01/06"));
-    QVERIFY(app.download().Button1->isEnabled());
+    QVERIFY(app.window<TForm_Download_TxT_from_http>().Button1->isEnabled());
   }
 
-  void headerSwitchingChangesOnlyBallColumns() {
+  void header_switching_changes_only_ball_columns() {
     AppFixture f(three_draws());
     auto& app = f.start();
-    auto& records = app.lotto_record();
-    app.main_window().lt_recordExecute();
+    auto& records = app.window<TForm_zu_lotto_record>();
+    app.windows().open("lt_recordExecute");
     records.SpeedButton3->click();
     QCOMPARE(row(records.sgl, 1), (std::vector<std::string>{"2009/01/05", "098003", "05", "08", "17", "22", "39"}));
     QCOMPARE(records.sgl->cell(2, 0), std::string("順一"));
@@ -104,29 +104,29 @@ class RecordsWindowTest : public QObject {
     QCOMPARE(records.sgl->cell(6, 0), std::string("五落"));
   }
 
-  void closingReloadsOldestFirst() {
+  void closing_reloads_oldest_first() {
     AppFixture f(three_draws());
     auto& app = f.start();
-    app.main_window().lt_recordExecute();
+    app.windows().open("lt_recordExecute");
     QCOMPARE(app.history().orirec[0].substr(0, 10), std::string("2009/01/05"));
-    app.lotto_record().BitBtn1->click();
+    app.window<TForm_zu_lotto_record>().BitBtn1->click();
     QCOMPARE(app.history().orirec[0].substr(0, 10), std::string("2009/01/02"));
     QCOMPARE(app.history().draw_date[0] <= app.history().draw_date[2], true);
   }
 
-  void emptyTableShowsHeaderOnly() {
+  void empty_table_shows_header_only() {
     AppFixture f("");
     auto& app = f.start();
-    app.main_window().lt_recordExecute();
-    QCOMPARE(app.lotto_record().lb_reclen->text(), QStringLiteral("開獎資料共 0 期"));
-    QCOMPARE(app.lotto_record().sgl->model()->rowCount(), 0);
+    app.windows().open("lt_recordExecute");
+    QCOMPARE(app.window<TForm_zu_lotto_record>().lb_reclen->text(), QStringLiteral("開獎資料共 0 期"));
+    QCOMPARE(app.window<TForm_zu_lotto_record>().sgl->model()->rowCount(), 0);
   }
 
-  void editorSavesAndReloads() {
+  void editor_saves_and_reloads() {
     AppFixture f(three_draws());
     auto& app = f.start();
-    app.main_window().lt_recordExecute();
-    app.lotto_record().BitBtn3->click();
+    app.windows().open("lt_recordExecute");
+    app.window<TForm_zu_lotto_record>().BitBtn3->click();
     auto* editor = app.main_window().findChild<TForm_ZU_stk_txtfile*>();
     QVERIFY(editor && editor->isVisible());
     QCOMPARE(editor->windowTitle(), QStringLiteral("今彩539 TW539.txt 手動輸入資料"));
@@ -140,7 +140,7 @@ class RecordsWindowTest : public QObject {
     QVERIFY(f.read("TW539.txt").endsWith("2009/01/06,098004,10,20,30,31,32\r\n"));
   }
 
-  void blankLineCutsTheTableAfterSaving() {
+  void blank_line_cuts_the_table_after_saving() {
     AppFixture f(three_draws());
     auto& app = f.start();
     app.main_window().open_editor();
@@ -151,7 +151,7 @@ class RecordsWindowTest : public QObject {
     QVERIFY(f.read("TW539.txt").contains("\r\n\r\n2009/01/06"));
   }
 
-  void failedSaveKeepsTheEditorOpenAndTheFileWhole() {
+  void failed_save_keeps_the_editor_open_and_the_file_whole() {
     AppFixture f(three_draws());
     auto& app = f.start();
     app.main_window().open_editor();
@@ -168,7 +168,7 @@ class RecordsWindowTest : public QObject {
     QVERIFY(app.main_window().isVisible());
   }
 
-  void closingTheEditorWithoutSavingReloadsUnchanged() {
+  void closing_the_editor_without_saving_reloads_unchanged() {
     AppFixture f(three_draws());
     auto& app = f.start();
     app.main_window().open_editor();

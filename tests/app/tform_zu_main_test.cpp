@@ -1,17 +1,19 @@
 #include <QMenu>
+#include <functional>
 #include <QtTest>
 
 #include "app/tform_zu_help.h"
 #include "app/tform_zu_lotto_record.h"
 #include "app/tform_zu_main.h"
-#include "app_fixture.h"
+#include "app/tform_zu_simulate.h"
 #include "exchange/window/tform_zu_ftpserverip.h"
+#include "support/app_fixture.h"
 #include "pillars/window/tform_bestpillars.h"
 
 class MainWindowTest : public QObject {
   Q_OBJECT
  private slots:
-  void startShowsTheLatestDraw() {
+  void start_shows_the_latest_draw() {
     AppFixture f(three_draws());
     auto& app = f.start();
     auto& main = app.main_window();
@@ -21,24 +23,24 @@ class MainWindowTest : public QObject {
     QVERIFY(main.windowTitle().startsWith(QStringLiteral("３９Vantor   @2018/12/21   ")));
     QCOMPARE(app.history().draw_count, 3);
     QCOMPARE(app.history().orirec[0].substr(0, 10), std::string("2009/01/02"));  // oldest first
-    QCOMPARE(app.lotto_record().sgl->row_count(), 4);
+    QCOMPARE(app.window<TForm_zu_lotto_record>().sgl->row_count(), 4);
     QCOMPARE(app.history().rule_run_len, 3);
     QVERIFY(main.rb_biglotto->isChecked());
     QVERIFY(!main.rb_mark6->isVisible());
     QVERIFY(f.messages().isEmpty());
   }
 
-  void missingOrEmptyFileOpensWithEmptyLabels() {
+  void missing_or_empty_file_opens_with_empty_labels() {
     AppFixture f("", false);
     auto& app = f.start();
     QCOMPARE(app.main_window().lb_data->text(), QStringLiteral("日期:"));
     QCOMPARE(app.main_window().lb_data2->text(), QStringLiteral("號碼(落球):"));
-    QCOMPARE(app.lotto_record().sgl->row_count(), 1);
+    QCOMPARE(app.window<TForm_zu_lotto_record>().sgl->row_count(), 1);
     QVERIFY(QFile::exists(f.dir.filePath("TW539.txt")));
     QVERIFY(f.messages().isEmpty());
   }
 
-  void badDerivationIsReportedAndTheWindowStaysUsable() {
+  void bad_derivation_is_reported_and_the_window_stays_usable() {
     AppFixture f("2009/01/02,098001,01,02,03,04,05\r\n2009/00/05,098002,01,02,03,04,05\r\n");
     auto& app = f.start();
     QCOMPARE(f.messages().size(), 1);
@@ -47,7 +49,7 @@ class MainWindowTest : public QObject {
     QVERIFY(app.main_window().Panel5->isHidden());
   }
 
-  void unreadableDrawFileIsReportedAndNothingIsLost() {
+  void unreadable_draw_file_is_reported_and_nothing_is_lost() {
     AppFixture f("", false);
     QVERIFY(QDir(f.dir.path()).mkpath("TW539.txt/inside"));  // a folder where the file should be
     auto& app = f.start();
@@ -58,17 +60,17 @@ class MainWindowTest : public QObject {
     QVERIFY(QFileInfo(f.dir.filePath("TW539.txt")).isDir());
   }
 
-  void startUpCreatesEveryWindowOnce() {
+  void start_up_creates_every_window_once() {
     AppFixture f(three_draws());
     auto& app = f.start();
-    TForm_bestpillars* created = &app.bestpillars();
-    app.main_window().BestPillarsExecute();
-    QCOMPARE(&app.bestpillars(), created);
+    TForm_bestpillars* created = &app.window<TForm_bestpillars>();
+    app.windows().open("BestPillarsExecute");
+    QCOMPARE(&app.window<TForm_bestpillars>(), created);
     QVERIFY(created->isVisible());
     QCOMPARE(created->windowTitle(), QStringLiteral("最佳彩柱"));
   }
 
-  void loadSequenceTwiceGivesTheSameTable() {
+  void load_sequence_twice_gives_the_same_table() {
     AppFixture f(three_draws());
     auto& app = f.start();
     const auto before = app.history().orirec;
@@ -79,7 +81,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(app.main_window().lb_data2->text(), label);
   }
 
-  void exitAsksAndNoKeepsRunning() {
+  void exit_asks_and_no_keeps_running() {
     AppFixture f(three_draws());
     auto& main = f.start().main_window();
     f.dialogs.recorder.confirm_answers = {false};
@@ -90,7 +92,7 @@ class MainWindowTest : public QObject {
     QVERIFY(main.close());
   }
 
-  void panel5HidesAndShowsUnchanged() {
+  void panel5_hides_and_shows_unchanged() {
     AppFixture f(three_draws());
     auto& main = f.start().main_window();
     const QString text = main.lb_data->text();
@@ -101,28 +103,47 @@ class MainWindowTest : public QObject {
     QCOMPARE(main.lb_data->text(), text);
   }
 
-  void helpViewerShowsAFileOrSaysItIsMissing() {
+  void help_viewer_shows_a_file_or_says_it_is_missing() {
     AppFixture f(three_draws());
     auto& app = f.start();
     app.main_window().show_memo("help_record.txt");
     QCOMPARE(f.messages(), QStringList{QStringLiteral("說明檔 help_record.txt 不存在")});
-    QVERIFY(!app.help().isVisible());
+    QVERIFY(!app.window<TForm_zu_help>().isVisible());
     f.write("help_record.txt", QByteArray("\xb6\x7d\xbc\xfa\r\nline2\r\n"));  // 開獎 in Big5
     app.main_window().show_memo("help_record.txt");
-    QVERIFY(app.help().isVisible());
-    QCOMPARE(app.help().mm->lines(), (std::vector<std::string>{"開獎", "line2"}));
+    QVERIFY(app.window<TForm_zu_help>().isVisible());
+    QCOMPARE(app.window<TForm_zu_help>().mm->lines(), (std::vector<std::string>{"開獎", "line2"}));
   }
 
-  void commandsAreReachableFromTheMenu() {
+  void commands_are_reachable_from_the_menu_and_controls() {
     AppFixture f(three_draws());
-    auto& main = f.start().main_window();
+    auto& app = f.start();
+    auto& main = app.main_window();
     QCOMPARE(main.action_lt_record->shortcut(), QKeySequence(Qt::Key_F2));
-    main.action_lt_record->trigger();
-    QVERIFY(f.app->lotto_record().isVisible());
-    f.app->lotto_record().reject();
-    QVERIFY(main.tools_menu->actions().contains(main.action_ftpip));
-    main.action_ftpip->trigger();
-    QVERIFY(f.app->ftpip().isVisible());
+    QStringList tools;
+    for (QAction* action : main.tools_menu->actions()) tools << action->text();
+    QCOMPARE(tools, (QStringList{QStringLiteral("模擬開獎"), QStringLiteral("資料伺服器位址設定")}));
+
+    struct Case {
+      const char* control;
+      std::function<void()> run;
+      QDialog* window;
+    };
+    const Case cases[] = {
+        {"menu 開獎紀錄", [&] { main.action_lt_record->trigger(); }, &app.window<TForm_zu_lotto_record>()},
+        {"SpeedButton1", [&] { main.SpeedButton1->click(); }, &app.window<TForm_zu_lotto_record>()},
+        {"menu 最佳彩柱操作", [&] { main.action_bestpillars->trigger(); }, &app.window<TForm_bestpillars>()},
+        {"menu 模擬開獎", [&] { main.tools_menu->actions().at(0)->trigger(); }, &app.window<TForm_zu_simulate>()},
+        {"menu 資料伺服器位址設定", [&] { main.tools_menu->actions().at(1)->trigger(); }, &app.window<TForm_zu_FtpServerIP>()},
+    };
+    for (const Case& c : cases) {
+      f.dialogs.recorder.shown_modal.clear();
+      c.run();
+      QVERIFY2(c.window->isVisible(), c.control);
+      QCOMPARE(f.dialogs.recorder.shown_modal, QList<QDialog*>{c.window});
+      c.window->reject();
+    }
+    QVERIFY(f.messages().isEmpty());
   }
 };
 

@@ -2,7 +2,7 @@
 
 #include "app/tform_zu_main.h"
 #include "app/tform_zu_stk_txtfile.h"
-#include "app_fixture.h"
+#include "support/app_fixture.h"
 
 // The draw-file editor: nothing the user typed is lost without a question, and a save
 // reports a bad line once, by its line number in the file.

@@ -25,7 +25,7 @@ const std::vector<cli::CommandSpec>& commands() {
 
 core::Result<cli::Invocation> parse(std::vector<std::string> words) { return cli::parse_command_line(words, commands()); }
 
-TEST(parse_command_line, RefusesWhatItCannotRead) {
+TEST(ParseCommandLine, RefusesWhatItCannotRead) {
   const struct {
     std::vector<std::string> words;
     std::string message;
@@ -49,7 +49,7 @@ TEST(parse_command_line, RefusesWhatItCannotRead) {
   }
 }
 
-TEST(parse_command_line, ReadsOptionsAnywhereInEitherFormLastValueCounting) {
+TEST(ParseCommandLine, ReadsOptionsAnywhereInEitherFormLastValueCounting) {
   const auto parsed = parse({"--recent=5", "--file", "a.txt", "stats", "--anywhere", "--recent", "7", "--today=2020/01/01"});
   ASSERT_TRUE(parsed) << parsed.error().text;
   EXPECT_EQ(parsed->command->name, "stats");
@@ -64,7 +64,7 @@ TEST(parse_command_line, ReadsOptionsAnywhereInEitherFormLastValueCounting) {
   EXPECT_EQ(empty->args.value("--recent"), "");
 }
 
-TEST(parse_command_line, HelpIsNeverRefusedAndUsageComesFromTheTable) {
+TEST(ParseCommandLine, HelpIsNeverRefusedAndUsageComesFromTheTable) {
   const auto help = parse({"stats", "--help", "--bogus"});
   ASSERT_TRUE(help);
   EXPECT_TRUE(help->help);

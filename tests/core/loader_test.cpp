@@ -25,7 +25,7 @@ std::string draw(int day, int issue) {
   return line;
 }
 
-TEST(Read_lotto_list, KeepsLinesUpToTheFirstBadLengthAndOrdersOldestFirst) {
+TEST(ReadLottoList, KeepsLinesUpToTheFirstBadLengthAndOrdersOldestFirst) {
   const std::string file = draw(3, 3) + "\r\n" + draw(1, 1) + "\r\n" + draw(2, 2) + "\r\n\r\n" + draw(4, 4) + "\r\n";
   core::LoadedDraws result;
   const auto h = load(file, &result);
@@ -37,7 +37,7 @@ TEST(Read_lotto_list, KeepsLinesUpToTheFirstBadLengthAndOrdersOldestFirst) {
   EXPECT_EQ(result.labels.lb_data2, "號碼(落球):01,02,03,04,05");
 }
 
-TEST(Read_lotto_list, LineLengthRules) {
+TEST(ReadLottoList, LineLengthRules) {
   const std::string good = draw(1, 1);
   // 31 and 33 significant characters end the load at that line.
   EXPECT_EQ(load(good + "\n" + good.substr(0, 31) + "\n" + draw(2, 2)).draw_count, 1);
@@ -54,13 +54,13 @@ TEST(Read_lotto_list, LineLengthRules) {
   EXPECT_EQ(load(std::string("\x00\xff\x13garbage\x01", 12)).draw_count, 0);
 }
 
-TEST(Read_lotto_list, FutureLinesAreSkippedAndReadingGoesOn) {
+TEST(ReadLottoList, FutureLinesAreSkippedAndReadingGoesOn) {
   const auto h = load(draw(10, 10) + "\n" + draw(11, 11) + "\n" + draw(9, 9) + "\n");
   ASSERT_EQ(h.draw_count, 2);  // today accepted, tomorrow skipped, the line after read
   EXPECT_EQ(h.orirec[1], draw(10, 10));
 }
 
-TEST(Read_lotto_list, EmptyTableKeepsLabelPrefixes) {
+TEST(ReadLottoList, EmptyTableKeepsLabelPrefixes) {
   core::LoadedDraws result;
   (void)load("", &result);
   EXPECT_EQ(result.labels.lb_data, "日期:");
@@ -68,12 +68,12 @@ TEST(Read_lotto_list, EmptyTableKeepsLabelPrefixes) {
   EXPECT_EQ(result.labels.lb_data2, "號碼(落球):");
 }
 
-TEST(Read_lotto_list, SameDateOrdersByIssue) {
+TEST(ReadLottoList, SameDateOrdersByIssue) {
   const auto h = load("2009/01/05,098007,01,02,03,04,05\n2009/01/05,098006,01,02,03,04,05\n");
   EXPECT_EQ(h.orirec[0].substr(11, 6), "098006");
 }
 
-TEST(Read_lotto_list, KeepsTheNewest2500) {
+TEST(ReadLottoList, KeepsTheNewest2500) {
   std::string file;
   for (int i = 0; i < 2600; ++i) {
     char line[40];
@@ -90,7 +90,7 @@ TEST(Read_lotto_list, KeepsTheNewest2500) {
 // Hostile files: megabytes of draws keep the newest 2,500 (the scan holds at most twice that
 // many lines, so memory stays bounded; bench/app_bench loads 100 MB); a one-megabyte line or
 // a file of NUL bytes loads nothing.
-TEST(Read_lotto_list, HugeAndHostileFilesLoadWithinBounds) {
+TEST(ReadLottoList, HugeAndHostileFilesLoadWithinBounds) {
   std::string block;
   for (int i = 0; i < 1000; ++i) {
     char line[40];
@@ -112,7 +112,7 @@ TEST(Read_lotto_list, HugeAndHostileFilesLoadWithinBounds) {
   EXPECT_EQ(load(std::string(1 << 20, '\0')).draw_count, 0);
 }
 
-TEST(Read_lotto_list, MissingFileIsCreatedEmptyAndUnreadableFileReportsError) {
+TEST(ReadLottoList, MissingFileIsCreatedEmptyAndUnreadableFileReportsError) {
   const auto dir = std::filesystem::temp_directory_path() / "vantor_loader_test";
   std::filesystem::remove_all(dir);
   std::filesystem::create_directories(dir);
@@ -129,7 +129,7 @@ TEST(Read_lotto_list, MissingFileIsCreatedEmptyAndUnreadableFileReportsError) {
   std::filesystem::remove_all(dir);
 }
 
-TEST(sort_orirec, BothDirections) {
+TEST(SortOrirec, BothDirections) {
   auto h = load(draw(1, 1) + "\n" + draw(2, 2) + "\n" + draw(3, 3));
   core::sort_orirec(h, 1);
   EXPECT_EQ(h.orirec[0], draw(3, 3));
@@ -137,7 +137,7 @@ TEST(sort_orirec, BothDirections) {
   EXPECT_EQ(h.orirec[0], draw(1, 1));
 }
 
-TEST(put_to_ltno, DerivesTheWorkedExample) {
+TEST(PutToLtno, DerivesTheWorkedExample) {
   auto h = load("2007/01/05,096004,39,05,17,22,08\n");
   ASSERT_TRUE(core::put_to_ltno(h));
   EXPECT_EQ(h.draw_date[0], 39087);
@@ -157,7 +157,7 @@ TEST(put_to_ltno, DerivesTheWorkedExample) {
   EXPECT_EQ(h.ltno_sorted[6][0], "");
 }
 
-TEST(put_to_ltno, BadDateOrBallStopsWithTheOffendingText) {
+TEST(PutToLtno, BadDateOrBallStopsWithTheOffendingText) {
   auto bad_date = load("2007/01/05,096004,39,05,17,22,08\n2007/02/30,096005,01,02,03,04,05\n", nullptr, "2099/01/01");
   const auto derived = core::put_to_ltno(bad_date);
   ASSERT_FALSE(derived);
@@ -174,7 +174,7 @@ TEST(put_to_ltno, BadDateOrBallStopsWithTheOffendingText) {
 }
 
 // Lines are cut on the bytes of the file: a Big5 issue field keeps the balls in place.
-TEST(put_to_ltno, CutsColumnsOnBytesAndNamesTheFileLine) {
+TEST(PutToLtno, CutsColumnsOnBytesAndNamesTheFileLine) {
   const std::string big5_issue = "2009/01/02,\xA4\xA4\xA4\xE5" "01,05,12,23,30,38";  // 中文01
   ASSERT_EQ(big5_issue.size(), 32u);
   auto h = load(draw(3, 3) + "\r\n" + big5_issue + "\r\n" + "2009/01/01,098001,01,02,0x,04,05\r\n");
@@ -190,13 +190,13 @@ TEST(put_to_ltno, CutsColumnsOnBytesAndNamesTheFileLine) {
   EXPECT_EQ(core::latest_draw_labels(h).lb_data1, "期數:098003");
 }
 
-TEST(put_to_ltno, DatesNonDecreasingAfterLoad) {
+TEST(PutToLtno, DatesNonDecreasingAfterLoad) {
   auto h = load(draw(5, 5) + "\n" + draw(1, 1) + "\n" + draw(3, 3) + "\n");
   ASSERT_TRUE(core::put_to_ltno(h));
   for (int i = 1; i < h.draw_count; ++i) EXPECT_LE(h.draw_date[i - 1], h.draw_date[i]);
 }
 
-TEST(Read_lotto_list, RealHistoryLoadsAndDerives) {
+TEST(ReadLottoList, RealHistoryLoadsAndDerives) {
   core::DrawHistory h;
   auto result = core::Read_lotto_list(h, VANTOR_DATA_DIR, "2026/12/09");
   ASSERT_TRUE(result.ok());

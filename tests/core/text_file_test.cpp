@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <functional>
 
+#include "core/ball_text.h"
 #include "core/codepage.h"
 #include "core/dates.h"
 #include "core/numbers.h"
@@ -34,7 +35,7 @@ TEST(Codepage, RoundTripsTraditionalChinese) {
   EXPECT_EQ(core::big5_to_utf8("ab\xff"), "ab\xEF\xBF\xBD");
 }
 
-TEST(write_lines_atomic, WritesBig5WithCrLfAndReadsBack) {
+TEST(WriteLinesAtomic, WritesBig5WithCrLfAndReadsBack) {
   const auto dir = fresh_dir("vantor_text_file_test");
   const std::string path = (dir / "out.txt").string();
   ASSERT_TRUE(core::write_lines_atomic(path, {"第1柱", "", "05"}));
@@ -46,7 +47,7 @@ TEST(write_lines_atomic, WritesBig5WithCrLfAndReadsBack) {
 }
 
 // Every way a write can fail leaves the old file whole and names the file in an error.
-TEST(write_lines_atomic, FailuresLeaveTheOldFileWholeAndNameIt) {
+TEST(WriteLinesAtomic, FailuresLeaveTheOldFileWholeAndNameIt) {
   const auto dir = fresh_dir("vantor_text_file_faults");
   const std::string path = (dir / "TW539.txt").string();
   const std::vector<std::string> big(20000, "2009/01/02,098001,01,02,03,04,05");
@@ -86,7 +87,7 @@ TEST(write_lines_atomic, FailuresLeaveTheOldFileWholeAndNameIt) {
   fs::remove_all(dir);
 }
 
-TEST(write_lines_atomic, WritesThroughLinksKeepsModesAndRefusesReadOnlyFiles) {
+TEST(WriteLinesAtomic, WritesThroughLinksKeepsModesAndRefusesReadOnlyFiles) {
   const auto dir = fresh_dir("vantor_text_file_links");
   const std::string real = (dir / "real.txt").string(), link = (dir / "TW539.txt").string();
   ASSERT_TRUE(core::write_lines_atomic(real, {"old"}));
@@ -106,7 +107,7 @@ TEST(write_lines_atomic, WritesThroughLinksKeepsModesAndRefusesReadOnlyFiles) {
   fs::remove_all(dir);
 }
 
-TEST(write_lines_atomic, MessagesNameTheReasonInChineseAndTheUnwritableCharacter) {
+TEST(WriteLinesAtomic, MessagesNameTheReasonInChineseAndTheUnwritableCharacter) {
   const auto missing = core::write_lines_atomic("/nonexistent_dir_xyz/a.txt", {"x"});
   EXPECT_EQ(missing.error().text, "無法寫入檔案 /nonexistent_dir_xyz/a.txt：找不到檔案或資料夾");
   const auto dir = fresh_dir("vantor_text_file_emoji");
@@ -117,7 +118,7 @@ TEST(write_lines_atomic, MessagesNameTheReasonInChineseAndTheUnwritableCharacter
   fs::remove_all(dir);
 }
 
-TEST(split_lines, AllLineEnds) {
+TEST(SplitLines, AllLineEnds) {
   EXPECT_EQ(core::split_lines("a\r\nb\rc\nd"), (std::vector<std::string>{"a", "b", "c", "d"}));
   EXPECT_EQ(core::split_lines("a\r\n"), std::vector<std::string>{"a"});
   EXPECT_EQ(core::split_lines("a\n\nb"), (std::vector<std::string>{"a", "", "b"}));
@@ -143,6 +144,16 @@ TEST(Numbers, StrictIntegers) {
   for (const char* bad : {" 42", "42 ", "2147483648", ""}) EXPECT_FALSE(core::to_int_strict(bad)) << bad;
   EXPECT_EQ(core::zero_pad(5, 2), "05");
   EXPECT_EQ(core::zero_pad(1234, 3), "1234");
+}
+
+TEST(BallText, TwoDigitsBothWays) {
+  const std::pair<int, const char*> texts[] = {{0, "00"}, {5, "05"}, {39, "39"}, {99, "99"}, {100, "100"}, {-3, "-03"}};
+  for (const auto& [value, text] : texts) EXPECT_EQ(core::ball_text(value), text) << value;
+  EXPECT_EQ(core::two_digit_value("07"), 7);
+  for (const char* bad : {"7", " 7", "7x", "007", ""}) EXPECT_FALSE(core::two_digit_value(bad)) << bad;
+  EXPECT_EQ(core::ball_value("39"), 39);
+  EXPECT_FALSE(core::ball_value("40"));
+  EXPECT_FALSE(core::ball_value("00"));
 }
 
 TEST(TextGrid, ResizeKeepsCellsAndIgnoresOutOfRange) {

@@ -30,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     (void)pillars::query_recent(h, *count);
     if (const auto interval = pillars::read_interval_box(fields[1])) (void)pillars::query_every(h, *interval, *count);
   }
-  (void)pillars::cb_dateChange(h, fields[5], fields[2]);
+  (void)pillars::trace_setup(h, fields[5], fields[2]);
   for (const bool fixed : {true, false})
     if (const auto in = pillars::read_trace_inputs(fields[2], fields[3], fields[4], fixed)) (void)pillars::query_trace(h, *in);
   return 0;

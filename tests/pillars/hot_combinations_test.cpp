@@ -2,10 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/pillars/period_lines.h"
+#include "support/period_lines.h"
 
 #include <random>
 
+#include "core/ball_text.h"
 #include "pillars/statistics.h"
 
 namespace pillars {
@@ -72,7 +73,7 @@ TEST(GetAllno, CountsAboveNineHundredNinetyNineOrderNumerically) {
 
 TEST(GetAllno, ReportsProgress) {
   std::vector<std::string> keys;
-  for (int i = 1; i <= 12; ++i) keys.push_back("01" + two_digits(i + 1));
+  for (int i = 1; i <= 12; ++i) keys.push_back("01" + core::ball_text(i + 1));
   std::vector<int> seen;
   (void)get_allno(keys, {}, [&](int index) { seen.push_back(index); }, 5);
   EXPECT_EQ(seen, (std::vector<int>{5, 10, 12}));
@@ -100,7 +101,7 @@ TEST(ComboCounter, AgreesWithChkBingo) {
     std::string balls;
     for (int k = 0; k < 5; ++k) {
       if (k) balls += ',';
-      balls += two_digits(static_cast<int>(random() % 12) + 1);  // repeats on purpose
+      balls += core::ball_text(static_cast<int>(random() % 12) + 1);  // repeats on purpose
     }
     lines.push_back(period_line(i + 1, balls));
   }
@@ -111,7 +112,7 @@ TEST(ComboCounter, AgreesWithChkBingo) {
   for (int a = 1; a <= 12; ++a)
     for (int b = 1; b <= 12; ++b)
       for (int c = 1; c <= 12; c += 3) {
-        const std::string key = two_digits(a) + two_digits(b) + two_digits(c);
+        const std::string key = core::ball_text(a) + core::ball_text(b) + core::ball_text(c);
         ASSERT_EQ(counter.count(key), chkBingo(key, lines)) << key;
         ASSERT_EQ(counter.count(*ComboKey::parse(key)), chkBingo(key, lines)) << key;
         ASSERT_EQ(pairs_only.count(key), chkBingo(key, lines)) << key;

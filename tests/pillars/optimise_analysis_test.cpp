@@ -4,8 +4,8 @@
 
 #include "pillars/optimise_analysis.h"
 #include "pillars/optimise_texts.h"
-#include "tests/pillars/arithmetic/random_period.h"
-#include "tests/pillars/arithmetic/reference_pillars.h"
+#include "support/random_period.h"
+#include "support/reference_pillars.h"
 
 namespace pillars {
 namespace {
@@ -14,9 +14,13 @@ using arith::Shape;
 
 const std::vector<std::string> kEight{"01", "02", "03", "04", "05", "06", "07", "08"};
 
-FixedShapeAnalysis run(Shape shape, const std::vector<std::string>& selection,
-                       const std::vector<std::string>& period = {}, int priority = 0) {
-  return analyse_fixed_shape(shape, {period, "驗證期間：2009/01/01 至 2009/03/31 共   57 期", selection, priority});
+constexpr arith::Priority kPriorities[] = {arith::Priority::four_first, arith::Priority::three_first,
+                                           arith::Priority::two_first};
+
+core::Result<OptimiseReport> run(Shape shape, const std::vector<std::string>& selection,
+                                 const std::vector<std::string>& period = {}, int priority = 0) {
+  return analyse_fixed_shape(shape, {period, "驗證期間：2009/01/01 至 2009/03/31 共   57 期", selection,
+                                     kPriorities[priority]});
 }
 
 TEST(AnalyseFixedShape, WrongSelectionSizeIsRefused) {
@@ -28,39 +32,38 @@ TEST(AnalyseFixedShape, WrongSelectionSizeIsRefused) {
     Shape shape;
     std::vector<std::string> selection;
     std::string_view message;
-    std::string cb9;
+    int required;
   };
   const Case cases[] = {
-      {"2x2x2x2 with 7", Shape::k2x2x2x2, seven, optimise_text::kNeedEight, ""},
-      {"2x2x2x2 with 9", Shape::k2x2x2x2, nine, optimise_text::kNeedEight, ""},
-      {"1x1x2x2x2 with 9", Shape::k1x1x2x2x2, nine, optimise_text::kNeedEight, ""},
-      {"3x3x3 with 8", Shape::k3x3x3, kEight, optimise_text::kNeedNine, "9"},
-      {"2x2x3x3 with 9", Shape::k2x2x3x3, nine, optimise_text::kNeedTen, "10"},
+      {"2x2x2x2 with 7", Shape::k2x2x2x2, seven, optimise_text::kNeedEight, 8},
+      {"2x2x2x2 with 9", Shape::k2x2x2x2, nine, optimise_text::kNeedEight, 8},
+      {"1x1x2x2x2 with 9", Shape::k1x1x2x2x2, nine, optimise_text::kNeedEight, 8},
+      {"3x3x3 with 8", Shape::k3x3x3, kEight, optimise_text::kNeedNine, 9},
+      {"2x2x3x3 with 9", Shape::k2x2x3x3, nine, optimise_text::kNeedTen, 10},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.label);
     const auto result = run(c.shape, c.selection);
-    ASSERT_TRUE(result.refused.has_value());
-    EXPECT_EQ(result.refused->message, c.message);
-    EXPECT_TRUE(result.refused->show_selection_page);
-    EXPECT_EQ(result.refused->cb9_text, c.cb9);
+    ASSERT_FALSE(result.ok());
+    EXPECT_EQ(result.error(), core::Error::warning(std::string(c.message)));
+    EXPECT_EQ(arith::shape_numbers(c.shape), c.required);
   }
   {
     SCOPED_TRACE("not a two-digit ball, or repeated");
     for (const auto& bad : {std::vector<std::string>{"01", "02", "03", "04", "05", "06", "07", "5"},
                             std::vector<std::string>{"01", "02", "03", "04", "05", "06", "07", "07"}}) {
       const auto result = run(Shape::k2x2x2x2, bad);
-      ASSERT_TRUE(result.refused.has_value());
-      EXPECT_EQ(result.refused->message, optimise_text::kBadSelection);
-      EXPECT_FALSE(result.refused->show_selection_page);
+      ASSERT_FALSE(result.ok());
+      EXPECT_EQ(result.error(), core::Error::warning(std::string(optimise_text::kBadSelection)));
+      EXPECT_FALSE(selection_numbers(bad).ok());
     }
   }
 }
 
 TEST(AnalyseFixedShape, EmptyPeriodReportsInDescendingArrangementText) {
   const auto result = run(Shape::k2x2x2x2, kEight);
-  ASSERT_FALSE(result.refused.has_value());
-  const auto& memo = result.report.memo2;
+  ASSERT_TRUE(result.ok());
+  const auto& memo = result->memo2;
   const std::vector<std::string> head{"８碼立柱 = 2x2x2x2 優柱分析",
                                       "",
                                       "驗證期間：2009/01/01 至 2009/03/31 共   57 期",
@@ -79,9 +82,9 @@ TEST(AnalyseFixedShape, EmptyPeriodReportsInDescendingArrangementText) {
   EXPECT_EQ(memo[13], "四星0碰,三星0碰,二星0碰---(01,08) x (02,07) x (03,06) x (04,05)");
   EXPECT_EQ(memo[14], "");
   EXPECT_EQ(memo[15], "四星0碰,三星0碰,二星0碰---(01,08) x (02,07) x (03,05) x (04,06)");
-  EXPECT_EQ(result.report.best, (PillarNumbers{{"01", "08"}, {"02", "07"}, {"03", "06"}, {"04", "05"}}));
-  EXPECT_EQ(result.report.layout.pillar_count, 4);
-  EXPECT_EQ(result.report.layout.pillar_size, (std::array<int, 8>{2, 2, 2, 2, 0, 0, 0, 0}));
+  EXPECT_EQ(result->best, (PillarNumbers{{"01", "08"}, {"02", "07"}, {"03", "06"}, {"04", "05"}}));
+  EXPECT_EQ(result->layout.pillar_count, 4);
+  EXPECT_EQ(result->layout.pillar_size, (std::array<int, 8>{2, 2, 2, 2, 0, 0, 0, 0}));
 }
 
 TEST(AnalyseFixedShape, LayoutsTitlesAndRowsPerShape) {
@@ -91,7 +94,7 @@ TEST(AnalyseFixedShape, LayoutsTitlesAndRowsPerShape) {
   ten.push_back("10");
   {
     SCOPED_TRACE("3x3x3: no four-star count in its rows");
-    const auto r = run(Shape::k3x3x3, nine).report;
+    const auto r = run(Shape::k3x3x3, nine).value();
     EXPECT_EQ(r.memo2[0], "９碼立柱 = 3x3x3 優柱分析");
     EXPECT_EQ(r.memo2[9], "成本四星 0 碰");
     EXPECT_EQ(r.memo2[11], "以下按三星/二星次數排列三十組");
@@ -102,7 +105,7 @@ TEST(AnalyseFixedShape, LayoutsTitlesAndRowsPerShape) {
   }
   {
     SCOPED_TRACE("1x1x2x2x2: five pillars");
-    const auto r = run(Shape::k1x1x2x2x2, kEight).report;
+    const auto r = run(Shape::k1x1x2x2x2, kEight).value();
     EXPECT_EQ(r.memo2[0], "８碼立柱 = 1x1x2x2x2 優柱分析");
     EXPECT_EQ(r.memo2[13], "四星0碰,三星0碰,二星0碰---(07) x (08) x (01,06) x (02,05) x (03,04)");
     EXPECT_EQ(r.layout.pillar_size, (std::array<int, 8>{1, 1, 2, 2, 2, 0, 0, 0}));
@@ -110,7 +113,7 @@ TEST(AnalyseFixedShape, LayoutsTitlesAndRowsPerShape) {
   }
   {
     SCOPED_TRACE("2x2x3x3 follows the priority in subtitle and labels; 20 rows");
-    const auto r = run(Shape::k2x2x3x3, ten, {}, 2).report;
+    const auto r = run(Shape::k2x2x3x3, ten, {}, 2).value();
     EXPECT_EQ(r.memo2[0], "１０碼立柱 = 2x2x3x3 優柱分析");
     EXPECT_EQ(r.memo2[4], "您選擇的立柱號碼( 10 碼)");
     EXPECT_EQ(r.memo2[11], "以下按二星優先，二-三-四星開出統計排列");
@@ -130,14 +133,14 @@ TEST(AnalyseFixedShape, ReportRowsAgainstTheTextModel) {
     for (int priority = 0; priority < 3; ++priority) {
       SCOPED_TRACE(std::string(name) + " priority " + std::to_string(priority));
       const auto r = run(shape, testdata::texts(numbers), period, priority);
-      ASSERT_FALSE(r.refused.has_value());
+      ASSERT_TRUE(r.ok());
       // Only the 2x2x3x3 analysis follows the priority.
       const int used = shape == Shape::k2x2x3x3 ? priority : 0;
       const auto entries = reference::ranked_entries(name, testdata::joined(numbers), period, used);
       const size_t rows = shape == Shape::k2x2x3x3 ? 20 : 30;
-      ASSERT_EQ(r.report.memo2.size(), 13 + 2 * rows);
+      ASSERT_EQ(r->memo2.size(), 13 + 2 * rows);
       for (size_t i = 0; i < rows; ++i)
-        ASSERT_EQ(r.report.memo2[13 + 2 * i],
+        ASSERT_EQ(r->memo2[13 + 2 * i],
                   reference::row_line(entries[i], reference::sizes_of(name), used, shape == Shape::k3x3x3))
             << "row " << i + 1;
     }

@@ -5,14 +5,15 @@
 #include <set>
 
 #include "pillars/optimise_arrange.h"
+#include "pillars/messages.h"
 #include "pillars/optimise_texts.h"
-#include "tests/pillars/arithmetic/random_period.h"
-#include "tests/pillars/arithmetic/reference_pillars.h"
+#include "support/random_period.h"
+#include "support/reference_pillars.h"
 
 namespace pillars {
 namespace {
 
-ComputerArrangeResult arrange(const std::vector<std::string>& period, const std::vector<std::string>& selection,
+core::Result<ComputerArrangement> arrange(const std::vector<std::string>& period, const std::vector<std::string>& selection,
                               std::array<int, 8> sizes) {
   int count = 0;
   while (count < 8 && sizes[count] > 0) ++count;
@@ -54,17 +55,33 @@ TEST(ComputerArrange, Refusals) {
   std::vector<std::string> four{"01", "02", "03", "04"};
   std::vector<std::string> twenty_one;  // NOLINT
   for (int n = 1; n <= 21; ++n) twenty_one.push_back(testdata::two(n));
-  for (const std::vector<std::string>* selection : {&four, &twenty_one}) {
-    const auto r = arrange({}, *selection, {2, 2, 2, 2});
-    ASSERT_TRUE(r.refused.has_value());
-    EXPECT_EQ(r.refused->message, optimise_text::kArrangeRange);
-    EXPECT_TRUE(r.refused->show_selection_page);
-  }
   const std::vector<std::string> nine{"01", "02", "03", "04", "05", "06", "07", "08", "09"};
-  const auto r = arrange({}, nine, {2, 2, 2, 2});
-  ASSERT_TRUE(r.refused.has_value());
-  EXPECT_EQ(r.refused->message, optimise_text::kArrangeTotal);
-  EXPECT_FALSE(r.refused->show_selection_page) << "the page stays";
+  const std::vector<std::string> bad{"01", "02", "03", "04", "05", "06", "07", "5x"};
+  struct Case {
+    const char* label;
+    const std::vector<std::string>& selection;
+    std::array<int, 8> sizes;
+    std::string_view message;
+  };
+  const Case cases[] = {
+      {"four numbers", four, {2, 2, 2, 2}, optimise_text::kArrangeRange},
+      {"twenty-one numbers", twenty_one, {8, 8, 5}, optimise_text::kArrangeRange},
+      {"sizes add up to 8, nine selected", nine, {2, 2, 2, 2}, optimise_text::kArrangeTotal},
+      {"not a ball", bad, {2, 2, 2, 2}, optimise_text::kBadSelection},
+      {"a pillar of nine", nine, {9, 0, 0}, msg::kPillarSizeOutOfRange},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.label);
+    const ArrangeInput input{{}, c.selection, 3, c.sizes};
+    EXPECT_EQ(check_arrangement(input).error(), core::Error::warning(std::string(c.message)));
+    const auto r = computer_arrange(input);
+    ASSERT_FALSE(r.ok());
+    EXPECT_EQ(r.error(), check_arrangement(input).error());
+  }
+  // Only the count refusal is told by the selection's size.
+  EXPECT_LT(static_cast<int>(four.size()), kArrangeMinNumbers);
+  EXPECT_GT(static_cast<int>(twenty_one.size()), kArrangeMaxNumbers);
+  EXPECT_TRUE(check_arrangement({{}, nine, 4, {2, 2, 2, 3}}).ok());
 }
 
 TEST(ComputerArrange, PairPillarsTakeTheLeastSharedFreePairs) {
@@ -75,8 +92,8 @@ TEST(ComputerArrange, PairPillarsTakeTheLeastSharedFreePairs) {
   auto shuffled = selection;
   std::shuffle(shuffled.begin(), shuffled.end(), rng);
   const auto r = arrange(period, shuffled, {2, 2, 2, 2});
-  ASSERT_FALSE(r.refused.has_value());
-  const auto& a = r.arrangement;
+  ASSERT_TRUE(r.ok());
+  const auto& a = *r;
   EXPECT_EQ(a.selection, selection) << "sel_no sorted ascending";
   std::vector<std::string> free = selection;
   for (int p = 0; p < 3; ++p) {
@@ -95,7 +112,7 @@ TEST(ComputerArrange, TripleAndSinglePillars) {
     SCOPED_TRACE("3,3,3: each pillar a triple, the last one the three left");
     const auto numbers = testdata::random_selection(rng, 9);
     const auto period = testdata::random_period(rng, 150, numbers, false);
-    const auto a = arrange(period, testdata::texts(numbers), {3, 3, 3}).arrangement;
+    const auto a = arrange(period, testdata::texts(numbers), {3, 3, 3}).value();
     std::set<std::string> used;
     for (int p = 0; p < 3; ++p)
       for (int s = 0; s < 3; ++s) used.insert(a.pillar_no[p][s]);
@@ -107,7 +124,7 @@ TEST(ComputerArrange, TripleAndSinglePillars) {
     SCOPED_TRACE("1,1,2,2,2: the single pillars take order_no 1 and 2");
     const auto numbers = testdata::random_selection(rng, 8);
     const auto period = testdata::random_period(rng, 150, numbers, false);
-    const auto a = arrange(period, testdata::texts(numbers), {1, 1, 2, 2, 2}).arrangement;
+    const auto a = arrange(period, testdata::texts(numbers), {1, 1, 2, 2, 2}).value();
     EXPECT_EQ(a.pillar_no[0][0], a.order_no[0]);
     EXPECT_EQ(a.pillar_no[1][0], a.order_no[1]);
     for (int p = 2; p < 5; ++p)
@@ -120,7 +137,7 @@ TEST(ComputerArrange, TripleAndSinglePillars) {
     SCOPED_TRACE("4,4: a triple each, slot 4 from order_no");
     const auto numbers = testdata::random_selection(rng, 8);
     const auto period = testdata::random_period(rng, 150, numbers, false);
-    const auto a = arrange(period, testdata::texts(numbers), {4, 4, 0}).arrangement;
+    const auto a = arrange(period, testdata::texts(numbers), {4, 4, 0}).value();
     std::vector<std::string> rest;
     for (const auto& n : a.order_no)
       if (!n.empty() && n != a.pillar_no[0][0] && n != a.pillar_no[0][1] && n != a.pillar_no[0][2] &&
@@ -139,11 +156,11 @@ TEST(ComputerArrange, OrderingsAndHiddenMemos) {
                                         testdata::period_line(2, {1, 2, 20, 30, 31}),
                                         testdata::period_line(3, {4, 21, 22, 30, 31}),
                                         testdata::period_line(4, {5, 23, 24, 32, 33})};
-  const auto a = arrange(period, {"05", "04", "03", "02", "01"}, {1, 1, 3}).arrangement;
-  EXPECT_EQ(a.hot2_list.front(), "0020102");
-  EXPECT_EQ(a.hot2_list.back(), "0000104") << "equal counts: greater numbers first, so the least pair is last";
+  const auto a = arrange(period, {"05", "04", "03", "02", "01"}, {1, 1, 3}).value();
+  EXPECT_EQ(a.hot2_list.front(), (HotEntry{2, "0102"}));
+  EXPECT_EQ(a.hot2_list.back(), (HotEntry{0, "0104"})) << "equal counts: greater numbers first, so the least pair is last";
   EXPECT_EQ(a.mm_2.front(), "0102  002");
-  EXPECT_EQ(a.hot3_list.front(), "001010203");
+  EXPECT_EQ(a.hot3_list.front(), (HotEntry{1, "010203"}));
   EXPECT_EQ(a.mm3_2.front(), "010203  001");
   // Pair totals: 01: 3, 02: 3, 03: 2 -> codes 203, 301, 302.
   EXPECT_EQ(a.m2, (std::vector<std::string>{"203", "301", "302"}));
@@ -179,9 +196,9 @@ TEST(ComputerArrange, EverySelectedNumberIsPlacedInEveryLayout) {
       // Short periods leave few numbers in the orderings, which the single pillars rely on.
       const auto period = testdata::random_period(random, 4 + round % 20, testdata::random_selection(random, 12), false);
       const auto result = arrange(period, selection, sizes);
-      ASSERT_FALSE(result.refused);
+      ASSERT_TRUE(result.ok());
       std::multiset<std::string> placed;
-      for (const auto& memo : result.arrangement.pillar_memos) placed.insert(memo.begin(), memo.end());
+      for (const auto& memo : result->pillar_memos) placed.insert(memo.begin(), memo.end());
       EXPECT_EQ(placed, std::multiset<std::string>(selection.begin(), selection.end()))
           << "round " << round << " layout starting " << sizes[0];
     }

@@ -5,8 +5,8 @@
 
 #include "pillars/optimise_best_subset.h"
 #include "pillars/optimise_texts.h"
-#include "tests/pillars/arithmetic/random_period.h"
-#include "tests/pillars/arithmetic/reference_pillars.h"
+#include "support/random_period.h"
+#include "support/reference_pillars.h"
 
 namespace pillars {
 namespace {
@@ -22,10 +22,13 @@ std::vector<std::string> numbers_from(int first, int count) {
   return out;
 }
 
+constexpr arith::Priority kPriorities[] = {arith::Priority::four_first, arith::Priority::three_first,
+                                           arith::Priority::two_first};
+
 BestSubsetAnalysis start(SubsetRun run, const std::vector<std::string>& selection,
                          const std::vector<std::string>& period = {}, int priority = 0) {
-  auto started = BestSubsetAnalysis::start(run, {period, "驗證期間", selection, priority});
-  return std::move(std::get<BestSubsetAnalysis>(started));
+  auto started = BestSubsetAnalysis::start(run, {period, "驗證期間", selection, kPriorities[priority]});
+  return std::move(started).value();
 }
 
 // The window's loop: pump, counter, stop check, caption, one subset. A stop requested
@@ -46,20 +49,22 @@ TEST(BestSubsetAnalysis, WrongSelectionSizeIsRefused) {
     SubsetRun run;
     int count;
     std::string_view message;
-    const char* cb9;
   };
-  for (const Case c : {Case{SubsetRun::eight_of_twelve, 11, optimise_text::kNeedTwelve, "12"},
-                       Case{SubsetRun::eight_of_twelve, 13, optimise_text::kNeedTwelve, "12"},
-                       Case{SubsetRun::ten_of_fifteen, 14, optimise_text::kNeedFifteen, "15"}}) {
+  for (const Case c : {Case{SubsetRun::eight_of_twelve, 11, optimise_text::kNeedTwelve},
+                       Case{SubsetRun::eight_of_twelve, 13, optimise_text::kNeedTwelve},
+                       Case{SubsetRun::ten_of_fifteen, 14, optimise_text::kNeedFifteen},
+                       Case{SubsetRun::ten_of_fifteen, 16, optimise_text::kNeedFifteen}}) {
     SCOPED_TRACE(c.count);
     const auto selection = numbers_from(1, c.count);
-    const auto started = BestSubsetAnalysis::start(c.run, {{}, "", selection, 0});
-    const auto* refused = std::get_if<OptimiseRefusal>(&started);
-    ASSERT_NE(refused, nullptr);
-    EXPECT_EQ(refused->message, c.message);
-    EXPECT_EQ(refused->cb9_text, c.cb9);
-    EXPECT_TRUE(refused->show_selection_page);
+    const auto started = BestSubsetAnalysis::start(c.run, {{}, "", selection});
+    ASSERT_FALSE(started.ok());
+    EXPECT_EQ(started.error(), core::Error::warning(std::string(c.message)));
   }
+  auto twelve = numbers_from(1, 12);
+  twelve[11] = "50";
+  const auto bad = BestSubsetAnalysis::start(SubsetRun::eight_of_twelve, {{}, "", twelve});
+  ASSERT_FALSE(bad.ok());
+  EXPECT_EQ(bad.error(), core::Error::warning(std::string(optimise_text::kBadSelection)));
 }
 
 TEST(BestSubsetAnalysis, StopSemantics) {

@@ -178,21 +178,21 @@ TEST(RecentDrawDates, NewestFirstAndBounded) {
   EXPECT_TRUE(recent_draw_dates(core::DrawHistory{}).empty());
 }
 
-TEST(DateChange, SetsNumberAndDistance) {
+TEST(TraceSetup, SetsNumberAndDistance) {
   const auto h = trace_history();
-  const auto latest = cb_dateChange(h, "2010/03/11", "2");
+  const auto latest = trace_setup(h, "2010/03/11", "2");
   ASSERT_TRUE(latest.ok());
   EXPECT_EQ(latest->number, "17");
   EXPECT_EQ(latest->prediction, "1");
   // The third date of the list traces three draws ahead.
-  const auto third = cb_dateChange(h, "2010/03/09", "1");
+  const auto third = trace_setup(h, "2010/03/09", "1");
   EXPECT_EQ(third->number, "01");
   EXPECT_EQ(third->prediction, "3");
 
-  EXPECT_EQ(cb_dateChange(h, "2010/04/01", "1").error(), core::Error::warning(std::string(msg::no_draw_on("2010/04/01"))));
-  EXPECT_EQ(cb_dateChange(h, "not a date", "1").error(), core::Error::warning(std::string(msg::no_draw_on("not a date"))));
-  EXPECT_EQ(cb_dateChange(h, "2010/03/11", "7").error(), core::Error::warning(std::string(msg::kPositionOutOfRange)));
-  EXPECT_FALSE(cb_dateChange(core::DrawHistory{}, "", "1").ok());
+  EXPECT_EQ(trace_setup(h, "2010/04/01", "1").error(), core::Error::warning(std::string(msg::no_draw_on("2010/04/01"))));
+  EXPECT_EQ(trace_setup(h, "not a date", "1").error(), core::Error::warning(std::string(msg::no_draw_on("not a date"))));
+  EXPECT_EQ(trace_setup(h, "2010/03/11", "7").error(), core::Error::warning(std::string(msg::kPositionOutOfRange)));
+  EXPECT_FALSE(trace_setup(core::DrawHistory{}, "", "1").ok());
 }
 
 TEST(QueryTrace, ListsTheFollowersOfEachEarlierOccurrence) {

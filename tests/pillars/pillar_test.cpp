@@ -29,21 +29,21 @@ TEST(CostLabels, DefaultLayout) {
   EXPECT_EQ(labels.lb_NOTT, "您立柱所有的號碼數為：8  請留意！必須和您上面所選的數目相同");
 }
 
-TEST(CbSelectChange, ZeroesInactiveBoxesAndRecosts) {
+TEST(PillarCountChange, ZeroesInactiveBoxesAndRecosts) {
   const std::vector<std::string> six{"2", "2", "2", "2", "3", "1", "0", "0"};
-  const auto change = CB_SelectChange("4", six);
+  const auto change = pillar_count_change("4", six);
   ASSERT_TRUE(change.ok());
   EXPECT_EQ(change->pillar_count, 4);
   EXPECT_EQ(change->size_texts, (std::array<std::string, 8>{"2", "2", "2", "2", "0", "0", "0", "0"}));
   EXPECT_EQ(change->layout.cost, (arith::StarCounts{24, 32, 16}));
   EXPECT_EQ(change->layout.pillar_total, 8);
 
-  EXPECT_EQ(CB_SelectChange("3", six)->layout.cost.four, 0);  // three pillars: no four-star bet
-  EXPECT_EQ(CB_SelectChange("2", six).error(), core::Error::warning(std::string(msg::kPillarCountOutOfRange)));
-  EXPECT_EQ(CB_SelectChange("9", six).error(), core::Error::warning(std::string(msg::kPillarCountOutOfRange)));
-  EXPECT_EQ(CB_SelectChange("x", six).error(), core::Error::error(std::string(msg::not_an_integer("x"))));
+  EXPECT_EQ(pillar_count_change("3", six)->layout.cost.four, 0);  // three pillars: no four-star bet
+  EXPECT_EQ(pillar_count_change("2", six).error(), core::Error::warning(std::string(msg::kPillarCountOutOfRange)));
+  EXPECT_EQ(pillar_count_change("9", six).error(), core::Error::warning(std::string(msg::kPillarCountOutOfRange)));
+  EXPECT_EQ(pillar_count_change("x", six).error(), core::Error::error(std::string(msg::not_an_integer("x"))));
   const std::vector<std::string> bad{"2", "9", "2", "2"};
-  EXPECT_EQ(CB_SelectChange("4", bad).error(), core::Error::warning(std::string(msg::kPillarSizeOutOfRange)));
+  EXPECT_EQ(pillar_count_change("4", bad).error(), core::Error::warning(std::string(msg::kPillarSizeOutOfRange)));
 }
 
 TEST(SizeChange, RefusesWhatAPillarCannotHold) {

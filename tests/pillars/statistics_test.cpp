@@ -4,7 +4,7 @@
 
 #include "core/result.h"
 
-#include "tests/pillars/period_lines.h"
+#include "support/period_lines.h"
 
 #include <numeric>
 

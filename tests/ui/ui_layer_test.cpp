@@ -3,7 +3,12 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QDateEdit>
+#include <QDialog>
+#include <QFile>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <QDialogButtonBox>
 #include <QMessageBox>
@@ -11,15 +16,47 @@
 
 #include "ui/locale.h"
 
+#include "ui/busy_guard.h"
 #include "ui/controls.h"
 #include "ui/dialogs.h"
 #include "ui/memo.h"
+#include "ui/result_memo.h"
 #include "ui/string_grid.h"
+#include "ui/widgets.h"
+
+namespace {
+
+QByteArray file_bytes(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A dialog with one of each kind of command, some of them disabled beforehand.
+struct Commands {
+  QDialog window;
+  QPushButton* run = ui::push_button(&window, "run", "run");
+  QPushButton* stop = ui::push_button(&window, "stop", "stop");
+  QPushButton* never = ui::push_button(&window, "never", "never");
+  QComboBox* combo = ui::number_combo(&window, ui::number_items(1, 3), "1", "combo", 40);
+  QDateEdit* date = new QDateEdit(&window);
+  ui::Memo* memo = ui::fixed_pitch_memo(&window, "memo");
+  QLineEdit* edit = new QLineEdit(&window);
+  Commands() {
+    never->setEnabled(false);
+    window.show();
+  }
+  [[nodiscard]] QList<bool> enabled() const {
+    return {run->isEnabled(), stop->isEnabled(), never->isEnabled(), combo->isEnabled(),
+            date->isEnabled(), memo->isEnabled(), edit->isEnabled()};
+  }
+};
+
+}  // namespace
 
 class UiLayerTest : public QObject {
   Q_OBJECT
  private slots:
-  void gridModelPassesTheModelTesterThroughEdits() {
+  void grid_model_passes_the_model_tester_through_edits() {
     ui::StringGridModel model;
     QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
     model.set_fixed_rows(1);
@@ -37,7 +74,7 @@ class UiLayerTest : public QObject {
     QVERIFY(!model.data(model.index(5, 5), Qt::DisplayRole).isValid());
   }
 
-  void memoLinesRoundTripAndAppendInOneCall() {
+  void memo_lines_round_trip_and_append_in_one_call() {
     ui::Memo memo;
     QCOMPARE(memo.line_count(), 0);
     QVERIFY(memo.lines().empty());
@@ -51,7 +88,7 @@ class UiLayerTest : public QObject {
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("0001,a\n\n第1柱\nx\ny\n"));
   }
 
-  void memoFinalLineBreakAddsNoLine() {
+  void memo_final_line_break_adds_no_line() {
     ui::Memo memo;
     memo.setPlainText(QStringLiteral("30\n"));  // the user ended with Enter
     QCOMPARE(memo.lines(), std::vector<std::string>{"30"});
@@ -64,7 +101,7 @@ class UiLayerTest : public QObject {
     QCOMPARE(memo.lines(), (std::vector<std::string>{"", "", "x", ""}));
   }
 
-  void checkBoxHandlerRunsOnEveryStateChangeOnly() {
+  void check_box_handler_runs_on_every_state_change_only() {
     QCheckBox box;
     int runs = 0;
     ui::on_click(&box, this, [&] { ++runs; });
@@ -74,7 +111,7 @@ class UiLayerTest : public QObject {
     QCOMPARE(runs, 2);
   }
 
-  void comboHandlerRunsForUserActionsOnly() {
+  void combo_handler_runs_for_user_actions_only() {
     QComboBox* combo = ui::make_combo(nullptr, ui::number_items(2, 5), "3");
     int runs = 0;
     ui::on_change(combo, this, [&] { ++runs; });
@@ -88,7 +125,7 @@ class UiLayerTest : public QObject {
     delete combo;
   }
 
-  void numberBoxesReportTheConversionError() {
+  void number_boxes_report_the_conversion_error() {
     ui::ScopedRecorder dialogs;
     QCOMPARE(ui::read_int(nullptr, "12"), std::optional<int>(12));
     QVERIFY(!ui::read_int(nullptr, "1a"));
@@ -96,7 +133,7 @@ class UiLayerTest : public QObject {
     QCOMPARE(dialogs.recorder.messages.first().kind, ui::MessageKind::Error);
   }
 
-  void qtsOwnButtonsSpeakChinese() {
+  void qts_own_buttons_speak_chinese() {
     QVERIFY(ui::use_traditional_chinese(*QCoreApplication::instance()));
     QMessageBox box(QMessageBox::Question, "t", "q", QMessageBox::Yes | QMessageBox::No);
     for (QAbstractButton* button : box.buttons()) {
@@ -107,7 +144,7 @@ class UiLayerTest : public QObject {
     for (QAbstractButton* button : buttons.buttons()) QVERIFY2(!button->text().contains(QRegularExpression("[A-Za-z]{2}")), qPrintable(button->text()));
   }
 
-  void recorderAnswersFromItsQueuesAndDefaultsToNo() {
+  void recorder_answers_from_its_queues_and_defaults_to_no() {
     ui::ScopedRecorder dialogs;
     dialogs.recorder.confirm_answers = {true};
     QVERIFY(ui::confirm(nullptr, "q1"));
@@ -116,6 +153,96 @@ class UiLayerTest : public QObject {
     dialogs.recorder.save_answers = {QStringLiteral("/tmp/x.txt")};
     QCOMPARE(ui::save_file(nullptr, "t", "txt", "f").value(), QStringLiteral("/tmp/x.txt"));
     QCOMPARE(dialogs.recorder.questions, (QStringList{"q1", "q2"}));
+  }
+
+  void result_memo_buttons_are_named_and_captioned() {
+    QWidget sheet;
+    ui::ResultMemo area(&sheet, "Memo1", ui::ResultMemo::every_command("B3", "B4", "B5", "B6"));
+    QCOMPARE(area.memo()->objectName(), QStringLiteral("Memo1"));
+    const QList<std::pair<ui::ResultMemo::Command, QString>> expected = {
+        {ui::ResultMemo::Command::Clear, "清除"}, {ui::ResultMemo::Command::Copy, "複製"},
+        {ui::ResultMemo::Command::SaveText, "存檔(txt)"}, {ui::ResultMemo::Command::SaveCsv, "存檔(csv)"}};
+    for (const auto& [command, caption] : expected) QCOMPARE(area.button(command)->text(), caption);
+    QCOMPARE(sheet.findChild<QPushButton*>("B5"), area.button(ui::ResultMemo::Command::SaveText));
+    ui::ResultMemo copy_only(&sheet, "mm", {{ui::ResultMemo::Command::Copy, "BitBtn1"}});
+    QVERIFY(!copy_only.button(ui::ResultMemo::Command::Clear));
+  }
+
+  void result_memo_clear_runs_the_refill_and_reports_its_answer() {
+    QWidget sheet;
+    ui::ResultMemo area(&sheet, "Memo1", ui::ResultMemo::every_command("B3", "B4", "B5", "B6"));
+    area.memo()->set_lines({"a", "b"});
+    QVERIFY(area.clear());  // no refill: only emptied
+    QCOMPARE(area.memo()->line_count(), 0);
+    bool answer = false;
+    area.set_refill([&] {
+      area.memo()->set_lines({"refilled"});
+      return answer;
+    });
+    QVERIFY(!area.clear());
+    answer = true;
+    area.button(ui::ResultMemo::Command::Clear)->click();
+    QCOMPARE(area.memo()->lines(), std::vector<std::string>{"refilled"});
+  }
+
+  void result_memo_copy_says_so_even_when_empty() {
+    ui::ScopedRecorder dialogs;
+    QWidget sheet;
+    ui::ResultMemo area(&sheet, "mm", {{ui::ResultMemo::Command::Copy, "BitBtn1"}});
+    area.button(ui::ResultMemo::Command::Copy)->click();
+    QCOMPARE(dialogs.recorder.texts(), QStringList{QStringLiteral("資料已複製Copy")});
+    QCOMPARE(dialogs.recorder.messages.first().kind, ui::MessageKind::Information);
+    ui::ResultMemo silent(&sheet, "m2", {{ui::ResultMemo::Command::Copy, "c"}}, {.copied = QString()});
+    silent.copy();
+    QCOMPARE(dialogs.recorder.messages.size(), 1);
+  }
+
+  void result_memo_saves_big5_lines_or_shows_why_not() {
+    ui::ScopedRecorder dialogs;
+    QTemporaryDir dir;
+    QWidget sheet;
+    ui::ResultMemo area(&sheet, "Memo2", ui::ResultMemo::every_command("B20", "B21", "B22", "B23"));
+    area.memo()->set_lines({"第1柱", "", "05,12"});
+    const QString txt = dir.filePath("out.txt"), csv = dir.filePath("out.csv");
+    dialogs.recorder.save_answers = {txt, csv, std::nullopt, dir.filePath("missing/out.txt")};
+    area.save(ui::ResultMemo::Command::SaveText);
+    QCOMPARE(file_bytes(txt), QByteArray("\xb2\xc4" "1\xac\x57\r\n\r\n05,12\r\n"));
+    area.button(ui::ResultMemo::Command::SaveCsv)->click();
+    QCOMPARE(file_bytes(csv), file_bytes(txt));
+    area.save(ui::ResultMemo::Command::SaveText);  // cancelled: nothing written, nothing said
+    QVERIFY(dialogs.recorder.messages.isEmpty());
+    area.save(ui::ResultMemo::Command::SaveText);
+    QCOMPARE(dialogs.recorder.messages.size(), 1);
+    QCOMPARE(dialogs.recorder.messages[0].kind, ui::MessageKind::Error);
+    QVERIFY(dialogs.recorder.messages[0].text.contains(QStringLiteral("out.txt")));
+    QCOMPARE(area.memo()->line_count(), 3);
+  }
+
+  void busy_guard_disables_all_but_the_kept_and_restores_exactly() {
+    Commands c;
+    const QList<bool> before = c.enabled();
+    {
+      ui::BusyGuard busy(&c.window, {c.stop});
+      QCOMPARE(c.enabled(), (QList<bool>{false, true, false, false, false, false, false}));
+      QVERIFY(ui::BusyGuard::holds(&c.window));
+      c.stop->setEnabled(false);  // what the run does meanwhile is undone too
+    }
+    QCOMPARE(c.enabled(), before);
+    QVERIFY(!ui::BusyGuard::holds(&c.window));
+  }
+
+  void busy_guard_keeps_the_window_open_while_it_lives() {
+    Commands c;
+    {
+      ui::BusyGuard outer(&c.window);
+      {
+        ui::BusyGuard inner(&c.window);
+      }
+      QVERIFY(ui::BusyGuard::holds(&c.window));  // the outer run still holds it
+      QVERIFY(!c.window.close());
+      QVERIFY(c.window.isVisible());
+    }
+    QVERIFY(c.window.close());
   }
 };
 

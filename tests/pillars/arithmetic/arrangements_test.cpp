@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "pillars/arithmetic/arrangements.h"
-#include "tests/pillars/arithmetic/reference_pillars.h"
+#include "support/reference_pillars.h"
 
 namespace pillars::arith {
 namespace {

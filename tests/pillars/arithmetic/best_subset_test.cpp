@@ -6,7 +6,7 @@
 #include "pillars/arithmetic/best_subset.h"
 #include "pillars/arithmetic/cooccurrence.h"
 #include "pillars/optimise_period.h"
-#include "tests/pillars/arithmetic/random_period.h"
+#include "support/random_period.h"
 
 namespace pillars::arith {
 namespace {

@@ -9,8 +9,8 @@
 #include "pillars/arithmetic/hoisted_2x2x3x3.h"
 #include "pillars/arithmetic/shape_scoring.h"
 #include "pillars/optimise_period.h"
-#include "tests/pillars/arithmetic/random_period.h"
-#include "tests/pillars/arithmetic/reference_pillars.h"
+#include "support/random_period.h"
+#include "support/reference_pillars.h"
 
 namespace pillars::arith {
 namespace {
@@ -23,6 +23,9 @@ constexpr ShapeCase kShapes[] = {{Shape::k2x2x2x2, "2x2x2x2"},
                                  {Shape::k3x3x3, "3x3x3"},
                                  {Shape::k1x1x2x2x2, "1x1x2x2x2"},
                                  {Shape::k2x2x3x3, "2x2x3x3"}};
+
+// The reference model numbers the priorities 0 four-star, 1 three-star, 2 two-star first.
+constexpr Priority kPriorities[] = {Priority::four_first, Priority::three_first, Priority::two_first};
 
 CoOccurrence table_of(const std::vector<std::string>& period, const std::vector<int>& selection) {
   const auto masks = period_masks(period);
@@ -53,13 +56,13 @@ TEST(EngineAgainstReference, EveryShapeAndPriority) {
       for (int priority = 0; priority < 3; ++priority) {
         SCOPED_TRACE(std::string(c.name) + " draws " + std::to_string(draws) + " priority " + std::to_string(priority));
         auto ours = scored;
-        rank_arrangements(ours, priority_from_index(priority));
+        rank_arrangements(ours, kPriorities[priority]);
         std::vector<std::string> texts;
         for (const auto& e : ours) texts.push_back(entry_text(e, selection, priority));
         const auto expected = reference::ranked_entries(c.name, testdata::joined(selection), period, priority);
         ASSERT_EQ(texts, expected);
         const auto best = best_of_shape(c.shape, table, first_positions(shape_numbers(c.shape)),
-                                        priority_from_index(priority));
+                                        kPriorities[priority]);
         ASSERT_TRUE(best.has_value());
         EXPECT_EQ(entry_text(*best, selection, priority), expected.front());
       }
@@ -88,8 +91,8 @@ TEST(HoistedScorer, MatchesGenericScorerOnSubsetsOfLargerSelections) {
     }
     for (int priority = 0; priority < 3; ++priority) {
       auto ranked = generic;
-      rank_arrangements(ranked, priority_from_index(priority));
-      const auto best = best_2x2x3x3(table, subset, priority_from_index(priority));
+      rank_arrangements(ranked, kPriorities[priority]);
+      const auto best = best_2x2x3x3(table, subset, kPriorities[priority]);
       ASSERT_TRUE(best.has_value());
       EXPECT_EQ(best->arrangement, ranked.front().arrangement);
       EXPECT_EQ(best->wins, ranked.front().wins);
@@ -133,7 +136,7 @@ TEST(BestSubsetAgainstReference, EightOfTwelveFullRunEveryPriority) {
   }
   for (int priority = 0; priority < 3; ++priority) {
     SCOPED_TRACE(priority);
-    BestSubsetSearch search(SubsetRun::eight_of_twelve, table_of(period, selection), priority_from_index(priority));
+    BestSubsetSearch search(SubsetRun::eight_of_twelve, table_of(period, selection), kPriorities[priority]);
     search.compute_all();
     EXPECT_EQ(engine_texts(search.ranked(), selection, priority), expected[priority]);
   }
@@ -147,7 +150,7 @@ TEST(BestSubsetAgainstReference, TenOfFifteenSampledSubsetsAndOrder) {
   ASSERT_EQ(subsets.size(), 3003u);
   for (int priority = 0; priority < 3; ++priority) {
     SCOPED_TRACE(priority);
-    BestSubsetSearch search(SubsetRun::ten_of_fifteen, table_of(period, selection), priority_from_index(priority));
+    BestSubsetSearch search(SubsetRun::ten_of_fifteen, table_of(period, selection), kPriorities[priority]);
     search.compute_all();
     const auto bests = search.bests();
     ASSERT_EQ(bests.size(), 3003u);

@@ -22,6 +22,7 @@
 #include "ui/dialogs.h"
 #include "ui/controls.h"
 #include "ui/memo.h"
+#include "ui/string_grid.h"
 
 namespace fixture {
 
@@ -62,6 +63,13 @@ inline QStringList lines(const ui::Memo* memo) {
   return result;
 }
 
+// The sum of a frequency grid's counts (row 1) over its first `columns` columns.
+inline int grid_count_sum(const ui::StringGrid* grid, int columns) {
+  int sum = 0;
+  for (int c = 0; c < columns; ++c) sum += QString::fromStdString(grid->cell(c, 1)).toInt();
+  return sum;
+}
+
 inline std::string text(const QComboBox* combo) { return combo->currentText().toStdString(); }
 
 // Replaces a combo box's text as typing does, so its change handler runs.
@@ -81,10 +89,10 @@ struct Workbench {
 
   [[nodiscard]] QStringList messages() const { return guard.recorder.texts(); }
   void select(std::initializer_list<int> numbers) {
-    for (int n : numbers) window->no_box[n]->click();
+    for (int n : numbers) window->TS4->no_box[n]->click();
   }
   void select_range(int first, int last) {
-    for (int n = first; n <= last; ++n) window->no_box[n]->click();
+    for (int n = first; n <= last; ++n) window->TS4->no_box[n]->click();
   }
   [[nodiscard]] QWidget* page() const { return window->PageC->currentWidget(); }
 

@@ -1,0 +1,48 @@
+#include "app/window_registry.h"
+
+#include <QAction>
+#include <QDialog>
+#include <QMenu>
+
+#include "ui/dialogs.h"
+
+namespace app {
+
+void WindowRegistry::create_all(const WindowContext& context) {
+  context_.emplace(context);
+  for (std::size_t i = 0; i < entries_.size(); ++i) {
+    QWidget* window = entries_[i].window = entries_[i].create(context);
+    if (entries_[i].on_reload)
+      connect(this, &WindowRegistry::reloaded, window, [this, i] { entries_[i].on_reload(*entries_[i].window); });
+  }
+}
+
+void WindowRegistry::build_menu(QMenu* menu) {
+  for (const Command& command : commands_) {
+    if (command.menu_text.isEmpty()) continue;
+    QAction* action = menu->addAction(command.menu_text);
+    connect(action, &QAction::triggered, this, [this, name = command.name] { open(name); });
+  }
+}
+
+bool WindowRegistry::open(std::string_view name) {
+  for (const Command& command : commands_) {
+    if (command.name != name) continue;
+    if (!entries_[command.entry].window) return false;
+    show(command);
+    return true;
+  }
+  return false;
+}
+
+void WindowRegistry::show(const Command& command) {
+  QWidget& window = *entries_[command.entry].window;
+  if (command.prepare) command.prepare(window, *context_);
+  auto* dialog = qobject_cast<QDialog*>(&window);
+  if (command.showing == Showing::Modal && dialog)
+    ui::show_modal(dialog);
+  else
+    ui::show_modeless(&window);
+}
+
+}  // namespace app

@@ -1,0 +1,57 @@
+// One registration per window, in the order the program creates them at start-up:
+// records, single-draw trace, number analysis, rule definition, help, statistics, grid
+// sort, two-of-one, three-of-one, simulated draw, report, date range, data server,
+// trace chart, moving pattern, best pillars, download. Insert a new window at its place.
+#include "app/windows.h"
+
+#include "app/tform_zu_help.h"
+#include "app/tform_zu_lotto_record.h"
+#include "app/tform_zu_main.h"
+#include "app/tform_zu_simulate.h"
+#include "exchange/window/tform_dateselect.h"
+#include "exchange/window/tform_download_txt_from_http.h"
+#include "exchange/window/tform_zu_ftpserverip.h"
+#include "pillars/window/tform_bestpillars.h"
+
+namespace app {
+
+void register_windows(WindowRegistry& registry) {
+  registry.add<TForm_zu_lotto_record>([](const WindowContext& c) {
+    auto* window = new TForm_zu_lotto_record(c.main, c.history, &c.main);
+    window->set_exchange([&c] { c.windows.open("DownloadExecute"); }, [&c] { c.windows.open("dateselectExecute"); });
+    return window;
+  }).command("lt_recordExecute").on_reload(&TForm_zu_lotto_record::show_loaded_table);
+  registry.add<TForm_zu_help>([](const WindowContext& c) { return new TForm_zu_help(&c.main); });
+  registry.add<TForm_zu_simulate>([](const WindowContext& c) { return new TForm_zu_simulate(&c.main); })
+      .command("simulateExecute", QStringLiteral("模擬開獎"));
+  registry.add<TForm_dateselect>([](const WindowContext& c) {
+    auto* window = new TForm_dateselect(c.history, c.clock, c.report, &c.main);
+    // Printing by date range prints the records grid as the user sees it.
+    window->set_records_grid([&c]() -> const core::TextGrid& { return c.windows.find<TForm_zu_lotto_record>()->sgl->grid(); });
+    return window;
+  }).command("dateselectExecute");
+  registry.add<TForm_zu_FtpServerIP>([](const WindowContext& c) {
+    auto* window = new TForm_zu_FtpServerIP(c.working_dir, &c.main);
+    QObject::connect(window, &TForm_zu_FtpServerIP::download_enabled_changed, c.windows.find<TForm_zu_lotto_record>(),
+                     &TForm_zu_lotto_record::set_download_enabled);
+    return window;
+  }).command("ftpipExecute", QStringLiteral("資料伺服器位址設定"));
+  registry.add<TForm_bestpillars>([](const WindowContext& c) {
+    auto* window = new TForm_bestpillars(c.history, c.clock, &c.main);
+    window->set_working_dir(c.working_dir);
+    return window;
+  }).command("BestPillarsExecute", {}, Showing::Modal, [](TForm_bestpillars& w, const WindowContext& c) {
+    w.set_logo(c.main.game_logo());
+  });
+  registry.add<TForm_Download_TxT_from_http>([](const WindowContext& c) {
+    auto* window = new TForm_Download_TxT_from_http(c.history, c.clock, c.working_dir, &c.main);
+    // Closing the download window reloads, then shows the new lines newest first.
+    window->set_reload([&c] {
+      c.main.load_sequence();
+      c.windows.find<TForm_zu_lotto_record>()->FormShow();
+    });
+    return window;
+  }).command("DownloadExecute");
+}
+
+}  // namespace app

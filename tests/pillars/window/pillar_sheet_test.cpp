@@ -1,0 +1,106 @@
+// TS5 "選擇柱數": pillar count and sizes with their cost, and the manual pillar
+// verification whose report the pillar report sheet shows.
+#include <QLabel>
+#include <QtTest>
+
+#include "pillars/messages.h"
+#include "support/workbench_fixture.h"
+
+using fixture::lines;
+using fixture::text;
+using fixture::type_into;
+using fixture::Workbench;
+
+class PillarSheetTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void pillar_count_and_sizes_set_the_cost();
+  void manual_pillar_verification();
+  void verification_stops_when_its_requery_is_refused();
+  void pillar_boxes_keep_their_state_across_a_long_command();
+};
+
+void PillarSheetTest::pillar_count_and_sizes_set_the_cost() {
+  Workbench w(40);
+  TForm_bestpillars& win = *w.window;
+  QCOMPARE(text(win.TS5->CB_Select), std::string("4"));
+  QCOMPARE(win.TS5->lb_pon2->text(), QStringLiteral("二星= 24 碰"));
+  QCOMPARE(win.TS5->lb_tot->text(), QStringLiteral("共= 72 碰"));
+  QCOMPARE(win.TS5->lb_NOTT->text(),
+           QStringLiteral("您立柱所有的號碼數為：8  請留意！必須和您上面所選的數目相同"));
+  QVERIFY(win.TS5->cb_pillar[4]->isEnabled());
+  QVERIFY(!win.TS5->cb_pillar[5]->isEnabled());
+
+  type_into(win.TS5->CB_Select, "3");
+  QCOMPARE(text(win.TS5->cb_pillar[4]), std::string("0"));
+  QVERIFY(!win.TS5->mx_pillar[4]->isEnabled());
+  QCOMPARE(win.TS5->lb_pon2->text(), QStringLiteral("二星= 12 碰"));
+  QCOMPARE(win.TS5->lb_pon4->text(), QStringLiteral("四星= 0 碰"));
+
+  type_into(win.TS5->CB_Select, "4");
+  type_into(win.TS5->cb_pillar[4], "3");
+  type_into(win.TS5->cb_pillar[3], "3");
+  QCOMPARE(win.TS5->lb_tot->text(), QStringLiteral("共= 133 碰"));  // 2, 2, 3, 3
+  QCOMPARE(win.state().pillar_total, 10);
+
+  type_into(win.TS5->CB_Select, "9");
+  type_into(win.TS5->cb_pillar[2], "9");
+  QCOMPARE(w.messages(), (QStringList{QString::fromUtf8(pillars::msg::kPillarCountOutOfRange.data()),
+                                      QString::fromUtf8(pillars::msg::kPillarSizeOutOfRange.data())}));
+  QCOMPARE(win.state().pillar_count, 4);
+  QCOMPARE(win.TS5->lb_tot->text(), QStringLiteral("共= 133 碰"));
+}
+
+void PillarSheetTest::manual_pillar_verification() {
+  Workbench w(40);
+  TForm_bestpillars& win = *w.window;
+  const std::vector<std::vector<std::string>> pillars = {
+      {"01", "02"}, {"03", "04"}, {"05", "06"}, {"07", "08"}};
+  for (int i = 0; i < 4; ++i) win.TS5->mx_pillar[i + 1]->set_lines(pillars[i]);
+  win.TS6->Memo2->set_lines({"stale"});
+  win.TS5->Button27->click();
+  QCOMPARE(w.page(), win.TS6);
+  const QStringList report = lines(win.TS6->Memo2);
+  QVERIFY(report[0].startsWith(QStringLiteral("0001,2009/01/02,098001,")));
+  QVERIFY(report[0].contains(QStringLiteral(",|,")));
+  QVERIFY(report.contains(QStringLiteral("第4柱")));
+  QVERIFY(report.contains(QStringLiteral("成本二星 24 碰")));
+  QVERIFY(report.last().startsWith(QStringLiteral("四星開出 ")));
+  QCOMPARE(win.state().pillar_no[3][1], std::string("08"));
+
+  win.TS5->Button27->click();  // the clear re-runs the query first: the same report
+  QCOMPARE(lines(win.TS6->Memo2), report);
+}
+
+void PillarSheetTest::verification_stops_when_its_requery_is_refused() {
+  Workbench w(40);
+  TForm_bestpillars& win = *w.window;
+  win.TS2->Button16->click();  // most recent 50: the clear will re-run this query
+  ui::set_text(win.TS2->cbis, "zz");
+  const QStringList memo1 = lines(win.TS2->Memo1);
+  win.PageC->setCurrentWidget(win.TS5);
+  win.TS5->Button27->click();
+  QCOMPARE(w.messages().last(), QStringLiteral("「zz」不是有效的整數"));
+  QVERIFY(!win.TS6->Memo2->toPlainText().contains(QStringLiteral("開出星星統計")));
+  QCOMPARE(lines(win.TS2->Memo1), memo1);
+  QCOMPARE(w.page(), win.TS5);
+}
+
+void PillarSheetTest::pillar_boxes_keep_their_state_across_a_long_command() {
+  Workbench w(40);
+  TForm_bestpillars& win = *w.window;
+  win.hide();
+  win.show();  // the show reset sets 4 pillars but leaves which boxes are enabled alone
+  ui::set_text(win.TS5->CB_Select, "6");
+  win.TS5->CB_SelectChange();
+  win.hide();
+  win.show();
+  QVERIFY(win.TS5->cb_pillar[5]->isEnabled());
+  win.TS3->SpeedButton2->click();  // a hot ordering disables the commands while it runs
+  QVERIFY(win.TS5->cb_pillar[5]->isEnabled());
+  QVERIFY(win.TS5->Button27->isEnabled());
+}
+
+QTEST_MAIN(PillarSheetTest)
+#include "pillar_sheet_test.moc"

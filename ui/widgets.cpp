@@ -1,0 +1,85 @@
+#include "ui/widgets.h"
+
+#include <QFontDatabase>
+
+#include "ui/controls.h"
+
+namespace ui {
+
+QPushButton* push_button(QWidget* parent, const QString& text, const QString& name) {
+  auto* button = new QPushButton(text, parent);
+  button->setObjectName(name);
+  button->setAutoDefault(false);
+  button->setDefault(false);
+  return button;
+}
+
+QToolButton* tool_button(QWidget* parent, const QString& text, const QString& name) {
+  auto* button = new QToolButton(parent);
+  button->setObjectName(name);
+  button->setText(text);
+  // Without an icon a tool button shows its text; with one and no text, the icon.
+  if (!text.isEmpty()) button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+  button->setMinimumHeight(30);
+  return button;
+}
+
+QLabel* label(QWidget* parent, const QString& text, const QString& name) {
+  auto* l = new QLabel(text, parent);
+  if (!name.isEmpty()) l->setObjectName(name);
+  return l;
+}
+
+QLabel* heading(QWidget* parent, const QString& text, const QColor& colour) {
+  auto* l = new QLabel(text, parent);
+  set_look(l, colour, true);
+  return l;
+}
+
+QLabel* sized_label(QWidget* parent, const QString& text, const QString& name, int pixel_size, bool bold) {
+  QLabel* l = label(parent, text, name);
+  QFont font = l->font();
+  font.setPixelSize(pixel_size);
+  font.setBold(bold);
+  l->setFont(font);
+  return l;
+}
+
+QCheckBox* check_box(QWidget* parent, const QString& text, const QString& name) {
+  auto* box = new QCheckBox(text, parent);
+  box->setObjectName(name);
+  return box;
+}
+
+QComboBox* number_combo(QWidget* parent, const std::vector<std::string>& items, const std::string& text,
+                        const QString& name, int width) {
+  QComboBox* combo = make_combo(parent, items, text);
+  combo->setObjectName(name);
+  combo->setFixedWidth(width);
+  combo->setMaxVisibleItems(20);
+  return combo;
+}
+
+Memo* fixed_pitch_memo(QWidget* parent, const QString& name) {
+  auto* memo = new Memo(parent);
+  memo->setObjectName(name);
+  QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  font.setPointSize(10);
+  memo->setFont(font);
+  return memo;
+}
+
+QHBoxLayout* row() {
+  auto* h = new QHBoxLayout;
+  h->setSpacing(6);
+  return h;
+}
+
+QHBoxLayout* row_of(std::initializer_list<QWidget*> widgets) {
+  QHBoxLayout* h = row();
+  for (QWidget* widget : widgets) h->addWidget(widget);
+  h->addStretch();
+  return h;
+}
+
+}  // namespace ui
