@@ -1,8 +1,11 @@
 #include "app/tform_zu_lotto_record.h"
 
 #include <QAction>
+#include <algorithm>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QScrollBar>
+#include <QShowEvent>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -12,6 +15,20 @@
 #include "ui/controls.h"
 #include "ui/dialogs.h"
 #include "ui/widgets.h"
+
+namespace {
+
+// 81, 54 and 36 pixels for date, issue and ball columns, widened where the screen font
+// needs more for "2026/08/22", "115204" or "一落".
+QList<int> record_column_widths(const QFontMetrics& font) {
+  const int padding = 12;
+  const int date = std::max(81, font.horizontalAdvance(QStringLiteral("2026/08/22")) + padding);
+  const int issue = std::max(54, font.horizontalAdvance(QStringLiteral("115204")) + padding);
+  const int ball = std::max(36, font.horizontalAdvance(QStringLiteral("一落")) + padding);
+  return {date, issue, ball, ball, ball, ball, ball};
+}
+
+}  // namespace
 
 TForm_zu_lotto_record::TForm_zu_lotto_record(TForm_zu_main& main, core::DrawHistory& history,
                                              QWidget* parent)
@@ -38,7 +55,7 @@ void TForm_zu_lotto_record::build() {
   sgl->setObjectName("sgl");
   sgl->model_data().set_fixed_rows(1);
   sgl->set_row_count(1);
-  sgl->set_column_widths({100, 72, 46, 46, 46, 46, 46});
+  sgl->set_column_widths(record_column_widths(sgl->fontMetrics()));
   sgl->set_row_height(20);
   sgl->setSelectionBehavior(QAbstractItemView::SelectRows);
   sgl->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -46,7 +63,11 @@ void TForm_zu_lotto_record::build() {
   sgl->setContextMenuPolicy(Qt::ActionsContextMenu);
   N1 = new QAction(QStringLiteral("列印開獎資料"), sgl);
   sgl->addAction(N1);
-  sgl->setMinimumWidth(100 + 72 + 5 * 46 + 24);
+  // Exactly as wide as its columns and scroll bar: no blank strip beside the balls.
+  sgl->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  int columns_width = 0;
+  for (const int width : record_column_widths(sgl->fontMetrics())) columns_width += width;
+  sgl->setFixedWidth(columns_width + sgl->verticalScrollBar()->sizeHint().width() + 2 * sgl->frameWidth());
   {
     auto& grid = sgl->model_data().begin_edit();
     grid.resize(1, core::kRecordColumns);
@@ -75,7 +96,7 @@ void TForm_zu_lotto_record::build() {
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(tools);
   layout->addLayout(body);
-  resize(600, 640);
+  resize(sizeHint().width(), 640);
 
   connect(SpeedButton3, &QToolButton::clicked, this, [this] { SpeedButton3Click(); });
   connect(SpeedButton12, &QToolButton::clicked, this, [this] { SpeedButton12Click(); });
@@ -89,7 +110,8 @@ void TForm_zu_lotto_record::build() {
 
 void TForm_zu_lotto_record::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  FormShow();
+  // Restoring a minimised window is not a new opening: the grid keeps its order and header.
+  if (!event->spontaneous()) FormShow();
 }
 
 void TForm_zu_lotto_record::FormShow() {

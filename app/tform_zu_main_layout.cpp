@@ -3,6 +3,7 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QVBoxLayout>
 
 #include "app/tform_zu_main.h"
@@ -85,6 +86,14 @@ QFrame* TForm_zu_main::build_panel5() {
   bold.setBold(true);
   rb_biglotto->setFont(bold);
   rb_mark6->hide();
+  // On the green panel the style's pale indicator disappears: a white ring with a dark dot.
+  for (QRadioButton* game : {rb_biglotto, rb_mark6})
+    game->setStyleSheet(QStringLiteral(
+        "QRadioButton { color: white; spacing: 8px; }"
+        "QRadioButton::indicator { width: 12px; height: 12px; border-radius: 7px; border: 2px solid white;"
+        " background: rgb(0,90,40); }"
+        "QRadioButton::indicator:checked { background: qradialgradient(cx:0.5, cy:0.5, radius:0.5, fx:0.5, fy:0.5,"
+        " stop:0 rgb(255,200,0), stop:0.55 rgb(255,200,0), stop:0.6 rgb(0,90,40)); }"));
   // Only the newly selected button's change applies the choice, once per change.
   connect(rb_biglotto, &QRadioButton::toggled, this, [this](bool on) { if (on) rb_biglottoClick(); });
   connect(rb_mark6, &QRadioButton::toggled, this, [this](bool on) { if (on) rb_biglottoClick(); });
@@ -158,7 +167,9 @@ QFrame* TForm_zu_main::build_panel6() {
 }
 
 bool TForm_zu_main::eventFilter(QObject* watched, QEvent* event) {
-  if ((watched == Label4 || watched == Label5) && event->type() == QEvent::MouseButtonRelease) {
+  // A left click opens the editor; the other buttons do nothing, as on any link.
+  if ((watched == Label4 || watched == Label5) && event->type() == QEvent::MouseButtonRelease &&
+      static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
     Label4Click();
     return true;
   }

@@ -35,6 +35,18 @@ bool WindowRegistry::open(std::string_view name) {
   return false;
 }
 
+std::vector<std::string> WindowRegistry::command_names() const {
+  std::vector<std::string> names;
+  for (const Command& command : commands_) names.push_back(command.name);
+  return names;
+}
+
+QWidget* WindowRegistry::window_of(std::string_view name) const {
+  for (const Command& command : commands_)
+    if (command.name == name) return entries_[command.entry].window;
+  return nullptr;
+}
+
 void WindowRegistry::show(const Command& command) {
   QWidget& window = *entries_[command.entry].window;
   if (command.prepare) command.prepare(window, *context_);

@@ -66,6 +66,10 @@ class WindowRegistry : public QObject {
   void build_menu(QMenu* menu);
   // Shows the window of a command as the command says; false for an unknown command.
   bool open(std::string_view command);
+  // Every command, in registration order (the screenshot tour and the monkey test visit them).
+  [[nodiscard]] std::vector<std::string> command_names() const;
+  // The window a command shows; nullptr for an unknown command.
+  [[nodiscard]] QWidget* window_of(std::string_view command) const;
 
   // The window of type W; nullptr before create_all or when none is registered.
   template <class W>

@@ -18,6 +18,20 @@ void on_change(QComboBox* combo, QObject* context, std::function<void()> handler
     QObject::connect(edit, &QLineEdit::textEdited, context, [handler](const QString&) { handler(); });
 }
 
+void on_entry(QComboBox* combo, QObject* context, std::function<void()> handler) {
+  QObject::connect(combo, &QComboBox::textActivated, context, [handler](const QString& text) {
+    if (!text.isEmpty()) handler();
+  });
+  QLineEdit* edit = combo->lineEdit();
+  if (!edit) return;
+  QObject::connect(edit, &QLineEdit::editingFinished, context, [edit, handler] {
+    // Only an entry the user changed: leaving an untouched box runs nothing.
+    if (!edit->isModified()) return;
+    edit->setModified(false);
+    if (!edit->text().isEmpty()) handler();
+  });
+}
+
 void set_text(QComboBox* combo, const std::string& text) {
   const QSignalBlocker blocker(combo);
   if (combo->isEditable()) {

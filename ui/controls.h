@@ -30,6 +30,11 @@ void on_click(QAbstractButton* button, QObject* context, std::function<void()> h
 // Change handler of a combo box: user selection or typing only.
 void on_change(QComboBox* combo, QObject* context, std::function<void()> handler);
 
+// Entry handler of a number box whose handler may refuse the text: runs when the user has
+// finished an entry (Enter, leaving the box after typing, or choosing an item), never for
+// each keystroke of a half-typed number nor for a box left empty.
+void on_entry(QComboBox* combo, QObject* context, std::function<void()> handler);
+
 // Sets a combo box's text without running its change handler.
 void set_text(QComboBox* combo, const std::string& text);
 [[nodiscard]] std::string text_of(const QComboBox* combo);

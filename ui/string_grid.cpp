@@ -1,5 +1,7 @@
 #include "ui/string_grid.h"
 
+#include <algorithm>
+
 #include <QHeaderView>
 
 namespace ui {
@@ -87,6 +89,11 @@ void StringGrid::set_column_widths(const QList<int>& widths) {
 }
 
 void StringGrid::apply_column_widths() {
+  // The header's own minimum (about 40 pixels with a CJK font) would silently widen narrow
+  // columns and push the last ones out of a fixed-width grid.
+  if (!column_widths_.isEmpty())
+    horizontalHeader()->setMinimumSectionSize(std::min(horizontalHeader()->minimumSectionSize(),
+                                                       *std::min_element(column_widths_.begin(), column_widths_.end())));
   for (int c = 0; c < column_widths_.size(); ++c) setColumnWidth(c, column_widths_[c]);
 }
 

@@ -106,7 +106,7 @@ void PeriodSheet::connect_handlers() {
   // A date typed by hand is looked up once it is complete; a chosen one at once.
   connect(cb_date, &QComboBox::textActivated, this, [this] { cb_dateChange(); });
   connect(cb_date->lineEdit(), &QLineEdit::textEdited, this, [this] { cb_dateEdited(); });
-  ui::on_change(cb_ii, this, [this] { cb_dateChange(); });
+  ui::on_entry(cb_ii, this, [this] { cb_dateChange(); });
   ui::on_click(cb_ff, this, [this] { cb_dateChange(); });
 }
 

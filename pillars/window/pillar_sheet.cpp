@@ -12,6 +12,8 @@
 #include "pillars/window/optimise_panel.h"
 #include "ui/busy_guard.h"
 #include "ui/controls.h"
+#include <QAbstractScrollArea>
+
 #include "ui/dialogs.h"
 #include "ui/widgets.h"
 
@@ -20,14 +22,19 @@ namespace {
 
 const QColor kSilver(192, 192, 192);
 
-void colour_base(QWidget* widget, const QColor& colour) {
+// White while enabled, silver while disabled, whatever disables it (the pillar count or a
+// long run): the palette's own disabled group carries the silver, so every enable change
+// repaints in the right colour without being told.
+void colour_by_state(QWidget* widget) {
   QPalette palette = widget->palette();
-  for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-    palette.setColor(group, QPalette::Base, colour);
+  for (auto group : {QPalette::Active, QPalette::Inactive}) palette.setColor(group, QPalette::Base, Qt::white);
+  palette.setColor(QPalette::Disabled, QPalette::Base, kSilver);
+  palette.setColor(QPalette::Disabled, QPalette::Window, kSilver);
   // An inactive pillar's "0" must stay readable on silver.
   palette.setColor(QPalette::Disabled, QPalette::Text, QColor(64, 64, 64));
   palette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(64, 64, 64));
   widget->setPalette(palette);
+  if (auto* area = qobject_cast<QAbstractScrollArea*>(widget)) area->viewport()->setPalette(palette);
 }
 
 }  // namespace
@@ -42,8 +49,8 @@ PillarSheet::PillarSheet(const WorkbenchLinks& links, QWidget* parent)
   h->addSpacing(8);
   h->addWidget(optimise = new OptimisePanel(*this, links, this));
 
-  ui::on_change(CB_Select, this, [this] { CB_SelectChange(); });
-  for (int i = 1; i <= pillars::kMaxPillars; ++i) ui::on_change(cb_pillar[i], this, [this] { ComboBox1Change(); });
+  ui::on_entry(CB_Select, this, [this] { CB_SelectChange(); });
+  for (int i = 1; i <= pillars::kMaxPillars; ++i) ui::on_entry(cb_pillar[i], this, [this] { ComboBox1Change(); });
   connect(Button27, &QPushButton::clicked, this, [this] { Button27Click(); });
   connect(Button26, &QPushButton::clicked, this, [this] { Button26Click(); });
   apply_pillar_look();
@@ -93,6 +100,8 @@ QGridLayout* PillarSheet::build_grid() {
     mx_pillar[i]->setFixedSize(56, 170);
     mx_pillar[i]->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid->addWidget(mx_pillar[i], 2, i);
+    colour_by_state(cb_pillar[i]);
+    colour_by_state(mx_pillar[i]);
   }
   grid->setColumnStretch(pillars::kMaxPillars + 1, 1);
   return grid;
@@ -117,7 +126,6 @@ void PillarSheet::apply_pillar_look() {
     const bool active = i <= links_.state.pillar_count;
     for (QWidget* control : {static_cast<QWidget*>(cb_pillar[i]), static_cast<QWidget*>(mx_pillar[i])}) {
       control->setEnabled(active && !busy);
-      colour_base(control, active ? QColor(Qt::white) : kSilver);
     }
   }
 }

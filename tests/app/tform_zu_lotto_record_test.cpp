@@ -91,6 +91,20 @@ class RecordsWindowTest : public QObject {
     QVERIFY(app.window<TForm_Download_TxT_from_http>().Button1->isEnabled());
   }
 
+  void columns_fit_their_texts_and_leave_no_blank_strip() {
+    AppFixture f(three_draws());
+    auto& records = f.start().window<TForm_zu_lotto_record>();
+    f.app->windows().open("lt_recordExecute");
+    const int minimum[] = {81, 54, 36, 36, 36, 36, 36};
+    int total = 0;
+    for (int c = 0; c < 7; ++c) {
+      QVERIFY(records.sgl->columnWidth(c) >= minimum[c]);
+      total += records.sgl->columnWidth(c);
+    }
+    QVERIFY(records.sgl->fontMetrics().horizontalAdvance("2026/08/22") < records.sgl->columnWidth(0));
+    QCOMPARE(records.sgl->viewport()->width(), total);
+  }
+
   void header_switching_changes_only_ball_columns() {
     AppFixture f(three_draws());
     auto& app = f.start();

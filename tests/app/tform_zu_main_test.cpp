@@ -103,6 +103,18 @@ class MainWindowTest : public QObject {
     QCOMPARE(main.lb_data->text(), text);
   }
 
+  void only_a_left_click_on_the_file_name_opens_the_editor() {
+    AppFixture f(three_draws());
+    auto& main = f.start().main_window();
+    for (const Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
+      QTest::mouseClick(main.Label4, button);
+      QTest::mouseClick(main.Label5, button);
+    }
+    QVERIFY(f.dialogs.recorder.shown_modal.isEmpty());
+    QTest::mouseClick(main.Label5, Qt::LeftButton);
+    QCOMPARE(f.dialogs.recorder.shown_modal.size(), 1);
+  }
+
   void help_viewer_shows_a_file_or_says_it_is_missing() {
     AppFixture f(three_draws());
     auto& app = f.start();

@@ -73,9 +73,11 @@ inline int grid_count_sum(const ui::StringGrid* grid, int columns) {
 inline std::string text(const QComboBox* combo) { return combo->currentText().toStdString(); }
 
 // Replaces a combo box's text as typing does, so its change handler runs.
+// Types over the box's text and finishes the entry with Enter, as a user does.
 inline void type_into(QComboBox* combo, const QString& text) {
   combo->lineEdit()->selectAll();
   QTest::keyClicks(combo->lineEdit(), text);
+  QTest::keyClick(combo->lineEdit(), Qt::Key_Return);
 }
 
 // A window over `draws` draws, shown, with every dialog answered by the recorder.

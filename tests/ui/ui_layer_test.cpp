@@ -125,6 +125,34 @@ class UiLayerTest : public QObject {
     delete combo;
   }
 
+  // A number box's handler runs when an entry is finished, never mid-typing or for an
+  // empty box, so a refusal cannot pop up while the user types.
+  void entry_handler_runs_once_the_entry_is_finished() {
+    QWidget window;
+    QComboBox* combo = ui::make_combo(&window, ui::number_items(2, 5), "3");
+    auto* other = new QLineEdit(&window);
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QStringList seen;
+    ui::on_entry(combo, this, [&] { seen << combo->currentText(); });
+    combo->lineEdit()->setFocus();
+    combo->lineEdit()->selectAll();
+    QTest::keyClick(combo->lineEdit(), Qt::Key_Backspace);
+    QTest::keyClick(combo->lineEdit(), Qt::Key_Return);  // empty: nothing to read
+    QTest::keyClicks(combo->lineEdit(), "10");
+    QCOMPARE(seen, QStringList{});  // half typed
+    QTest::keyClick(combo->lineEdit(), Qt::Key_Return);
+    QCOMPARE(seen, QStringList{"10"});
+    other->setFocus();  // leaving without a change runs nothing
+    combo->lineEdit()->setFocus();
+    QTest::keyClicks(combo->lineEdit(), "4");
+    other->setFocus();  // leaving after typing finishes the entry
+    QCOMPARE(seen, (QStringList{"10", "104"}));
+    emit combo->textActivated(QStringLiteral("5"));
+    QCOMPARE(seen.size(), 3);
+  }
+
   void number_boxes_report_the_conversion_error() {
     ui::ScopedRecorder dialogs;
     QCOMPARE(ui::read_int(nullptr, "12"), std::optional<int>(12));

@@ -4,6 +4,8 @@
 #include <QtTest>
 
 #include "pillars/messages.h"
+#include "ui/busy_guard.h"
+#include "ui/memo.h"
 #include "support/workbench_fixture.h"
 
 using fixture::lines;
@@ -19,7 +21,34 @@ class PillarSheetTest : public QObject {
   void manual_pillar_verification();
   void verification_stops_when_its_requery_is_refused();
   void pillar_boxes_keep_their_state_across_a_long_command();
+  void pillar_memos_are_white_when_enabled_and_silver_when_not();
 };
+
+// The colour the user sees in the middle of a memo.
+static QColor shown_colour(ui::Memo* memo) {
+  const QImage picture = memo->grab().toImage();
+  return picture.pixelColor(picture.width() / 2, picture.height() / 2);
+}
+
+void PillarSheetTest::pillar_memos_are_white_when_enabled_and_silver_when_not() {
+  Workbench w(40);
+  TForm_bestpillars& win = *w.window;
+  win.PageC->setCurrentWidget(win.TS5);
+  const QColor white(Qt::white), silver(192, 192, 192);
+  for (const char* count : {"5", "6", "3", "8", "4"}) {
+    type_into(win.TS5->CB_Select, count);
+    for (int i = 1; i <= 8; ++i) {
+      const bool active = i <= std::atoi(count);
+      QCOMPARE(win.TS5->mx_pillar[i]->isEnabled(), active);
+      QCOMPARE(shown_colour(win.TS5->mx_pillar[i]), active ? white : silver);
+    }
+  }
+  {
+    ui::BusyGuard busy(&win);  // a long run disables every pillar box: all of them look it
+    for (int i = 1; i <= 8; ++i) QCOMPARE(shown_colour(win.TS5->mx_pillar[i]), silver);
+  }
+  QCOMPARE(shown_colour(win.TS5->mx_pillar[1]), white);
+}
 
 void PillarSheetTest::pillar_count_and_sizes_set_the_cost() {
   Workbench w(40);

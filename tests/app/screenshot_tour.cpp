@@ -1,0 +1,57 @@
+// Not a test: opens every window of the program on the bundled draw history (today
+// 2026/12/09) under whatever display there is and saves a picture of each, so a person can
+// look at them. scripts/screenshots.sh runs it under a virtual display.
+//
+//   screenshot_tour OUTPUT_FOLDER
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app/application.h"
+#include "app/tform_zu_main.h"
+#include "ui/dialogs.h"
+#include "ui/locale.h"
+
+namespace {
+
+void save(QWidget& window, const QString& folder, const QString& name) {
+  window.activateWindow();
+  QTest::qWait(150);
+  window.grab().save(folder + "/" + name + ".png");
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  QApplication qt(argc, argv);
+  ui::use_traditional_chinese(qt);
+  const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("shots");
+  QDir().mkpath(folder);
+  QTemporaryDir work;
+  QFile::copy(QStringLiteral(VANTOR_DATA_DIR "/TW539.txt"), work.filePath("TW539.txt"));
+  for (const char* help : {"help_record.txt", "help_single.txt", "help_moving.txt"})
+    QFile::copy(QStringLiteral(VANTOR_DATA_DIR "/") + help, work.filePath(help));
+  ui::ScopedRecorder dialogs;  // modal windows show without blocking; questions answer No
+  Application app(work.path(), std::make_unique<core::FixedClock>(core::Date{2026, 12, 9}));
+  app.start();
+  QTest::qWait(300);
+  save(app.main_window(), folder, "main");
+  for (const std::string& command : app.windows().command_names()) {
+    if (!app.windows().open(command)) continue;
+    QWidget* window = app.windows().window_of(command);
+    const QString name = QString::fromStdString(command);
+    save(*window, folder, name);
+    // Every page of a window with pages.
+    if (auto* pages = window->findChild<QTabWidget*>()) {
+      for (int i = 0; i < pages->count(); ++i) {
+        pages->setCurrentIndex(i);
+        save(*window, folder, name + "_page" + QString::number(i));
+      }
+    }
+    window->hide();
+  }
+  return 0;
+}
