@@ -9,6 +9,7 @@
 #include <QtTest>
 #include <functional>
 
+#include "support/during_run.h"
 #include "support/workbench_fixture.h"
 #include "pillars/optimise_texts.h"
 #include "ui/logo.h"
@@ -21,27 +22,6 @@ namespace t = pillars::optimise_text;
 namespace {
 
 QString qtext(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<int>(text.size())); }
-
-// Runs `action` from the event pumps of a long run, once `condition` holds.
-class DuringRun : public QObject {
- public:
-  DuringRun(std::function<bool()> condition, std::function<void()> action)
-      : condition_(std::move(condition)), action_(std::move(action)) {
-    connect(&timer_, &QTimer::timeout, this, [this] {
-      if (done_ || !condition_()) return;
-      done_ = true;
-      action_();
-    });
-    timer_.start(0);
-  }
-  [[nodiscard]] bool done() const { return done_; }
-
- private:
-  std::function<bool()> condition_;
-  std::function<void()> action_;
-  QTimer timer_;
-  bool done_ = false;
-};
 
 }  // namespace
 
