@@ -16,9 +16,6 @@ std::string_view field(std::string_view line, std::size_t start) {
 
 }  // namespace
 
-std::string day_text(double day_number) {
-  return core::format_date(core::date_from_day_number(static_cast<int>(std::floor(day_number))));
-}
 
 std::string format_period_line(const core::DrawHistory& history, int draw, int sequence) {
   const auto i = static_cast<std::size_t>(draw - 1);

@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/dates.h"
 #include "core/draw_history.h"
 
 namespace pillars {
@@ -53,6 +54,6 @@ struct LineNumbers {
 [[nodiscard]] std::optional<LineNumbers> parse_line_numbers(std::string_view line);
 
 // "yyyy/mm/dd" of a table day number.
-[[nodiscard]] std::string day_text(double day_number);
+using core::day_text;
 
 }  // namespace pillars
