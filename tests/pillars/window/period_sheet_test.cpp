@@ -2,6 +2,7 @@
 // the sheet's controls. The queries themselves are tested without a window.
 #include <QDateEdit>
 #include <QLineEdit>
+#include <QElapsedTimer>
 #include <QtTest>
 
 #include "pillars/messages.h"
@@ -23,6 +24,7 @@ class PeriodSheetTest : public QObject {
   void recent_and_periodic_queries();
   void trace_query_and_date_change();
   void refused_source_inputs_keep_the_period();
+  void huge_pasted_memos_are_counted_or_refused();
 };
 
 void PeriodSheetTest::opening_queries_from_2009_to_today() {
@@ -154,6 +156,34 @@ void PeriodSheetTest::refused_source_inputs_keep_the_period() {
   win.TS2->Button18->click();
   QCOMPARE(w.guard.recorder.messages.size(), 5);
   QCOMPARE(lines(win.TS2->Memo1), before);
+}
+
+// A memo pasted with 100,000 period lines is counted like any other; one line of a
+// megabyte is refused by its line number, and the grids keep what they showed.
+void PeriodSheetTest::huge_pasted_memos_are_counted_or_refused() {
+  Workbench w(60);
+  TForm_bestpillars& win = *w.window;
+  const std::vector<std::string> period = win.TS2->Memo1->lines();
+  std::vector<std::string> pasted;
+  pasted.reserve(100'000);
+  while (pasted.size() < 100'000) pasted.push_back(period[pasted.size() % period.size()]);
+  QElapsedTimer clock;
+  clock.start();
+  win.TS2->Memo1->set_lines(pasted);
+  win.TS2->Button2->click();
+  qInfo("100,000 pasted lines filled and counted in %lld ms", clock.elapsed());
+  QVERIFY(w.messages().isEmpty());
+  QCOMPARE(win.TS3->sga1->cell(0, 1).empty(), false);
+  const std::string top_count = win.TS3->sga1->cell(0, 1);
+
+  pasted.resize(3);
+  pasted.push_back(std::string(1 << 20, 'x'));
+  clock.restart();
+  win.TS2->Memo1->set_lines(pasted);
+  win.TS2->Button2->click();
+  qInfo("a one-megabyte line refused in %lld ms", clock.elapsed());
+  QCOMPARE(w.messages(), QStringList{QStringLiteral("第 4 行不是有效的號碼")});
+  QCOMPARE(win.TS3->sga1->cell(0, 1), top_count);
 }
 
 QTEST_MAIN(PeriodSheetTest)
