@@ -38,12 +38,7 @@ void CombinationSheet::enter() {
 }
 
 void CombinationSheet::issueChange() {
-  const auto s = choose_draw(issue);
-  if (!s) return;
-  const trace::NumberBox choices = trace::number_box(links_.table, *s, tab_);
-  ui::set_items(numbers, choices.items);
-  ui::set_text(numbers, choices.text);
-  numbersChange();
+  if (choose_draw(issue, numbers, tab_)) numbersChange();
 }
 
 void CombinationSheet::numbersChange() { retrace(); }

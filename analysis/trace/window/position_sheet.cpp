@@ -39,13 +39,9 @@ void PositionSheet::enter() {
 }
 
 void PositionSheet::issueChange() {
-  const auto s = choose_draw(issue);
-  if (!s) return;
+  if (!choose_draw(issue, number, tab_)) return;
   // A drawn position only ever holds one of the five balls.
   if (!is_ascending(tab_)) ui::set_items(position, ui::number_items(1, trace::kBalls));
-  const trace::NumberBox balls = trace::number_box(links_.table, *s, tab_);
-  ui::set_items(number, balls.items);
-  ui::set_text(number, balls.text);
   positionChange();
 }
 

@@ -68,12 +68,9 @@ void SingleNumberSheet::enter() {
 }
 
 void SingleNumberSheet::cb_latestChange() {
-  const auto s = choose_draw(cb_latest);
+  const auto s = choose_draw(cb_latest, cb_trno, trace::TraceTab::Single);
   if (!s) return;
   selected_draw_ = *s;
-  const trace::NumberBox numbers = trace::number_box(links_.table, *s, trace::TraceTab::Single);
-  ui::set_items(cb_trno, numbers.items);
-  ui::set_text(cb_trno, numbers.text);
   cb_trnoChange();
 }
 
@@ -89,9 +86,7 @@ bool SingleNumberSheet::retrace() {
 
 void SingleNumberSheet::stepped() {
   // The balls of the target draw are the numbers worth tracing inside these rows.
-  const trace::NumberBox target = trace::number_box(links_.table, selected_draw_ + distance_, trace::TraceTab::Single);
-  ui::set_items(cbn1, target.items);
-  ui::set_text(cbn1, target.text);
+  offer(cbn1, trace::number_box(links_.table, selected_draw_ + distance_, trace::TraceTab::Single));
 }
 
 void SingleNumberSheet::sbpin1Click() {

@@ -92,10 +92,17 @@ void TraceSheet::set_issue_items(QComboBox* issue, const OpeningItems& items) {
   ui::set_text(issue, items.issues.empty() ? std::string() : items.issues.front());
 }
 
-std::optional<int> TraceSheet::choose_draw(const QComboBox* issue) {
+std::optional<int> TraceSheet::choose_draw(const QComboBox* issue, QComboBox* numbers, trace::TraceTab tab) {
   const auto s = trace::find_issue(links_.table, ui::text_of(issue));
-  if (s) distance_ = trace::next_draw_distance(links_.table, *s);
+  if (!s) return s;
+  distance_ = trace::next_draw_distance(links_.table, *s);
+  offer(numbers, trace::number_box(links_.table, *s, tab));
   return s;
+}
+
+void TraceSheet::offer(QComboBox* numbers, const trace::NumberBox& offered) {
+  ui::set_items(numbers, offered.items);
+  ui::set_text(numbers, offered.text);
 }
 
 }  // namespace tracewin

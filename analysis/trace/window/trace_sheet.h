@@ -93,10 +93,13 @@ class TraceSheet : public QWidget {
   void lay_out(std::initializer_list<QWidget*> own, std::initializer_list<QWidget*> after = {});
   // An issue box on opening: the latest issues, the newest shown.
   static void set_issue_items(QComboBox* issue, const OpeningItems& items);
-  // The draw an issue box names (searched from the newest back); nullopt when none has
-  // it, and the tab then keeps its trace and boxes. Found, the distance becomes the
-  // distance from that draw to the draw after the newest.
-  [[nodiscard]] std::optional<int> choose_draw(const QComboBox* issue);
+  // The issue box's change: the draw it names (searched from the newest back), or
+  // nullopt when none has it and the tab keeps its trace and boxes. Found, the distance
+  // becomes the distance from that draw to the draw after the newest, and `numbers`
+  // offers the draw's balls (pairs, triples) as `tab` reads them, the first shown.
+  [[nodiscard]] std::optional<int> choose_draw(const QComboBox* issue, QComboBox* numbers, trace::TraceTab tab);
+  // A number box offering these items, the first shown.
+  static void offer(QComboBox* numbers, const trace::NumberBox& offered);
   [[nodiscard]] QLabel* caption(const char* text);
 
   const TraceLinks& links_;
