@@ -4,6 +4,10 @@
 // trace chart, moving pattern, best pillars, download. Insert a new window at its place.
 #include "app/windows.h"
 
+#include "analysis/trace/window/tform_zu_grid_sort.h"
+#include "analysis/trace/window/tform_zu_threeforone.h"
+#include "analysis/trace/window/tform_zu_trace_single.h"
+#include "analysis/trace/window/tform_zu_twoforone.h"
 #include "app/tform_zu_help.h"
 #include "app/tform_zu_lotto_record.h"
 #include "app/tform_zu_main.h"
@@ -14,6 +18,14 @@
 #include "pillars/window/tform_bestpillars.h"
 
 namespace app {
+namespace {
+
+// The trace window's commands open it on one of its pages.
+Registration<TForm_zu_trace_single>::Prepare trace_page(int page) {
+  return [page](TForm_zu_trace_single& w, const WindowContext&) { w.show_page(page); };
+}
+
+}  // namespace
 
 void register_windows(WindowRegistry& registry) {
   registry.add<TForm_zu_lotto_record>([](const WindowContext& c) {
@@ -21,7 +33,27 @@ void register_windows(WindowRegistry& registry) {
     window->set_exchange([&c] { c.windows.open("DownloadExecute"); }, [&c] { c.windows.open("dateselectExecute"); });
     return window;
   }).command("lt_recordExecute").on_reload(&TForm_zu_lotto_record::show_loaded_table);
+  registry.add<TForm_zu_trace_single>([](const WindowContext& c) {
+    auto* window = new TForm_zu_trace_single(c.history, &c.main);
+    // The follow-up windows are created after this one: found when a button asks.
+    window->set_follow_ups({
+        [&c](tracewin::SharedTrace shown) { c.windows.find<TForm_zu_twoforone>()->get_twoforone(std::move(shown)); },
+        [&c](tracewin::SharedTrace shown) { c.windows.find<TForm_zu_threeforone>()->get_threeforone(std::move(shown)); },
+        [&c](tracewin::SharedTrace shown) { c.windows.find<TForm_zu_grid_sort>()->show_grid_sort(std::move(shown)); },
+        [&c] { c.main.show_memo(QStringLiteral("help_single.txt")); }});
+    return window;
+  })
+      .command("N3Click", QStringLiteral("不定位單支拖牌"), Showing::Modeless, trace_page(0))
+      .command("N12Click", QStringLiteral("不定位雙星拖牌"), Showing::Modeless, trace_page(1))
+      .command("N14Click", QStringLiteral("大小定位拖牌"), Showing::Modeless, trace_page(3))
+      .command("N15Click", QStringLiteral("落球定位拖牌"), Showing::Modeless, trace_page(4))
+      .command("N19Click", QStringLiteral("大小加減版路"), Showing::Modeless, trace_page(5))
+      .on_reload(&TForm_zu_trace_single::refresh);
   registry.add<TForm_zu_help>([](const WindowContext& c) { return new TForm_zu_help(&c.main); });
+
+  registry.add<TForm_zu_grid_sort>([](const WindowContext& c) { return new TForm_zu_grid_sort(&c.main); });
+  registry.add<TForm_zu_twoforone>([](const WindowContext& c) { return new TForm_zu_twoforone(&c.main); });
+  registry.add<TForm_zu_threeforone>([](const WindowContext& c) { return new TForm_zu_threeforone(&c.main); });
   registry.add<TForm_zu_simulate>([](const WindowContext& c) { return new TForm_zu_simulate(&c.main); })
       .command("simulateExecute", QStringLiteral("模擬開獎"));
   registry.add<TForm_dateselect>([](const WindowContext& c) {

@@ -1,14 +1,19 @@
 // The trace computations over the bundled history's 2500 draws: every tab's trace with
 // its summary, the two-of-one and three-of-one rankings over the longest trace (cycle,
-// step 1), the sorted display and the chart with every level and distance.
+// step 1), the sorted display and the chart with every level and distance; and the trace
+// window opening and stepping its longest trace.
 #include <benchmark/benchmark.h>
 
+#include <QApplication>
+#include <QToolButton>
 #include <string>
 
 #include "analysis/trace/choice_ranking.h"
 #include "analysis/trace/sorted_grid.h"
 #include "analysis/trace/trace.h"
 #include "analysis/trace/trace_chart.h"
+#include "analysis/trace/window/cycle_sheet.h"
+#include "analysis/trace/window/tform_zu_trace_single.h"
 #include "bench/bundled_history.h"
 
 namespace {
@@ -92,6 +97,43 @@ void BM_ChartAllLevelsAndDistances(benchmark::State& state) {
 }
 BENCHMARK(BM_ChartAllLevelsAndDistances)->Unit(benchmark::kMillisecond);
 
+// Opening the window derives the table's columns again, fills every tab's boxes and shows
+// the newest draw's single-number trace.
+void BM_OpenTraceWindow(benchmark::State& state) {
+  core::DrawHistory copy = history();
+  TForm_zu_trace_single window(copy);
+  for (auto _ : state) {
+    window.show();
+    QCoreApplication::processEvents();
+    state.PauseTiming();
+    window.hide();
+    QCoreApplication::processEvents();
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_OpenTraceWindow)->Unit(benchmark::kMillisecond);
+
+// One step of the cycle tab with step 1: 2500 rows traced, summarised and laid out.
+void BM_StepLongestTraceInWindow(benchmark::State& state) {
+  core::DrawHistory copy = history();
+  TForm_zu_trace_single window(copy);
+  window.show();
+  window.show_page(6);
+  int delta = -1;
+  for (auto _ : state) {
+    (delta < 0 ? window.TabSheet6->back : window.TabSheet6->forward)->click();
+    QCoreApplication::processEvents();
+    delta = -delta;
+  }
+  state.counters["rows"] = window.shown()->result.trace_row_count();
+}
+BENCHMARK(BM_StepLongestTraceInWindow)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+  QApplication qt(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  return 0;
+}

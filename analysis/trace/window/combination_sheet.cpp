@@ -1,0 +1,53 @@
+#include "analysis/trace/window/combination_sheet.h"
+
+#include <QComboBox>
+#include <QLabel>
+
+#include "ui/controls.h"
+
+namespace tracewin {
+namespace {
+
+bool is_pair(trace::TraceTab tab) { return tab == trace::TraceTab::Pair; }
+
+TraceSheet::Names names_of(trace::TraceTab tab) {
+  if (is_pair(tab)) return {"Panel3", "SpeedButton6", "lbtridx2", "SpeedButton5", "Button4", "Button3", "Button15", "BitBtn3"};
+  return {"Panel2", "SpeedButton4", "lbtridx2_3", "SpeedButton7", "Button6", "Button5", "Button16", "BitBtn2"};
+}
+
+}  // namespace
+
+CombinationSheet::CombinationSheet(const TraceLinks& links, trace::TraceTab tab, QWidget* parent)
+    : TraceSheet(links, names_of(tab), parent), tab_(tab) {
+  setObjectName(is_pair(tab) ? "TabSheet2" : "TabSheet7");
+  issue = issue_box(is_pair(tab) ? "cb_latest2" : "cb_latest2_3");
+  numbers = box(is_pair(tab) ? "cb_tr22" : "cb_tr22_3", {}, "02", is_pair(tab) ? 90 : 110);
+  lay_out({caption("第"), issue, caption("期"), caption("開"), numbers});
+  ui::on_change(issue, this, [this] { issueChange(); });
+  ui::on_change(numbers, this, [this] { numbersChange(); });
+}
+
+void CombinationSheet::open(const OpeningItems& items) {
+  if (is_pair(tab_)) ui::set_items(numbers, items.numbers);
+  set_issue_items(issue, items);
+}
+
+void CombinationSheet::enter() {
+  distance_ = 0;
+  issueChange();
+}
+
+void CombinationSheet::issueChange() {
+  if (choose_draw(issue, numbers, tab_)) numbersChange();
+}
+
+void CombinationSheet::numbersChange() { retrace(); }
+
+bool CombinationSheet::retrace() {
+  trace::TraceBoxes boxes;
+  boxes.tab = tab_;
+  boxes.number = ui::text_of(numbers);
+  return show(boxes, ui::text_of(issue));
+}
+
+}  // namespace tracewin

@@ -1,0 +1,58 @@
+#include "analysis/trace/window/position_sheet.h"
+
+#include <QComboBox>
+#include <QLabel>
+
+#include "ui/controls.h"
+
+namespace tracewin {
+namespace {
+
+bool is_ascending(trace::TraceTab tab) { return tab == trace::TraceTab::Ascending; }
+
+TraceSheet::Names names_of(trace::TraceTab tab) {
+  if (is_ascending(tab))
+    return {"Panel4", "SpeedButton9", "lbtridx_fix1", "SpeedButton8", "Button8", "Button7", "Button17", "BitBtn4"};
+  return {"Panel5", "SpeedButton12", "lbtridx_fix2", "SpeedButton11", "Button10", "Button9", "Button18", "BitBtn5"};
+}
+
+}  // namespace
+
+PositionSheet::PositionSheet(const TraceLinks& links, trace::TraceTab tab, QWidget* parent)
+    : TraceSheet(links, names_of(tab), parent), tab_(tab) {
+  const bool ascending = is_ascending(tab);
+  setObjectName(ascending ? "TabSheet3" : "TabSheet4");
+  issue = issue_box(ascending ? "cb_latest3" : "cb_latest4");
+  position = box(ascending ? "cb_fix11" : "cb_fix21", ui::number_items(1, 7), "1", 50);
+  number = box(ascending ? "cb_fix12" : "cb_fix22", {}, "01", 60);
+  lay_out({caption("第"), issue, caption("期"), caption("第"), position, caption("支"), caption("開"), number});
+  ui::on_change(issue, this, [this] { issueChange(); });
+  ui::on_change(position, this, [this] { positionChange(); });
+  ui::on_change(number, this, [this] { positionChange(); });
+}
+
+void PositionSheet::open(const OpeningItems& items) { set_issue_items(issue, items); }
+
+void PositionSheet::enter() {
+  distance_ = 0;
+  issueChange();
+}
+
+void PositionSheet::issueChange() {
+  if (!choose_draw(issue, number, tab_)) return;
+  // A drawn position only ever holds one of the five balls.
+  if (!is_ascending(tab_)) ui::set_items(position, ui::number_items(1, trace::kBalls));
+  positionChange();
+}
+
+void PositionSheet::positionChange() { retrace(); }
+
+bool PositionSheet::retrace() {
+  trace::TraceBoxes boxes;
+  boxes.tab = tab_;
+  boxes.position = ui::text_of(position);
+  boxes.number = ui::text_of(number);
+  return show(boxes, ui::text_of(issue));
+}
+
+}  // namespace tracewin

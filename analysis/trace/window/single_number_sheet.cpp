@@ -1,0 +1,140 @@
+#include "analysis/trace/window/single_number_sheet.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLayout>
+#include <QToolButton>
+
+#include "ui/controls.h"
+#include "ui/widgets.h"
+
+namespace tracewin {
+
+SingleNumberSheet::SingleNumberSheet(const TraceLinks& links, QWidget* parent)
+    : TraceSheet(links,
+                 {"Panel1", "SpeedButton1", "lbtridx", "SpeedButton2", "Button1", "Button2", "btn_grid_sort", "BitBtn1"},
+                 parent) {
+  setObjectName("TabSheet1");
+  cb_latest = issue_box("cb_latest");
+  cb_trno = box("cb_trno", {}, "01", 60);
+  sbpin1 = ui::tool_button(panel, QStringLiteral("固定"), "sbpin1");
+  lay_out({caption("第"), cb_latest, caption("期"), caption("本期開"), cb_trno}, {sbpin1});
+  build_pinned_row();
+
+  ui::on_change(cb_latest, this, [this] { cb_latestChange(); });
+  ui::on_change(cb_trno, this, [this] { cb_trnoChange(); });
+  connect(sbpin1, &QToolButton::clicked, this, [this] { sbpin1Click(); });
+  ui::on_change(cbn1, this, [this] { cbn1Change(); });
+  connect(SpeedButton16, &QToolButton::clicked, this, [this] { SpeedButton16Click(); });
+  connect(SpeedButton17, &QToolButton::clicked, this, [this] { SpeedButton17Click(); });
+  connect(SpeedButton3, &QToolButton::clicked, this, [this] { SpeedButton3Click(); });
+}
+
+void SingleNumberSheet::build_pinned_row() {
+  Panel7 = new QFrame(this);
+  Panel7->setObjectName("Panel7");
+  lbn1 = ui::label(Panel7, QStringLiteral("不定位"), "lbn1");
+  lbn1->setMinimumWidth(lbn1->fontMetrics().horizontalAdvance(QStringLiteral("上 2500 期 000000")) + 8);
+  cbn1 = ui::make_combo(Panel7, {}, "01");
+  cbn1->setObjectName("cbn1");
+  cbn1->setFixedWidth(60);
+  cbn1->setMaxVisibleItems(20);
+  SpeedButton16 = ui::tool_button(Panel7, QStringLiteral("上一期"), "SpeedButton16");
+  lbtridx_n1 = ui::label(Panel7, QStringLiteral("本期"), "lbtridx_n1");
+  lbtridx_n1->setMinimumWidth(distance_label->minimumWidth());
+  lbtridx_n1->setAlignment(Qt::AlignCenter);
+  SpeedButton17 = ui::tool_button(Panel7, QStringLiteral("下一期"), "SpeedButton17");
+  SpeedButton3 = ui::tool_button(Panel7, QStringLiteral("結束"), "SpeedButton3");
+  QHBoxLayout* row = ui::row_of({lbn1, ui::label(Panel7, QStringLiteral("開")), cbn1, SpeedButton16, lbtridx_n1,
+                                 SpeedButton17, SpeedButton3});
+  row->setContentsMargins(4, 2, 4, 2);
+  Panel7->setLayout(row);
+  Panel7->hide();
+  layout()->addWidget(Panel7);
+}
+
+void SingleNumberSheet::open(const OpeningItems& items) {
+  distance_ = 0;
+  ui::set_items(cb_trno, items.numbers);
+  ui::set_items(cbn1, items.numbers);
+  set_issue_items(cb_latest, items);
+}
+
+void SingleNumberSheet::enter() {
+  distance_ = 0;
+  cb_latestChange();
+}
+
+void SingleNumberSheet::cb_latestChange() {
+  const auto s = choose_draw(cb_latest, cb_trno, trace::TraceTab::Single);
+  if (!s) return;
+  selected_draw_ = *s;
+  cb_trnoChange();
+}
+
+void SingleNumberSheet::cb_trnoChange() { retrace(); }
+
+bool SingleNumberSheet::retrace() {
+  trace::TraceBoxes boxes;
+  boxes.number = ui::text_of(cb_trno);
+  if (!show(boxes, ui::text_of(cb_latest))) return false;
+  ui::set_label(lbn1, trace::target_label(links_.table, selected_draw_, distance_));
+  return true;
+}
+
+void SingleNumberSheet::stepped() {
+  // The balls of the target draw are the numbers worth tracing inside these rows.
+  offer(cbn1, trace::number_box(links_.table, selected_draw_ + distance_, trace::TraceTab::Single));
+}
+
+void SingleNumberSheet::sbpin1Click() {
+  if (pinned_) return;
+  pinned_ = true;
+  sbpin1->setText(QStringLiteral("已固定"));
+  Panel7->show();
+  panel->setEnabled(false);
+  links_.pin(true);
+  pinned_distance_ = 0;
+  retrace_pinned();
+}
+
+void SingleNumberSheet::cbn1Change() {
+  pinned_distance_ = 0;
+  retrace_pinned();
+}
+
+void SingleNumberSheet::SpeedButton16Click() {
+  --pinned_distance_;
+  if (!retrace_pinned()) ++pinned_distance_;
+}
+
+void SingleNumberSheet::SpeedButton17Click() {
+  ++pinned_distance_;
+  if (!retrace_pinned()) --pinned_distance_;
+}
+
+bool SingleNumberSheet::retrace_pinned() {
+  trace::TraceBoxes boxes;
+  boxes.number = ui::text_of(cbn1);
+  if (!links_.show_trace(boxes, pinned_distance_, ui::text_of(cb_latest))) return false;
+  ui::set_label(lbtridx_n1, trace::distance_label(pinned_distance_));
+  return true;
+}
+
+void SingleNumberSheet::SpeedButton3Click() {
+  end_pinned_mode();
+  cb_trnoChange();
+}
+
+void SingleNumberSheet::end_pinned_mode() {
+  if (!pinned_) return;
+  pinned_ = false;
+  sbpin1->setText(QStringLiteral("固定"));
+  Panel7->hide();
+  panel->setEnabled(true);
+  links_.pin(false);
+}
+
+}  // namespace tracewin

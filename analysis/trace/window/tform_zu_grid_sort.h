@@ -1,0 +1,37 @@
+// "版路拖牌排序顯示" (進階): the trace on screen with its number columns in the order of
+// their totals and its tail columns in the order of their tail sums. It keeps showing
+// the trace it was given while the trace window moves on; its pop-up saves the grid as
+// text.
+#pragma once
+
+#include <QDialog>
+
+#include "analysis/trace/window/shown_trace.h"
+
+class QAction;
+class QMenu;
+
+namespace ui {
+class StringGrid;
+}
+
+class TForm_zu_grid_sort : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit TForm_zu_grid_sort(QWidget* parent = nullptr);
+
+  // Fills the grid from the trace and shows the window without blocking.
+  void show_grid_sort(tracewin::SharedTrace shown);
+  void N1Click();  // 將本圖表資料存成文字檔案
+
+  ui::StringGrid* sgmap = nullptr;
+  QMenu* PopupMenu1 = nullptr;
+  QAction* N1 = nullptr;
+
+ protected:
+  void contextMenuEvent(QContextMenuEvent* event) override;
+
+ private:
+  int max_ball_ = 39;
+};

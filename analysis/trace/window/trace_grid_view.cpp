@@ -1,0 +1,78 @@
+#include "analysis/trace/window/trace_grid_view.h"
+
+#include <QHeaderView>
+#include <algorithm>
+
+#include "analysis/trace/trace_grid.h"
+#include "core/text_file.h"
+#include "ui/controls.h"
+#include "ui/dialogs.h"
+#include "ui/string_grid.h"
+
+namespace tracewin {
+namespace {
+
+constexpr int kPadding = 8;
+constexpr int kEmptyColumnWidth = 10;
+
+// The rows whose texts can be the widest: the header, the first listed draw (every data
+// row holds a date, an issue, marks and one-digit tail counts) and the summary block.
+std::vector<int> widest_rows(const core::TextGrid& grid) {
+  std::vector<int> rows{0, 1};
+  for (int r = std::max(2, grid.rows() - trace::kSummaryRows); r < grid.rows(); ++r) rows.push_back(r);
+  return rows;
+}
+
+QList<int> fitted_widths(const ui::StringGrid& view, const core::TextGrid& grid) {
+  const QFontMetrics cells = view.fontMetrics();
+  const QFontMetrics header = view.horizontalHeader()->fontMetrics();
+  const int counts = cells.horizontalAdvance(QStringLiteral("999")) + kPadding;
+  const std::vector<int> rows = widest_rows(grid);
+  QList<int> widths;
+  for (int c = 0; c < grid.columns(); ++c) {
+    int width = header.horizontalAdvance(ui::qs(grid.cell(c, 0))) + kPadding;
+    bool empty = grid.cell(c, 0).empty();
+    for (const int r : rows) {
+      const std::string& text = grid.cell(c, r);
+      empty = empty && text.empty();
+      width = std::max(width, cells.horizontalAdvance(ui::qs(text)) + kPadding);
+    }
+    widths << (empty ? kEmptyColumnWidth : c < 2 ? width : std::max(width, counts));
+  }
+  return widths;
+}
+
+}  // namespace
+
+ui::StringGrid* trace_grid(QWidget* parent, const char* name, const QColor& text, const QColor& base) {
+  auto* view = new ui::StringGrid(parent);
+  view->setObjectName(name);
+  view->model_data().set_fixed_rows(1);
+  QFont font = view->font();
+  font.setPixelSize(12);
+  view->setFont(font);
+  view->horizontalHeader()->setFont(font);
+  QPalette palette = view->palette();
+  palette.setColor(QPalette::Text, text);
+  palette.setColor(QPalette::Base, base);
+  view->setPalette(palette);
+  view->set_row_height(view->fontMetrics().height() + 3);
+  return view;
+}
+
+void show_trace_grid(ui::StringGrid* view, core::TextGrid grid) {
+  const QList<int> widths = fitted_widths(*view, grid);
+  view->set_grid(std::move(grid));
+  view->set_column_widths(widths);
+}
+
+void save_text_form(QWidget* parent, const core::TextGrid& grid, int max_ball) {
+  const auto path = ui::save_file(parent, QStringLiteral("將本圖表資料存成文字檔案"), QStringLiteral("txt"),
+                                  QStringLiteral("文字檔案(*.txt)|*.txt"));
+  if (!path) return;
+  if (const auto written = core::write_lines_atomic(ui::u8(*path), trace::text_form(grid, max_ball)); !written)
+    return ui::show_error(parent, written.error());
+  ui::message(parent, ui::MessageKind::Information, QStringLiteral("本圖表數據已儲存為文字檔"));
+}
+
+}  // namespace tracewin

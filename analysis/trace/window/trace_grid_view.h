@@ -1,0 +1,31 @@
+// How the trace windows show and save a trace grid (the trace window's sgmap, the sorted
+// display's sgmap, the two-of-one and three-of-one sg1).
+#pragma once
+
+#include <QColor>
+
+#include "core/text_grid.h"
+
+class QWidget;
+
+namespace ui {
+class StringGrid;
+}
+
+namespace tracewin {
+
+inline const QColor kNavy{0, 0, 128};
+
+// A grid with one fixed header row, cells in `text` on `base`, compact rows.
+[[nodiscard]] ui::StringGrid* trace_grid(QWidget* parent, const char* name, const QColor& text, const QColor& base);
+
+// Shows `grid` and widens its columns so every text stands whole: the date and summary
+// labels, counts of up to three digits under a number and four under a tail digit.
+void show_trace_grid(ui::StringGrid* view, core::TextGrid grid);
+
+// The save command of a trace grid: asks for a file, writes the grid's text form (one
+// comma-terminated line per row, Big5, CR LF, atomically) and says so. A cancelled
+// dialog writes nothing and says nothing; a failed write shows why.
+void save_text_form(QWidget* parent, const core::TextGrid& grid, int max_ball);
+
+}  // namespace tracewin

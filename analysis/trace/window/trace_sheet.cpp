@@ -1,0 +1,108 @@
+#include "analysis/trace/window/trace_sheet.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "ui/controls.h"
+#include "ui/widgets.h"
+
+namespace tracewin {
+
+QString page_hint() { return QStringLiteral("將滑鼠放在裡面按一下,使用上下移動鍵可快速選擇"); }
+
+TraceSheet::TraceSheet(const TraceLinks& links, const Names& names, QWidget* parent)
+    : QWidget(parent), links_(links) {
+  panel = new QFrame(this);
+  panel->setObjectName(names.panel);
+  back = ui::tool_button(panel, QStringLiteral("上一期"), names.back);
+  distance_label = ui::label(panel, QStringLiteral("本期"), names.label);
+  distance_label->setMinimumWidth(distance_label->fontMetrics().horizontalAdvance(QStringLiteral("上 2500 期")) + 8);
+  distance_label->setAlignment(Qt::AlignCenter);
+  forward = ui::tool_button(panel, QStringLiteral("下一期"), names.forward);
+  pairs = ui::push_button(panel, QStringLiteral("二中一"), names.pairs);
+  triples = ui::push_button(panel, QStringLiteral("三中一"), names.triples);
+  sorted = ui::push_button(panel, QStringLiteral("進階"), names.sorted);
+  close = ui::push_button(panel, QStringLiteral("關閉"), names.close);
+  connect(back, &QToolButton::clicked, this, [this] { step(-1); });
+  connect(forward, &QToolButton::clicked, this, [this] { step(+1); });
+  connect(pairs, &QPushButton::clicked, this, &TraceSheet::pairs_requested);
+  connect(triples, &QPushButton::clicked, this, &TraceSheet::triples_requested);
+  connect(sorted, &QPushButton::clicked, this, &TraceSheet::sorted_requested);
+  connect(close, &QPushButton::clicked, this, &TraceSheet::close_requested);
+  auto* v = new QVBoxLayout(this);
+  v->setContentsMargins(2, 2, 2, 2);
+  v->setSpacing(2);
+  v->addWidget(panel);
+}
+
+void TraceSheet::step(int delta) {
+  distance_ += delta;
+  if (retrace())
+    stepped();
+  else
+    distance_ -= delta;
+}
+
+bool TraceSheet::show(const trace::TraceBoxes& boxes, const std::string& export_issue) {
+  if (!links_.show_trace(boxes, distance_, export_issue)) return false;
+  ui::set_label(distance_label, trace::distance_label(distance_));
+  return true;
+}
+
+QComboBox* TraceSheet::issue_box(const QString& name) {
+  QComboBox* issue = box(name, {}, {}, 0);
+  issue->setMinimumWidth(issue->fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 40);
+  ui::set_look(issue, Qt::red, true);
+  issue->setToolTip(page_hint());
+  return issue;
+}
+
+QComboBox* TraceSheet::box(const QString& name, const std::vector<std::string>& items, const std::string& text,
+                           int width) {
+  QComboBox* combo = ui::make_combo(panel, items, text);
+  combo->setObjectName(name);
+  combo->setMaxVisibleItems(20);
+  if (width > 0) combo->setFixedWidth(width);
+  return combo;
+}
+
+QLabel* TraceSheet::caption(const char* text) { return ui::label(panel, QString::fromUtf8(text)); }
+
+void TraceSheet::lay_out(std::initializer_list<QWidget*> own, std::initializer_list<QWidget*> after) {
+  QHBoxLayout* row = ui::row();
+  row->setContentsMargins(4, 2, 4, 2);
+  for (QWidget* w : own) row->addWidget(w);
+  row->addSpacing(8);
+  for (QWidget* w : {static_cast<QWidget*>(back), static_cast<QWidget*>(distance_label),
+                     static_cast<QWidget*>(forward)})
+    row->addWidget(w);
+  for (QWidget* w : after) row->addWidget(w);
+  row->addStretch();
+  for (QPushButton* b : {pairs, triples, sorted, close}) row->addWidget(b);
+  panel->setLayout(row);
+}
+
+void TraceSheet::set_issue_items(QComboBox* issue, const OpeningItems& items) {
+  ui::set_items(issue, items.issues);
+  ui::set_text(issue, items.issues.empty() ? std::string() : items.issues.front());
+}
+
+std::optional<int> TraceSheet::choose_draw(const QComboBox* issue, QComboBox* numbers, trace::TraceTab tab) {
+  const auto s = trace::find_issue(links_.table, ui::text_of(issue));
+  if (!s) return s;
+  distance_ = trace::next_draw_distance(links_.table, *s);
+  offer(numbers, trace::number_box(links_.table, *s, tab));
+  return s;
+}
+
+void TraceSheet::offer(QComboBox* numbers, const trace::NumberBox& offered) {
+  ui::set_items(numbers, offered.items);
+  ui::set_text(numbers, offered.text);
+}
+
+}  // namespace tracewin
