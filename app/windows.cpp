@@ -4,6 +4,10 @@
 // trace chart, moving pattern, best pillars, download. Insert a new window at its place.
 #include "app/windows.h"
 
+#include "analysis/statistics/window/tform_zu_no_analysis.h"
+#include "analysis/statistics/window/tform_zu_rule_define.h"
+#include "analysis/statistics/window/tform_zu_statistics.h"
+#include "analysis/trace/window/chart_form.h"
 #include "app/tform_zu_help.h"
 #include "app/tform_zu_lotto_record.h"
 #include "app/tform_zu_main.h"
@@ -21,7 +25,18 @@ void register_windows(WindowRegistry& registry) {
     window->set_exchange([&c] { c.windows.open("DownloadExecute"); }, [&c] { c.windows.open("dateselectExecute"); });
     return window;
   }).command("lt_recordExecute").on_reload(&TForm_zu_lotto_record::show_loaded_table);
+
+  registry.add<TForm_zu_no_analysis>([](const WindowContext& c) { return new TForm_zu_no_analysis(c.history, &c.main); });
+  registry.add<TForm_zu_rule_define>([](const WindowContext& c) {
+    auto* window = new TForm_zu_rule_define(c.history, &c.main);
+    // 版路定義 of the number analysis opens it; closing it runs the analysis's rules again.
+    c.windows.find<TForm_zu_no_analysis>()->set_rule_definition(window);
+    return window;
+  });
   registry.add<TForm_zu_help>([](const WindowContext& c) { return new TForm_zu_help(&c.main); });
+  registry.add<TForm_zu_statistics>([](const WindowContext& c) {
+    return new TForm_zu_statistics(c.history, c.clock, &c.main);
+  }).command("statisticsExecute", QStringLiteral("統計資料"));
   registry.add<TForm_zu_simulate>([](const WindowContext& c) { return new TForm_zu_simulate(&c.main); })
       .command("simulateExecute", QStringLiteral("模擬開獎"));
   registry.add<TForm_dateselect>([](const WindowContext& c) {
@@ -36,6 +51,9 @@ void register_windows(WindowRegistry& registry) {
                      &TForm_zu_lotto_record::set_download_enabled);
     return window;
   }).command("ftpipExecute", QStringLiteral("資料伺服器位址設定"));
+  registry.add<TForm_zu_chart1>([](const WindowContext& c) { return new TForm_zu_chart1(c.history, c.clock, &c.main); })
+      .command("N59Click", QStringLiteral("拖牌匯總統計圖"), Showing::Modal,
+               [](TForm_zu_chart1& w, const WindowContext& c) { w.set_logo(c.main.game_logo()); });
   registry.add<TForm_bestpillars>([](const WindowContext& c) {
     auto* window = new TForm_bestpillars(c.history, c.clock, &c.main);
     window->set_working_dir(c.working_dir);
