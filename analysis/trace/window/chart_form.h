@@ -43,8 +43,6 @@ class TForm_zu_chart1 : public QDialog {
   void run_query(const trace::ChartQuery& query);
   void cb_star234Click();
   void Button1Click();  // shows or hides the detail panel
-  void Label6Click();
-  void Label11Click();
   // Empties the three charts.
   void ResetArray();
 

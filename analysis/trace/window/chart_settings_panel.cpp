@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "ui/controls.h"
+#include "ui/dialogs.h"
 #include "ui/widgets.h"
 
 namespace chartwin {
@@ -13,6 +14,31 @@ namespace {
 
 const char* const kDistanceCaptions[trace::kChartDistances] = {"一", "二", "三", "四",   "五",   "六",
                                                                 "七", "八", "九", "十", "十一", "十二"};
+
+const char* const kHelp[] = {
+    "1.拖牌統計圖表是計算近期開出的號碼,在歷史開獎記錄中所拖出的號碼累計",
+    "2.請選擇所需要之統計期間,拖牌類別,拖牌期數,是否包含特別號等參數",
+    "3.本表所顯示的統計數據是每一參數所拖牌的總合,包括尾數,頭數和號碼的個別總數",
+    "4.在圖表處按滑鼠右鍵可儲存成圖片檔案(BMP)或複製(COPY)"};
+const char* const kQueryHelp[] = {
+    "1.當您在[個別查詢]打勾時,在下面尾數統計圖上會出現查詢小視窗",
+    "2.查詢小視窗共分有不定位號碼,尾數和定位號碼,尾數四種",
+    "3.不定位號碼查詢可查獨支和二三星(2,4,6碼,如031530表示三星查詢)",
+    "4.不定位尾數查詢可查1-4尾(1-4碼,如123表示查詢曾經開過123尾)",
+    "5.定位號碼和尾數查詢,請在特定位置填上號碼或尾數,並請選落球或順球",
+    "6.請選妥要查詢下幾期(在上面打勾)",
+    "7.再選擇是否含特別號和按大小排列",
+    "8.按計算機按鈕後計算,您就可以得到答案",
+    "9.如要看每一期明細,請按顯示拖牌明細即可",
+    "10.如要回復匯總統計,請將[個別查詢]取消即可"};
+
+// Help lines separated by blank lines.
+template <std::size_t N>
+QString help_text(const char* const (&lines)[N]) {
+  QStringList all;
+  for (const char* line : lines) all << QString::fromUtf8(line);
+  return all.join(QStringLiteral("\n\n"));
+}
 
 // A label that reads as a link and tells when it is clicked.
 QLabel* link(QWidget* parent, const QString& text, const QString& name) {
@@ -42,8 +68,8 @@ ChartSettingsPanel::ChartSettingsPanel(QWidget* parent) : QWidget(parent) {
   ui::on_click(cb_star234, this, [this] { emit query_mode_clicked(); });
   for (QDateEdit* picker : {DateTimePicker1, DateTimePicker2})
     connect(picker, &QDateEdit::dateChanged, this, [this] { emit summary_changed(); });
-  connect(Label6, &QLabel::linkActivated, this, [this] { emit help_clicked(); });
-  connect(Label11, &QLabel::linkActivated, this, [this] { emit query_help_clicked(); });
+  connect(Label6, &QLabel::linkActivated, this, [this] { Label6Click(); });
+  connect(Label11, &QLabel::linkActivated, this, [this] { Label11Click(); });
 }
 
 QLayout* ChartSettingsPanel::build_period_row() {
@@ -112,5 +138,8 @@ bool ChartSettingsPanel::any_distance() const {
 void ChartSettingsPanel::enable_levels(bool enabled) {
   for (QCheckBox* box : levels) box->setEnabled(enabled);
 }
+
+void ChartSettingsPanel::Label6Click() { ui::message(this, ui::MessageKind::Information, help_text(kHelp)); }
+void ChartSettingsPanel::Label11Click() { ui::message(this, ui::MessageKind::Information, help_text(kQueryHelp)); }
 
 }  // namespace chartwin

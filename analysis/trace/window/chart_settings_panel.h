@@ -1,7 +1,8 @@
 // Panel1 of the trace summary chart window: the period, the newest draw, the summary
 // levels (獨支 / 二星 / 三星拖牌匯總), the twelve distances (拖下一期 .. 拖下十二期),
 // ordering by size, the switch to query mode (個別查詢), the two help links and the game
-// logo. Every summary control announces its change; the form decides whether to run.
+// logo. Every summary control announces its change and the form decides whether to run;
+// the help links show their texts themselves.
 #pragma once
 
 #include <QCheckBox>
@@ -25,6 +26,9 @@ class ChartSettingsPanel : public QWidget {
   [[nodiscard]] bool any_distance() const;
   // Disabled while 個別查詢 is ticked.
   void enable_levels(bool enabled);
+  // The help of the chart (說明) and of the queries (個別查詢說明).
+  void Label6Click();
+  void Label11Click();
 
   QDateEdit* DateTimePicker1 = nullptr;  // 自
   QDateEdit* DateTimePicker2 = nullptr;  // 至
@@ -43,8 +47,6 @@ class ChartSettingsPanel : public QWidget {
  signals:
   void summary_changed();  // a level, distance, the order or a date changed
   void query_mode_clicked();
-  void help_clicked();
-  void query_help_clicked();
 
  private:
   QLayout* build_period_row();

@@ -151,9 +151,9 @@ class ChartWindowTest : public QObject {
       trace::ChartQuery query;
     };
     const Case cases[] = {
-        {"numbers", [&] { q.Edit1->setText("0618"); }, q.SpeedButton4, {ChartQueryKind::Numbers, "0618"}},
-        {"no record", [&] { q.Edit1->setText("0606"); }, q.SpeedButton4, {ChartQueryKind::Numbers, "0606"}},
-        {"tails", [&] { q.Edit1T->setText("33"); }, q.SpeedButton3, {ChartQueryKind::Tails, "33"}},
+        {"numbers", [&] { q.Edit1->setText("0618"); }, q.SpeedButton4, {ChartQueryKind::Numbers, "0618", {}, false}},
+        {"no record", [&] { q.Edit1->setText("0606"); }, q.SpeedButton4, {ChartQueryKind::Numbers, "0606", {}, false}},
+        {"tails", [&] { q.Edit1T->setText("33"); }, q.SpeedButton3, {ChartQueryKind::Tails, "33", {}, false}},
         {"positions",
          [&] {
            q.Editno[1]->setText("15");
