@@ -4,6 +4,10 @@
 // trace chart, moving pattern, best pillars, download. Insert a new window at its place.
 #include "app/windows.h"
 
+#include "analysis/statistics/window/tform_zu_no_analysis.h"
+#include "analysis/statistics/window/tform_zu_rule_define.h"
+#include "analysis/statistics/window/tform_zu_statistics.h"
+#include "analysis/trace/window/chart_form.h"
 #include "analysis/trace/window/tform_zu_grid_sort.h"
 #include "analysis/trace/window/tform_zu_threeforone.h"
 #include "analysis/trace/window/tform_zu_trace_single.h"
@@ -41,6 +45,9 @@ void register_windows(WindowRegistry& registry) {
         [&c](tracewin::SharedTrace shown) { c.windows.find<TForm_zu_threeforone>()->get_threeforone(std::move(shown)); },
         [&c](tracewin::SharedTrace shown) { c.windows.find<TForm_zu_grid_sort>()->show_grid_sort(std::move(shown)); },
         [&c] { c.main.show_memo(QStringLiteral("help_single.txt")); }});
+    window->set_number_analysis([&c](const trace::TraceExport& shown, const std::string& title) {
+      c.windows.find<TForm_zu_no_analysis>()->show_for(shown, title);
+    });
     return window;
   })
       .command("N3Click", QStringLiteral("不定位單支拖牌"), Showing::Modeless, trace_page(0))
@@ -49,8 +56,17 @@ void register_windows(WindowRegistry& registry) {
       .command("N15Click", QStringLiteral("落球定位拖牌"), Showing::Modeless, trace_page(4))
       .command("N19Click", QStringLiteral("大小加減版路"), Showing::Modeless, trace_page(5))
       .on_reload(&TForm_zu_trace_single::refresh);
+  registry.add<TForm_zu_no_analysis>([](const WindowContext& c) { return new TForm_zu_no_analysis(c.history, &c.main); });
+  registry.add<TForm_zu_rule_define>([](const WindowContext& c) {
+    auto* window = new TForm_zu_rule_define(c.history, &c.main);
+    // 版路定義 of the number analysis opens it; closing it runs the analysis's rules again.
+    c.windows.find<TForm_zu_no_analysis>()->set_rule_definition(window);
+    return window;
+  });
   registry.add<TForm_zu_help>([](const WindowContext& c) { return new TForm_zu_help(&c.main); });
-
+  registry.add<TForm_zu_statistics>([](const WindowContext& c) {
+    return new TForm_zu_statistics(c.history, c.clock, &c.main);
+  }).command("statisticsExecute", QStringLiteral("統計資料"));
   registry.add<TForm_zu_grid_sort>([](const WindowContext& c) { return new TForm_zu_grid_sort(&c.main); });
   registry.add<TForm_zu_twoforone>([](const WindowContext& c) { return new TForm_zu_twoforone(&c.main); });
   registry.add<TForm_zu_threeforone>([](const WindowContext& c) { return new TForm_zu_threeforone(&c.main); });
@@ -68,6 +84,9 @@ void register_windows(WindowRegistry& registry) {
                      &TForm_zu_lotto_record::set_download_enabled);
     return window;
   }).command("ftpipExecute", QStringLiteral("資料伺服器位址設定"));
+  registry.add<TForm_zu_chart1>([](const WindowContext& c) { return new TForm_zu_chart1(c.history, c.clock, &c.main); })
+      .command("N59Click", QStringLiteral("拖牌匯總統計圖"), Showing::Modal,
+               [](TForm_zu_chart1& w, const WindowContext& c) { w.set_logo(c.main.game_logo()); });
   registry.add<TForm_bestpillars>([](const WindowContext& c) {
     auto* window = new TForm_bestpillars(c.history, c.clock, &c.main);
     window->set_working_dir(c.working_dir);

@@ -1,1 +1,1 @@
-vantor_bench(statistics_bench DEPS vantor_statistics)
+vantor_bench(statistics_bench DEPS vantor_statistics vantor_statistics_window QT Widgets)

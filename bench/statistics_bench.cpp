@@ -1,5 +1,6 @@
 // The statistics window's views over the bundled history's 2500 draws, and the number
-// analysis with all ten pattern rules over a 2500-row trace (cycle, step 1).
+// analysis with all ten pattern rules over a 2500-row trace (cycle, step 1); opening the
+// statistics window and the number analysis window on them.
 #include <benchmark/benchmark.h>
 
 #include <string>
@@ -7,7 +8,11 @@
 #include "analysis/statistics/number_analysis.h"
 #include "analysis/statistics/pattern_rules.h"
 #include "analysis/statistics/statistics_views.h"
+#include "analysis/statistics/window/tform_zu_no_analysis.h"
+#include "analysis/statistics/window/tform_zu_statistics.h"
 #include "bench/bundled_history.h"
+#include "bench/window_bench.h"
+#include "ui/dialogs.h"
 
 namespace {
 
@@ -38,12 +43,18 @@ const trace::TraceResult& longest_trace() {
   return r;
 }
 
-// Export, counts over every row and all ten rules at each run length.
-void BM_NumberAnalysis(benchmark::State& state) {
+// The bundled history with all ten rules on at this run length.
+core::DrawHistory every_rule(int run_length) {
   core::DrawHistory settings = history();
   std::array<bool, statistics::kRules> all{};
   all.fill(true);
-  statistics::define_rules(settings, all, static_cast<int>(state.range(0)));
+  statistics::define_rules(settings, all, run_length);
+  return settings;
+}
+
+// Export, counts over every row and all ten rules at each run length.
+void BM_NumberAnalysis(benchmark::State& state) {
+  const core::DrawHistory settings = every_rule(static_cast<int>(state.range(0)));
   const auto& shown = longest_trace();
   for (auto _ : state) {
     const auto rows = trace::export_trace(shown, trace::kExportAllRows);
@@ -54,6 +65,25 @@ void BM_NumberAnalysis(benchmark::State& state) {
 }
 BENCHMARK(BM_NumberAnalysis)->DenseRange(2, 5)->Unit(benchmark::kMicrosecond);
 
+// Showing counts the whole range in the number view and paints the 39 balls.
+void BM_OpenStatisticsWindow(benchmark::State& state) {
+  const core::FixedClock clock(core::Date{2026, 12, 9});
+  TForm_zu_statistics window(history(), clock);
+  bench_window::time_openings(state, [&] { window.show(); }, [&] { window.hide(); });
+}
+BENCHMARK(BM_OpenStatisticsWindow)->Unit(benchmark::kMillisecond);
+
+// show_for on the longest trace: counts over all 2500 rows and the ten rules, then paints.
+void BM_OpenNumberAnalysisWindow(benchmark::State& state) {
+  const core::DrawHistory settings = every_rule(3);
+  const auto rows = trace::export_trace(longest_trace(), trace::kExportAllRows);
+  ui::ScopedRecorder dialogs;  // show_for shows the window without blocking
+  TForm_zu_no_analysis window(settings);
+  bench_window::time_openings(
+      state, [&] { window.show_for(rows, longest_trace().title); }, [&] { window.reject(); });
+}
+BENCHMARK(BM_OpenNumberAnalysisWindow)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
-BENCHMARK_MAIN();
+VANTOR_WINDOW_BENCHMARK_MAIN()

@@ -10,11 +10,14 @@
 #include <QAbstractButton>
 #include <QColor>
 #include <QComboBox>
+#include <QDate>
 #include <QString>
 #include <functional>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "core/dates.h"
 
 class QWidget;
 class QLabel;
@@ -23,6 +26,8 @@ namespace ui {
 
 [[nodiscard]] inline QString qs(const std::string& text) { return QString::fromStdString(text); }
 [[nodiscard]] inline std::string u8(const QString& text) { return text.toStdString(); }
+[[nodiscard]] inline QDate qdate(const core::Date& d) { return QDate(d.year, d.month, d.day); }
+[[nodiscard]] inline core::Date date_of(const QDate& d) { return core::Date{d.year(), d.month(), d.day()}; }
 
 // Click handler of a check box or radio button (see the semantics above).
 void on_click(QAbstractButton* button, QObject* context, std::function<void()> handler);

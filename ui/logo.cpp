@@ -7,7 +7,7 @@
 namespace ui {
 namespace {
 
-void draw_ball(QPainter& p, QPointF centre, qreal radius, const QColor& colour, int number) {
+void draw_ball(QPainter& p, QPointF centre, qreal radius, const QColor& colour, const QString& text) {
   QRadialGradient shade(centre - QPointF(radius / 3, radius / 3), radius * 1.3);
   shade.setColorAt(0, colour.lighter(170));
   shade.setColorAt(1, colour.darker(130));
@@ -22,7 +22,7 @@ void draw_ball(QPainter& p, QPointF centre, qreal radius, const QColor& colour, 
   p.setFont(font);
   p.setPen(Qt::black);
   p.drawText(QRectF(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius), Qt::AlignCenter,
-             QString::asprintf("%02d", number));
+             text);
 }
 
 }  // namespace
@@ -50,7 +50,23 @@ QPixmap game_logo(Game game, QSize size) {
   const QColor balls[3] = {QColor(220, 30, 30), QColor(30, 110, 220), QColor(40, 170, 60)};
   const int numbers[3] = {5, 3, 9};
   for (int i = 0; i < 3; ++i)
-    draw_ball(p, QPointF(size.width() - 12 - r - i * (2.3 * r), size.height() * 0.72), r, balls[i], numbers[2 - i]);
+    draw_ball(p, QPointF(size.width() - 12 - r - i * (2.3 * r), size.height() * 0.72), r, balls[i],
+              QString::asprintf("%02d", numbers[2 - i]));
+  return pixmap;
+}
+
+QColor ball_colour(int index) {
+  static const QColor kPalette[5] = {QColor(220, 40, 40), QColor(240, 150, 0), QColor(30, 120, 220),
+                                     QColor(40, 160, 70), QColor(150, 60, 200)};
+  return kPalette[((index % 5) + 5) % 5];
+}
+
+QPixmap ball_picture(const QString& text, const QColor& colour, int diameter) {
+  QPixmap pixmap(diameter, diameter);
+  pixmap.fill(Qt::transparent);
+  QPainter p(&pixmap);
+  p.setRenderHint(QPainter::Antialiasing);
+  draw_ball(p, QPointF(diameter / 2.0, diameter / 2.0), diameter / 2.0 - 0.5, colour, text);
   return pixmap;
 }
 
@@ -59,11 +75,9 @@ QPixmap ball_strip(const QList<int>& numbers, int diameter) {
   pixmap.fill(Qt::transparent);
   QPainter p(&pixmap);
   p.setRenderHint(QPainter::Antialiasing);
-  const QColor palette[5] = {QColor(220, 40, 40), QColor(240, 150, 0), QColor(30, 120, 220),
-                             QColor(40, 160, 70), QColor(150, 60, 200)};
   for (int i = 0; i < numbers.size(); ++i)
     draw_ball(p, QPointF(i * (diameter + 6) + diameter / 2.0 + 3, diameter / 2.0 + 3), diameter / 2.0,
-              palette[i % 5], numbers[i]);
+              ball_colour(i), QString::asprintf("%02d", numbers[i]));
   return pixmap;
 }
 

@@ -60,6 +60,16 @@ QComboBox* number_combo(QWidget* parent, const std::vector<std::string>& items, 
   return combo;
 }
 
+QDateEdit* date_picker(QWidget* parent, const QString& name) {
+  auto* picker = new QDateEdit(parent);
+  picker->setObjectName(name);
+  picker->setDisplayFormat(QStringLiteral("yyyy/MM/dd"));
+  picker->setCalendarPopup(true);
+  picker->setDateRange(QDate(1900, 1, 1), QDate(9999, 12, 31));
+  picker->setFixedWidth(120);
+  return picker;
+}
+
 Memo* fixed_pitch_memo(QWidget* parent, const QString& name) {
   auto* memo = new Memo(parent);
   memo->setObjectName(name);

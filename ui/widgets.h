@@ -12,6 +12,7 @@
 #include <QCheckBox>
 #include <QColor>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -42,6 +43,8 @@ namespace ui {
 // An editable number box of `items` showing `text`, `width` pixels wide (ui::make_combo).
 [[nodiscard]] QComboBox* number_combo(QWidget* parent, const std::vector<std::string>& items,
                                       const std::string& text, const QString& name, int width);
+// A date box showing "yyyy/mm/dd", with a calendar to pick from.
+[[nodiscard]] QDateEdit* date_picker(QWidget* parent, const QString& name);
 // A memo in the fixed-pitch font that keeps column-aligned report lines aligned.
 [[nodiscard]] Memo* fixed_pitch_memo(QWidget* parent, const QString& name);
 

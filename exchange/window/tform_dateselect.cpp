@@ -7,23 +7,8 @@
 #include "exchange/print_lines.h"
 #include "exchange/report_layout.h"
 #include "exchange/window/trpt.h"
-
-namespace {
-
-QDate to_qdate(core::Date d) { return QDate(d.year, d.month, d.day); }
-core::Date from_qdate(QDate d) { return core::Date{d.year(), d.month(), d.day()}; }
-
-QDateEdit* make_date_field(QWidget* parent, const char* name) {
-  auto* field = new QDateEdit(parent);
-  field->setObjectName(name);
-  field->setDisplayFormat(QStringLiteral("yyyy/MM/dd"));
-  field->setCalendarPopup(true);
-  field->setDateRange(QDate(1900, 1, 1), QDate(9999, 12, 31));
-  field->setMinimumWidth(130);
-  return field;
-}
-
-}  // namespace
+#include "ui/controls.h"
+#include "ui/widgets.h"
 
 TForm_dateselect::TForm_dateselect(const core::DrawHistory& history, const core::Clock& clock, Trpt& report,
                                    QWidget* parent)
@@ -34,8 +19,8 @@ TForm_dateselect::TForm_dateselect(const core::DrawHistory& history, const core:
 }
 
 void TForm_dateselect::build() {
-  DateTimePicker1 = make_date_field(this, "DateTimePicker1");
-  DateTimePicker2 = make_date_field(this, "DateTimePicker2");
+  DateTimePicker1 = ui::date_picker(this, "DateTimePicker1");
+  DateTimePicker2 = ui::date_picker(this, "DateTimePicker2");
   Edit1 = new QLineEdit(this);
   Edit1->setObjectName("Edit1");
   Edit1->setReadOnly(true);
@@ -72,12 +57,12 @@ void TForm_dateselect::showEvent(QShowEvent* event) {
   FormShow();
 }
 
-core::Date TForm_dateselect::from() const { return from_qdate(DateTimePicker1->date()); }
-core::Date TForm_dateselect::to() const { return from_qdate(DateTimePicker2->date()); }
+core::Date TForm_dateselect::from() const { return ui::date_of(DateTimePicker1->date()); }
+core::Date TForm_dateselect::to() const { return ui::date_of(DateTimePicker2->date()); }
 
 void TForm_dateselect::FormShow() {
-  DateTimePicker1->setDate(to_qdate(exchange::kFirstPrintDate));
-  DateTimePicker2->setDate(to_qdate(clock_.today()));
+  DateTimePicker1->setDate(ui::qdate(exchange::kFirstPrintDate));
+  DateTimePicker2->setDate(ui::qdate(clock_.today()));
   CountUpdate();
 }
 

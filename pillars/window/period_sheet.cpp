@@ -24,16 +24,6 @@ const std::vector<std::string> kRecentItems = {"20",  "30",  "40",  "50",  "60",
                                                "500", "550", "600", "650", "700", "800", "900",
                                                "1000", "1100", "1200", "1500"};
 
-QDateEdit* date_picker(QWidget* parent, const char* name) {
-  auto* picker = new QDateEdit(parent);
-  picker->setObjectName(name);
-  picker->setCalendarPopup(true);
-  picker->setDisplayFormat(QStringLiteral("yyyy/MM/dd"));
-  picker->setMinimumDate(QDate(1900, 1, 1));
-  picker->setFixedWidth(120);
-  return picker;
-}
-
 int day_of(const QDate& date) { return core::day_number(core::Date{date.year(), date.month(), date.day()}); }
 
 QDate date_of_day(int day) {
@@ -66,8 +56,8 @@ PeriodSheet::PeriodSheet(const WorkbenchLinks& links, QWidget* parent) : QWidget
 QVBoxLayout* PeriodSheet::build_sources() {
   const auto text = [this](const char* caption) { return ui::label(this, QString::fromUtf8(caption)); };
   const auto source = [this](const char* caption) { return ui::heading(this, QString::fromUtf8(caption), kMaroon); };
-  DateTimePicker1 = date_picker(this, "DateTimePicker1");
-  DateTimePicker2 = date_picker(this, "DateTimePicker2");
+  DateTimePicker1 = ui::date_picker(this, "DateTimePicker1");
+  DateTimePicker2 = ui::date_picker(this, "DateTimePicker2");
   Edit1 = new QLineEdit(this);
   Edit1->setObjectName("Edit1");
   Edit1->setReadOnly(true);

@@ -134,7 +134,9 @@ class MainWindowTest : public QObject {
     QCOMPARE(main.action_lt_record->shortcut(), QKeySequence(Qt::Key_F2));
     QStringList tools;
     for (QAction* action : main.tools_menu->actions()) tools << action->text();
-    QCOMPARE(tools, (QStringList{QStringLiteral("模擬開獎"), QStringLiteral("資料伺服器位址設定")}));
+    QCOMPARE(tools, (QStringList{QStringLiteral("統計資料"), QStringLiteral("模擬開獎"),
+                                 QStringLiteral("資料伺服器位址設定"), QStringLiteral("拖牌匯總統計圖")}));
+    const auto tool = [&](const char* text) { return main.tools_menu->actions().at(tools.indexOf(QString::fromUtf8(text))); };
 
     struct Case {
       const char* control;
@@ -145,8 +147,8 @@ class MainWindowTest : public QObject {
         {"menu 開獎紀錄", [&] { main.action_lt_record->trigger(); }, &app.window<TForm_zu_lotto_record>()},
         {"SpeedButton1", [&] { main.SpeedButton1->click(); }, &app.window<TForm_zu_lotto_record>()},
         {"menu 最佳彩柱操作", [&] { main.action_bestpillars->trigger(); }, &app.window<TForm_bestpillars>()},
-        {"menu 模擬開獎", [&] { main.tools_menu->actions().at(0)->trigger(); }, &app.window<TForm_zu_simulate>()},
-        {"menu 資料伺服器位址設定", [&] { main.tools_menu->actions().at(1)->trigger(); }, &app.window<TForm_zu_FtpServerIP>()},
+        {"menu 模擬開獎", [&] { tool("模擬開獎")->trigger(); }, &app.window<TForm_zu_simulate>()},
+        {"menu 資料伺服器位址設定", [&] { tool("資料伺服器位址設定")->trigger(); }, &app.window<TForm_zu_FtpServerIP>()},
     };
     for (const Case& c : cases) {
       f.dialogs.recorder.shown_modal.clear();

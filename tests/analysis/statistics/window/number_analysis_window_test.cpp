@@ -1,0 +1,146 @@
+// The number analysis window over an exported trace, and the rule definition window that
+// shares the rule settings with it.
+#include <QtTest>
+#include <functional>
+
+#include "analysis/statistics/number_analysis.h"
+#include "analysis/statistics/pattern_rules.h"
+#include "analysis/statistics/window/tform_zu_no_analysis.h"
+#include "analysis/statistics/window/tform_zu_rule_define.h"
+#include "support/draw_tables.h"
+#include "ui/controls.h"
+#include "ui/dialogs.h"
+
+namespace {
+
+trace::ExportRow row(int day, std::initializer_list<int> marked) {
+  trace::ExportRow r{test_support::test_date(day), test_support::test_issue(day), 0};
+  for (const int n : marked) r.marks |= std::uint64_t{1} << n;
+  return r;
+}
+
+// 07 walks through the last three rows (rule 1) and 07, 08, 09 climbs them (rule 2).
+const trace::TraceExport kTrace{{row(0, {3, 9}), row(1, {7, 10}), row(2, {7, 20}), row(3, {7, 8, 30}),
+                                 row(4, {7, 9})}};
+
+struct AnalysisWindow {
+  ui::ScopedRecorder dialogs;
+  core::DrawHistory history = test_support::history_of({{1, 2, 3, 4, 5}});
+  TForm_zu_no_analysis window{history};
+  TForm_zu_rule_define rules{history};
+
+  AnalysisWindow() { window.set_rule_definition(&rules); }
+
+  [[nodiscard]] statistics::RulesOutcome expected_rules(const trace::TraceExport& rows,
+                                                        const std::string& title) const {
+    return statistics::run_rules(rows, history, title);
+  }
+};
+
+// The number grids as rows of "top/bottom" cells.
+QStringList number_cells(const TForm_zu_no_analysis& w) {
+  QStringList cells;
+  for (const ui::StringGrid* grid : {w.counts->sga1, w.counts->sga2})
+    for (int c = 0; c < grid->grid().columns(); ++c)
+      cells << ui::qs(grid->cell(c, 0) + "/" + grid->cell(c, 1));
+  for (int c = 0; c < 10; ++c) cells << ui::qs(w.counts->sga3->cell(c, 0) + "/" + w.counts->sga3->cell(c, 1));
+  return cells;
+}
+
+QStringList number_cells(const statistics::NumberCounts& counts) {
+  QStringList cells;
+  for (std::size_t p = 0; p < 42; ++p) cells << ui::qs(counts.numbers[p].top + "/" + counts.numbers[p].bottom);
+  for (const auto& cell : counts.tails) cells << ui::qs(cell.top + "/" + cell.bottom);
+  return cells;
+}
+
+// The user's last keystroke of `text` (every keystroke runs the count).
+void type_count(QComboBox* box, const QString& text) {
+  ui::set_text(box, ui::u8(text.chopped(1)));
+  box->lineEdit()->end(false);
+  QTest::keyClick(box->lineEdit(), text.back().toLatin1());
+}
+
+}  // namespace
+
+class NumberAnalysisWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void showing_counts_every_row_and_runs_the_rules() {
+    const trace::TraceExport none;
+    for (const trace::TraceExport* rows : {&kTrace, &none}) {
+      AnalysisWindow a;
+      const std::string title = "本期開 07 下 1 期 拖牌分析";
+      a.window.show_for(*rows, title);
+      QCOMPARE(a.dialogs.recorder.shown_modal, QList<QDialog*>{&a.window});
+      const auto r = static_cast<int>(rows->rows.size());
+      QCOMPARE(ui::text_of(a.window.counts->cb_lt), std::to_string(r));
+      QCOMPARE(a.window.counts->cb_lt->count(), std::max(0, r - 1));
+      QCOMPARE(a.window.counts->sga4->cell(7, 0), std::string("H"));
+      QCOMPARE(number_cells(a.window),
+               number_cells(*statistics::show_analysis(*rows, std::to_string(r), false, a.history.max_ball)));
+      const auto rules = a.expected_rules(*rows, title);
+      QCOMPARE(a.window.rules->Ed_result->text(), ui::qs(rules.ed_result));
+      QCOMPARE(a.window.rules->mmresult->lines(), rules.memo);
+      QCOMPARE(a.window.rules->mmresult->line(0), "版路名稱：" + title);
+      a.window.reject();
+      QVERIFY(a.window.rules->lb_ruletitle->text().isEmpty());
+    }
+  }
+
+  void the_count_box_recounts_or_refuses() {
+    AnalysisWindow a;
+    a.window.show_for(kTrace, "t");
+    struct Case {
+      QString typed;
+      bool sorted;
+      bool refused;
+    };
+    const Case cases[] = {{"3", false, false}, {"abc", false, true}, {"2501", false, true},
+                          {"9", false, false}, {"4", true, false}};
+    for (const Case& c : cases) {
+      a.dialogs.recorder.messages.clear();
+      const QStringList before = number_cells(a.window);
+      a.window.counts->cb_sort->setChecked(c.sorted);
+      type_count(a.window.counts->cb_lt, c.typed);
+      if (c.refused) {
+        QCOMPARE(a.dialogs.recorder.texts(), QStringList{QStringLiteral("您輸入的數字錯誤,請重新輸入")});
+        QCOMPARE(number_cells(a.window), before);
+        continue;
+      }
+      QVERIFY(a.dialogs.recorder.messages.isEmpty());
+      QCOMPARE(number_cells(a.window),
+               number_cells(*statistics::show_analysis(kTrace, ui::u8(c.typed), c.sorted, a.history.max_ball)));
+    }
+  }
+
+  // The definition window writes the shared settings; closing it re-runs the analysis.
+  void the_rule_definition_steers_the_analysis() {
+    AnalysisWindow a;
+    a.window.show_for(kTrace, "t");
+    const QString all_rules = a.window.rules->Ed_result->text();
+    a.window.rules->SpeedButton1->click();
+    QCOMPARE(a.dialogs.recorder.shown_modal.last(), &a.rules);
+    QCOMPARE(a.rules.rule_boxes[0]->text(), QStringLiteral("隔一版開同號(X1N0)"));
+
+    a.rules.SpeedButton1->click();  // 清除
+    QCOMPARE(a.rules.SpeedButton1->text(), QStringLiteral("全選"));
+    for (std::size_t i = 0; i < statistics::kRules; ++i) QVERIFY(!a.history.rule_on[i]);
+    a.rules.rule_boxes[1]->setChecked(true);
+    a.rules.run_length_buttons[0]->setChecked(true);
+    QVERIFY(a.history.rule_on[1]);
+    QCOMPARE(a.history.rule_run_len, 2);
+    a.rules.reject();
+    const auto rules = a.expected_rules(kTrace, "t");
+    QCOMPARE(a.window.rules->Ed_result->text(), ui::qs(rules.ed_result));
+    QVERIFY(a.window.rules->Ed_result->text() != all_rules);
+
+    a.rules.SpeedButton1->click();  // 全選
+    QCOMPARE(a.rules.SpeedButton1->text(), QStringLiteral("清除"));
+    for (std::size_t i = 0; i < statistics::kRules; ++i) QVERIFY(a.history.rule_on[i]);
+  }
+};
+
+QTEST_MAIN(NumberAnalysisWindowTest)
+#include "number_analysis_window_test.moc"
