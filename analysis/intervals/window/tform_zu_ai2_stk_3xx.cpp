@@ -1,5 +1,6 @@
 #include "analysis/intervals/window/tform_zu_ai2_stk_3xx.h"
 
+#include <QHeaderView>
 #include <QRadioButton>
 #include <QShowEvent>
 #include <QVBoxLayout>
@@ -25,6 +26,7 @@ TForm_zu_ai2_stk_3xx::TForm_zu_ai2_stk_3xx(core::DrawHistory& history, QWidget* 
   sgl = new ui::StringGrid(this);
   sgl->setObjectName("sgl");
   sgl->model_data().set_fixed_rows(1);
+  sgl->horizontalHeader()->setMinimumSectionSize(2);  // the two spacer columns
   sgl->set_column_widths(kColumnWidths);
   sgl->set_row_height(20);
   mm = new ui::Memo(this);
