@@ -40,11 +40,8 @@ void TracePanel::build() {
   cb_prediction = ui::number_combo(this, {}, "", "cb_prediction", 64);
   cb_prediction->setEnabled(false);  // the distance follows the date
   cb_lan = ui::number_combo(this, {"4", "3", "2"}, "3", "cb_lan", 52);
-  rb_ball_ori = new QRadioButton(QStringLiteral("落球"), this);
-  rb_ball_ori->setObjectName("rb_ball_ori");
-  rb_ball_ori->setChecked(true);
-  rb_ball_sort = new QRadioButton(QStringLiteral("順球"), this);
-  rb_ball_sort->setObjectName("rb_ball_sort");
+  rb_ball_ori = ui::radio_button(this, QStringLiteral("落球"), "rb_ball_ori", true);
+  rb_ball_sort = ui::radio_button(this, QStringLiteral("順球"), "rb_ball_sort");
   lb_sortidx = ui::label(this, QStringLiteral("第  0  組"), "lb_sortidx");
   lb_tot = ui::label(this, QStringLiteral("共  0  組"), "lb_tot");
   SpeedButton2 = ui::tool_button(this, QStringLiteral("上一組"), "SpeedButton2");

@@ -88,9 +88,7 @@ void RuleSheet::build() {
   for (int i = 0; i < moving::kMaxPredictions; ++i) {
     signs[i] = ui::number_combo(this, {"加", "減"}, "加", names.signs[i], 56);
     amounts[i] = ui::number_combo(this, {}, "0", names.amounts[i], 56);
-    counts[i] = new QRadioButton(kCountCaptions[i], this);
-    counts[i]->setObjectName(names.counts[i]);
-    counts[i]->setChecked(i == 0);
+    counts[i] = ui::radio_button(this, kCountCaptions[i], names.counts[i], i == 0);
     grid->addWidget(signs[i], i, kSign);
     grid->addWidget(amounts[i], i, kAmount);
     grid->addWidget(counts[i], i, kCount);

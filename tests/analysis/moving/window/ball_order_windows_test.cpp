@@ -56,6 +56,7 @@ class BallOrderWindowsTest : public QObject {
     QCOMPARE(moving.PageControl1->currentWidget(), moving.TabSheet2);
     moving.rb_S->setChecked(true);
     QVERIFY(holds(h, h.ltno_sorted));
+    QCOMPARE(moving.sgl->cell(2, 0), std::string("順一"));
 
     // The double-trace window reads the balls of the chosen draw back from ltno_copy.
     QVERIFY(app.windows().open("stk_3xxExecute"));
@@ -79,6 +80,7 @@ class BallOrderWindowsTest : public QObject {
     trace.reject();
     moving.rb_L->setChecked(true);
     QVERIFY(holds(h, h.ltno_drawn));
+    QCOMPARE(moving.sgl->cell(2, 0), std::string("落一"));
     QVERIFY(app.windows().open("stk_3xxExecute"));
     QVERIFY(holds(h, h.ltno_sorted));
     QCOMPARE(items(trace.Panel1->CB_xx), latest_balls(h, h.ltno_sorted));

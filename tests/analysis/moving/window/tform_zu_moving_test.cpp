@@ -1,6 +1,6 @@
-// The moving-pattern window's wiring: each tab's boxes reach the computation, the order
-// buttons rewrite the working column, selected cells feed the notes, and the notes go to
-// the memo report. The grid's arithmetic is tested without a window.
+// The moving-pattern window's wiring: each tab's boxes reach the computation, selected
+// cells feed the notes, and the notes go to the memo report (the order buttons: in
+// ball_order_windows_test). The grid's arithmetic is tested without a window.
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
@@ -89,23 +89,6 @@ class MovingWindowTest : public QObject {
     QCOMPARE(f.dialogs.recorder.texts(), QStringList{QString::fromStdString(title) + "\n(已存入版路明細)"});
   }
 
-  void order_buttons_rewrite_the_working_column() {
-    MovingFixture f;
-    const int n = f.history.draw_count;
-    const auto holds = [&](const core::BallColumns& source) {
-      for (int k = 0; k < core::kBallsPerDraw; ++k)
-        for (int i = 0; i < n; ++i)
-          if (f.history.ltno_copy[k][i] != source[k][i]) return false;
-      return true;
-    };
-    f.window.rb_S->setChecked(true);
-    QVERIFY(holds(f.history.ltno_sorted));
-    QCOMPARE(f.window.sgl->cell(2, 0), std::string("順一"));
-    f.window.rb_L->setChecked(true);
-    QVERIFY(holds(f.history.ltno_drawn));
-    QCOMPARE(f.window.sgl->cell(2, 0), std::string("落一"));
-  }
-
   void selected_result_cells_add_their_sentence_to_the_notes() {
     MovingFixture f;
     TForm_zu_moving& w = f.window;
@@ -139,8 +122,6 @@ class MovingWindowTest : public QObject {
     QCOMPARE(helps, 1);
     w.SpeedButton5->click();
     QCOMPARE(f.dialogs.recorder.texts(), QStringList{"點[預測欄]就可以產生版路明細"});
-    w.SpeedButton2->click();
-    QCOMPARE(w.Memo1->line_count(), 0);
   }
 };
 
