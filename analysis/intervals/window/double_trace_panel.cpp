@@ -91,6 +91,7 @@ core::BallOrder TracePanel::order() const {
 }
 
 void TracePanel::reset_dates() {
+  base_draw_ = 0;
   const auto dates = intervals::recent_dates(history_, kDateItems);
   ui::set_items(cb_date, dates);
   ui::set_text(cb_date, dates.empty() ? std::string() : dates.front());
@@ -102,6 +103,7 @@ void TracePanel::cb_dateEdited() {
 
 void TracePanel::cb_dateChange() {
   const std::string date = ui::text_of(cb_date);
+  if (date.empty()) return;  // nothing chosen: an empty table has no dates
   const auto base = intervals::draw_of_date(history_, date);
   if (!base) return ui::message(this, ui::MessageKind::Warning, ui::qs("沒有這個日期的開獎資料: " + date));
   base_draw_ = *base;
@@ -127,6 +129,10 @@ void TracePanel::cb_d1Change() {
 std::optional<int> TracePanel::box_number(QComboBox* box) { return ui::read_int(window(), ui::text_of(box)); }
 
 std::optional<PanelQuery> TracePanel::query() {
+  if (base_draw_ == 0) {  // no date was ever found: the table is empty
+    ui::message(window(), ui::MessageKind::Warning, QStringLiteral("沒有開獎資料"));
+    return std::nullopt;
+  }
   // Empty boxes read "00", as the search writes into them.
   for (QComboBox* box : {cb_d1, cb_d2})
     if (ui::text_of(box).empty()) ui::set_text(box, "00");

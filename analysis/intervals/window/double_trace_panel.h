@@ -37,7 +37,8 @@ class TracePanel : public QFrame {
  public:
   explicit TracePanel(const core::DrawHistory& history, QWidget* parent = nullptr);
 
-  // The dates of the 20 newest draws, newest first, the newest chosen (not yet looked up).
+  // The dates of the 20 newest draws, newest first, the newest chosen (not yet looked up,
+  // so until a date is found 搜尋 has nothing to search).
   void reset_dates();
   // Looks the date up, fills X, V and d1 from that draw, then Y (cb_d1Change), then asks
   // for a search. A date no draw has is refused with a message; the boxes stay.

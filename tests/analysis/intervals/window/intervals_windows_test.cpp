@@ -130,6 +130,19 @@ class IntervalsWindowsTest : public QObject {
     QCOMPARE(f.panel.cb_d2->currentText().toStdString(), balls[0]);
   }
 
+  void both_windows_open_on_an_empty_table() {
+    ui::ScopedRecorder dialogs;
+    core::DrawHistory empty;
+    TForm_zu_no_interval intervals_window(empty);
+    intervals_window.show();
+    QCOMPARE(intervals_window.Label2->text(), QStringLiteral("0期  "));
+    TForm_zu_ai2_stk_3xx trace_window(empty);
+    trace_window.show();
+    QVERIFY(dialogs.recorder.messages.isEmpty());
+    trace_window.Panel1->SpeedButton4->click();
+    QCOMPARE(dialogs.recorder.texts(), QStringList{"沒有開獎資料"});
+  }
+
   void refusals_keep_the_window_usable_data() {
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("typed");
