@@ -1,9 +1,13 @@
 // One registration per window, in the order the program creates them at start-up:
 // records, single-draw trace, number analysis, rule definition, help, statistics, grid
 // sort, two-of-one, three-of-one, simulated draw, report, date range, data server,
-// trace chart, moving pattern, best pillars, download. Insert a new window at its place.
+// trace chart, moving pattern, best pillars, download, number intervals, double trace.
+// Insert a new window at its place.
 #include "app/windows.h"
 
+#include "analysis/intervals/window/tform_zu_ai2_stk_3xx.h"
+#include "analysis/intervals/window/tform_zu_no_interval.h"
+#include "analysis/moving/window/tform_zu_moving.h"
 #include "analysis/statistics/window/tform_zu_no_analysis.h"
 #include "analysis/statistics/window/tform_zu_rule_define.h"
 #include "analysis/statistics/window/tform_zu_statistics.h"
@@ -19,6 +23,7 @@
 #include "exchange/window/tform_dateselect.h"
 #include "exchange/window/tform_download_txt_from_http.h"
 #include "exchange/window/tform_zu_ftpserverip.h"
+#include "exchange/window/trpt.h"
 #include "pillars/window/tform_bestpillars.h"
 
 namespace app {
@@ -87,6 +92,14 @@ void register_windows(WindowRegistry& registry) {
   registry.add<TForm_zu_chart1>([](const WindowContext& c) { return new TForm_zu_chart1(c.history, c.clock, &c.main); })
       .command("N59Click", QStringLiteral("拖牌匯總統計圖"), Showing::Modal,
                [](TForm_zu_chart1& w, const WindowContext& c) { w.set_logo(c.main.game_logo()); });
+  registry.add<TForm_zu_moving>([](const WindowContext& c) {
+    auto* window = new TForm_zu_moving(c.history, &c.main);
+    window->set_outlets({[&c](const auto& lines, const auto& title) { c.report.show_memo_rpt(lines, title); },
+                         [&c] { c.main.show_memo(QStringLiteral("help_moving.txt")); }});
+    return window;
+  }).command("movingExecute", QStringLiteral("移動式版路(三期內養牌)"))
+      .command("N41Click", {}, Showing::Modeless, [](TForm_zu_moving& w, const WindowContext&) { w.show_page(1); })
+      .on_reload(&TForm_zu_moving::refresh);
   registry.add<TForm_bestpillars>([](const WindowContext& c) {
     auto* window = new TForm_bestpillars(c.history, c.clock, &c.main);
     window->set_working_dir(c.working_dir);
@@ -103,6 +116,10 @@ void register_windows(WindowRegistry& registry) {
     });
     return window;
   }).command("DownloadExecute");
+  registry.add<TForm_zu_no_interval>([](const WindowContext& c) { return new TForm_zu_no_interval(c.history, &c.main); })
+      .command("stk_no_intervalExecute", QStringLiteral("號碼開出間隔分析"));
+  registry.add<TForm_zu_ai2_stk_3xx>([](const WindowContext& c) { return new TForm_zu_ai2_stk_3xx(c.history, &c.main); })
+      .command("stk_3xxExecute", QStringLiteral("雙連拖定位獨支"));
 }
 
 }  // namespace app

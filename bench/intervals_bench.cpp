@@ -1,11 +1,16 @@
 // The number interval window's computation (the gap grid and all 39 summaries) and the
-// double-trace rule search at its worst over the bundled 2,500-draw history.
+// double-trace rule search at its worst over the bundled 2,500-draw history; and opening
+// the two windows, which run them and lay out their grids.
 #include <benchmark/benchmark.h>
 
+#include <QApplication>
 #include <string>
 
 #include "analysis/intervals/double_trace_view.h"
 #include "analysis/intervals/number_summary.h"
+#include "analysis/intervals/window/tform_zu_ai2_stk_3xx.h"
+#include "analysis/intervals/window/tform_zu_no_interval.h"
+#include "bench/window_showings.h"
 #include "core/reload.h"
 
 namespace {
@@ -86,6 +91,42 @@ void BM_DoubleTraceRuleList(benchmark::State& state) {
 }
 BENCHMARK(BM_DoubleTraceRuleList)->Unit(benchmark::kMillisecond);
 
+// Every showing: the gap grid of 39 numbers, the longest gap and number 01's summary.
+void BM_OpenIntervalWindow(benchmark::State& state) {
+  TForm_zu_no_interval window(history());
+  bench_windows::time_showings(state, window);
+}
+BENCHMARK(BM_OpenIntervalWindow)->Unit(benchmark::kMillisecond)->Iterations(20);
+
+// The first use creates the window; its showing switches to 順球 and searches the newest date.
+void BM_OpenDoubleTraceWindowFirstTime(benchmark::State& state) {
+  core::DrawHistory h = history();
+  for (auto _ : state) {
+    TForm_zu_ai2_stk_3xx window(h);
+    window.show();
+    QCoreApplication::processEvents();
+    state.PauseTiming();
+    window.hide();
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_OpenDoubleTraceWindowFirstTime)->Unit(benchmark::kMillisecond)->Iterations(20);
+
+// A later showing: the order written again, the newest date searched, the view reset.
+void BM_OpenDoubleTraceWindowAgain(benchmark::State& state) {
+  core::DrawHistory h = history();
+  TForm_zu_ai2_stk_3xx window(h);
+  window.show();
+  window.hide();
+  bench_windows::time_showings(state, window);
+}
+BENCHMARK(BM_OpenDoubleTraceWindowAgain)->Unit(benchmark::kMillisecond)->Iterations(20);
+
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+  QApplication qt(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  return 0;
+}

@@ -1,11 +1,15 @@
 // The moving-pattern recompute over the bundled 2,500-draw history: the whole grid with
 // its hit columns and notes sentences, for the one-position and the average tab, and the
-// order choice that rewrites the working column.
+// order choice that rewrites the working column; and opening the window, which does both
+// and lays the grid out.
 #include <benchmark/benchmark.h>
 
+#include <QApplication>
 #include <string>
 
 #include "analysis/moving/moving_pattern.h"
+#include "analysis/moving/window/tform_zu_moving.h"
+#include "bench/window_showings.h"
 #include "core/reload.h"
 
 namespace {
@@ -49,6 +53,19 @@ void BM_SetBallOrder(benchmark::State& state) {
 }
 BENCHMARK(BM_SetBallOrder)->Unit(benchmark::kMillisecond);
 
+// Showing the window: the boxes' items, the order written into ltno_copy, the grid of the
+// active tab computed and laid out, and the first paint.
+void BM_OpenMovingWindow(benchmark::State& state) {
+  TForm_zu_moving window(history());
+  bench_windows::time_showings(state, window);
+}
+BENCHMARK(BM_OpenMovingWindow)->Unit(benchmark::kMillisecond)->Iterations(20);
+
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+  QApplication qt(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  return 0;
+}

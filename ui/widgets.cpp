@@ -51,6 +51,13 @@ QCheckBox* check_box(QWidget* parent, const QString& text, const QString& name) 
   return box;
 }
 
+QRadioButton* radio_button(QWidget* parent, const QString& text, const QString& name, bool checked) {
+  auto* button = new QRadioButton(text, parent);
+  button->setObjectName(name);
+  button->setChecked(checked);
+  return button;
+}
+
 QComboBox* number_combo(QWidget* parent, const std::vector<std::string>& items, const std::string& text,
                         const QString& name, int width) {
   QComboBox* combo = make_combo(parent, items, text);

@@ -16,6 +16,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QString>
 #include <QToolButton>
 #include <initializer_list>
@@ -40,6 +41,9 @@ namespace ui {
                                   int pixel_size, bool bold);
 
 [[nodiscard]] QCheckBox* check_box(QWidget* parent, const QString& text, const QString& name);
+// A radio button; the buttons of one parent form one group.
+[[nodiscard]] QRadioButton* radio_button(QWidget* parent, const QString& text, const QString& name,
+                                         bool checked = false);
 // An editable number box of `items` showing `text`, `width` pixels wide (ui::make_combo).
 [[nodiscard]] QComboBox* number_combo(QWidget* parent, const std::vector<std::string>& items,
                                       const std::string& text, const QString& name, int width);

@@ -19,6 +19,7 @@
 #include "core/draw_history.h"
 #include "core/loader.h"
 #include "pillars/window/tform_bestpillars.h"
+#include "support/combo_input.h"
 #include "ui/dialogs.h"
 #include "ui/controls.h"
 #include "ui/memo.h"
@@ -72,13 +73,7 @@ inline int grid_count_sum(const ui::StringGrid* grid, int columns) {
 
 inline std::string text(const QComboBox* combo) { return combo->currentText().toStdString(); }
 
-// Replaces a combo box's text as typing does, so its change handler runs.
-// Types over the box's text and finishes the entry with Enter, as a user does.
-inline void type_into(QComboBox* combo, const QString& text) {
-  combo->lineEdit()->selectAll();
-  QTest::keyClicks(combo->lineEdit(), text);
-  QTest::keyClick(combo->lineEdit(), Qt::Key_Return);
-}
+using test_input::type_into;
 
 // A window over `draws` draws, shown, with every dialog answered by the recorder.
 struct Workbench {

@@ -1,0 +1,165 @@
+#include "analysis/intervals/window/double_trace_panel.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <array>
+
+#include "core/numbers.h"
+#include "ui/controls.h"
+#include "ui/dialogs.h"
+#include "ui/widgets.h"
+
+namespace double_trace {
+namespace {
+
+constexpr int kDateItems = 20;
+constexpr int kDateLength = 10;  // "yyyy/mm/dd"
+
+std::vector<std::string> ball_items(const std::array<std::string, 5>& balls) { return {balls.begin(), balls.end()}; }
+
+}  // namespace
+
+TracePanel::TracePanel(const core::DrawHistory& history, QWidget* parent) : QFrame(parent), history_(history) {
+  setObjectName("Panel1");
+  setFrameShape(QFrame::StyledPanel);
+  build();
+  connect_controls();
+}
+
+void TracePanel::build() {
+  const auto text = [this](const char* caption) { return ui::label(this, QString::fromUtf8(caption)); };
+  cb_date = ui::number_combo(this, {}, "", "cb_date", 120);
+  CB_xx = ui::number_combo(this, {}, "", "CB_xx", 56);
+  cb_d1 = ui::number_combo(this, {}, "", "cb_d1", 64);
+  cb_d2 = ui::number_combo(this, {}, "", "cb_d2", 56);
+  cb_prediction = ui::number_combo(this, {}, "", "cb_prediction", 64);
+  cb_prediction->setEnabled(false);  // the distance follows the date
+  cb_lan = ui::number_combo(this, {"4", "3", "2"}, "3", "cb_lan", 52);
+  rb_ball_ori = ui::radio_button(this, QStringLiteral("落球"), "rb_ball_ori", true);
+  rb_ball_sort = ui::radio_button(this, QStringLiteral("順球"), "rb_ball_sort");
+  lb_sortidx = ui::label(this, QStringLiteral("第  0  組"), "lb_sortidx");
+  lb_tot = ui::label(this, QStringLiteral("共  0  組"), "lb_tot");
+  SpeedButton2 = ui::tool_button(this, QStringLiteral("上一組"), "SpeedButton2");
+  SpeedButton6 = ui::tool_button(this, QStringLiteral("下一組"), "SpeedButton6");
+  SpeedButton2->setEnabled(false);
+  SpeedButton6->setEnabled(false);
+  SpeedButton4 = ui::tool_button(this, QStringLiteral("搜尋"), "SpeedButton4");
+  plan = ui::sized_label(this, QStringLiteral("---"), "plan", 18, true);
+  plan->setFrameShape(QFrame::Panel);
+  plan->setFrameShadow(QFrame::Sunken);
+  plan->setMinimumWidth(200);
+  plan->setAlignment(Qt::AlignCenter);
+
+  auto* boxes = new QVBoxLayout;
+  boxes->addLayout(ui::row_of({cb_date, text("開"), CB_xx}));
+  boxes->addLayout(ui::row_of({text("且下"), cb_d1, text("期"), text("開"), cb_d2, text("(下0期=同期)")}));
+  boxes->addLayout(ui::row_of({text("預測下"), cb_prediction, text("期"), text("連準"), cb_lan, text("版")}));
+  auto* rules = new QVBoxLayout;
+  rules->addLayout(ui::row_of({rb_ball_ori, rb_ball_sort}));
+  rules->addLayout(ui::row_of({lb_sortidx, lb_tot, SpeedButton2, SpeedButton6, SpeedButton4}));
+  rules->addLayout(ui::row_of({plan}));
+  auto* h = new QHBoxLayout(this);
+  h->addLayout(boxes);
+  h->addSpacing(24);
+  h->addLayout(rules);
+  h->addStretch();
+}
+
+void TracePanel::connect_controls() {
+  // A chosen date is looked up at once, a typed one once it is complete.
+  connect(cb_date, &QComboBox::textActivated, this, [this] { cb_dateChange(); });
+  connect(cb_date->lineEdit(), &QLineEdit::textEdited, this, [this] { cb_dateEdited(); });
+  ui::on_change(cb_d1, this, [this] { cb_d1Change(); });
+  ui::on_change(CB_xx, this, [this] { emit search_requested(); });
+  ui::on_change(cb_d2, this, [this] { emit search_requested(); });
+  for (QRadioButton* button : {rb_ball_ori, rb_ball_sort})
+    ui::on_click(button, this, [this, button] {
+      if (button->isChecked()) emit order_chosen();
+    });
+  connect(SpeedButton4, &QToolButton::clicked, this, [this] { emit search_requested(); });
+  connect(SpeedButton6, &QToolButton::clicked, this, [this] { emit step_requested(1); });
+  connect(SpeedButton2, &QToolButton::clicked, this, [this] { emit step_requested(-1); });
+}
+
+core::BallOrder TracePanel::order() const {
+  return rb_ball_ori->isChecked() ? core::BallOrder::Drawn : core::BallOrder::Sorted;
+}
+
+void TracePanel::reset_dates() {
+  base_draw_ = 0;
+  const auto dates = intervals::recent_dates(history_, kDateItems);
+  ui::set_items(cb_date, dates);
+  ui::set_text(cb_date, dates.empty() ? std::string() : dates.front());
+}
+
+void TracePanel::cb_dateEdited() {
+  if (ui::text_of(cb_date).size() == kDateLength) cb_dateChange();
+}
+
+void TracePanel::cb_dateChange() {
+  const std::string date = ui::text_of(cb_date);
+  if (date.empty()) return;  // nothing chosen: an empty table has no dates
+  const auto base = intervals::draw_of_date(history_, date);
+  if (!base) return ui::message(this, ui::MessageKind::Warning, ui::qs("沒有這個日期的開獎資料: " + date));
+  base_draw_ = *base;
+  const auto choice = intervals::date_choice(history_, base_draw_);
+  ui::set_items(CB_xx, ball_items(intervals::draw_balls(history_, base_draw_)));
+  ui::set_text(CB_xx, choice.x);
+  ui::set_text(cb_prediction, std::to_string(choice.distance));
+  ui::set_items(cb_d1, ui::number_items(0, choice.later));
+  ui::set_text(cb_d1, std::to_string(choice.later));
+  cb_d1Change();
+  emit search_requested();
+}
+
+void TracePanel::cb_d1Change() {
+  if (ui::text_of(cb_d1).empty()) return;
+  const auto later = box_number(cb_d1);
+  if (!later) return;
+  const auto balls = intervals::draw_balls(history_, base_draw_ + *later);
+  ui::set_items(cb_d2, ball_items(balls));
+  ui::set_text(cb_d2, balls[0]);
+}
+
+std::optional<int> TracePanel::box_number(QComboBox* box) { return ui::read_int(window(), ui::text_of(box)); }
+
+std::optional<PanelQuery> TracePanel::query() {
+  if (base_draw_ == 0) {  // no date was ever found: the table is empty
+    ui::message(window(), ui::MessageKind::Warning, QStringLiteral("沒有開獎資料"));
+    return std::nullopt;
+  }
+  // Empty boxes read "00", as the search writes into them.
+  for (QComboBox* box : {cb_d1, cb_d2})
+    if (ui::text_of(box).empty()) ui::set_text(box, "00");
+  PanelQuery read;
+  auto& q = read.query;
+  q.base_draw = base_draw_;
+  q.x = ui::text_of(CB_xx);
+  q.y = ui::text_of(cb_d2);
+  const auto later = box_number(cb_d1);
+  const auto distance = later ? box_number(cb_prediction) : std::nullopt;
+  if (!distance) return std::nullopt;
+  q.later = *later;
+  q.distance = *distance;
+  const auto run = core::to_int(ui::text_of(cb_lan));
+  read.rules_wanted = run.has_value();
+  q.run = run.value_or(0);
+  return read;
+}
+
+void TracePanel::show_run(int run) { ui::set_text(cb_lan, std::to_string(run)); }
+
+void TracePanel::show_labels(const intervals::DoubleTraceView& view) {
+  ui::set_label(lb_sortidx, view.lb_sortidx);
+  ui::set_label(lb_tot, view.lb_tot);
+  ui::set_label(plan, view.plan);
+  SpeedButton2->setEnabled(view.steps_enabled);
+  SpeedButton6->setEnabled(view.steps_enabled);
+}
+
+}  // namespace double_trace

@@ -1,0 +1,118 @@
+#include "analysis/moving/window/tform_zu_moving.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLayout>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShowEvent>
+#include <QTabWidget>
+#include <QToolButton>
+#include <algorithm>
+
+#include "ui/controls.h"
+#include "ui/dialogs.h"
+
+namespace {
+
+constexpr int kClientWidth = 760;
+constexpr int kClientHeight = 660;
+constexpr const char* kReportTitle = "移動式版路";
+
+}  // namespace
+
+TForm_zu_moving::TForm_zu_moving(core::DrawHistory& history, QWidget* parent) : QDialog(parent), history_(history) {
+  setObjectName("TForm_zu_moving");
+  setWindowTitle(QStringLiteral("移動式版路(三期內養牌)"));
+  setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+  build();
+  connect_controls();
+  const QSize needed = layout()->totalSizeHint();
+  setFixedSize(std::max(kClientWidth, needed.width()), std::max(kClientHeight, needed.height()));
+}
+
+void TForm_zu_moving::connect_controls() {
+  connect(PageControl1, &QTabWidget::currentChanged, this, [this] { PageControl1Change(); });
+  for (RuleSheet* sheet : {TabSheet1, TabSheet2}) {
+    connect(sheet, &RuleSheet::changed, this, [this, sheet] {
+      if (sheet == &active_sheet()) recompute();
+    });
+    connect(sheet, &RuleSheet::title_requested, this, [this, sheet] { title_to_notes(*sheet); });
+  }
+  for (QRadioButton* order_button : {rb_L, rb_S})
+    ui::on_click(order_button, this, [this, order_button] {
+      if (order_button->isChecked()) rb_LClick();
+    });
+  connect(BitBtn1, &QPushButton::clicked, this, [this] { reject(); });
+  connect(SpeedButton5, &QToolButton::clicked, this, [this] { SpeedButton5Click(); });
+  connect(SpeedButton6, &QToolButton::clicked, this, [this] { SpeedButton6Click(); });
+  connect(N1, &QAction::triggered, this, [this] { N1Click(); });
+  connect(sgl->selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& current) {
+    if (current.isValid()) sglSelectCell(current.column(), current.row() + 1);
+  });
+}
+
+void TForm_zu_moving::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (!event->spontaneous()) FormShow();
+}
+
+void TForm_zu_moving::FormShow() {
+  for (RuleSheet* sheet : {TabSheet1, TabSheet2}) sheet->fill_items(history_.max_ball);
+  recompute();
+}
+
+void TForm_zu_moving::refresh() {
+  if (isVisible()) recompute();
+}
+
+void TForm_zu_moving::show_page(int page) {
+  {
+    const QSignalBlocker quiet(PageControl1);
+    PageControl1->setCurrentIndex(page);
+  }
+  if (isVisible()) PageControl1Change();
+}
+
+core::BallOrder TForm_zu_moving::order() const {
+  return rb_S->isChecked() ? core::BallOrder::Sorted : core::BallOrder::Drawn;
+}
+
+moving_window::RuleSheet& TForm_zu_moving::active_sheet() const {
+  return PageControl1->currentWidget() == TabSheet2 ? *TabSheet2 : *TabSheet1;
+}
+
+void TForm_zu_moving::rb_LClick() { recompute(); }
+
+void TForm_zu_moving::PageControl1Change() { recompute(); }
+
+void TForm_zu_moving::recompute() {
+  core::set_ball_order(history_, order());
+  auto computed = moving::show_moving(history_, active_sheet().boxes(), order());
+  if (!computed) return ui::set_label(lb_refusal, computed.error().text);
+  lb_refusal->clear();
+  pattern_ = std::move(*computed);
+  sgl->set_grid(std::move(pattern_.sgl));
+}
+
+void TForm_zu_moving::sglSelectCell(int column, int row) {
+  if (const auto note = moving::note_for_cell(pattern_, column, row)) Memo1->add_line(*note);
+}
+
+void TForm_zu_moving::title_to_notes(const RuleSheet& sheet) {
+  const std::string title = moving::moving_title(sheet.boxes(), order());
+  Memo1->add_line(title);
+  ui::message(this, ui::MessageKind::Information, ui::qs(title) + QStringLiteral("\n(已存入版路明細)"));
+}
+
+void TForm_zu_moving::SpeedButton5Click() {
+  ui::message(this, ui::MessageKind::Information, QStringLiteral("點[預測欄]就可以產生版路明細"));
+}
+
+void TForm_zu_moving::SpeedButton6Click() {
+  if (outlets_.help) outlets_.help();
+}
+
+void TForm_zu_moving::N1Click() {
+  if (outlets_.print) outlets_.print(Memo1->lines(), kReportTitle);
+}

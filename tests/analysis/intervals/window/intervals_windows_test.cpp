@@ -1,0 +1,176 @@
+// The number interval and double-trace windows' wiring: what a showing computes, what the
+// boxes and buttons ask of the computations, and refusals that keep the window usable.
+// The gaps, matches and rules themselves are tested without a window.
+#include <QComboBox>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
+#include <QtTest>
+#include <random>
+
+#include "analysis/intervals/window/tform_zu_ai2_stk_3xx.h"
+#include "analysis/intervals/window/tform_zu_no_interval.h"
+#include "support/combo_input.h"
+#include "support/hand_made_draws.h"
+#include "ui/dialogs.h"
+
+using test_input::choose;
+using test_input::type_into;
+
+namespace {
+
+// Small numbers make repeats, and so double traces and rules, common.
+core::DrawHistory small_number_history(int draws) {
+  std::mt19937 rng(39);
+  return test_support::history_of(test_support::random_draws(rng, draws, 10));
+}
+
+QStringList lines_of(const std::vector<std::string>& lines) {
+  QStringList all;
+  for (const auto& line : lines) all << QString::fromStdString(line);
+  return all;
+}
+
+void click_label(QLabel* label) {
+  QMouseEvent release(QEvent::MouseButtonRelease, QPointF(2, 2), label->mapToGlobal(QPointF(2, 2)), Qt::LeftButton,
+                      Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(label, &release);
+}
+
+struct TraceFixture {
+  ui::ScopedRecorder dialogs;
+  core::DrawHistory history = small_number_history(60);
+  TForm_zu_ai2_stk_3xx window{history};
+  double_trace::TracePanel& panel = *window.Panel1;
+
+  TraceFixture() { window.show(); }
+  [[nodiscard]] intervals::DoubleTraceView view_of(int rule) const {
+    return intervals::show_double_trace(history, window.search(), core::BallOrder::Sorted, rule);
+  }
+};
+
+}  // namespace
+
+class IntervalsWindowsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void interval_window_shows_the_gaps_and_the_summaries_asked_for() {
+    ui::ScopedRecorder dialogs;
+    core::DrawHistory history = small_number_history(40);
+    history.max_ball = 12;  // columns 11 and 12: numbers never drawn
+    TForm_zu_no_interval window(history);
+    window.show();
+    const auto analysis = intervals::analyse_intervals(history);
+    QCOMPARE(window.Label2->text().toStdString(), analysis.label2);
+    QCOMPARE(window.sgmap->grid().column(3), analysis.sgmap.column(3));
+    QCOMPARE(window.cb_no->count(), 12);
+    QCOMPARE(lines_of(window.Memo1->lines()), lines_of(intervals::show_no(analysis, "01")));
+
+    type_into(window.cb_no, "07");  // typed as "0" first: no number, no lines
+    QCOMPARE(lines_of(window.Memo1->lines()),
+             lines_of(intervals::show_no(analysis, "01")) + lines_of(intervals::show_no(analysis, "07")));
+    click_label(window.Label4);
+    QCOMPARE(lines_of(window.Memo1->lines()), lines_of(intervals::all_summaries(analysis)));
+    QCOMPARE(window.cb_no->currentText(), QStringLiteral("12"));
+    window.Button3->click();
+    QCOMPARE(window.Memo1->line_count(), 0);
+
+    // The next showing computes the table as it is then.
+    window.hide();
+    history.draw_count = 5;
+    window.show();
+    QCOMPARE(window.sgmap->grid().rows(), intervals::analyse_intervals(history).sgmap.rows());
+    QCOMPARE(window.Memo1->line_count(), 4);
+    QVERIFY(dialogs.recorder.messages.isEmpty());
+  }
+
+  void first_showing_switches_to_ascending_order_and_shows_the_first_rule() {
+    TraceFixture f;
+    QVERIFY(f.panel.rb_ball_sort->isChecked());
+    const auto& search = f.window.search();
+    QVERIFY2(search.rules.size() >= 2, "the draws must hold two rules for the steps");
+    QCOMPARE(f.panel.lb_tot->text(), QString("共 %1 組").arg(search.rules.size()));
+    QCOMPARE(f.panel.plan->text().toStdString(), f.view_of(1).plan);
+    QCOMPARE(f.window.mm->lines(), f.view_of(1).mm);
+
+    f.panel.SpeedButton6->click();
+    QCOMPARE(f.panel.lb_sortidx->text(), QStringLiteral("第 2 組"));
+    QCOMPARE(f.window.sgl->grid().column(9), f.view_of(2).sgl.column(9));
+    f.panel.SpeedButton2->click();
+    f.panel.SpeedButton2->click();  // no rule before the first
+    QCOMPARE(f.window.rule_index(), 1);
+
+    // Shown again: the matches of the newest date listed, no rule, no steps.
+    f.window.hide();
+    f.window.show();
+    QCOMPARE(f.panel.lb_sortidx->text(), QStringLiteral("第  0  組"));
+    QCOMPARE(f.panel.lb_tot->text(), QStringLiteral("共  0  組"));
+    QCOMPARE(f.panel.plan->text(), QStringLiteral("---"));
+    QVERIFY(!f.panel.SpeedButton2->isEnabled() && !f.panel.SpeedButton6->isEnabled());
+    QVERIFY(f.window.mm->lines().empty());
+    QVERIFY(f.dialogs.recorder.messages.isEmpty());
+  }
+
+  void choosing_a_date_fills_the_boxes_from_that_draw() {
+    TraceFixture f;
+    const int n = f.history.draw_count;
+    choose(f.panel.cb_date, 2);  // the third newest draw
+    const auto balls = intervals::draw_balls(f.history, n - 2);
+    QCOMPARE(f.panel.CB_xx->currentText().toStdString(), balls[0]);
+    QCOMPARE(f.panel.cb_prediction->currentText(), QStringLiteral("3"));
+    QCOMPARE(f.panel.cb_d1->currentText(), QStringLiteral("2"));
+    QCOMPARE(f.panel.cb_d2->currentText().toStdString(), intervals::draw_balls(f.history, n)[0]);
+
+    choose(f.panel.cb_d1, 0);  // Y from the same draw
+    QCOMPARE(f.panel.cb_d2->currentText().toStdString(), balls[0]);
+  }
+
+  void both_windows_open_on_an_empty_table() {
+    ui::ScopedRecorder dialogs;
+    core::DrawHistory empty;
+    TForm_zu_no_interval intervals_window(empty);
+    intervals_window.show();
+    QCOMPARE(intervals_window.Label2->text(), QStringLiteral("0期  "));
+    TForm_zu_ai2_stk_3xx trace_window(empty);
+    trace_window.show();
+    QVERIFY(dialogs.recorder.messages.isEmpty());
+    trace_window.Panel1->SpeedButton4->click();
+    QCOMPARE(dialogs.recorder.texts(), QStringList{"沒有開獎資料"});
+  }
+
+  void refusals_keep_the_window_usable_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("messages");
+    // A date is looked up once typed whole; a distance is read as typed and again by 搜尋.
+    QTest::newRow("unknown date") << "cb_date" << "1999/01/01" << QStringList{"沒有這個日期的開獎資料: 1999/01/01"};
+    QTest::newRow("distance not a number") << "cb_d1" << "x"
+                                           << QStringList{"「x」不是有效的整數", "「x」不是有效的整數"};
+    QTest::newRow("run not a number") << "cb_lan" << "x" << QStringList{};
+  }
+
+  void refusals_keep_the_window_usable() {
+    QFETCH(QString, box);
+    QFETCH(QString, typed);
+    QFETCH(QStringList, messages);
+    TraceFixture f;
+    const std::string x = f.panel.CB_xx->currentText().toStdString();
+    const auto matches = f.window.search().matches;
+    type_into(f.panel.findChild<QComboBox*>(box), typed);
+    f.panel.SpeedButton4->click();
+    QCOMPARE(f.dialogs.recorder.texts(), messages);
+    QCOMPARE(f.panel.CB_xx->currentText().toStdString(), x);
+    QCOMPARE(f.window.search().matches, matches);
+    if (box == "cb_lan") {  // the matches listed without rules
+      QCOMPARE(f.window.sgl->grid().rows(), static_cast<int>(matches.size()) + 2);
+      QCOMPARE(f.panel.lb_tot->text(), QStringLiteral("共 0 組"));
+      QVERIFY(!f.panel.SpeedButton6->isEnabled());
+    }
+  }
+};
+
+QTEST_MAIN(IntervalsWindowsTest)
+#include "intervals_windows_test.moc"

@@ -1,0 +1,99 @@
+// The working ball column ltno_copy as the program shares it: the moving-pattern and
+// double-trace windows write their ball-order choice into it, and whatever a window shows
+// next is read back from it in the order that window's buttons show.
+#include <QComboBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QtTest>
+
+#include "analysis/intervals/window/tform_zu_ai2_stk_3xx.h"
+#include "analysis/moving/window/tform_zu_moving.h"
+#include "app/tform_zu_main.h"
+#include "support/app_fixture.h"
+#include "support/combo_input.h"
+#include "support/draw_file_bytes.h"
+
+namespace {
+
+constexpr int kDraws = 30;  // the later draws are not drawn in ascending order
+
+bool holds(const core::DrawHistory& h, const core::BallColumns& source) {
+  for (int k = 0; k < core::kBallsPerDraw; ++k)
+    for (int i = 0; i < h.draw_count; ++i)
+      if (h.ltno_copy[k][i] != source[k][i]) return false;
+  return true;
+}
+
+QStringList items(const QComboBox* box) {
+  QStringList all;
+  for (int i = 0; i < box->count(); ++i) all << box->itemText(i);
+  return all;
+}
+
+QStringList latest_balls(const core::DrawHistory& h, const core::BallColumns& source) {
+  QStringList balls;
+  for (int k = 0; k < core::kBallsPerDraw; ++k) balls << QString::fromStdString(source[k][h.draw_count - 1]);
+  return balls;
+}
+
+}  // namespace
+
+class BallOrderWindowsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void the_working_column_carries_each_choice_to_the_next_window() {
+    AppFixture f(QByteArray::fromStdString(test_support::draw_file_bytes(kDraws)));
+    Application& app = f.start(core::Date{2009, 3, 1});
+    core::DrawHistory& h = app.history();
+    QVERIFY(!holds(h, h.ltno_sorted));
+
+    // N41Click: the average tab, without blocking.
+    QVERIFY(app.windows().open("N41Click"));
+    auto& moving = app.window<TForm_zu_moving>();
+    QVERIFY(moving.isVisible() && f.dialogs.recorder.shown_modal.isEmpty());
+    QCOMPARE(moving.PageControl1->currentWidget(), moving.TabSheet2);
+    moving.rb_S->setChecked(true);
+    QVERIFY(holds(h, h.ltno_sorted));
+    QCOMPARE(moving.sgl->cell(2, 0), std::string("順一"));
+
+    // The double-trace window reads the balls of the chosen draw back from ltno_copy.
+    QVERIFY(app.windows().open("stk_3xxExecute"));
+    auto& trace = app.window<TForm_zu_ai2_stk_3xx>();
+    QVERIFY(trace.Panel1->rb_ball_sort->isChecked());
+    QCOMPARE(items(trace.Panel1->CB_xx), latest_balls(h, h.ltno_sorted));
+    trace.Panel1->rb_ball_ori->setChecked(true);
+    QVERIFY(holds(h, h.ltno_drawn));
+    QCOMPARE(items(trace.Panel1->CB_xx), latest_balls(h, h.ltno_drawn));
+    trace.reject();
+
+    // The moving window, still open on 順球, reads ascending balls again at its next recompute.
+    test_input::type_into(moving.TabSheet2->look_back, "2");
+    QVERIFY(holds(h, h.ltno_sorted));
+    const auto expected = *moving::show_moving(h, moving.TabSheet2->boxes(), core::BallOrder::Sorted);
+    QCOMPARE(moving.sgl->grid().column(moving::kPredictionColumn), expected.sgl.column(moving::kPredictionColumn));
+
+    // Back on 順球 in the double-trace window, then 落球 in the moving window: the next
+    // showing of the double-trace window reads its own order again, with no rule on display.
+    QVERIFY(app.windows().open("stk_3xxExecute"));
+    trace.reject();
+    moving.rb_L->setChecked(true);
+    QVERIFY(holds(h, h.ltno_drawn));
+    QCOMPARE(moving.sgl->cell(2, 0), std::string("落一"));
+    QVERIFY(app.windows().open("stk_3xxExecute"));
+    QVERIFY(holds(h, h.ltno_sorted));
+    QCOMPARE(items(trace.Panel1->CB_xx), latest_balls(h, h.ltno_sorted));
+    QCOMPARE(trace.Panel1->lb_tot->text(), QStringLiteral("共  0  組"));
+    trace.reject();
+
+    // A reload derives ltno_copy afresh; the shown moving window recomputes in its own order.
+    moving.rb_S->setChecked(true);
+    QVERIFY(app.main_window().load_sequence());
+    QVERIFY(holds(h, h.ltno_sorted));
+    QCOMPARE(moving.sgl->grid().rows(), kDraws + 2);
+  }
+};
+
+QTEST_MAIN(BallOrderWindowsTest)
+#include "ball_order_windows_test.moc"
