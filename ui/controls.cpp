@@ -1,5 +1,8 @@
 #include "ui/controls.h"
 
+#include <memory>
+#include <optional>
+
 #include <QLabel>
 #include <QLineEdit>
 
@@ -13,9 +16,18 @@ void on_click(QAbstractButton* button, QObject* context, std::function<void()> h
 }
 
 void on_change(QComboBox* combo, QObject* context, std::function<void()> handler) {
-  QObject::connect(combo, &QComboBox::textActivated, context, [handler](const QString&) { handler(); });
+  // Enter after typing activates the text the handler has just run for: that is no change.
+  auto typed = std::make_shared<std::optional<QString>>();
+  QObject::connect(combo, &QComboBox::textActivated, context, [handler, typed](const QString& text) {
+    const bool just_typed = *typed == text;
+    typed->reset();
+    if (!just_typed) handler();
+  });
   if (QLineEdit* edit = combo->lineEdit())
-    QObject::connect(edit, &QLineEdit::textEdited, context, [handler](const QString&) { handler(); });
+    QObject::connect(edit, &QLineEdit::textEdited, context, [handler, typed](const QString& text) {
+      *typed = text;
+      handler();
+    });
 }
 
 void on_entry(QComboBox* combo, QObject* context, std::function<void()> handler) {

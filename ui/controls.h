@@ -32,7 +32,8 @@ namespace ui {
 // Click handler of a check box or radio button (see the semantics above).
 void on_click(QAbstractButton* button, QObject* context, std::function<void()> handler);
 
-// Change handler of a combo box: user selection or typing only.
+// Change handler of a combo box: user selection or typing only; Enter after typing is no
+// second change.
 void on_change(QComboBox* combo, QObject* context, std::function<void()> handler);
 
 // Entry handler of a number box whose handler may refuse the text: runs when the user has

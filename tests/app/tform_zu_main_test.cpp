@@ -134,8 +134,10 @@ class MainWindowTest : public QObject {
     QCOMPARE(main.action_lt_record->shortcut(), QKeySequence(Qt::Key_F2));
     QStringList tools;
     for (QAction* action : main.tools_menu->actions()) tools << action->text();
-    QCOMPARE(tools, (QStringList{QStringLiteral("統計資料"), QStringLiteral("模擬開獎"),
-                                 QStringLiteral("資料伺服器位址設定"), QStringLiteral("拖牌匯總統計圖")}));
+    const QStringList offered{"不定位單支拖牌", "不定位雙星拖牌", "大小定位拖牌",          "落球定位拖牌",
+                              "大小加減版路",   "統計資料",       "模擬開獎",              "資料伺服器位址設定",
+                              "拖牌匯總統計圖", "移動式版路(三期內養牌)", "號碼開出間隔分析", "雙連拖定位獨支"};
+    QCOMPARE(tools, offered);
     const auto tool = [&](const char* text) { return main.tools_menu->actions().at(tools.indexOf(QString::fromUtf8(text))); };
 
     struct Case {
