@@ -4,6 +4,7 @@
 //
 //   screenshot_tour OUTPUT_FOLDER
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QTabWidget>
@@ -51,7 +52,9 @@ int main(int argc, char* argv[]) {
         save(*window, folder, name + "_page" + QString::number(i));
       }
     }
-    window->hide();
+    // Closed as the user closes it: the records window reloads the table when it closes.
+    if (auto* dialog = qobject_cast<QDialog*>(window)) dialog->reject();
+    else window->hide();
   }
   return 0;
 }

@@ -121,8 +121,8 @@ void BarChart::fit_labels() {
 void BarChart::fit_axes(const std::vector<trace::Bar>& bars) {
   int top = 0;
   for (const trace::Bar& bar : bars) top = std::max(top, bar.value);
-  // Room above the highest bar for its value mark.
-  counts_->setRange(0, std::max(1, top + top / 5 + 1));
+  // Room above the highest bar for its value mark, also in the short charts.
+  counts_->setRange(0, std::max(1, top + top / 3 + 1));
   counts_->applyNiceNumbers();
   items_->setStartValue(-0.5);
   items_->setRange(-0.5, 0.5);
