@@ -3,6 +3,8 @@
 // look at them. scripts/screenshots.sh runs it under a virtual display.
 //
 //   screenshot_tour OUTPUT_FOLDER
+#include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
@@ -22,6 +24,27 @@ void save(QWidget& window, const QString& folder, const QString& name) {
   window.activateWindow();
   QTest::qWait(150);
   window.grab().save(folder + "/" + name + ".png");
+}
+
+QList<QDialog*> visible_dialogs() {
+  QList<QDialog*> dialogs;
+  for (QWidget* widget : QApplication::topLevelWidgets())
+    if (auto* dialog = qobject_cast<QDialog*>(widget); dialog && dialog->isVisible()) dialogs << dialog;
+  return dialogs;
+}
+
+// Pictures the windows that the button or menu item `caption` of `window` opens.
+void save_follow_up(QWidget& window, const QString& caption, const QString& folder, const QString& name) {
+  const QList<QDialog*> before = visible_dialogs();
+  for (QAbstractButton* button : window.findChildren<QAbstractButton*>())
+    if (button->text() == caption && button->isEnabled()) button->click();
+  for (QAction* action : window.findChildren<QAction*>())
+    if (action->text() == caption && action->isEnabled()) action->trigger();
+  for (QDialog* dialog : visible_dialogs()) {
+    if (before.contains(dialog)) continue;
+    save(*dialog, folder, name);
+    dialog->reject();
+  }
 }
 
 }  // namespace
@@ -56,5 +79,12 @@ int main(int argc, char* argv[]) {
     if (auto* dialog = qobject_cast<QDialog*>(window)) dialog->reject();
     else window->hide();
   }
+  // Windows opened from the trace window rather than from the main window.
+  app.windows().open("N3Click");
+  QWidget* trace = app.windows().window_of("N3Click");
+  const char* const follow_ups[][2] = {{"二中一", "trace_twoforone"}, {"三中一", "trace_threeforone"},
+                                       {"進階", "trace_grid_sort"}, {"版路分析及拖牌結果", "trace_no_analysis"}};
+  for (const auto& [caption, name] : follow_ups)
+    save_follow_up(*trace, QString::fromUtf8(caption), folder, QString::fromUtf8(name));
   return 0;
 }
