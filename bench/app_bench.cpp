@@ -9,6 +9,7 @@
 #include "app/application.h"
 #include "app/tform_zu_lotto_record.h"
 #include "app/tform_zu_main.h"
+#include "bench/window_bench.h"
 #include "pillars/window/tform_bestpillars.h"
 #include "core/loader.h"
 #include "core/records.h"
@@ -73,22 +74,11 @@ void BM_OpenWorkbenchWindow(benchmark::State& state) {
   Application app(dir.path(), std::make_unique<core::FixedClock>(core::Date{2026, 12, 9}));
   app.start();
   QCoreApplication::processEvents();
-  for (auto _ : state) {
-    app.windows().open("BestPillarsExecute");
-    QCoreApplication::processEvents();
-    state.PauseTiming();
-    app.window<TForm_bestpillars>().hide();
-    QCoreApplication::processEvents();
-    state.ResumeTiming();
-  }
+  bench_window::time_openings(state, [&] { app.windows().open("BestPillarsExecute"); },
+                              [&] { app.window<TForm_bestpillars>().hide(); });
 }
 BENCHMARK(BM_OpenWorkbenchWindow)->Unit(benchmark::kMillisecond)->Iterations(10);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  QApplication qt(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  return 0;
-}
+VANTOR_WINDOW_BENCHMARK_MAIN()

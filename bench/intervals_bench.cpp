@@ -10,7 +10,7 @@
 #include "analysis/intervals/number_summary.h"
 #include "analysis/intervals/window/tform_zu_ai2_stk_3xx.h"
 #include "analysis/intervals/window/tform_zu_no_interval.h"
-#include "bench/window_showings.h"
+#include "bench/window_bench.h"
 #include "core/reload.h"
 
 namespace {
@@ -94,7 +94,7 @@ BENCHMARK(BM_DoubleTraceRuleList)->Unit(benchmark::kMillisecond);
 // Every showing: the gap grid of 39 numbers, the longest gap and number 01's summary.
 void BM_OpenIntervalWindow(benchmark::State& state) {
   TForm_zu_no_interval window(history());
-  bench_windows::time_showings(state, window);
+  bench_window::time_openings(state, [&] { window.show(); }, [&] { window.hide(); });
 }
 BENCHMARK(BM_OpenIntervalWindow)->Unit(benchmark::kMillisecond)->Iterations(20);
 
@@ -118,15 +118,10 @@ void BM_OpenDoubleTraceWindowAgain(benchmark::State& state) {
   TForm_zu_ai2_stk_3xx window(h);
   window.show();
   window.hide();
-  bench_windows::time_showings(state, window);
+  bench_window::time_openings(state, [&] { window.show(); }, [&] { window.hide(); });
 }
 BENCHMARK(BM_OpenDoubleTraceWindowAgain)->Unit(benchmark::kMillisecond)->Iterations(20);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  QApplication qt(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  return 0;
-}
+VANTOR_WINDOW_BENCHMARK_MAIN()

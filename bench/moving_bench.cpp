@@ -9,7 +9,7 @@
 
 #include "analysis/moving/moving_pattern.h"
 #include "analysis/moving/window/tform_zu_moving.h"
-#include "bench/window_showings.h"
+#include "bench/window_bench.h"
 #include "core/reload.h"
 
 namespace {
@@ -57,15 +57,10 @@ BENCHMARK(BM_SetBallOrder)->Unit(benchmark::kMillisecond);
 // active tab computed and laid out, and the first paint.
 void BM_OpenMovingWindow(benchmark::State& state) {
   TForm_zu_moving window(history());
-  bench_windows::time_showings(state, window);
+  bench_window::time_openings(state, [&] { window.show(); }, [&] { window.hide(); });
 }
 BENCHMARK(BM_OpenMovingWindow)->Unit(benchmark::kMillisecond)->Iterations(20);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  QApplication qt(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  return 0;
-}
+VANTOR_WINDOW_BENCHMARK_MAIN()

@@ -15,6 +15,7 @@
 #include "analysis/trace/window/cycle_sheet.h"
 #include "analysis/trace/window/tform_zu_trace_single.h"
 #include "bench/bundled_history.h"
+#include "bench/window_bench.h"
 
 namespace {
 
@@ -102,14 +103,7 @@ BENCHMARK(BM_ChartAllLevelsAndDistances)->Unit(benchmark::kMillisecond);
 void BM_OpenTraceWindow(benchmark::State& state) {
   core::DrawHistory copy = history();
   TForm_zu_trace_single window(copy);
-  for (auto _ : state) {
-    window.show();
-    QCoreApplication::processEvents();
-    state.PauseTiming();
-    window.hide();
-    QCoreApplication::processEvents();
-    state.ResumeTiming();
-  }
+  bench_window::time_openings(state, [&] { window.show(); }, [&] { window.hide(); });
 }
 BENCHMARK(BM_OpenTraceWindow)->Unit(benchmark::kMillisecond);
 
@@ -131,9 +125,4 @@ BENCHMARK(BM_StepLongestTraceInWindow)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  QApplication qt(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  return 0;
-}
+VANTOR_WINDOW_BENCHMARK_MAIN()
