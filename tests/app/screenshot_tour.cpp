@@ -33,13 +33,18 @@ QList<QDialog*> visible_dialogs() {
   return dialogs;
 }
 
-// Pictures the windows that the button or menu item `caption` of `window` opens.
-void save_follow_up(QWidget& window, const QString& caption, const QString& folder, const QString& name) {
-  const QList<QDialog*> before = visible_dialogs();
+// Clicks the button or menu item `caption` of `window`, as the user would.
+void click(QWidget& window, const QString& caption) {
   for (QAbstractButton* button : window.findChildren<QAbstractButton*>())
     if (button->text() == caption && button->isEnabled()) button->click();
   for (QAction* action : window.findChildren<QAction*>())
     if (action->text() == caption && action->isEnabled()) action->trigger();
+}
+
+// Pictures the windows that the button or menu item `caption` of `window` opens.
+void save_follow_up(QWidget& window, const QString& caption, const QString& folder, const QString& name) {
+  const QList<QDialog*> before = visible_dialogs();
+  click(window, caption);
   for (QDialog* dialog : visible_dialogs()) {
     if (before.contains(dialog)) continue;
     save(*dialog, folder, name);
@@ -86,5 +91,12 @@ int main(int argc, char* argv[]) {
                                        {"進階", "trace_grid_sort"}, {"版路分析及拖牌結果", "trace_no_analysis"}};
   for (const auto& [caption, name] : follow_ups)
     save_follow_up(*trace, QString::fromUtf8(caption), folder, QString::fromUtf8(name));
+  click(*trace, QStringLiteral("固定"));
+  save(*trace, folder, "trace_pinned");
+  // The chart window with its detail panel.
+  app.windows().open("N59Click");
+  QWidget* chart = app.windows().window_of("N59Click");
+  click(*chart, QStringLiteral("顯示拖牌明細"));
+  save(*chart, folder, "N59Click_detail");
   return 0;
 }
