@@ -84,19 +84,43 @@ int main(int argc, char* argv[]) {
     if (auto* dialog = qobject_cast<QDialog*>(window)) dialog->reject();
     else window->hide();
   }
-  // Windows opened from the trace window rather than from the main window.
-  app.windows().open("N3Click");
-  QWidget* trace = app.windows().window_of("N3Click");
-  const char* const follow_ups[][2] = {{"二中一", "trace_twoforone"}, {"三中一", "trace_threeforone"},
-                                       {"進階", "trace_grid_sort"}, {"版路分析及拖牌結果", "trace_no_analysis"}};
-  for (const auto& [caption, name] : follow_ups)
-    save_follow_up(*trace, QString::fromUtf8(caption), folder, QString::fromUtf8(name));
-  click(*trace, QStringLiteral("固定"));
-  save(*trace, folder, "trace_pinned");
-  // The chart window with its detail panel.
-  app.windows().open("N59Click");
-  QWidget* chart = app.windows().window_of("N59Click");
-  click(*chart, QStringLiteral("顯示拖牌明細"));
-  save(*chart, folder, "N59Click_detail");
+  // The download window, opened here on its own, leaves the lines newest first for the
+  // records window it belongs to; closing that window reloads, as this does.
+  app.main_window().load_sequence();
+  // States a command alone does not show: a click in the window, then its picture (or the
+  // pictures of the windows the click opens).
+  struct Step {
+    const char* command;
+    const char* caption;
+    const char* picture;
+    bool opens_window;
+  };
+  const Step steps[] = {
+      {"N3Click", "二中一", "trace_twoforone", true},
+      {"N3Click", "三中一", "trace_threeforone", true},
+      {"N3Click", "進階", "trace_grid_sort", true},
+      {"N3Click", "版路分析及拖牌結果", "trace_no_analysis", true},
+      {"N3Click", "固定", "trace_pinned", false},
+      {"N59Click", "顯示拖牌明細", "N59Click_detail", false},
+      {"statisticsExecute", "尾數統計", "statistics_tails", false},
+      {"statisticsExecute", "遠星統計", "statistics_gaps", false},
+      {"movingExecute", "版路標題", "moving_notes", false},
+  };
+  for (const Step& step : steps) {
+    app.windows().open(step.command);
+    QWidget* window = app.windows().window_of(step.command);
+    const QString caption = QString::fromUtf8(step.caption), picture = QString::fromUtf8(step.picture);
+    if (step.opens_window) {
+      save_follow_up(*window, caption, folder, picture);
+    } else {
+      click(*window, caption);
+      save(*window, folder, picture);
+    }
+  }
+  // The rule definition window opens from the number analysis.
+  QWidget* analysis = nullptr;
+  for (QWidget* widget : QApplication::topLevelWidgets())
+    if (widget->windowTitle() == QStringLiteral("號碼分析")) analysis = widget;
+  if (analysis) save_follow_up(*analysis, QStringLiteral("版路定義"), folder, QStringLiteral("rule_define"));
   return 0;
 }
