@@ -15,6 +15,7 @@
 #include "analysis/trace/window/tform_zu_grid_sort.h"
 #include "analysis/trace/window/tform_zu_threeforone.h"
 #include "analysis/trace/window/tform_zu_twoforone.h"
+#include "analysis/statistics/window/tform_zu_no_analysis.h"
 #include "app/tform_zu_help.h"
 #include "app/tform_zu_main.h"
 #include "core/text_file.h"
@@ -45,6 +46,7 @@ class TraceFollowUpsTest : public QObject {
   void two_of_one_and_three_of_one_show_the_ranked_choices();
   void sorted_display_keeps_its_trace_and_saves_it();
   void help_and_reload();
+  void number_analysis_reads_the_trace_on_screen();
 };
 
 void TraceFollowUpsTest::commands_open_the_trace_window_on_their_page() {
@@ -135,6 +137,20 @@ void TraceFollowUpsTest::help_and_reload() {
   QCOMPARE(text(f.trace().TabSheet1->cb_latest), more.issue_no[kDraws]);
   QCOMPARE(f.trace().table().draw_count(), kDraws + 1);
   QCOMPARE(f.trace().PageControl1->currentIndex(), 0);
+}
+
+void TraceFollowUpsTest::number_analysis_reads_the_trace_on_screen() {
+  TraceApp f;
+  QVERIFY(f.trace().N1->isEnabled());
+  f.trace().N1->trigger();
+  auto& analysis = f.app->window<TForm_zu_no_analysis>();
+  QVERIFY(f.recorder().shown_modal.contains(&analysis));
+  QCOMPARE(analysis.rules->lb_ruletitle->text().toStdString(), f.shown().title);
+  const trace::TraceExport expected = trace::export_trace(f.shown(), f.trace().shown()->export_issue);
+  QVERIFY(!expected.rows.empty());
+  QCOMPARE(analysis.trace_rows().rows.size(), expected.rows.size());
+  QCOMPARE(analysis.trace_rows().rows.front().issue, expected.rows.front().issue);
+  QCOMPARE(analysis.trace_rows().rows.back().marks, expected.rows.back().marks);
 }
 
 QTEST_MAIN(TraceFollowUpsTest)
