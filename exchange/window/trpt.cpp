@@ -11,11 +11,8 @@
 #include "ui/controls.h"
 #include "ui/dialogs.h"
 
-Trpt::Trpt(const core::Clock& clock, QWidget* window)
-    : QObject(window), clock_(clock), window_(window), printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
+Trpt::Trpt(const core::Clock& clock, QWidget* window) : QObject(window), clock_(clock), window_(window) {
   setObjectName("Trpt");
-  printer_->setPageLayout(exchange::report_page_layout());
-  printer_->setDocName(QStringLiteral("３９Vantor"));
 }
 
 Trpt::~Trpt() = default;
@@ -25,15 +22,23 @@ void Trpt::show_memo_rpt(const std::vector<std::string>& lines, const std::strin
   title_ = title;
   printed_at_ = clock_.now();
   QWidget* over = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : window_;
-  auto* dialog = new QPrintPreviewDialog(printer_.get(), over);
+  // A preview paints its pages again whenever it is zoomed or resized, so it keeps its own
+  // printer and its own copy of the report: nothing a later report changes reaches it.
+  auto* printer = new QPrinter(QPrinter::HighResolution);
+  printer->setPageLayout(exchange::report_page_layout());
+  printer->setDocName(QStringLiteral("３９Vantor"));
+  auto* dialog = new QPrintPreviewDialog(printer, over);
+  connect(dialog, &QObject::destroyed, [printer] { delete printer; });
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   dialog->setWindowTitle(QStringLiteral("預覽列印 - ") + ui::qs(title_));
   dialog->resize(900, 1000);
-  connect(dialog, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* printer) { paint(printer); });
+  const exchange::ReportRequest report{title_, qr_, printed_at_, body_points_};
+  connect(dialog, &QPrintPreviewDialog::paintRequested, this,
+          [this, report](QPrinter* target) { paint(target, report); });
   if (auto* tools = dialog->findChild<QToolBar*>()) {
     QAction* pdf = tools->addAction(QStringLiteral("另存PDF"));
     pdf->setObjectName("action_save_pdf");
-    connect(pdf, &QAction::triggered, this, [this] { save_pdf(); });
+    connect(pdf, &QAction::triggered, this, [this, report] { save_pdf(report); });
   }
   preview_ = dialog;
   ui::show_modal(dialog);
@@ -43,16 +48,20 @@ exchange::ReportDocument Trpt::document(const QPagedPaintDevice& device) const {
   return exchange::layout_for_device(title_, qr_, printed_at_, body_points_, device);
 }
 
-void Trpt::paint(QPrinter* printer) {
+void Trpt::paint(QPrinter* printer, const exchange::ReportRequest& report) {
   printer->setPageLayout(exchange::report_page_layout());
-  if (!exchange::paint_report(*printer, document(*printer)))
+  const auto document =
+      exchange::layout_for_device(report.title, report.lines, report.printed_at, report.body_points, *printer);
+  if (!exchange::paint_report(*printer, document))
     ui::message(preview_, ui::MessageKind::Error, QStringLiteral("無法產生報表"));
 }
 
-void Trpt::save_pdf() {
+void Trpt::save_pdf() { save_pdf({title_, qr_, printed_at_, body_points_}); }
+
+void Trpt::save_pdf(const exchange::ReportRequest& report) {
   const auto path = ui::save_file(preview_, QStringLiteral("另存PDF"), QStringLiteral("pdf"),
                                   QStringLiteral("PDF 檔案(*.pdf)|*.pdf"));
   if (!path) return;
-  const auto written = exchange::write_report_pdf(ui::u8(*path), {title_, qr_, printed_at_, body_points_});
+  const auto written = exchange::write_report_pdf(ui::u8(*path), report);
   if (!written) ui::show_error(preview_, written.error());
 }

@@ -12,12 +12,12 @@
 #include <QDialog>
 #include <QObject>
 #include <QPointer>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "core/clock.h"
 #include "exchange/report_layout.h"
+#include "exchange/window/report_pdf.h"
 
 class QPagedPaintDevice;
 class QPrinter;
@@ -42,15 +42,15 @@ class Trpt : public QObject {
   [[nodiscard]] QDialog* preview() const { return preview_; }
   // The pages the preview shows, laid out for its printer.
   [[nodiscard]] exchange::ReportDocument document(const QPagedPaintDevice& device) const;
-  // Writes the current report as a PDF through the save-file dialog.
+  // Writes the last report as a PDF through the save-file dialog.
   void save_pdf();
 
  private:
-  void paint(QPrinter* printer);
+  void paint(QPrinter* printer, const exchange::ReportRequest& report);
+  void save_pdf(const exchange::ReportRequest& report);
 
   const core::Clock& clock_;
   QWidget* window_;
-  std::unique_ptr<QPrinter> printer_;
   std::vector<std::string> qr_;
   std::string title_ = exchange::kReportTitle;
   core::LocalDateTime printed_at_;

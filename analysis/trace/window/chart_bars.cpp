@@ -34,11 +34,14 @@ core::Status save_picture(const QPixmap& picture, const QString& path, const cha
   return core::Error::error("無法儲存圖片檔 " + ui::u8(QDir::toNativeSeparators(path)));
 }
 
-BarChart::BarChart(const BarChartLook& look, QWidget* parent) : QChartView(parent), colour_each_bar_(look.colour_each_bar) {
+// The view is given its chart at construction: a view made without one makes a default
+// chart of its own, which a later setChart releases and nobody deletes.
+BarChart::BarChart(const BarChartLook& look, QWidget* parent)
+    : QChartView(new QChart, parent), colour_each_bar_(look.colour_each_bar) {
   setObjectName(look.name);
   setToolTip(QStringLiteral("按滑鼠右鍵儲存或複製圖表"));
   setRenderHint(QPainter::Antialiasing);
-  auto* chart = new QChart;
+  QChart* chart = this->chart();
   chart->legend()->hide();
   chart->setAnimationOptions(QChart::NoAnimation);
   chart->setMargins(QMargins(4, 4, 4, 4));
@@ -67,7 +70,6 @@ BarChart::BarChart(const BarChartLook& look, QWidget* parent) : QChartView(paren
   chart->addAxis(counts_, Qt::AlignLeft);
   series_->attachAxis(items_);
   series_->attachAxis(counts_);
-  setChart(chart);
   connect(chart, &QChart::plotAreaChanged, this, [this] { fit_labels(); });
 
   menu = new QMenu(this);

@@ -158,9 +158,13 @@ class ExchangeWindowsTest : public QObject {
     report.show_memo_rpt(numbered_lines(100), "移動式版路");
     QCOMPARE(preview_pages(report), 3);
     QCOMPARE(report.preview()->windowTitle(), QStringLiteral("預覽列印 - 移動式版路"));
-    report.preview()->close();
+    auto* first = report.preview()->findChild<QPrintPreviewWidget*>();
     report.show_memo_rpt(numbered_lines(145));  // 48 lines a page at 12 points
     QCOMPARE(preview_pages(report), 4);
+    // A preview still open paints its own report again (zoom, resize), whatever came after.
+    first->updatePreview();
+    QCoreApplication::processEvents();
+    QCOMPARE(first->pageCount(), 3);
   }
 };
 
