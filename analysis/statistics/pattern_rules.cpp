@@ -37,7 +37,8 @@ RuleShape rule_shape(int rule) {
 RuleCheck Krule_checking(const trace::TraceExport& rows, int run_length, int rule,
                          const std::array<std::string, core::kRuleCount>& rule_name, int max_ball) {
   RuleCheck check;
-  const auto [g, d] = rule_shape(rule);
+  const RuleShape shape = rule_shape(rule);
+  const int g = shape.gap, d = shape.step;
   const int L = run_length, R = static_cast<int>(rows.rows.size());
   if (L < 1 || rule < 1 || rule > kRules) return check;
   auto row_of = [&](int j) { return R - g * (L - j) - (g - 1); };  // ρj, 1-based
