@@ -105,6 +105,7 @@ int main(int argc, char* argv[]) {
       {"statisticsExecute", "尾數統計", "statistics_tails", false},
       {"statisticsExecute", "遠星統計", "statistics_gaps", false},
       {"movingExecute", "版路標題", "moving_notes", false},
+      {"movingExecute", "列印版路資料", "moving_report_preview", true},
   };
   for (const Step& step : steps) {
     app.windows().open(step.command);
