@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QToolButton>
 #include <QtTest>
 #include <random>
@@ -59,7 +60,7 @@ class IntervalsWindowsTest : public QObject {
  private slots:
   void interval_window_shows_the_gaps_and_the_summaries_asked_for() {
     ui::ScopedRecorder dialogs;
-    core::DrawHistory history = small_number_history(40);
+    core::DrawHistory history = small_number_history(200);  // more gap rows than the screen holds
     history.max_ball = 12;  // columns 11 and 12: numbers never drawn
     TForm_zu_no_interval window(history);
     window.show();
@@ -72,11 +73,23 @@ class IntervalsWindowsTest : public QObject {
     type_into(window.cb_no, "07");  // typed as "0" first: no number, no lines
     QCOMPARE(lines_of(window.Memo1->lines()),
              lines_of(intervals::show_no(analysis, "01")) + lines_of(intervals::show_no(analysis, "07")));
+    // The summary asked for comes into view: the memo is scrolled to its end.
+    const QScrollBar* memo_bar = window.Memo1->verticalScrollBar();
+    QVERIFY(memo_bar->maximum() > 0);
+    QCOMPARE(memo_bar->value(), memo_bar->maximum());
     click_label(window.Label4);
     QCOMPARE(lines_of(window.Memo1->lines()), lines_of(intervals::all_summaries(analysis)));
     QCOMPARE(window.cb_no->currentText(), QStringLiteral("12"));
     window.Button3->click();
     QCOMPARE(window.Memo1->line_count(), 0);
+
+    // Shown again, the grid starts at its first gaps, wherever it was left.
+    QScrollBar* grid_bar = window.sgmap->verticalScrollBar();
+    grid_bar->setValue(grid_bar->maximum());
+    QVERIFY(grid_bar->value() > 0);
+    window.hide();
+    window.show();
+    QCOMPARE(grid_bar->value(), 0);
 
     // The next showing computes the table as it is then.
     window.hide();
