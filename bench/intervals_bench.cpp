@@ -20,7 +20,6 @@ const core::DrawHistory& history() {
     core::DrawHistory loaded;
     if (!core::reload(loaded, std::string(VANTOR_DATA_DIR) + "/TW539.txt", "2026/12/09", core::MissingDrawFile::Refuse))
       loaded.draw_count = 0;
-    core::set_ball_order(loaded, core::BallOrder::Sorted);
     return loaded;
   }();
   return h;
@@ -40,17 +39,17 @@ double literal_checks(const intervals::DoubleTraceQuery& q) {
          static_cast<double>(intervals::double_trace_matches(history(), q).size());
 }
 
-// A typed old date with X = Y (its first ball), d1 = 0 and a run of 0 (every pair kept):
+// A typed old date with X = Y (its first ball), d1 = 0 and a run of 1 (most pairs kept):
 // the date whose search makes the most checks.
 const intervals::DoubleTraceQuery& worst_query() {
   static const intervals::DoubleTraceQuery worst = [] {
     intervals::DoubleTraceQuery best;
     double most = -1;
     for (int base = 1; base <= history().draw_count; base += 5) {
-      auto q = intervals::date_choice(history(), base);
+      auto q = intervals::date_choice(history(), base, core::BallOrder::Sorted);
       q.later = 0;
       q.y = q.x;
-      q.run = 0;
+      q.run = 1;
       if (const double checks = literal_checks(q); checks > most) most = checks, best = q;
     }
     return best;
@@ -71,7 +70,7 @@ void BM_DoubleTraceWorstSearchLiteral(benchmark::State& state) {
   const auto& q = worst_query();
   const auto matches = intervals::double_trace_matches(history(), q);
   for (auto _ : state)
-    benchmark::DoNotOptimize(intervals::detail::literal_rule_search(history(), matches, q.distance, q.run));
+    benchmark::DoNotOptimize(intervals::detail::literal_rule_search(history(), matches, q));
 }
 BENCHMARK(BM_DoubleTraceWorstSearchLiteral)->Unit(benchmark::kMillisecond);
 
@@ -79,14 +78,14 @@ BENCHMARK(BM_DoubleTraceWorstSearchLiteral)->Unit(benchmark::kMillisecond);
 void BM_DoubleTraceShowRule(benchmark::State& state) {
   const auto search = intervals::search_double_trace(history(), worst_query());
   for (auto _ : state)
-    benchmark::DoNotOptimize(intervals::show_double_trace(history(), search, core::BallOrder::Sorted, 1));
+    benchmark::DoNotOptimize(intervals::show_double_trace(history(), search, 1));
 }
 BENCHMARK(BM_DoubleTraceShowRule)->Unit(benchmark::kMillisecond);
 
 void BM_DoubleTraceRuleList(benchmark::State& state) {
   const auto search = intervals::search_double_trace(history(), worst_query());
   for (auto _ : state)
-    benchmark::DoNotOptimize(intervals::rule_list_lines(history(), search, core::BallOrder::Sorted));
+    benchmark::DoNotOptimize(intervals::rule_list_lines(history(), search));
   state.counters["rules"] = static_cast<double>(search.rules.size());
 }
 BENCHMARK(BM_DoubleTraceRuleList)->Unit(benchmark::kMillisecond);
@@ -112,7 +111,7 @@ void BM_OpenDoubleTraceWindowFirstTime(benchmark::State& state) {
 }
 BENCHMARK(BM_OpenDoubleTraceWindowFirstTime)->Unit(benchmark::kMillisecond)->Iterations(20);
 
-// A later showing: the order written again, the newest date searched, the view reset.
+// A later showing: the newest date searched, the view reset.
 void BM_OpenDoubleTraceWindowAgain(benchmark::State& state) {
   core::DrawHistory h = history();
   TForm_zu_ai2_stk_3xx window(h);

@@ -1,6 +1,9 @@
-// The working ball order. `ltno_copy` is the ball column group the analyses read; the
-// moving-pattern and double-trace windows choose whether it holds the balls as drawn or in
-// ascending order, and that choice holds for every window until the table is derived again.
+// The two ball orders of the draw table: as drawn (落球) and ascending (順球).
+//
+// Computations name the order they read and take the balls through ball_columns(); they
+// never read the working column `ltno_copy`. That column only records the order last
+// chosen in the moving-pattern or double-trace window, for the whole program, until the
+// table is derived again: set_ball_order writes it when a user chooses.
 #pragma once
 
 #include <array>
@@ -13,16 +16,19 @@ namespace core {
 
 enum class BallOrder { Drawn, Sorted };
 
-// Rewrites every cell of ltno_copy (all 7 rows, the full capacity) as a copy of
-// ltno_drawn or ltno_sorted.
+// ltno_drawn or ltno_sorted: ball k of draw i in the chosen order is [k-1][i-1].
+[[nodiscard]] const BallColumns& ball_columns(const DrawHistory& history, BallOrder order);
+
+// Records a user's order choice: every cell of ltno_copy (all 7 rows, the full capacity)
+// becomes a copy of ltno_drawn or ltno_sorted.
 void set_ball_order(DrawHistory& history, BallOrder order);
 
 // "落" (drawn) or "順" (ascending): the word the windows put before 球, 一, 二 ...
 [[nodiscard]] std::string_view order_word(BallOrder order);
 
-// The five working balls (ltno_copy) of draws 1 .. draw_count as numbers, element i-1 for
+// The five balls of draws 1 .. draw_count in the chosen order as numbers, element i-1 for
 // draw i; -1 stands for a text that is not two digits. Hot loops compare these, not texts.
 using DrawBalls = std::array<int, kBallsPerDraw>;
-[[nodiscard]] std::vector<DrawBalls> working_ball_values(const DrawHistory& history);
+[[nodiscard]] std::vector<DrawBalls> ball_values(const DrawHistory& history, BallOrder order);
 
 }  // namespace core

@@ -72,14 +72,15 @@ struct BallMasks {
   std::vector<std::uint64_t> mask;                                 // [d], d = 1 .. n + 1
 };
 
-std::optional<BallMasks> ball_masks(const core::DrawHistory& h) {
+std::optional<BallMasks> ball_masks(const core::DrawHistory& h, core::BallOrder order) {
+  const core::BallColumns& balls = core::ball_columns(h, order);
   const int n = table_size(h);
   BallMasks masks;
   masks.mask.assign(static_cast<std::size_t>(n) + 2, 0);
   for (auto& column : masks.bit) column.assign(static_cast<std::size_t>(n) + 1, 0);
   for (int d = 1; d <= n; ++d) {
     for (int k = 0; k < core::kBallsPerDraw; ++k) {
-      const auto value = core::two_digit_value(h.ltno_copy[k][d - 1]);
+      const auto value = core::two_digit_value(balls[k][d - 1]);
       if (!value || *value >= 64) return std::nullopt;
       masks.bit[k][d] = static_cast<std::uint8_t>(*value);
       masks.mask[d] |= std::uint64_t{1} << *value;
@@ -122,27 +123,30 @@ std::vector<std::string> recent_dates(const core::DrawHistory& history, int coun
   return dates;
 }
 
+// A draw's five balls are the same set in either order.
 bool among_balls(const core::DrawHistory& history, const std::string& text, int draw) {
   if (draw < 1 || draw > table_size(history)) return false;
   for (int k = 0; k < core::kBallsPerDraw; ++k)
-    if (history.ltno_copy[k][draw - 1] == text) return true;
+    if (history.ltno_drawn[k][draw - 1] == text) return true;
   return false;
 }
 
-std::array<std::string, 5> draw_balls(const core::DrawHistory& history, int draw) {
+std::array<std::string, 5> draw_balls(const core::DrawHistory& history, core::BallOrder order, int draw) {
   std::array<std::string, 5> balls;
   if (draw < 1 || draw > table_size(history)) return balls;
-  for (int k = 0; k < core::kBallsPerDraw; ++k) balls[k] = history.ltno_copy[k][draw - 1];
+  const core::BallColumns& columns = core::ball_columns(history, order);
+  for (int k = 0; k < core::kBallsPerDraw; ++k) balls[k] = columns[k][draw - 1];
   return balls;
 }
 
-DoubleTraceQuery date_choice(const core::DrawHistory& history, int base_draw) {
+DoubleTraceQuery date_choice(const core::DrawHistory& history, int base_draw, core::BallOrder order) {
   const int n = table_size(history);
   DoubleTraceQuery query;
+  query.order = order;
   query.base_draw = base_draw;
-  query.x = draw_balls(history, base_draw)[0];
+  query.x = draw_balls(history, order, base_draw)[0];
   query.later = n - base_draw;
-  query.y = draw_balls(history, base_draw + query.later)[0];
+  query.y = draw_balls(history, order, base_draw + query.later)[0];
   query.distance = n - base_draw + 1;
   return query;
 }
@@ -160,11 +164,13 @@ DoubleTraceSearch search_double_trace(const core::DrawHistory& history, const Do
   search.query = query;
   search.matches = double_trace_matches(history, query);
   const int match_count = static_cast<int>(search.matches.size());
+  // A rule needs a run of hits, and a hit needs a match before the last one.
+  if (match_count <= 1 || query.run < 1) return search;
   if (match_count < query.run) search.query.run = match_count - 1;
   const int v = query.distance;
   if (v < 1 || v > table_size(history) + 1) return search;  // no verification draw to read
-  auto rules = detail::mask_rule_search(history, search.matches, v, search.query.run);
-  search.rules = rules ? std::move(*rules) : detail::literal_rule_search(history, search.matches, v, search.query.run);
+  auto rules = detail::mask_rule_search(history, search.matches, search.query);
+  search.rules = rules ? std::move(*rules) : detail::literal_rule_search(history, search.matches, search.query);
   rank(search.rules);
   return search;
 }
@@ -172,9 +178,10 @@ DoubleTraceSearch search_double_trace(const core::DrawHistory& history, const Do
 namespace detail {
 
 std::optional<std::vector<DoubleTraceRule>> mask_rule_search(const core::DrawHistory& history,
-                                                             const std::vector<int>& matches, int distance,
-                                                             int run) {
-  const auto masks = ball_masks(history);
+                                                             const std::vector<int>& matches,
+                                                             const DoubleTraceQuery& query) {
+  const int distance = query.distance, run = query.run;
+  const auto masks = ball_masks(history, query.order);
   if (!masks) return std::nullopt;
   const int n = table_size(history);
   HitCounts counts = empty_counts(distance);
@@ -193,7 +200,9 @@ std::optional<std::vector<DoubleTraceRule>> mask_rule_search(const core::DrawHis
 }
 
 std::vector<DoubleTraceRule> literal_rule_search(const core::DrawHistory& history, const std::vector<int>& matches,
-                                                 int distance, int run) {
+                                                 const DoubleTraceQuery& query) {
+  const int distance = query.distance, run = query.run;
+  const core::BallColumns& balls = core::ball_columns(history, query.order);
   const int n = table_size(history);
   HitCounts counts = empty_counts(distance);
   for (int p = 0; p < core::kBallsPerDraw; ++p) {
@@ -202,7 +211,7 @@ std::vector<DoubleTraceRule> literal_rule_search(const core::DrawHistory& histor
       for (std::size_t j = 0; j < matches.size(); ++j) {
         const int m = matches[j];
         if (m - o < 1 || m - o > n) continue;  // no source draw
-        if (!among_balls(history, history.ltno_copy[p][m - o - 1], m + distance)) continue;
+        if (!among_balls(history, balls[p][m - o - 1], m + distance)) continue;
         ++counts.at(counts.all, p, oi);
         if (is_recent(j, matches.size(), run)) ++counts.at(counts.recent, p, oi);
       }

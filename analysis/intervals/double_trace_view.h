@@ -25,10 +25,10 @@ struct DoubleTraceView {
   bool steps_enabled = false;    // 上一組 and 下一組
 };
 
-// Rule `rule_number` of the search (clamped to 1 .. the number of rules). `order` names the
-// order ltno_copy holds (第2順球 / 第2落球).
+// Rule `rule_number` of the search (clamped to 1 .. the number of rules), its balls and
+// position texts (第2順球 / 第2落球) in the search's order.
 [[nodiscard]] DoubleTraceView show_double_trace(const core::DrawHistory& history, const DoubleTraceSearch& search,
-                                                core::BallOrder order, int rule_number);
+                                                int rule_number);
 
 // The window shown again: the last matches listed (at most 13 of more than 15), no rule
 // columns, labels and plan as at start, both step buttons disabled.
@@ -36,7 +36,7 @@ struct DoubleTraceView {
 
 // One line per rule, in rank order: "第 1 組,56,【定點】上1期第5順球,準2版  38.__.__".
 [[nodiscard]] std::vector<std::string> rule_list_lines(const core::DrawHistory& history,
-                                                       const DoubleTraceSearch& search, core::BallOrder order);
+                                                       const DoubleTraceSearch& search);
 
 // "【定點】上5期第1順球", "【定點】下3期第2落球" or "【定點】當期第4順球".
 [[nodiscard]] std::string fixed_point_line(const DoubleTraceRule& rule, core::BallOrder order);

@@ -28,7 +28,7 @@ std::vector<std::string> date_texts(const core::DrawHistory& h, int n) {
 // Columns 0 .. 8 of the draw rows: date, issue and the seven position rows.
 void write_draws(core::TextGrid& grid, const core::DrawHistory& h, const std::vector<std::string>& dates,
                  core::BallOrder order) {
-  const core::BallColumns& balls = order == core::BallOrder::Sorted ? h.ltno_sorted : h.ltno_copy;
+  const core::BallColumns& balls = core::ball_columns(h, order);
   for (int i = 1; i <= static_cast<int>(dates.size()); ++i) {
     grid.set_cell(0, i, dates[i - 1]);
     grid.set_cell(1, i, h.issue_no[i - 1]);
@@ -63,7 +63,7 @@ class RowRule {
  public:
   RowRule(const core::DrawHistory& h, const std::vector<std::string>& dates, const MovingRule& rule)
       : h_(h), dates_(dates), n_(static_cast<int>(dates.size())), rule_(rule), words_(rule_words(rule)),
-        balls_(core::working_ball_values(h)) {}
+        texts_(core::ball_columns(h, rule.order)), balls_(core::ball_values(h, rule.order)) {}
 
   // Writes columns 9 .. 12 of row q and returns its sentence; q must have a source draw.
   std::string evaluate(core::TextGrid& grid, int q) {
@@ -133,7 +133,7 @@ class RowRule {
     text += dates_[s - 1];
     text += ")第";
     text += words_.before_base;
-    text += rule_.average ? core::zero_pad(base, 2) : h_.ltno_copy[rule_.positions[0] - 1][s - 1];
+    text += rule_.average ? core::zero_pad(base, 2) : texts_[rule_.positions[0] - 1][s - 1];
     text += words_.after_base;
   }
 
@@ -142,22 +142,16 @@ class RowRule {
   int n_;  // draws in the table
   const MovingRule& rule_;
   RuleWords words_;
+  const core::BallColumns& texts_;  // the balls in the rule's order, as texts
   std::vector<core::DrawBalls> balls_;
   std::array<int, kMaxPredictions> values_{};
   std::array<std::string, kMaxPredictions> predictions_;
 };
 
-// A rule read from the boxes always passes; one built by hand might not.
-bool usable(const MovingRule& rule) {
-  const int used = rule.average ? 3 : 1;
-  for (int i = 0; i < used; ++i)
-    if (rule.positions[i] < 1 || rule.positions[i] > core::kBallsPerDraw) return false;
-  return rule.look_back >= 1 && !rule.offsets.empty() && rule.offsets.size() <= kMaxPredictions;
-}
-
 }  // namespace
 
-MovingPattern moving_pattern(const core::DrawHistory& history, const MovingRule& rule) {
+core::Result<MovingPattern> moving_pattern(const core::DrawHistory& history, const MovingRule& rule) {
+  if (const auto usable = check_moving_rule(rule); !usable) return usable.error();
   const int n = std::clamp(history.draw_count, 0, core::kDrawCapacity);
   MovingPattern pattern;
   pattern.look_back = rule.look_back;
@@ -167,7 +161,6 @@ MovingPattern moving_pattern(const core::DrawHistory& history, const MovingRule&
   write_draws(pattern.sgl, history, dates, rule.order);
   pattern.sgl.set_cell(0, n + 1, "本期預測");
   pattern.pattern_detail.assign(static_cast<std::size_t>(n) + 2, std::string());
-  if (!usable(rule)) return pattern;
   RowRule row_rule(history, dates, rule);
   // Rows before K + 1 have no source draw; a look-back beyond the table leaves every row empty.
   const long long first = std::max<long long>(1, 1LL + rule.look_back);

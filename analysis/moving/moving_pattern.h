@@ -4,8 +4,7 @@
 //
 // Rows of `sgl`: 0 the header, i = 1 .. n draw i (oldest first), n + 1 the prediction for
 // the coming draw ("本期預測"). Row q predicts from draw s = q - K; rows with s < 1 have no
-// prediction. The rule reads the working column ltno_copy: choose its order with
-// core::set_ball_order first, with the same order as the rule's.
+// prediction. Every ball, shown or read, is taken in the order the rule names.
 #pragma once
 
 #include <optional>
@@ -27,7 +26,9 @@ struct MovingPattern {
   int look_back = 1;
 };
 
-[[nodiscard]] MovingPattern moving_pattern(const core::DrawHistory& history, const MovingRule& rule);
+// A rule that cannot be evaluated (check_moving_rule) is refused, so no grid looks as if
+// the rule had simply never predicted anything.
+[[nodiscard]] core::Result<MovingPattern> moving_pattern(const core::DrawHistory& history, const MovingRule& rule);
 
 // The window's recompute of its active tab from the box texts; a refusal names the first
 // bad box, and the window keeps its grid as it was.

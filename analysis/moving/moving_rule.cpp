@@ -12,17 +12,21 @@ constexpr const char* kCaptions[kMaxPredictions] = {"一中一", "二中一", "�
 int active_count(const MovingBoxes& boxes) { return std::clamp(boxes.prediction_count, 1, kMaxPredictions); }
 int position_count(const MovingBoxes& boxes) { return boxes.average ? 3 : 1; }
 
+bool usable_position(long long position) { return position >= 1 && position <= core::kBallsPerDraw; }
+core::Error position_refusal(const std::string& text) { return core::Error::warning("位置必須是 1 到 5: " + text); }
+core::Error look_back_refusal(const std::string& text) { return core::Error::warning("期數必須至少為 1: " + text); }
+
 core::Result<int> read_position(const std::string& text) {
   const auto value = core::to_int_strict(text);
   if (!value) return core::Error::warning(core::not_an_integer(text));
-  if (*value < 1 || *value > core::kBallsPerDraw) return core::Error::warning("位置必須是 1 到 5: " + text);
+  if (!usable_position(*value)) return position_refusal(text);
   return *value;
 }
 
 core::Result<int> read_look_back(const std::string& text) {
   const auto value = core::to_int_strict(text);
   if (!value) return core::Error::warning(core::not_an_integer(text));
-  if (*value < 1) return core::Error::warning("期數必須至少為 1: " + text);
+  if (*value < 1) return look_back_refusal(text);
   return *value;
 }
 
@@ -50,6 +54,15 @@ core::Result<MovingRule> read_moving_rule(const MovingBoxes& boxes, core::BallOr
     rule.offsets.push_back(sign * *amount);  // 64-bit: 減 -2147483648 stays exact
   }
   return rule;
+}
+
+core::Status check_moving_rule(const MovingRule& rule) {
+  for (int i = 0; i < (rule.average ? 3 : 1); ++i)
+    if (!usable_position(rule.positions[i])) return position_refusal(std::to_string(rule.positions[i]));
+  if (rule.look_back < 1) return look_back_refusal(std::to_string(rule.look_back));
+  if (rule.offsets.empty() || rule.offsets.size() > kMaxPredictions)
+    return core::Error::warning("加減數必須是一到三個: " + std::to_string(rule.offsets.size()));
+  return {};
 }
 
 int wrap_prediction(long long base, long long offset, int max_ball) {

@@ -29,7 +29,7 @@ struct MovingBoxes {
 };
 
 struct MovingRule {
-  core::BallOrder order = core::BallOrder::Drawn;  // the order ltno_copy holds; names the columns
+  core::BallOrder order = core::BallOrder::Drawn;  // the order the rule reads and names its columns in
   bool average = false;
   int look_back = 1;                 // K >= 1
   std::array<int, 3> positions{1, 2, 3};  // 1..5; one-position rules use the first
@@ -39,6 +39,10 @@ struct MovingRule {
 // Checks, in this order: each position read (an integer, 1..5), the look-back (an integer,
 // at least 1), each active amount (an integer). Sign 加 adds, anything else subtracts.
 [[nodiscard]] core::Result<MovingRule> read_moving_rule(const MovingBoxes& boxes, core::BallOrder order);
+
+// Whether a rule can be evaluated: positions 1..5, a look-back of at least 1, one to three
+// offsets. A rule read from the boxes always can; a refusal names the first thing wrong.
+[[nodiscard]] core::Status check_moving_rule(const MovingRule& rule);
 
 // base + offset wrapped into 1 .. max_ball with the mathematical remainder:
 // 39 加1 -> 1, 1 減1 -> 39, 5 減38 -> 6, 1 減100 -> 18.

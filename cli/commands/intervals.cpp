@@ -3,13 +3,12 @@
 #include <optional>
 #include <string>
 
+#include "analysis/intervals/double_trace_boxes.h"
 #include "analysis/intervals/double_trace_view.h"
 #include "analysis/intervals/number_summary.h"
 #include "cli/commands/commands.h"
 #include "cli/output.h"
 #include "core/ball_order.h"
-#include "core/ball_text.h"
-#include "core/dates.h"
 #include "core/numbers.h"
 
 namespace cli {
@@ -33,8 +32,7 @@ int interval_summary_command(Context& ctx) {
 // The choices of the double-trace window, read from the options in the order it makes them.
 struct TraceChoices {
   std::string date;
-  core::BallOrder order = core::BallOrder::Sorted;
-  intervals::DoubleTraceQuery query;
+  intervals::DoubleTraceQuery query;  // in the chosen ball order
   int rule = 1;
 };
 
@@ -42,14 +40,6 @@ struct TraceChoices {
 std::nullopt_t refused(Context& ctx, std::string_view message) {
   refuse(ctx, message);
   return std::nullopt;
-}
-
-// "5" or "05" for 1..39 -> "05".
-std::optional<std::string> number_option(const std::string& text) {
-  const bool digits = !text.empty() && text.size() <= 2 && text.find_first_not_of("0123456789") == std::string::npos;
-  const auto value = digits ? core::ball_value(text.size() == 1 ? "0" + text : text) : std::nullopt;
-  if (!value) return std::nullopt;
-  return core::ball_text(*value);
 }
 
 std::optional<int> integer_option(Context& ctx, std::string_view name, int fallback) {
@@ -62,17 +52,15 @@ std::optional<int> integer_option(Context& ctx, std::string_view name, int fallb
 
 // The date box, then the ball order: the base draw L and the boxes a date choice fills.
 std::optional<TraceChoices> date_and_order(Context& ctx) {
-  auto& h = ctx.history;
-  if (h.draw_count <= 0) return refused(ctx, "沒有開獎資料");
+  const auto& h = ctx.history;
   TraceChoices c;
-  c.date = ctx.args.value_or("--date", core::day_text(h.draw_date[h.draw_count - 1]));
-  const auto base = intervals::draw_of_date(h, c.date);
-  if (!base) return refused(ctx, "沒有這個日期的開獎資料: " + c.date);
+  const auto newest = intervals::recent_dates(h, 1);
+  c.date = ctx.args.value_or("--date", newest.empty() ? std::string() : newest.front());
+  const auto base = intervals::read_base_date(h, c.date);
+  if (!base) return refused(ctx, base.error().text);
   const std::string order = ctx.args.value_or("--ball-order", "sorted");
   if (order != "sorted" && order != "drawn") return refused(ctx, "--ball-order 必須是 sorted 或 drawn: " + order);
-  c.order = order == "sorted" ? core::BallOrder::Sorted : core::BallOrder::Drawn;
-  core::set_ball_order(h, c.order);
-  c.query = intervals::date_choice(h, *base);
+  c.query = intervals::date_choice(h, *base, order == "sorted" ? core::BallOrder::Sorted : core::BallOrder::Drawn);
   return c;
 }
 
@@ -83,19 +71,21 @@ std::optional<TraceChoices> trace_choices(Context& ctx) {
   for (const auto& [name, box] : {std::pair{"--x", &q.x}, std::pair{"--y", &q.y}}) {
     const auto text = ctx.args.value(name);
     if (!text) continue;
-    const auto number = number_option(*text);
-    if (!number) return refused(ctx, "號碼必須是 01 到 39: " + *text);
+    const auto number = intervals::read_trace_number(*text);
+    if (!number) return refused(ctx, number.error().text);
     *box = *number;
   }
-  const int max_later = ctx.history.draw_count - q.base_draw;
-  const auto later = integer_option(ctx, "--later", max_later);
+  const auto later = integer_option(ctx, "--later", ctx.history.draw_count - q.base_draw);
   if (!later) return std::nullopt;
-  if (*later < 0 || *later > max_later)
-    return refused(ctx, "且下期數必須是 0 到 " + std::to_string(max_later) + ": " + std::to_string(*later));
+  if (const auto checked = intervals::check_later(ctx.history, q.base_draw, *later); !checked)
+    return refused(ctx, checked.error().text);
   q.later = *later;
-  if (!ctx.args.has("--y")) q.y = intervals::draw_balls(ctx.history, q.base_draw + q.later)[0];
+  if (!ctx.args.has("--y")) q.y = intervals::draw_balls(ctx.history, q.order, q.base_draw + q.later)[0];
   const auto run = integer_option(ctx, "--run", 3);
-  const auto rule = run ? integer_option(ctx, "--rule", 1) : std::nullopt;
+  if (!run) return std::nullopt;
+  if (const auto checked = intervals::check_run(*run, ctx.args.value_or("--run", "3")); !checked)
+    return refused(ctx, checked.error().text);
+  const auto rule = integer_option(ctx, "--rule", 1);
   if (!rule) return std::nullopt;
   if (*rule < 1) return refused(ctx, "--rule 必須至少為 1: " + *ctx.args.value("--rule"));
   q.run = *run;
@@ -113,7 +103,7 @@ int double_trace_command(Context& ctx) {
   const auto choices = trace_choices(ctx);
   if (!choices) return kRefused;
   const auto search = intervals::search_double_trace(ctx.history, choices->query);
-  const auto view = intervals::show_double_trace(ctx.history, search, choices->order, choices->rule);
+  const auto view = intervals::show_double_trace(ctx.history, search, choices->rule);
   print_lines(ctx, {boxes_line(*choices, search), view.lb_sortidx, view.lb_tot, view.plan});
   print_grid(ctx, view.sgl);
   print_lines(ctx, view.mm);
@@ -125,7 +115,7 @@ int double_trace_rules_command(Context& ctx) {
   if (!choices) return kRefused;
   const auto search = intervals::search_double_trace(ctx.history, choices->query);
   print_lines(ctx, {boxes_line(*choices, search), "共 " + std::to_string(search.rules.size()) + " 組"});
-  print_lines(ctx, intervals::rule_list_lines(ctx.history, search, choices->order));
+  print_lines(ctx, intervals::rule_list_lines(ctx.history, search));
   return 0;
 }
 

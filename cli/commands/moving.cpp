@@ -67,10 +67,10 @@ int moving_command(Context& ctx) {
     ctx.out << moving::moving_title(boxes, order) << '\n';
     return 0;
   }
-  core::set_ball_order(ctx.history, order);
   const auto pattern = moving::moving_pattern(ctx.history, *rule);
-  if (show == "grid") print_grid(ctx, pattern.sgl);
-  else print_lines(ctx, moving::detail_lines(pattern));
+  if (!pattern) return refuse(ctx, pattern.error());
+  if (show == "grid") print_grid(ctx, pattern->sgl);
+  else print_lines(ctx, moving::detail_lines(*pattern));
   return 0;
 }
 

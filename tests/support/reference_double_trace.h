@@ -14,10 +14,15 @@ struct Rule {
   int position, offset, hits;
 };
 
+// The balls of the chosen order: the ascending or the drawn column, read directly.
+inline const core::BallColumns& balls_of(const core::DrawHistory& h, bool ascending) {
+  return ascending ? h.ltno_sorted : h.ltno_drawn;
+}
+
 inline bool drawn_in(const core::DrawHistory& h, const std::string& text, int draw) {
   if (draw < 1 || draw > h.draw_count) return false;
   for (int k = 0; k < 5; ++k)
-    if (h.ltno_copy[k][draw - 1] == text) return true;
+    if (h.ltno_drawn[k][draw - 1] == text) return true;
   return false;
 }
 
@@ -27,6 +32,12 @@ inline std::vector<int> matches(const core::DrawHistory& h, const std::string& x
   for (int i = 1; i <= h.draw_count - distance + 1; ++i)
     if (drawn_in(h, x, i) && drawn_in(h, y, i + later)) found.push_back(i);
   return found;
+}
+
+// The run the search works with: one match or none teaches nothing and leaves the run as
+// given; otherwise a run longer than the matches allow becomes M - 1.
+inline int lowered_run(int match_count, int run) {
+  return match_count >= 2 && match_count < run ? match_count - 1 : run;
 }
 
 // Position, then offset as "%03d" or "-" + "%02d", then "00": the order after the hits.
@@ -41,16 +52,20 @@ inline bool ranks_below(const Rule& a, const Rule& b) {
   return a.hits != b.hits ? a.hits < b.hits : rank_text(a) < rank_text(b);
 }
 
-// `run` as lowered by the search (M - 1 when M is smaller).
-inline std::vector<Rule> ranked_rules(const core::DrawHistory& h, const std::vector<int>& m, int distance, int run) {
+// `run` as lowered by the search (lowered_run). With fewer than two matches, or a run
+// below 1, there is no rule.
+inline std::vector<Rule> ranked_rules(const core::DrawHistory& h, bool ascending, const std::vector<int>& m,
+                                      int distance, int run) {
   const int count = static_cast<int>(m.size());
   std::vector<Rule> rules;
+  if (count < 2 || run < 1) return rules;
+  const core::BallColumns& balls = balls_of(h, ascending);
   for (int p = 1; p <= 5 && rules.size() < 1000; ++p) {
     for (int o = 1 - distance; o <= 9 && rules.size() < 1000; ++o) {
       int hits = 0, recent = 0;
       for (int j = 1; j <= count; ++j) {
         const int source = m[j - 1] - o;
-        if (source < 1 || !drawn_in(h, h.ltno_copy[p - 1][source - 1], m[j - 1] + distance)) continue;
+        if (source < 1 || !drawn_in(h, balls[p - 1][source - 1], m[j - 1] + distance)) continue;
         ++hits;
         if (static_cast<long long>(j) >= static_cast<long long>(count) - run) ++recent;
       }

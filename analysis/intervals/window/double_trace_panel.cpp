@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 #include <array>
 
+#include "analysis/intervals/double_trace_boxes.h"
 #include "core/numbers.h"
 #include "ui/controls.h"
 #include "ui/dialogs.h"
@@ -104,11 +105,11 @@ void TracePanel::cb_dateEdited() {
 void TracePanel::cb_dateChange() {
   const std::string date = ui::text_of(cb_date);
   if (date.empty()) return;  // nothing chosen: an empty table has no dates
-  const auto base = intervals::draw_of_date(history_, date);
-  if (!base) return ui::message(this, ui::MessageKind::Warning, ui::qs("沒有這個日期的開獎資料: " + date));
+  const auto base = intervals::read_base_date(history_, date);
+  if (!base) return ui::show_error(this, base.error());
   base_draw_ = *base;
-  const auto choice = intervals::date_choice(history_, base_draw_);
-  ui::set_items(CB_xx, ball_items(intervals::draw_balls(history_, base_draw_)));
+  const auto choice = intervals::date_choice(history_, base_draw_, order());
+  ui::set_items(CB_xx, ball_items(intervals::draw_balls(history_, order(), base_draw_)));
   ui::set_text(CB_xx, choice.x);
   ui::set_text(cb_prediction, std::to_string(choice.distance));
   ui::set_items(cb_d1, ui::number_items(0, choice.later));
@@ -118,15 +119,32 @@ void TracePanel::cb_dateChange() {
 }
 
 void TracePanel::cb_d1Change() {
-  if (ui::text_of(cb_d1).empty()) return;
-  const auto later = box_number(cb_d1);
+  if (ui::text_of(cb_d1).empty() || base_draw_ == 0) return;
+  const auto later = read_later();
   if (!later) return;
-  const auto balls = intervals::draw_balls(history_, base_draw_ + *later);
+  const auto balls = intervals::draw_balls(history_, order(), base_draw_ + *later);
   ui::set_items(cb_d2, ball_items(balls));
   ui::set_text(cb_d2, balls[0]);
 }
 
 std::optional<int> TracePanel::box_number(QComboBox* box) { return ui::read_int(window(), ui::text_of(box)); }
+
+std::optional<int> TracePanel::read_later() {
+  const auto later = box_number(cb_d1);
+  if (!later) return std::nullopt;
+  const auto checked = intervals::check_later(history_, base_draw_, *later);
+  if (!checked) ui::show_error(window(), checked.error());
+  return checked ? std::optional<int>(*checked) : std::nullopt;
+}
+
+std::optional<std::string> TracePanel::read_number(QComboBox* box) {
+  const auto number = intervals::read_trace_number(ui::text_of(box));
+  if (!number) {
+    ui::show_error(window(), number.error());
+    return std::nullopt;
+  }
+  return *number;  // "5" searches as "05"; the box keeps what was typed
+}
 
 std::optional<PanelQuery> TracePanel::query() {
   if (base_draw_ == 0) {  // no date was ever found: the table is empty
@@ -139,16 +157,27 @@ std::optional<PanelQuery> TracePanel::query() {
   PanelQuery read;
   auto& q = read.query;
   q.base_draw = base_draw_;
-  q.x = ui::text_of(CB_xx);
-  q.y = ui::text_of(cb_d2);
-  const auto later = box_number(cb_d1);
+  q.order = order();
+  const auto x = read_number(CB_xx);
+  const auto y = x ? read_number(cb_d2) : std::nullopt;
+  const auto later = y ? read_later() : std::nullopt;
   const auto distance = later ? box_number(cb_prediction) : std::nullopt;
   if (!distance) return std::nullopt;
+  q.x = *x;
+  q.y = *y;
   q.later = *later;
   q.distance = *distance;
-  const auto run = core::to_int(ui::text_of(cb_lan));
+  // Without a number in 連準 the matches are listed without rules, and without a word.
+  const std::string run_text = ui::text_of(cb_lan);
+  const auto run = core::to_int(run_text);
   read.rules_wanted = run.has_value();
-  q.run = run.value_or(0);
+  if (!run) return read;
+  const auto checked = intervals::check_run(*run, run_text);
+  if (!checked) {
+    ui::show_error(window(), checked.error());
+    return std::nullopt;
+  }
+  q.run = *checked;
   return read;
 }
 

@@ -44,7 +44,8 @@ class TracePanel : public QFrame {
   // for a search. A date no draw has is refused with a message; the boxes stay.
   void cb_dateChange();
   void cb_d1Change();
-  // The boxes as a search reads them; nullopt after a number-conversion message.
+  // The boxes as a search reads them (X and Y as two digits, "5" as "05"); nullopt after
+  // a message for the first box that holds what cannot be searched.
   [[nodiscard]] std::optional<PanelQuery> query();
   // 連準 lowered by a search that found fewer matches.
   void show_run(int run);
@@ -69,6 +70,8 @@ class TracePanel : public QFrame {
   void connect_controls();
   void cb_dateEdited();
   [[nodiscard]] std::optional<int> box_number(QComboBox* box);
+  [[nodiscard]] std::optional<int> read_later();                       // 且下, within the table
+  [[nodiscard]] std::optional<std::string> read_number(QComboBox* box);  // X or Y
 
   const core::DrawHistory& history_;
   int base_draw_ = 0;  // L: the draw of the last date looked up

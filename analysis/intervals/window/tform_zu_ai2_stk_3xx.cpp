@@ -43,6 +43,7 @@ TForm_zu_ai2_stk_3xx::TForm_zu_ai2_stk_3xx(core::DrawHistory& history, QWidget* 
   connect(Panel1, &TracePanel::search_requested, this, [this] { SpeedButton4Click(); });
   connect(Panel1, &TracePanel::order_chosen, this, [this] { rb_ball_sortClick(); });
   connect(Panel1, &TracePanel::step_requested, this, [this](int step) { show_rule(rule_index_ + step); });
+  reset_table();  // the header row stands even before a first search (an empty table has none)
 }
 
 void TForm_zu_ai2_stk_3xx::showEvent(QShowEvent* event) {
@@ -56,14 +57,12 @@ void TForm_zu_ai2_stk_3xx::FormShow() {
     Panel1->rb_ball_sort->setChecked(true);  // its click runs the order choice and a search
     return;
   }
-  // Another window may have written its own order into ltno_copy since the last showing.
-  core::set_ball_order(history_, Panel1->order());
   Panel1->cb_dateChange();
   reset_table();
 }
 
 void TForm_zu_ai2_stk_3xx::rb_ball_sortClick() {
-  core::set_ball_order(history_, Panel1->order());
+  core::set_ball_order(history_, Panel1->order());  // the choice other windows see in ltno_copy
   Panel1->cb_dateChange();
 }
 
@@ -80,7 +79,7 @@ void TForm_zu_ai2_stk_3xx::SpeedButton4Click() {
 }
 
 void TForm_zu_ai2_stk_3xx::show_rule(int rule_number) {
-  show_view(intervals::show_double_trace(history_, search_, Panel1->order(), rule_number));
+  show_view(intervals::show_double_trace(history_, search_, rule_number));
 }
 
 void TForm_zu_ai2_stk_3xx::reset_table() { show_view(intervals::reset_view(history_, search_)); }

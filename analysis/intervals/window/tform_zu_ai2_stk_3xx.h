@@ -5,10 +5,10 @@
 //   panel boxes -> intervals::search_double_trace -> intervals::show_double_trace (rule n)
 //   -> grid sgl (the matches with the rule's number and its check), labels, plan and mm
 //
-// The ball order (落球 / 順球) is written into the draw table's working column ltno_copy,
-// where it stays for the other windows. Every showing makes ltno_copy hold the window's
-// order before it reads a ball, then searches the newest date again; only a showing that
-// switches the order to 順球 keeps the first rule on display, any other resets the view.
+// Balls are read in the order the window's buttons show (落球 / 順球); choosing an order
+// also records it in the draw table's working column ltno_copy for the other windows.
+// Every showing searches the newest date again; only a showing that switches the order
+// to 順球 keeps the first rule on display, any other resets the view.
 #pragma once
 
 #include <QDialog>

@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QShowEvent>
 #include <QVBoxLayout>
 
@@ -103,11 +104,19 @@ void TForm_zu_no_interval::Button1Click() {
   QList<int> widths(sgmap->grid().columns(), kNumberColumnWidth);
   if (!widths.isEmpty()) widths[0] = kRowLabelWidth;
   sgmap->set_column_widths(widths);
+  // A new table starts at its first gaps, wherever the last one was left.
+  sgmap->verticalScrollBar()->setValue(0);
+  sgmap->horizontalScrollBar()->setValue(0);
   ui::set_label(Label2, analysis_.label2);
   show_no("01");
 }
 
-void TForm_zu_no_interval::show_no(const std::string& typed) { Memo1->append_lines(intervals::show_no(analysis_, typed)); }
+void TForm_zu_no_interval::show_no(const std::string& typed) {
+  Memo1->append_lines(intervals::show_no(analysis_, typed));
+  // The summary just asked for comes into view at the bottom of the memo.
+  Memo1->verticalScrollBar()->setValue(Memo1->verticalScrollBar()->maximum());
+  Memo1->horizontalScrollBar()->setValue(0);
+}
 
 void TForm_zu_no_interval::cb_noChange() { show_no(ui::text_of(cb_no)); }
 

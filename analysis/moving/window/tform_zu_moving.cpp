@@ -10,6 +10,7 @@
 #include <QToolButton>
 #include <algorithm>
 
+#include "exchange/report_layout.h"
 #include "ui/controls.h"
 #include "ui/dialogs.h"
 
@@ -17,7 +18,6 @@ namespace {
 
 constexpr int kClientWidth = 760;
 constexpr int kClientHeight = 660;
-constexpr const char* kReportTitle = "移動式版路";
 
 }  // namespace
 
@@ -59,7 +59,7 @@ void TForm_zu_moving::showEvent(QShowEvent* event) {
 
 void TForm_zu_moving::FormShow() {
   for (RuleSheet* sheet : {TabSheet1, TabSheet2}) sheet->fill_items(history_.max_ball);
-  recompute();
+  rb_LClick();
 }
 
 void TForm_zu_moving::refresh() {
@@ -82,15 +82,22 @@ moving_window::RuleSheet& TForm_zu_moving::active_sheet() const {
   return PageControl1->currentWidget() == TabSheet2 ? *TabSheet2 : *TabSheet1;
 }
 
-void TForm_zu_moving::rb_LClick() { recompute(); }
+void TForm_zu_moving::rb_LClick() {
+  core::set_ball_order(history_, order());  // the choice other windows see in ltno_copy
+  recompute();
+}
 
 void TForm_zu_moving::PageControl1Change() { recompute(); }
 
 void TForm_zu_moving::recompute() {
-  core::set_ball_order(history_, order());
   auto computed = moving::show_moving(history_, active_sheet().boxes(), order());
-  if (!computed) return ui::set_label(lb_refusal, computed.error().text);
+  if (!computed) {
+    ui::set_label(lb_refusal, computed.error().text);
+    lb_refusal->setToolTip(lb_refusal->text());  // the whole message, should it not fit
+    return;
+  }
   lb_refusal->clear();
+  lb_refusal->setToolTip({});
   pattern_ = std::move(*computed);
   sgl->set_grid(std::move(pattern_.sgl));
 }
@@ -114,5 +121,5 @@ void TForm_zu_moving::SpeedButton6Click() {
 }
 
 void TForm_zu_moving::N1Click() {
-  if (outlets_.print) outlets_.print(Memo1->lines(), kReportTitle);
+  if (outlets_.print) outlets_.print(Memo1->lines(), exchange::kReportTitle);
 }

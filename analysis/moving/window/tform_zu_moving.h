@@ -5,9 +5,9 @@
 //   the coming draw's prediction) -> a selected result cell -> its sentence in the notes
 //   (Memo1) -> saved as text or printed through the memo report
 //
-// The ball order (落球 / 順球) is written into the draw table's working column ltno_copy
-// before every recompute, so the rule always reads the order the window shows, whatever
-// another window chose meanwhile; the choice stays in ltno_copy for the other windows.
+// The rule reads the balls in the order the window's buttons show (落球 / 順球). Choosing
+// an order, and every showing, also records it in the draw table's working column
+// ltno_copy, where it stays for the other windows until the table is derived again.
 #pragma once
 
 #include <QDialog>
@@ -43,7 +43,7 @@ class TForm_zu_moving : public QDialog {
   explicit TForm_zu_moving(core::DrawHistory& history, QWidget* parent = nullptr);
   void set_outlets(Outlets outlets) { outlets_ = std::move(outlets); }
 
-  // Every showing: the boxes' items, then the active tab recomputed in the chosen order.
+  // Every showing: the boxes' items, then the order choice (rb_LClick) as if just made.
   void FormShow();
   // After a reload: a shown window recomputes; a hidden one does when it is next shown.
   void refresh();

@@ -54,13 +54,15 @@ QFrame* TForm_zu_moving::build_panel5() {
   SpeedButton6->setToolTip(QStringLiteral("說明"));
   lb_refusal = ui::label(Panel5, {}, "lb_refusal");
   lb_refusal->setWordWrap(true);
+  lb_refusal->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   lb_refusal->setStyleSheet(QStringLiteral("color: rgb(192,0,0);"));
+  // The refusal fills the room the panel has anyway: a message, however long, never
+  // makes the panel taller and so never moves the tabs or the grid.
+  lb_refusal->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
   auto* v = new QVBoxLayout(Panel5);
   v->addLayout(ui::row_of({rb_L, rb_S}));
-  v->addWidget(BitBtn1);
-  v->addLayout(ui::row_of({SpeedButton5, SpeedButton6}));
-  v->addWidget(lb_refusal);
-  v->addStretch();
+  v->addLayout(ui::row_of({SpeedButton5, SpeedButton6, BitBtn1}));
+  v->addWidget(lb_refusal, 1);
   Panel5->setFixedWidth(190);
   return Panel5;
 }

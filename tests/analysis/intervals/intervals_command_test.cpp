@@ -55,6 +55,19 @@ const Golden kExamples[] = {
     {{"double-trace", "--date", "2026/08/21"}, 0, {{1, "2026/08/21,11,1,09,2,3"}}},
     {{"double-trace"}, 0, {{1, "2026/08/22,09,0,09,1,3"}, {2, "第 0 組"}, {3, "共 0 組"}, {4, "無"}}},
     {{"double-trace", "--date", "2026/08/18", "--later", "0", "--run", "2", "--rule", "9"}, 0, {{2, "第 3 組"}}},
+    // One match or none: no rule, and the run stays as given.
+    {{"double-trace", "--date", "2018/09/06", "--later", "0", "--run", "5"},
+     7,
+     {{1, "2018/09/06,02,0,02,2499,5"},
+      {2, "第 0 組"},
+      {3, "共 0 組"},
+      {4, "無"},
+      {5, " 日     期, 期 數,一,二,三,四,五,,,預測 ,驗證期,開獎號碼,命中"},
+      {6, "2018/09/06,107214,02,10,11,25,37,,,,,,"},
+      {7, ",,,,,,,,,,,,"}}},
+    {{"double-trace-rules", "--date", "2018/09/05", "--x", "2", "--later", "0", "--y", "02", "--run", "1"},
+     2,
+     {{1, "2018/09/05,02,0,02,2500,1"}, {2, "共 0 組"}}},
 };
 
 TEST(IntervalsCommands, DocumentedExamples) {
@@ -109,11 +122,12 @@ TEST(IntervalsCommands, DoubleTraceGridTailAndExplanation) {
 }
 
 TEST(IntervalsCommands, OldDateKeepsAThousandRules) {
-  const auto lines = lines_of(run_bundled({"double-trace-rules", "--date", "2022/09/01", "--run", "0"}).out);
+  const auto lines = lines_of(run_bundled({"double-trace-rules", "--date", "2021/01/04", "--run", "1"}).out);
   ASSERT_EQ(lines.size(), 1002U);
-  EXPECT_EQ(lines[0], "2022/09/01,02,1250,09,1251,0");
+  EXPECT_EQ(lines[0], "2021/01/04,02,1769,09,1770,1");
   EXPECT_EQ(lines[1], "共 1000 組");
-  EXPECT_EQ(lines.back(), "第 1000 組,0,【定點】下1017期第1順球,準0版  07.__.__");
+  EXPECT_EQ(lines[2], "第 1 組,7,【定點】下507期第1順球,準2版  04.__.__");
+  EXPECT_EQ(lines.back(), "第 1000 組,1,【定點】下1037期第1順球,準1版  09.__.__");
 }
 
 TEST(IntervalsCommands, EmptyTable) {
@@ -145,6 +159,9 @@ TEST(IntervalsCommands, Refusals) {
       {{"double-trace", "--later", "x", "--run", "y"}, "「x」不是有效的整數"},
       {{"double-trace", "--run", "y", "--rule", "0"}, "「y」不是有效的整數"},
       {{"double-trace", "--rule", "0"}, "--rule 必須至少為 1: 0"},
+      {{"double-trace-rules", "--run", "0"}, "連準必須至少為 1: 0"},
+      {{"double-trace", "--run", "-1", "--rule", "x"}, "連準必須至少為 1: -1"},
+      {{"double-trace", "--later", "x", "--run", "0"}, "「x」不是有效的整數"},
       {{"double-trace-rules", "--run", " 3"}, "「 3」不是有效的整數"},
   };
   test_support::expect_refusals(cases);

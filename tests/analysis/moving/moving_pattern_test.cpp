@@ -39,8 +39,10 @@ MovingBoxes boxes(std::string look_back, bool average, std::array<std::string, 3
   return b;
 }
 
+// The working column holds the other order, as another window may have left it: the
+// rule reads the order it names, never ltno_copy.
 MovingPattern pattern_of(core::DrawHistory& h, core::BallOrder order, const MovingBoxes& b) {
-  core::set_ball_order(h, order);
+  core::set_ball_order(h, order == core::BallOrder::Drawn ? core::BallOrder::Sorted : core::BallOrder::Drawn);
   auto pattern = show_moving(h, b, order);
   EXPECT_TRUE(pattern.ok());
   return std::move(pattern).value();
@@ -151,18 +153,50 @@ TEST(note_for_cell, OnlyResultColumnsOfPredictedRows) {
   }
 }
 
-// The order choice rewrites the shared working column, and the next computation reads it back.
-TEST(set_ball_order, RewritesTheWorkingColumnForEveryReader) {
+// A rule built by hand that cannot be evaluated is refused, not shown as a grid without
+// predictions.
+TEST(moving_pattern, RefusesARuleItCannotEvaluate) {
+  const auto h = test_support::history_of(kDraws);
+  const auto rule = [](std::array<int, 3> positions, bool average, int look_back, std::vector<long long> offsets) {
+    MovingRule r;
+    r.positions = positions;
+    r.average = average;
+    r.look_back = look_back;
+    r.offsets = std::move(offsets);
+    return r;
+  };
+  struct Case {
+    MovingRule rule;
+    const char* refusal;
+  };
+  const Case cases[] = {
+      {rule({0, 2, 3}, false, 1, {0}), "位置必須是 1 到 5: 0"},
+      {rule({1, 2, 6}, true, 1, {0}), "位置必須是 1 到 5: 6"},
+      {rule({1, 2, 3}, false, 0, {0}), "期數必須至少為 1: 0"},
+      {rule({1, 2, 3}, false, 1, {}), "加減數必須是一到三個: 0"},
+      {rule({1, 2, 3}, false, 1, {1, 2, 3, 4}), "加減數必須是一到三個: 4"},
+  };
+  for (const auto& c : cases) {
+    const auto pattern = moving_pattern(h, c.rule);
+    ASSERT_FALSE(pattern.ok()) << c.refusal;
+    EXPECT_EQ(pattern.error().text, c.refusal);
+  }
+  EXPECT_TRUE(moving_pattern(h, rule({1, 2, 6}, false, 1, {0})).ok());  // one position reads the first only
+}
+
+// An order choice rewrites the shared working column; computations read the order they name.
+TEST(set_ball_order, RewritesTheWorkingColumnOnly) {
   auto h = test_support::history_of(kDraws);
   core::set_ball_order(h, core::BallOrder::Sorted);
   EXPECT_EQ(h.ltno_copy[0][0], "01");
   EXPECT_EQ(h.ltno_copy[4][0], "39");
   EXPECT_EQ(h.ltno_copy[5][0], "");
   EXPECT_EQ(h.ltno_copy[0][core::kDrawCapacity - 1], "");
-  EXPECT_EQ(core::working_ball_values(h)[3], (core::DrawBalls{2, 8, 12, 17, 39}));
+  EXPECT_EQ(core::ball_values(h, core::BallOrder::Sorted)[3], (core::DrawBalls{2, 8, 12, 17, 39}));
+  EXPECT_EQ(core::ball_values(h, core::BallOrder::Drawn)[3], (core::DrawBalls{39, 12, 2, 8, 17}));
   core::set_ball_order(h, core::BallOrder::Drawn);
   EXPECT_EQ(h.ltno_copy[0][0], "05");
-  EXPECT_EQ(core::working_ball_values(h)[3], (core::DrawBalls{39, 12, 2, 8, 17}));
+  EXPECT_EQ(&core::ball_columns(h, core::BallOrder::Sorted), &h.ltno_sorted);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QToolButton>
 #include <QtTest>
 #include <random>
@@ -47,7 +48,7 @@ struct TraceFixture {
 
   TraceFixture() { window.show(); }
   [[nodiscard]] intervals::DoubleTraceView view_of(int rule) const {
-    return intervals::show_double_trace(history, window.search(), core::BallOrder::Sorted, rule);
+    return intervals::show_double_trace(history, window.search(), rule);
   }
 };
 
@@ -59,7 +60,7 @@ class IntervalsWindowsTest : public QObject {
  private slots:
   void interval_window_shows_the_gaps_and_the_summaries_asked_for() {
     ui::ScopedRecorder dialogs;
-    core::DrawHistory history = small_number_history(40);
+    core::DrawHistory history = small_number_history(200);  // more gap rows than the screen holds
     history.max_ball = 12;  // columns 11 and 12: numbers never drawn
     TForm_zu_no_interval window(history);
     window.show();
@@ -72,11 +73,23 @@ class IntervalsWindowsTest : public QObject {
     type_into(window.cb_no, "07");  // typed as "0" first: no number, no lines
     QCOMPARE(lines_of(window.Memo1->lines()),
              lines_of(intervals::show_no(analysis, "01")) + lines_of(intervals::show_no(analysis, "07")));
+    // The summary asked for comes into view: the memo is scrolled to its end.
+    const QScrollBar* memo_bar = window.Memo1->verticalScrollBar();
+    QVERIFY(memo_bar->maximum() > 0);
+    QCOMPARE(memo_bar->value(), memo_bar->maximum());
     click_label(window.Label4);
     QCOMPARE(lines_of(window.Memo1->lines()), lines_of(intervals::all_summaries(analysis)));
     QCOMPARE(window.cb_no->currentText(), QStringLiteral("12"));
     window.Button3->click();
     QCOMPARE(window.Memo1->line_count(), 0);
+
+    // Shown again, the grid starts at its first gaps, wherever it was left.
+    QScrollBar* grid_bar = window.sgmap->verticalScrollBar();
+    grid_bar->setValue(grid_bar->maximum());
+    QVERIFY(grid_bar->value() > 0);
+    window.hide();
+    window.show();
+    QCOMPARE(grid_bar->value(), 0);
 
     // The next showing computes the table as it is then.
     window.hide();
@@ -118,14 +131,38 @@ class IntervalsWindowsTest : public QObject {
     TraceFixture f;
     const int n = f.history.draw_count;
     choose(f.panel.cb_date, 2);  // the third newest draw
-    const auto balls = intervals::draw_balls(f.history, n - 2);
+    const auto balls = intervals::draw_balls(f.history, core::BallOrder::Sorted, n - 2);
     QCOMPARE(f.panel.CB_xx->currentText().toStdString(), balls[0]);
     QCOMPARE(f.panel.cb_prediction->currentText(), QStringLiteral("3"));
     QCOMPARE(f.panel.cb_d1->currentText(), QStringLiteral("2"));
-    QCOMPARE(f.panel.cb_d2->currentText().toStdString(), intervals::draw_balls(f.history, n)[0]);
+    QCOMPARE(f.panel.cb_d2->currentText().toStdString(), intervals::draw_balls(f.history, core::BallOrder::Sorted, n)[0]);
 
     choose(f.panel.cb_d1, 0);  // Y from the same draw
     QCOMPARE(f.panel.cb_d2->currentText().toStdString(), balls[0]);
+  }
+
+  // The number boxes take one digit for two, and a double trace that never happened (or
+  // happened once) gives no rule and leaves 連準 as the user set it.
+  void a_number_that_never_came_gives_no_rule() {
+    TraceFixture f;  // balls 01..10 only
+    type_into(f.panel.cb_lan, "2");
+    type_into(f.panel.CB_xx, "11");
+    QCOMPARE(f.window.search().query.x, std::string("11"));
+    QVERIFY(f.window.search().matches.empty());
+    QCOMPARE(f.panel.cb_lan->currentText(), QStringLiteral("2"));
+    QCOMPARE(f.panel.lb_sortidx->text(), QStringLiteral("第 0 組"));
+    QCOMPARE(f.panel.lb_tot->text(), QStringLiteral("共 0 組"));
+    QCOMPARE(f.panel.plan->text(), QStringLiteral("無"));
+    QVERIFY(!f.panel.SpeedButton2->isEnabled() && !f.panel.SpeedButton6->isEnabled());
+    QVERIFY(f.window.mm->lines().empty());
+    QCOMPARE(f.window.sgl->grid().rows(), 2);
+    QCOMPARE(f.window.sgl->model()->headerData(12, Qt::Horizontal).toString(), QStringLiteral("命中"));
+
+    type_into(f.panel.CB_xx, "5");
+    QCOMPARE(f.window.search().query.x, std::string("05"));
+    QCOMPARE(f.window.search().query.run, 2);
+    QVERIFY(f.window.search().matches.size() >= 2);
+    QVERIFY(f.dialogs.recorder.messages.isEmpty());
   }
 
   void both_windows_open_on_an_empty_table() {
@@ -139,16 +176,24 @@ class IntervalsWindowsTest : public QObject {
     QVERIFY(dialogs.recorder.messages.isEmpty());
     trace_window.Panel1->SpeedButton4->click();
     QCOMPARE(dialogs.recorder.texts(), QStringList{"沒有開獎資料"});
+    QCOMPARE(trace_window.sgl->model()->headerData(9, Qt::Horizontal).toString(), QStringLiteral("預測 "));
   }
 
   void refusals_keep_the_window_usable_data() {
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QStringList>("messages");
-    // A date is looked up once typed whole; a distance is read as typed and again by 搜尋.
+    // A date is looked up once typed whole; a distance is read as typed and again by 搜尋;
+    // X and Y search as typed and again by 搜尋; 連準 is read by 搜尋 only.
     QTest::newRow("unknown date") << "cb_date" << "1999/01/01" << QStringList{"沒有這個日期的開獎資料: 1999/01/01"};
     QTest::newRow("distance not a number") << "cb_d1" << "x"
                                            << QStringList{"「x」不是有效的整數", "「x」不是有效的整數"};
+    QTest::newRow("distance past the newest draw") << "cb_d1" << "9"
+                                                   << QStringList{"且下期數必須是 0 到 0: 9", "且下期數必須是 0 到 0: 9"};
+    QTest::newRow("X not a number") << "CB_xx" << "x"
+                                    << QStringList{"號碼必須是 01 到 39: x", "號碼必須是 01 到 39: x"};
+    QTest::newRow("Y below 01") << "cb_d2" << "0" << QStringList{"號碼必須是 01 到 39: 0", "號碼必須是 01 到 39: 0"};
+    QTest::newRow("run below 1") << "cb_lan" << "0" << QStringList{"連準必須至少為 1: 0"};
     QTest::newRow("run not a number") << "cb_lan" << "x" << QStringList{};
   }
 
@@ -157,15 +202,20 @@ class IntervalsWindowsTest : public QObject {
     QFETCH(QString, typed);
     QFETCH(QStringList, messages);
     TraceFixture f;
-    const std::string x = f.panel.CB_xx->currentText().toStdString();
-    const auto matches = f.window.search().matches;
+    const QString x = f.panel.CB_xx->currentText();
+    const auto search = f.window.search();
+    const QString tot = f.panel.lb_tot->text();
     type_into(f.panel.findChild<QComboBox*>(box), typed);
     f.panel.SpeedButton4->click();
     QCOMPARE(f.dialogs.recorder.texts(), messages);
-    QCOMPARE(f.panel.CB_xx->currentText().toStdString(), x);
-    QCOMPARE(f.window.search().matches, matches);
-    if (box == "cb_lan") {  // the matches listed without rules
-      QCOMPARE(f.window.sgl->grid().rows(), static_cast<int>(matches.size()) + 2);
+    QCOMPARE(f.panel.CB_xx->currentText(), box == "CB_xx" ? typed : x);  // a refused entry stays to be mended
+    QCOMPARE(f.window.search().matches, search.matches);
+    if (!messages.isEmpty()) {  // the last search stays on display
+      QCOMPARE(f.window.search().rules, search.rules);
+      QCOMPARE(f.panel.lb_tot->text(), tot);
+    }
+    if (typed == "x" && box == "cb_lan") {  // the matches listed without rules
+      QCOMPARE(f.window.sgl->grid().rows(), static_cast<int>(search.matches.size()) + 2);
       QCOMPARE(f.panel.lb_tot->text(), QStringLiteral("共 0 組"));
       QVERIFY(!f.panel.SpeedButton6->isEnabled());
     }

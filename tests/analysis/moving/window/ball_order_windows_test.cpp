@@ -1,6 +1,6 @@
 // The working ball column ltno_copy as the program shares it: the moving-pattern and
-// double-trace windows write their ball-order choice into it, and whatever a window shows
-// next is read back from it in the order that window's buttons show.
+// double-trace windows record their ball-order choice in it, while each window reads the
+// balls in the order its own buttons show, whatever another window chose last.
 #include <QComboBox>
 #include <QLabel>
 #include <QRadioButton>
@@ -58,7 +58,7 @@ class BallOrderWindowsTest : public QObject {
     QVERIFY(holds(h, h.ltno_sorted));
     QCOMPARE(moving.sgl->cell(2, 0), std::string("順一"));
 
-    // The double-trace window reads the balls of the chosen draw back from ltno_copy.
+    // The double-trace window switches to 順球 on its first showing and offers those balls.
     QVERIFY(app.windows().open("stk_3xxExecute"));
     auto& trace = app.window<TForm_zu_ai2_stk_3xx>();
     QVERIFY(trace.Panel1->rb_ball_sort->isChecked());
@@ -68,30 +68,38 @@ class BallOrderWindowsTest : public QObject {
     QCOMPARE(items(trace.Panel1->CB_xx), latest_balls(h, h.ltno_drawn));
     trace.reject();
 
-    // The moving window, still open on 順球, reads ascending balls again at its next recompute.
+    // The moving window, still open on 順球, reads ascending balls at its next recompute;
+    // ltno_copy keeps the last choice, 落球.
     test_input::type_into(moving.TabSheet2->look_back, "2");
-    QVERIFY(holds(h, h.ltno_sorted));
+    QVERIFY(holds(h, h.ltno_drawn));
     const auto expected = *moving::show_moving(h, moving.TabSheet2->boxes(), core::BallOrder::Sorted);
     QCOMPARE(moving.sgl->grid().column(moving::kPredictionColumn), expected.sgl.column(moving::kPredictionColumn));
 
     // Back on 順球 in the double-trace window, then 落球 in the moving window: the next
-    // showing of the double-trace window reads its own order again, with no rule on display.
+    // showing of the double-trace window reads its own order, with no rule on display, and
+    // leaves the moving window's choice in ltno_copy.
     QVERIFY(app.windows().open("stk_3xxExecute"));
+    QVERIFY(holds(h, h.ltno_sorted));
     trace.reject();
     moving.rb_L->setChecked(true);
     QVERIFY(holds(h, h.ltno_drawn));
     QCOMPARE(moving.sgl->cell(2, 0), std::string("落一"));
     QVERIFY(app.windows().open("stk_3xxExecute"));
-    QVERIFY(holds(h, h.ltno_sorted));
+    QVERIFY(holds(h, h.ltno_drawn));
     QCOMPARE(items(trace.Panel1->CB_xx), latest_balls(h, h.ltno_sorted));
+    QCOMPARE(trace.search().query.order, core::BallOrder::Sorted);
     QCOMPARE(trace.Panel1->lb_tot->text(), QStringLiteral("共  0  組"));
     trace.reject();
 
-    // A reload derives ltno_copy afresh; the shown moving window recomputes in its own order.
+    // A reload derives ltno_copy afresh (drawn order); the shown moving window recomputes
+    // in its own order.
     moving.rb_S->setChecked(true);
     QVERIFY(app.main_window().load_sequence());
-    QVERIFY(holds(h, h.ltno_sorted));
+    QVERIFY(holds(h, h.ltno_drawn));
     QCOMPARE(moving.sgl->grid().rows(), kDraws + 2);
+    QCOMPARE(moving.sgl->cell(2, 0), std::string("順一"));
+    QCOMPARE(moving.sgl->grid().column(2), moving::show_moving(h, moving.TabSheet2->boxes(), core::BallOrder::Sorted)
+                                               ->sgl.column(2));
   }
 };
 

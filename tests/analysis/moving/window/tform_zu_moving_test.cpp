@@ -76,11 +76,21 @@ class MovingWindowTest : public QObject {
     sheet.counts[0]->setChecked(true);  // 一中一 hides the second and third rows
     QVERIFY(!sheet.amounts[1]->isVisibleTo(&sheet) && !sheet.signs[2]->isVisibleTo(&sheet));
 
-    // A look-back below 1 is refused where the user sees it; the grid stays as it was.
+    // A look-back below 1 is refused where the user sees it; the grid stays as it was, and
+    // so does the layout: the refusal takes no room from the tabs or the grid.
     const auto before = f.column(moving::kPredictionColumn);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    const QRect tabs = w.PageControl1->geometry(), grid = w.sgl->geometry();
     type_into(sheet.look_back, "0");
     QCOMPARE(w.lb_refusal->text(), QStringLiteral("期數必須至少為 1: 0"));
     QCOMPARE(f.column(moving::kPredictionColumn), before);
+    type_into(sheet.look_back, "3");
+    type_into(sheet.amounts[0], "123456789012345678901234");  // a refusal of two lines
+    QCOMPARE(w.lb_refusal->text(), QStringLiteral("「123456789012345678901234」不是有效的整數"));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    QCOMPARE(w.PageControl1->geometry(), tabs);
+    QCOMPARE(w.sgl->geometry(), grid);
+    type_into(sheet.amounts[0], "0");
     QVERIFY(f.dialogs.recorder.messages.isEmpty());
 
     sheet.title_button->click();
@@ -114,7 +124,7 @@ class MovingWindowTest : public QObject {
     w.Memo1->set_lines({"第一句", "第二句"});
     w.N1->trigger();
     QCOMPARE(report.qr(), w.Memo1->lines());
-    QCOMPARE(report.title(), std::string("移動式版路"));
+    QCOMPARE(report.title(), std::string("Morlin"));  // the one title of every memo report
     QVERIFY(report.preview() && f.dialogs.recorder.shown_modal.contains(report.preview()));
     report.preview()->close();
 
