@@ -71,8 +71,9 @@ std::string not_a_draw_line(int number, std::string_view line) {
 }
 
 void add_missing_issues(const std::map<std::string, std::vector<Present>>& years, std::vector<Finding>& findings) {
-  for (const auto& [year, present] : years) {
-    std::vector<Present> sorted = present;
+  for (const auto& entry : years) {
+    const std::string& year = entry.first;  // a plain name: clang's lambdas cannot capture bindings
+    std::vector<Present> sorted = entry.second;
     std::sort(sorted.begin(), sorted.end(), [](const Present& a, const Present& b) { return a.sequence < b.sequence; });
     for (std::size_t i = 1; i < sorted.size(); ++i) {
       const int first = sorted[i - 1].sequence + 1, last = sorted[i].sequence - 1;

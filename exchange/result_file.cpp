@@ -147,13 +147,19 @@ bool wanted_in_archive(std::string_view name) {
 
 std::string ResultDraw::draw_line() const {
   std::string line = date + "," + issue;
-  for (const int ball : balls) line += "," + core::ball_text(ball);
+  for (const int ball : balls) {
+    line += ',';
+    line += core::ball_text(ball);
+  }
   return line;
 }
 
 std::string ResultDraw::date_and_balls() const {
-  std::string text = date + " ";
-  for (std::size_t k = 0; k < balls.size(); ++k) text += (k ? "," : "") + core::ball_text(balls[k]);
+  std::string text = date;
+  for (std::size_t k = 0; k < balls.size(); ++k) {
+    text += k ? ',' : ' ';
+    text += core::ball_text(balls[k]);
+  }
   return text;
 }
 

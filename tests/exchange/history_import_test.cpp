@@ -157,6 +157,8 @@ TEST(import, RefusesDamageAndForeignFilesWhole) {
   const auto dir = test_support::fresh_dir("vantor_import_refusals");
   const std::string good = kHeader + row("103000001", "2014/01/01", "05,13,24,26,34");
   const std::string zipped_good = test_support::zip_of({{"2014.csv", good}});
+  std::string damaged_entry = zipped_good;
+  damaged_entry[30 + 8 + 3] ^= 0x5A;  // inside the deflated data after the 30-byte head and "2014.csv"
   struct Case {
     const char* what;
     std::vector<ResultFile> files;
@@ -195,6 +197,7 @@ TEST(import, RefusesDamageAndForeignFilesWhole) {
       {"a ZIP bomb", {{"y.zip", zip_bomb((64u << 20) + 1)}}, "壓縮檔「y.zip」中的「2014.csv」解壓後超過 64 MB" + nothing},
       {"a ZIP without CSV", {{"y.zip", test_support::zip_of({{"2014.txt", good}})}},
        "壓縮檔「y.zip」中沒有 .csv 開獎結果檔" + nothing},
+      {"a damaged entry", {{"y.zip", damaged_entry}}, "壓縮檔「y.zip」中的「2014.csv」無法讀取(檔案損壞)" + nothing},
       {"a ZIP cut short", {{"y.zip", zipped_good.substr(0, zipped_good.size() - 30)}},
        "壓縮檔「y.zip」不是可讀取的 ZIP 壓縮檔" + nothing},
   };
