@@ -10,8 +10,13 @@
 #include <QVBoxLayout>
 
 #include "app/tform_zu_main.h"
+#include "app/tform_zu_restore.h"
+#include "core/history_check.h"
 #include "core/loader.h"
 #include "core/records.h"
+#include "core/text_file.h"
+#include "exchange/backups.h"
+#include "exchange/history_import.h"
 #include "ui/controls.h"
 #include "ui/dialogs.h"
 #include "ui/widgets.h"
@@ -26,6 +31,16 @@ QList<int> record_column_widths(const QFontMetrics& font) {
   const int issue = std::max(54, font.horizontalAdvance(QStringLiteral("115204")) + padding);
   const int ball = std::max(36, font.horizontalAdvance(QStringLiteral("一落")) + padding);
   return {date, issue, ball, ball, ball, ball, ball};
+}
+
+// A message box stays readable: the first lines of a long list, then how many more.
+constexpr std::size_t kLinesShown = 20;
+
+QString shown_lines(const std::vector<std::string>& lines, std::size_t limit = kLinesShown) {
+  QStringList shown;
+  for (std::size_t i = 0; i < lines.size() && i < limit; ++i) shown << ui::qs(lines[i]);
+  if (lines.size() > limit) shown << QStringLiteral("…另有 %1 項").arg(lines.size() - limit);
+  return shown.join('\n');
 }
 
 }  // namespace
@@ -81,6 +96,13 @@ void TForm_zu_lotto_record::build() {
   BitBtn2->setObjectName("BitBtn2");
   BitBtn3 = new QPushButton(QStringLiteral("手動輸入開獎資料"), this);
   BitBtn3->setObjectName("BitBtn3");
+  BitBtn4 = new QPushButton(QStringLiteral("匯入開獎檔"), this);
+  BitBtn4->setObjectName("BitBtn4");
+  BitBtn4->setToolTip(QStringLiteral("匯入台灣彩券公司的開獎結果檔 (CSV 或 ZIP)"));
+  BitBtn5 = new QPushButton(QStringLiteral("還原備份"), this);
+  BitBtn5->setObjectName("BitBtn5");
+  BitBtn6 = new QPushButton(QStringLiteral("檢查開獎資料"), this);
+  BitBtn6->setObjectName("BitBtn6");
   BitBtn1 = new QPushButton(QStringLiteral("關閉"), this);
   BitBtn1->setObjectName("BitBtn1");
 
@@ -88,6 +110,9 @@ void TForm_zu_lotto_record::build() {
   side->addWidget(lb_reclen);
   side->addWidget(BitBtn2);
   side->addWidget(BitBtn3);
+  side->addWidget(BitBtn4);
+  side->addWidget(BitBtn5);
+  side->addWidget(BitBtn6);
   side->addStretch();
   side->addWidget(BitBtn1);
   auto* body = new QHBoxLayout;
@@ -103,6 +128,9 @@ void TForm_zu_lotto_record::build() {
   connect(SpeedButton10, &QToolButton::clicked, this, [this] { SpeedButton10Click(); });
   connect(BitBtn3, &QPushButton::clicked, this, [this] { BitBtn3Click(); });
   connect(BitBtn2, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
+  connect(BitBtn4, &QPushButton::clicked, this, [this] { BitBtn4Click(); });
+  connect(BitBtn5, &QPushButton::clicked, this, [this] { BitBtn5Click(); });
+  connect(BitBtn6, &QPushButton::clicked, this, [this] { BitBtn6Click(); });
   connect(SpeedButton13, &QToolButton::clicked, this, [this] { SpeedButton13Click(); });
   connect(N1, &QAction::triggered, this, [this] { SpeedButton13Click(); });
   connect(BitBtn1, &QPushButton::clicked, this, [this] { reject(); });
@@ -152,4 +180,63 @@ void TForm_zu_lotto_record::BitBtn2Click() {
 }
 void TForm_zu_lotto_record::SpeedButton13Click() {
   if (open_print_range_) open_print_range_();
+}
+
+std::string TForm_zu_lotto_record::draw_path() const {
+  return core::draw_file_path(history_, ui::u8(main_.working_dir()));
+}
+
+void TForm_zu_lotto_record::reload_after_write() {
+  main_.load_sequence();
+  FormShow();
+}
+
+void TForm_zu_lotto_record::BitBtn4Click() {
+  const auto files = ui::open_files(this, QStringLiteral("匯入開獎檔"),
+                                    QStringLiteral("開獎結果檔 (*.csv *.zip)|*.csv;*.zip|所有檔案 (*)|*"));
+  if (!files) return;
+  std::vector<std::string> paths;
+  for (const QString& file : *files) paths.push_back(ui::u8(file));
+  const auto plan = exchange::plan_import_files(draw_path(), paths, main_.clock().today_text());
+  if (!plan) return ui::show_error(this, plan.error());
+  const std::vector<std::string> lines = exchange::import_summary(*plan, kLinesShown);  // conflicts cut short
+  const QString summary = shown_lines(lines, lines.size());
+  if (!plan->has_additions()) {
+    ui::message(this, ui::MessageKind::Information, summary + QStringLiteral("\n沒有需要新增的開獎資料"));
+    return;
+  }
+  if (!ui::confirm(this, summary + QStringLiteral("\n\n確定要寫入開獎資料檔嗎?(原檔案會先備份)"),
+                   ui::MessageKind::Information))
+    return;
+  if (const core::Status written = exchange::replace_draw_file(draw_path(), plan->bytes, main_.clock().now());
+      !written)
+    return ui::show_error(this, written.error());
+  reload_after_write();
+  ui::message(this, ui::MessageKind::Information,
+              QStringLiteral("匯入完成,新增 %1 期").arg(static_cast<int>(plan->added.size())));
+}
+
+void TForm_zu_lotto_record::BitBtn5Click() {
+  if (!restore_window) {
+    restore_window = new TForm_zu_restore(this);
+    restore_window->set_restored([this] { reload_after_write(); });
+  }
+  if (!restore_window->open_for(draw_path(), main_.clock())) {
+    ui::message(this, ui::MessageKind::Information, QStringLiteral("目前沒有開獎資料的備份"));
+    return;
+  }
+  ui::show_modal(restore_window);
+}
+
+void TForm_zu_lotto_record::BitBtn6Click() {
+  const auto bytes = core::read_bytes(draw_path());
+  if (!bytes) return ui::show_error(this, bytes.error());
+  const std::vector<std::string> findings = core::check_history(*bytes);
+  if (findings.empty()) {
+    ui::message(this, ui::MessageKind::Information, QString::fromUtf8(core::kNoProblemsFound));
+    return;
+  }
+  ui::message(this, ui::MessageKind::Warning,
+              QStringLiteral("發現 %1 項問題:\n").arg(static_cast<int>(findings.size())) +
+                  shown_lines(findings));
 }

@@ -1,5 +1,7 @@
 // The draw records window: every loaded draw, newest first, with the commands that
-// maintain the draw file. Closing it always reloads the draw table.
+// maintain the draw file: download, the editor, the import of the operator's result
+// files, the restore of a dated backup and the check of the history. Closing it always
+// reloads the draw table.
 #pragma once
 
 #include <QDialog>
@@ -7,12 +9,14 @@
 #include <QPushButton>
 #include <QToolButton>
 #include <functional>
+#include <string>
 
 #include "core/draw_history.h"
 #include "ui/string_grid.h"
 
 class QAction;
 class TForm_zu_main;
+class TForm_zu_restore;
 
 class TForm_zu_lotto_record : public QDialog {
   Q_OBJECT
@@ -36,6 +40,9 @@ class TForm_zu_lotto_record : public QDialog {
   void SpeedButton10Click();  // help
   void BitBtn2Click();        // download
   void SpeedButton13Click();  // print by date range (also N1)
+  void BitBtn4Click();        // import of the operator's result files
+  void BitBtn5Click();        // restore a backup
+  void BitBtn6Click();        // check the draw file
 
   ui::StringGrid* sgl = nullptr;
   QLabel* lb_reclen = nullptr;
@@ -43,6 +50,10 @@ class TForm_zu_lotto_record : public QDialog {
   QToolButton* SpeedButton12 = nullptr;
   QPushButton* BitBtn2 = nullptr;
   QPushButton* BitBtn3 = nullptr;
+  QPushButton* BitBtn4 = nullptr;  // "匯入開獎檔"
+  QPushButton* BitBtn5 = nullptr;  // "還原備份"
+  QPushButton* BitBtn6 = nullptr;  // "檢查開獎資料"
+  TForm_zu_restore* restore_window = nullptr;
   QToolButton* SpeedButton13 = nullptr;
   QAction* N1 = nullptr;
   QToolButton* SpeedButton10 = nullptr;
@@ -54,6 +65,10 @@ class TForm_zu_lotto_record : public QDialog {
  private:
   void build();
   void refresh_balls(bool ascending);
+  [[nodiscard]] std::string draw_path() const;
+  // After the import or a restore wrote the draw file: the download's reload, so the new
+  // lines show newest first with their count.
+  void reload_after_write();
 
   TForm_zu_main& main_;
   core::DrawHistory& history_;

@@ -43,6 +43,7 @@ class TForm_zu_main : public QMainWindow {
   void open_editor();
   [[nodiscard]] QPixmap game_logo() const;
   [[nodiscard]] const QString& working_dir() const { return working_dir_; }
+  [[nodiscard]] const core::Clock& clock() const { return clock_; }
 
   // Commands of the main window itself; the other windows open by command name through
   // the registry ("lt_recordExecute", "BestPillarsExecute", ...).

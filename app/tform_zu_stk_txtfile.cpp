@@ -5,6 +5,7 @@
 
 #include "app/tform_zu_main.h"
 #include "core/text_file.h"
+#include "exchange/backups.h"
 #include "ui/controls.h"
 #include "ui/dialogs.h"
 
@@ -86,6 +87,11 @@ void TForm_ZU_stk_txtfile::open_file() {
 }
 
 void TForm_ZU_stk_txtfile::Button1Click() {
+  // The file being replaced stays as a dated backup, as after a download or an import.
+  if (const core::Status kept = exchange::keep_backup(ui::u8(file_path()), main_.clock().now()); !kept) {
+    ui::show_error(this, kept.error());
+    return;
+  }
   const auto written = core::write_lines_atomic(ui::u8(file_path()), Memo1->lines());
   if (!written) {
     // The old file stays whole; the typed text stays here for another try.

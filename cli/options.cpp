@@ -126,7 +126,8 @@ core::Result<Invocation> parse_command_line(const std::vector<std::string>& word
   for (std::size_t i = 0; i < words.size(); ++i) {
     if (command_at && i == *command_at) continue;
     if (!is_option(words[i])) {
-      problems.stray.push_back(words[i]);
+      if (result.command && !result.command->operands.empty()) result.args.add_operand(words[i]);
+      else problems.stray.push_back(words[i]);
       continue;
     }
     const OptionWord word = split_option(words[i]);
@@ -161,6 +162,7 @@ core::Result<Invocation> parse_command_line(const std::vector<std::string>& word
 std::string command_usage(const CommandSpec& command) {
   std::ostringstream text;
   text << "usage: vantor39-cli [--file PATH] [--today yyyy/mm/dd] " << command.name
+       << (command.operands.empty() ? "" : " ") << command.operands
        << (command.options.empty() ? "" : " [options]") << '\n'
        << "  " << command.summary << '\n';
   for (const auto& option : command.options) {

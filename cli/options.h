@@ -54,6 +54,9 @@ struct CommandSpec {
   // False for a command that replaces the draw file rather than reading it: it runs
   // with an empty table, also when the file is missing or holds a bad line.
   bool loads_draw_file = true;
+  // What the words that are not options stand for in the usage ("FILE..."); empty for a
+  // command that takes none, so a stray word is refused.
+  std::string_view operands = {};
 };
 
 // The options every command takes.
@@ -71,7 +74,12 @@ class Args {
   void set_value(std::string_view name, std::string value);
   void set_flag(std::string_view name);
 
+  // The words that are not options, in order, for a command that takes them.
+  [[nodiscard]] const std::vector<std::string>& operands() const { return operands_; }
+  void add_operand(std::string word) { operands_.push_back(std::move(word)); }
+
  private:
+  std::vector<std::string> operands_;
   std::map<std::string, std::string, std::less<>> values_;
   std::set<std::string, std::less<>> flags_;
 };

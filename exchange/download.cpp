@@ -1,13 +1,15 @@
 #include "exchange/download.h"
 
-#include "core/draw_history.h"
-#include "core/loader.h"
+#include "core/history_check.h"
 #include "core/text_file.h"
 
 namespace exchange {
 namespace {
 
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+
 std::string with_crlf_line_ends(std::string_view body) {
+  if (body.starts_with(kUtf8Bom)) body.remove_prefix(kUtf8Bom.size());
   std::string bytes;
   bytes.reserve(body.size() + body.size() / 16);
   for (const auto& line : core::split_lines(body)) {
@@ -19,28 +21,27 @@ std::string with_crlf_line_ends(std::string_view body) {
 
 bool is_success_status(int status) { return status >= 200 && status <= 299; }
 
-}  // namespace
-
-int qualifying_draws(std::string_view bytes, std::string_view today) {
-  core::DrawHistory scratch;
-  const core::LoadedDraws loaded = core::load_draw_lines(scratch, bytes, today);
-  return scratch.draw_count + loaded.skipped_older;
+std::string status_refusal(int status) {
+  return "伺服器回應 HTTP " + std::to_string(status) + ",沒有取得開獎資料,原開獎資料檔保留不變";
 }
+
+}  // namespace
 
 core::Result<ReviewedDownload> review_download(const HttpReply& reply, const std::string& draw_path,
                                                std::string_view today) {
-  if (!reply.completed || !is_success_status(reply.status)) return core::Error::warning(kRequestFailed);
-  if (reply.body.size() > kMaxDownloadBytes) return core::Error::warning(kNotADrawFile);
+  if (reply.too_large || reply.body.size() > kMaxDownloadBytes) return core::Error::warning(kTooLarge);
+  if (reply.too_slow) return core::Error::warning(kTooSlow);
+  // The client counts an error status as a failed transfer too; the status is the real reason.
+  if (reply.status != 0 && !is_success_status(reply.status)) return core::Error::warning(status_refusal(reply.status));
+  if (!reply.completed || reply.status == 0) return core::Error::warning(kRequestFailed);
   ReviewedDownload review;
   review.bytes = with_crlf_line_ends(reply.body);
-  core::DrawHistory server_copy;
-  const core::LoadedDraws loaded = core::load_draw_lines(server_copy, review.bytes, today);
-  review.server_draws = server_copy.draw_count + loaded.skipped_older;
+  review.server_draws = summarize_draw_file(review.bytes, today).draws;
   if (review.server_draws == 0) return core::Error::warning(kNotADrawFile);
-  if (const core::Status derived = core::put_to_ltno(server_copy); !derived)
-    return core::Error::warning("下載的開獎資料有錯誤:" + derived.error().text + ",原開獎資料檔保留不變");
+  if (const auto bad = core::first_impossible_draw(review.bytes))
+    return core::Error::warning("下載的開獎資料有錯誤:" + bad->reason + ",原開獎資料檔保留不變");
   if (core::file_exists(draw_path)) {
-    if (const auto current = core::read_bytes(draw_path)) review.local_draws = qualifying_draws(*current, today);
+    if (const auto current = core::read_bytes(draw_path)) review.local_draws = summarize_draw_file(*current, today).draws;
   }
   return review;
 }
@@ -48,21 +49,6 @@ core::Result<ReviewedDownload> review_download(const HttpReply& reply, const std
 std::string fewer_draws_question(const ReviewedDownload& review) {
   return "伺服器上的開獎資料只有 " + std::to_string(review.server_draws) + " 期,比目前檔案中的 " +
          std::to_string(review.local_draws) + " 期少.確定要以伺服器的資料取代目前的檔案嗎?";
-}
-
-std::string backup_path(const std::string& draw_path) { return draw_path + ".bak"; }
-
-core::Status replace_draw_file(const std::string& draw_path, std::string_view bytes) {
-  auto refused = [](const core::Error& why) { return core::Error::warning(std::string(kWriteFailed) + "\n" + why.text); };
-  if (core::file_exists(draw_path)) {
-    const auto current = core::read_bytes(draw_path);
-    if (!current) return refused(current.error());
-    if (const core::Status kept = core::write_bytes_atomic(backup_path(draw_path), *current); !kept)
-      return refused(kept.error());
-  }
-  if (const core::Status written = core::write_bytes_atomic(draw_path, bytes); !written)
-    return refused(written.error());
-  return {};
 }
 
 }  // namespace exchange

@@ -22,6 +22,7 @@ libgl-dev           WrapOpenGL|OPENGL_|GL_INCLUDE_DIR
 qt6-base-dev        Qt6Config|Qt6[A-Za-z]*Config[.]cmake|Qt component
 libgtest-dev        Could NOT find GTest|GTestConfig
 libbenchmark-dev    benchmarkConfig|provided by "benchmark"
+libzip-dev          LIBZIP_(INCLUDE_DIR|LIBRARY)
 ninja-build         build program corresponding to "Ninja"
 g++                 No CMAKE_CXX_COMPILER
 MAP

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Fuzzes the parsers a user can reach with libFuzzer (clang, AddressSanitizer and
 # UndefinedBehaviorSanitizer).
-#   scripts/fuzz.sh [SECONDS] [TARGET ...]     default: 300 seconds each for loader memo period cli
+#   scripts/fuzz.sh [SECONDS] [TARGET ...]     default: 300 seconds each for loader memo period cli import
 # New inputs that widen coverage go to build-fuzz/corpus/<target>; a crash leaves its input
 # in build-fuzz/crash-*: copy it into tests/fuzz/corpus/<target>/ so the normal test run
 # replays it from then on.
@@ -11,7 +11,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-300}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(loader memo period cli)
+[ ${#targets[@]} -gt 0 ] || targets=(loader memo period cli import)
 build="$root/build-fuzz"
 CC=clang CXX=clang++ "$root/scripts/configure.sh" "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTOR_FUZZ=ON
 cmake --build "$build" -j"$(nproc)" --target $(printf '%s_fuzz ' "${targets[@]}")

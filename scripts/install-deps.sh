@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev qt6-charts-dev              # Qt Widgets, PrintSupport, Network, Test; Qt Charts
   libqt6opengl6-dev libgl-dev              # Qt Charts and Qt Gui look for OpenGL at configure time
   qt6-translations-l10n                    # Qt's own dialogs and buttons in Traditional Chinese
+  libzip-dev                               # the operator's result files come in ZIP archives
   libgtest-dev libbenchmark-dev            # tests and benchmarks
   fonts-noto-cjk fonts-arphic-ukai         # CJK screen font and the Kai report font
   xvfb xauth                               # a virtual display for screenshots and the monkey test

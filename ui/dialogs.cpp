@@ -64,6 +64,15 @@ std::optional<QString> save_file(QWidget* parent, const QString& title,
   return dialog.selectedFiles().first();
 }
 
+std::optional<QStringList> open_files(QWidget* parent, const QString& title, const QString& filter) {
+  if (g_script) return g_script->on_open_files(title, filter);
+  QFileDialog dialog(parent, title, QString(), qt_filter(filter));
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setFileMode(QFileDialog::ExistingFiles);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return dialog.selectedFiles();
+}
+
 void show_modal(QDialog* dialog) {
   if (g_script) {
     dialog->setWindowModality(Qt::ApplicationModal);

@@ -26,6 +26,9 @@ void show_error(QWidget* parent, const core::Error& error);
 // when the user cancels. A name without extension gets `default_suffix`.
 [[nodiscard]] std::optional<QString> save_file(QWidget* parent, const QString& title,
                                                const QString& default_suffix, const QString& filter);
+// An open-files dialog for one or more existing files, `filter` written as for save_file;
+// the chosen paths, or nullopt when the user cancels.
+[[nodiscard]] std::optional<QStringList> open_files(QWidget* parent, const QString& title, const QString& filter);
 // Shows a window modally. After-close work belongs to the window's finished signal, so it
 // runs the same way when a test script closes the window.
 void show_modal(QDialog* dialog);
@@ -42,6 +45,10 @@ class DialogScript {
   virtual std::optional<QString> on_save_file(const QString& title, const QString& filter) = 0;
   // Called instead of a blocking exec(); the window has already been shown.
   virtual void on_show_modal(QDialog* dialog) = 0;
+  // Scripts that never expect an open-files dialog cancel it.
+  virtual std::optional<QStringList> on_open_files(const QString& /*title*/, const QString& /*filter*/) {
+    return std::nullopt;
+  }
 };
 
 void install_script(DialogScript* script);  // nullptr restores the real dialogs
@@ -58,6 +65,7 @@ class DialogRecorder : public DialogScript {
   QStringList questions;
   QList<bool> confirm_answers;
   QList<std::optional<QString>> save_answers;
+  QList<std::optional<QStringList>> open_answers;
   QList<QDialog*> shown_modal;
 
   void on_message(MessageKind kind, const QString& text) override { messages.append({kind, text}); }
@@ -69,6 +77,9 @@ class DialogRecorder : public DialogScript {
     return save_answers.isEmpty() ? std::nullopt : save_answers.takeFirst();
   }
   void on_show_modal(QDialog* dialog) override { shown_modal.append(dialog); }
+  std::optional<QStringList> on_open_files(const QString&, const QString&) override {
+    return open_answers.isEmpty() ? std::nullopt : open_answers.takeFirst();
+  }
   [[nodiscard]] QStringList texts() const {
     QStringList all;
     for (const auto& m : messages) all << m.text;

@@ -9,6 +9,7 @@
 namespace cli {
 
 std::span<const CommandSpec> history_commands();     // draws
+std::span<const CommandSpec> history_upkeep_commands();  // import, check
 std::span<const CommandSpec> pillars_commands();     // period, stats, hot, lenpon, cost, verify
 std::span<const CommandSpec> optimise_commands();    // arrange, analyse, best-subset
 std::span<const CommandSpec> exchange_commands();    // print-lines, report, download

@@ -6,7 +6,15 @@
 
 namespace exchange {
 
-HttpRequest::HttpRequest(QObject* parent) : QObject(parent) {}
+HttpRequest::HttpRequest(QObject* parent) : QObject(parent) {
+  total_limit_.setSingleShot(true);
+  total_limit_.setInterval(kTotalTimeLimitMs);
+  connect(&total_limit_, &QTimer::timeout, this, [this] {
+    if (reply_.isNull()) return;
+    too_slow_ = true;
+    reply_->abort();  // finished() follows with OperationCanceledError
+  });
+}
 
 HttpRequest::~HttpRequest() { cancel(); }
 
@@ -14,6 +22,7 @@ void HttpRequest::start(const ServerEndpoint& endpoint, const std::string& path)
   cancel();
   body_.clear();
   too_large_ = false;
+  too_slow_ = false;
   QUrl url;
   url.setScheme(QStringLiteral("http"));
   url.setHost(QString::fromStdString(endpoint.host));
@@ -26,9 +35,11 @@ void HttpRequest::start(const ServerEndpoint& endpoint, const std::string& path)
   reply_ = manager_.get(request);
   connect(reply_, &QNetworkReply::readyRead, this, [this] { read_available(); });
   connect(reply_, &QNetworkReply::finished, this, [this] { complete(); });
+  total_limit_.start();
 }
 
 void HttpRequest::cancel() {
+  total_limit_.stop();
   if (reply_.isNull()) return;
   QNetworkReply* reply = reply_;
   reply_.clear();
@@ -52,6 +63,7 @@ void HttpRequest::read_available() {
 
 void HttpRequest::complete() {
   if (reply_.isNull()) return;
+  total_limit_.stop();
   QNetworkReply* reply = reply_;
   reply_.clear();
   if (reply->isOpen()) body_ += reply->readAll();  // an aborted reply is closed
@@ -59,10 +71,13 @@ void HttpRequest::complete() {
   outcome.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
   // An HTTP error status also arrives as an error here; a time-out, a refused connection
   // and a body cut short before its announced length are transport errors.
-  outcome.completed = reply->error() == QNetworkReply::NoError && !too_large_;
+  outcome.completed = reply->error() == QNetworkReply::NoError && !too_large_ && !too_slow_;
+  outcome.too_large = too_large_;
+  outcome.too_slow = too_slow_;
   if (!outcome.completed)
-    outcome.failure = too_large_ ? "回應超過 " + std::to_string(kMaxDownloadBytes) + " 位元組"
-                                 : reply->errorString().toStdString();
+    outcome.failure = too_large_  ? "回應超過 " + std::to_string(kMaxDownloadBytes) + " 位元組"
+                      : too_slow_ ? "超過 " + std::to_string(total_limit_.interval() / 1000) + " 秒仍未完成"
+                                  : reply->errorString().toStdString();
   outcome.body.assign(body_.constData(), static_cast<std::size_t>(body_.size()));
   body_.clear();
   reply->deleteLater();

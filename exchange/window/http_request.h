@@ -6,6 +6,7 @@
 #include <QNetworkAccessManager>
 #include <QObject>
 #include <QPointer>
+#include <QTimer>
 
 #include "exchange/data_server.h"
 #include "exchange/download.h"
@@ -24,6 +25,8 @@ class HttpRequest : public QObject {
   // shortens it).
   void set_transfer_timeout(int milliseconds) { timeout_ms_ = milliseconds; }
   [[nodiscard]] int transfer_timeout() const { return timeout_ms_; }
+  // Milliseconds the whole transfer may take, however steadily bytes arrive.
+  void set_total_time_limit(int milliseconds) { total_limit_.setInterval(milliseconds); }
 
   // Starts GET http://host:port<path>; a running request is cancelled first.
   void start(const ServerEndpoint& endpoint, const std::string& path);
@@ -43,7 +46,9 @@ class HttpRequest : public QObject {
   QPointer<QNetworkReply> reply_;
   QByteArray body_;
   bool too_large_ = false;
+  bool too_slow_ = false;
   int timeout_ms_ = kTransferTimeoutMs;
+  QTimer total_limit_;
 };
 
 }  // namespace exchange

@@ -122,7 +122,7 @@ void TForm_Download_TxT_from_http::take_reply(const exchange::HttpReply& reply) 
     reject();
     return;
   }
-  if (const core::Status written = exchange::replace_draw_file(draw_path(), review->bytes); !written) {
+  if (const core::Status written = exchange::replace_draw_file(draw_path(), review->bytes, clock_.now()); !written) {
     ui::show_error(this, written.error());  // the window stays open, Button1 off, until closed
     return;
   }

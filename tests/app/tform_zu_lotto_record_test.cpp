@@ -2,7 +2,10 @@
 
 #include "app/tform_zu_lotto_record.h"
 #include "app/tform_zu_main.h"
+#include "app/tform_zu_restore.h"
 #include "app/tform_zu_stk_txtfile.h"
+#include "core/text_file.h"
+#include "exchange/backups.h"
 #include "exchange/window/tform_dateselect.h"
 #include "exchange/window/tform_download_txt_from_http.h"
 #include "exchange/window/tform_zu_ftpserverip.h"
@@ -14,6 +17,9 @@ class RecordsWindowTest : public QObject {
 
   static std::vector<std::string> row(const ui::StringGrid* grid, int r) {
     return grid->grid().row(r);
+  }
+  static std::vector<exchange::BackupFile> backups(const AppFixture& f) {
+    return exchange::list_backups(f.dir.filePath("TW539.txt").toStdString());
   }
 
  private slots:
@@ -152,6 +158,83 @@ class RecordsWindowTest : public QObject {
     QCOMPARE(f.messages().last(), QStringLiteral("今彩539 TW539.txt 手動輸入資料 檔案儲存完成"));
     QCOMPARE(app.history().draw_count, 4);
     QVERIFY(f.read("TW539.txt").endsWith("2009/01/06,098004,10,20,30,31,32\r\n"));
+    QCOMPARE(backups(f).size(), 1u);  // the file before the save
+  }
+
+  void importAsksFirstThenWritesKeepsABackupAndShowsTheNewDraws() {
+    AppFixture f(three_draws());
+    auto& app = f.start();
+    auto& records = app.window<TForm_zu_lotto_record>();
+    f.write("2009.csv",
+            "遊戲名稱,期別,開獎日期,銷售總額,銷售注數,總獎金,獎號1,獎號2,獎號3,獎號4,獎號5,\n"
+            "今彩539,098000001,2009/01/02,1,2,3,01,02,03,04,05,,\n"
+            "今彩539,098000004,2009/01/06,1,2,3,06,07,08,09,10,,\n"
+            "今彩539,098000005,2009/01/07,1,2,3,11,12,13,14,15,,\n");
+    f.write("bad.csv", "no header here\n");
+    app.windows().open("lt_recordExecute");
+    const QString csv = f.dir.filePath("2009.csv");
+    auto& recorder = f.dialogs.recorder;
+    recorder.open_answers = {std::nullopt, QStringList{f.dir.filePath("bad.csv")}, QStringList{csv}, QStringList{csv}};
+    recorder.confirm_answers = {false, true};
+    records.BitBtn4->click();  // cancelled in the file dialog
+    QCOMPARE(f.messages(), QStringList{});
+    records.BitBtn4->click();  // a foreign file
+    QVERIFY(f.messages().last().startsWith(QStringLiteral("「bad.csv」不是開獎結果檔")));
+    records.BitBtn4->click();  // No to the question
+    QCOMPARE(recorder.questions.size(), 1);
+    QVERIFY(recorder.questions[0].startsWith(QStringLiteral("新增 2 期 (2009/01/06 – 2009/01/07), 已有 1 期, 不一致 0 期\n")));
+    QCOMPARE(f.read("TW539.txt"), three_draws());
+    QCOMPARE(backups(f).size(), 0u);
+    records.BitBtn4->click();  // Yes
+    QCOMPARE(f.messages().last(), QStringLiteral("匯入完成,新增 2 期"));
+    QCOMPARE(f.read("TW539.txt"), QByteArray("2009/01/02,098001,01,02,03,04,05\r\n2009/01/03,098002,11,12,13,14,15\r\n"
+                                             "2009/01/05,098003,39,05,17,22,08\r\n2009/01/06,098004,06,07,08,09,10\r\n"
+                                             "2009/01/07,098005,11,12,13,14,15\r\n"));
+    QCOMPARE(backups(f).size(), 1u);
+    QCOMPARE(core::read_bytes(backups(f).front().path).value(), three_draws().toStdString());
+    QCOMPARE(records.lb_reclen->text(), QStringLiteral("開獎資料共 5 期"));
+    QCOMPARE(row(records.sgl, 1), (std::vector<std::string>{"2009/01/07", "098005", "11", "12", "13", "14", "15"}));
+    QCOMPARE(app.main_window().lb_data1->text(), QStringLiteral("期數:098005"));
+  }
+
+  void restoreShowsTheBackupsAndPutsTheChosenOneBack() {
+    AppFixture f(three_draws());
+    auto& app = f.start();
+    auto& records = app.window<TForm_zu_lotto_record>();
+    app.windows().open("lt_recordExecute");
+    records.BitBtn5->click();
+    QCOMPARE(f.messages().last(), QStringLiteral("目前沒有開獎資料的備份"));
+    const std::string path = f.dir.filePath("TW539.txt").toStdString();
+    const core::LocalDateTime when{core::Date{2009, 1, 9}, 21, 30, 5};
+    QVERIFY(exchange::replace_draw_file(path, three_draws().toStdString() + "2009/01/06,098004,10,20,30,31,32\r\n", when));
+    records.BitBtn5->click();
+    auto* restore = records.restore_window;
+    QVERIFY(restore && restore->isVisible());
+    QCOMPARE(restore->lb_current->text(), QStringLiteral("目前的開獎資料共 4 期,最新開獎日期 2009/01/06"));
+    QCOMPARE(row(restore->sg_backups, 1), (std::vector<std::string>{"2009/01/09 21:30:05", "3", "2009/01/05"}));
+    f.dialogs.recorder.confirm_answers = {true};
+    restore->Button1->click();
+    QVERIFY(f.dialogs.recorder.questions.last().startsWith(
+        QStringLiteral("確定要以 2009/01/09 21:30:05 的備份(共 3 期,最新開獎日期 2009/01/05)取代目前的開獎資料嗎?")));
+    QVERIFY(!restore->isVisible());
+    QCOMPARE(f.read("TW539.txt"), three_draws());
+    QCOMPARE(records.lb_reclen->text(), QStringLiteral("開獎資料共 3 期"));
+    QCOMPARE(backups(f).size(), 2u);  // the four-draw file it replaced
+  }
+
+  void checkTellsWhatIsWrongOrThatNothingIs() {
+    AppFixture f(three_draws());
+    auto& app = f.start();
+    auto& records = app.window<TForm_zu_lotto_record>();
+    app.windows().open("lt_recordExecute");
+    f.write("TW539.txt", "2009/01/02,098001,01,02,03,04,05\r\n2009/01/03,098002,11,12,13,14,15\r\n");
+    records.BitBtn6->click();
+    QCOMPARE(f.messages().last(), QStringLiteral("沒有發現問題"));
+    f.write("TW539.txt", three_draws() + "2009/01/06,098005,45,00,24,24,06\r\n");
+    records.BitBtn6->click();
+    QCOMPARE(f.messages().last(), QStringLiteral("發現 3 項問題:\n第 2 行：日期 2009/01/02 早於前一筆(第 1 行)的 2009/01/05\n"
+                                                 "第 4 行之前缺少期數 098004\n"
+                                                 "第 4 行：號碼「45」不在 01 到 39 之間 「2009/01/06,098005,45,00,24,24,06」"));
   }
 
   void blank_line_cuts_the_table_after_saving() {

@@ -32,15 +32,21 @@ TEST(review_download, RefusesFailedRequestsAndBodiesThatAreNoDrawFile) {
   const Case cases[] = {
       {"no connection", {false, 0, "", "Connection refused"}, exchange::kRequestFailed},
       {"cut short", {false, 200, draw_file_bytes(3), "closed"}, exchange::kRequestFailed},
-      {"not found", {true, 404, draw_file_bytes(3), ""}, exchange::kRequestFailed},
-      {"server error", {true, 500, "oops", ""}, exchange::kRequestFailed},
-      {"redirect not followed", {true, 302, "", ""}, exchange::kRequestFailed},
+      {"not found", {false, 404, draw_file_bytes(3), "server replied: Not Found"}, "伺服器回應 HTTP 404,沒有取得開獎資料"},
+      {"server error", {true, 500, "oops", ""}, "伺服器回應 HTTP 500,"},
+      {"redirect not followed", {true, 302, "", ""}, "伺服器回應 HTTP 302,"},
+      {"stopped at the size limit", {false, 200, "2009", "", true, false}, exchange::kTooLarge},
+      {"stopped at the time limit", {false, 200, "2009", "", false, true}, exchange::kTooSlow},
       {"html page", ok("<!DOCTYPE html>\r\n<html><body>Proxy login</body></html>\r\n"), exchange::kNotADrawFile},
       {"empty body", ok(""), exchange::kNotADrawFile},
       {"blank first line", ok("\r\n" + draw_file_bytes(3)), exchange::kNotADrawFile},
       {"only future draws", ok("2011/01/01,100001,01,02,03,04,05\r\n"), exchange::kNotADrawFile},
-      {"too large", ok(std::string(exchange::kMaxDownloadBytes + 1, 'x')), exchange::kNotADrawFile},
+      {"too large", ok(std::string(exchange::kMaxDownloadBytes + 1, 'x')), exchange::kTooLarge},
       {"bad date", ok("2009/02/30,098001,01,02,03,04,05\r\n"), "下載的開獎資料有錯誤"},
+      {"impossible balls on the newest line", ok(draw_file_bytes(3) + "2009/01/04,098004,45,00,24,24,06\r\n"),
+       "下載的開獎資料有錯誤:第 4 行：號碼「45」不在 01 到 39 之間 「2009/01/04,098004,45,00,24,24,06」,原開獎資料檔保留不變"},
+      {"a ball twice in a future draw", ok(draw_file_bytes(3) + "2011/01/01,100001,05,05,24,26,06\r\n"),
+       "下載的開獎資料有錯誤:第 4 行：號碼 05 出現兩次"},
   };
   for (const auto& c : cases) {
     const auto review = exchange::review_download(c.reply, path, kToday);
@@ -71,7 +77,9 @@ TEST(review_download, CountsDrawsOnBothSidesAndNormalisesLineEnds) {
       {"a truncated last line counts only whole lines", draw_file_bytes(3),
        draw_file_bytes(3) + "2009/01/04,098004,0", 3, 3, false},
       {"lone line feeds", draw_file_bytes(3), lf_only, 2, 3, true},
-      {"beyond the table's capacity", draw_file_bytes(2600), draw_file_bytes(2501), 2501, 2600, true},
+      {"a byte-order mark before the first line", draw_file_bytes(3), "\xEF\xBB\xBF" + draw_file_bytes(4), 4, 3, false},
+      // Counted as the records window shows them: both copies fill the table.
+      {"beyond the table's capacity", draw_file_bytes(2600), draw_file_bytes(2501), 2500, 2500, false},
   };
   for (const auto& c : cases) {
     fs::remove(path);
@@ -83,17 +91,25 @@ TEST(review_download, CountsDrawsOnBothSidesAndNormalisesLineEnds) {
     EXPECT_EQ(review->has_fewer_draws(), c.fewer) << c.what;
   }
   EXPECT_EQ(exchange::review_download(ok(lf_only), path, kToday)->bytes, draw_file_bytes(2));
+  EXPECT_EQ(exchange::review_download(ok("\xEF\xBB\xBF" + lf_only), path, kToday)->bytes, draw_file_bytes(2));
   fs::remove_all(dir);
 }
 
-TEST(replace_draw_file, KeepsTheOldFileAsBackup) {
+TEST(replace_draw_file, TwoDownloadsInARowLeaveTheFirstFilesBackup) {
   const auto dir = fresh_dir("vantor_replace_backup");
   const std::string path = (dir / "TW539.txt").string();
   ASSERT_TRUE(exchange::replace_draw_file(path, draw_file_bytes(2)));  // nothing to keep yet
-  EXPECT_FALSE(fs::exists(exchange::backup_path(path)));
-  ASSERT_TRUE(exchange::replace_draw_file(path, draw_file_bytes(4)));
+  EXPECT_FALSE(fs::exists(exchange::backup_folder(path)));
+  const core::LocalDateTime first{core::Date{2026, 8, 22}, 9, 0, 0}, second{core::Date{2026, 8, 22}, 9, 0, 5};
+  ASSERT_TRUE(exchange::replace_draw_file(path, draw_file_bytes(1), first));   // a bad, smaller copy
+  ASSERT_TRUE(exchange::replace_draw_file(path, draw_file_bytes(1), second));  // and once more
+  ASSERT_TRUE(exchange::replace_draw_file(path, draw_file_bytes(4), second));
   EXPECT_EQ(core::read_bytes(path).value(), draw_file_bytes(4));
-  EXPECT_EQ(core::read_bytes(path + ".bak").value(), draw_file_bytes(2));
+  const auto backups = exchange::list_backups(path);
+  ASSERT_EQ(backups.size(), 2u);
+  EXPECT_EQ(backups[0].name, "TW539-20260822-090005.txt");
+  EXPECT_EQ(core::read_bytes(backups[0].path).value(), draw_file_bytes(1));
+  EXPECT_EQ(core::read_bytes(backups[1].path).value(), draw_file_bytes(2));  // the good history survives
   fs::remove_all(dir);
 }
 

@@ -140,12 +140,12 @@ class ExchangeCliTest : public QObject {
     QTest::addColumn<QString>("err_start");
     const QByteArray five = QByteArray::fromStdString(test_support::draw_file_bytes(5));
     const QByteArray two = QByteArray::fromStdString(test_support::draw_file_bytes(2));
-    const QString failed = QString::fromUtf8(exchange::kRequestFailed);
     QTest::newRow("more draws") << kThreeDraws << 200 << five << QStringList{} << 0 << QString();
     QTest::newRow("into a missing file") << QByteArray() << 200 << five << QStringList{} << 0 << QString();
     QTest::newRow("over a bad file") << QByteArray("2009/02/30,098001,01,02,03,04,05\r\n") << 200 << five
                                      << QStringList{} << 0 << QString();
-    QTest::newRow("404") << kThreeDraws << 404 << five << QStringList{} << 2 << failed + " (";
+    QTest::newRow("404") << kThreeDraws << 404 << five << QStringList{} << 2
+                         << QStringLiteral("伺服器回應 HTTP 404,沒有取得開獎資料,原開獎資料檔保留不變");
     QTest::newRow("fewer draws refused") << kThreeDraws << 200 << two << QStringList{} << 2
                                          << QStringLiteral("伺服器上的開獎資料只有 2 期,比檔案中的 3 期少");
     QTest::newRow("fewer draws allowed") << kThreeDraws << 200 << two << QStringList{"--replace-smaller"} << 0
@@ -170,7 +170,9 @@ class ExchangeCliTest : public QObject {
     if (code == 0) {
       QCOMPARE(r.out, QString::fromUtf8(exchange::kDownloadDone) + "\n");
       QCOMPARE(on_disk(file), body);
-      QCOMPARE(on_disk(file + ".bak"), local.isEmpty() ? QByteArray("<missing>") : local);
+      const auto backups = exchange::list_backups(file.toStdString());
+      QCOMPARE(backups.empty() ? QByteArray("<missing>") : on_disk(QString::fromStdString(backups.front().path)),
+               local.isEmpty() ? QByteArray("<missing>") : local);
     } else {
       QCOMPARE(r.out, QString());
       QVERIFY2(r.err.startsWith(err_start), qPrintable(r.err));

@@ -1,12 +1,14 @@
 // A small HTTP server on 127.0.0.1 that a test drives from its own event loop: every
 // connection reads the request head and is answered as the current script says - a
-// response, a body cut short of its announced length, or no answer at all.
+// response, a body cut short of its announced length, a body trickled byte by byte, or
+// no answer at all.
 #pragma once
 
 #include <QHash>
 #include <QStringList>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTimer>
 
 namespace test_support {
 
@@ -15,6 +17,7 @@ struct HttpScript {
     Respond,   // status, headers and the whole body, then close
     CutShort,  // announces more than it sends, then closes the connection
     Silent,    // accepts and never answers
+    Trickle,   // the head, then one byte of the body every 100 ms
   };
   Mode mode = Mode::Respond;
   int status = 200;
@@ -58,8 +61,19 @@ class LoopbackHttpServer {
     response += "Content-Type: " + script_.content_type + "\r\n";
     response += "Content-Length: " + QByteArray::number(announced) + "\r\n";
     response += "Connection: close\r\n\r\n";
+    if (script_.mode == HttpScript::Mode::Trickle) return trickle(socket, response, script_.body);
     socket->write(response + script_.body);
     socket->disconnectFromHost();  // after the bytes above are written
+  }
+
+  static void trickle(QTcpSocket* socket, const QByteArray& head, const QByteArray& body) {
+    socket->write(head);
+    auto* timer = new QTimer(socket);  // goes with the connection
+    QObject::connect(timer, &QTimer::timeout, socket, [socket, body, sent = qsizetype(0)]() mutable {
+      if (sent < body.size()) socket->write(body.mid(sent++, 1));
+      else socket->disconnectFromHost();
+    });
+    timer->start(100);
   }
 
   static QByteArray reason(int status) {

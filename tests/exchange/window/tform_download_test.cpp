@@ -69,13 +69,17 @@ class DownloadWindowTest : public QObject {
     const QByteArray good = QByteArray::fromStdString(kNew);
     const int respond = int(HttpScript::Mode::Respond);
     QTest::newRow("good copy") << respond << 200 << good << true << kDone;
-    QTest::newRow("404") << respond << 404 << good << false << kFailed;
-    QTest::newRow("500") << respond << 500 << QByteArray("error") << false << kFailed;
+    QTest::newRow("404") << respond << 404 << good << false
+                         << QStringLiteral("伺服器回應 HTTP 404,沒有取得開獎資料,原開獎資料檔保留不變");
+    QTest::newRow("500") << respond << 500 << QByteArray("error") << false
+                         << QStringLiteral("伺服器回應 HTTP 500,沒有取得開獎資料,原開獎資料檔保留不變");
     QTest::newRow("html page") << respond << 200 << QByteArray("<html><body>login</body></html>\r\n") << false
                                << kNotDraws;
     QTest::newRow("empty body") << respond << 200 << QByteArray() << false << kNotDraws;
     QTest::newRow("cut short") << int(HttpScript::Mode::CutShort) << 200 << good << false << kFailed;
     QTest::newRow("never answers") << int(HttpScript::Mode::Silent) << 200 << good << false << kFailed;
+    QTest::newRow("trickles past the total time limit")
+        << int(HttpScript::Mode::Trickle) << 200 << good << false << QString::fromUtf8(exchange::kTooSlow);
   }
 
   void everyReply() {
@@ -86,10 +90,14 @@ class DownloadWindowTest : public QObject {
     QFETCH(QString, message);
     Fixture f;
     f.server.set_script({HttpScript::Mode(mode), status, "text/plain", body});
+    if (HttpScript::Mode(mode) == HttpScript::Mode::Trickle) {  // bytes keep coming, never the whole copy
+      f.window.request().set_transfer_timeout(5000);
+      f.window.request().set_total_time_limit(1000);
+    }
     QVERIFY(f.download());
     QCOMPARE(f.messages(), QStringList{message});
     QCOMPARE(f.on_disk(), replaced ? kNew : kOld);
-    QCOMPARE(core::file_exists(f.path() + ".bak"), replaced);
+    QCOMPARE(exchange::list_backups(f.path()).size(), replaced ? 1u : 0u);
     QCOMPARE(f.server.paths, QStringList{"/HISTORYDATA/TW539.txt"});
     // The window closed, reloaded once, and can download again.
     QVERIFY(!f.window.isVisible());

@@ -1,0 +1,177 @@
+#include "core/history_check.h"
+
+#include <algorithm>
+#include <map>
+#include <unordered_map>
+
+#include "core/ball_text.h"
+#include "core/dates.h"
+#include "core/draw_line.h"
+#include "core/loader.h"
+#include "core/numbers.h"
+#include "core/text_file.h"
+
+namespace core {
+namespace {
+
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+
+bool is_blank(char c) { return static_cast<unsigned char>(c) <= 32; }
+
+std::string_view trimmed(std::string_view line) {
+  while (!line.empty() && is_blank(line.front())) line.remove_prefix(1);
+  while (!line.empty() && is_blank(line.back())) line.remove_suffix(1);
+  return line;
+}
+
+bool has_layout(std::string_view line) {
+  if (line.size() < draw_line::kLength) return false;
+  for (const std::size_t comma : {10u, 17u, 20u, 23u, 26u, 29u})
+    if (line[comma] != ',') return false;
+  const std::string_view issue = draw_line::issue(line);
+  if (!std::all_of(issue.begin(), issue.end(), is_digit)) return false;
+  for (int k = 0; k < kBallsPerDraw; ++k)
+    if (!two_digit_value(draw_line::ball(line, k))) return false;
+  return std::all_of(line.begin() + draw_line::kLength, line.end(), is_blank);
+}
+
+// A line quoted in a message: readable whatever bytes it holds, and not too long.
+std::string quoted(std::string_view line) {
+  constexpr std::size_t kShown = 40;
+  std::string text = display_text(line.substr(0, kShown));
+  for (char& c : text)
+    if (static_cast<unsigned char>(c) < 32) c = '?';
+  return "「" + text + (line.size() > kShown ? "…" : "") + "」";
+}
+
+std::string at_line(int line) { return "第 " + std::to_string(line) + " 行"; }
+
+struct Finding {
+  int line;
+  std::string text;
+  bool before_line = false;  // about what is missing before the line, so told first
+};
+
+int digits_value(std::string_view digits) {
+  int value = 0;
+  for (const char c : digits) value = value * 10 + (c - '0');
+  return value;
+}
+
+struct Present {
+  int sequence;
+  int line;
+};
+
+// The sentence for a line that is no draw line.
+std::string not_a_draw_line(int number, std::string_view line) {
+  if (number == 1 && line.starts_with(kUtf8Bom)) return at_line(number) + "：開頭有 UTF-8 的 BOM 記號,不是開獎資料格式";
+  if (trimmed(line).empty()) return at_line(number) + "是空白行";
+  return at_line(number) + "：" + judge_draw_line(line).reason + " " + quoted(line);
+}
+
+void add_missing_issues(const std::map<std::string, std::vector<Present>>& years, std::vector<Finding>& findings) {
+  for (const auto& entry : years) {
+    const std::string& year = entry.first;  // a plain name: clang's lambdas cannot capture bindings
+    std::vector<Present> sorted = entry.second;
+    std::sort(sorted.begin(), sorted.end(), [](const Present& a, const Present& b) { return a.sequence < b.sequence; });
+    for (std::size_t i = 1; i < sorted.size(); ++i) {
+      const int first = sorted[i - 1].sequence + 1, last = sorted[i].sequence - 1;
+      if (first > last) continue;
+      auto issue = [&](int sequence) { return year + zero_pad(sequence, 3); };
+      std::string text = at_line(sorted[i].line) + "之前缺少期數 " + issue(first);
+      if (last > first) text += " 至 " + issue(last) + ",共 " + std::to_string(last - first + 1) + " 期";
+      findings.push_back({sorted[i].line, std::move(text), true});
+    }
+  }
+}
+
+}  // namespace
+
+DrawLineVerdict judge_draw_line(std::string_view line) {
+  if (!has_layout(line))
+    return {DrawLineFault::Layout, "不是開獎資料格式 (yyyy/mm/dd,xxxxxx,00,00,00,00,00)"};
+  if (!parse_date(draw_line::date(line)))
+    return {DrawLineFault::Date, "日期「" + std::string(draw_line::date(line)) + "」不是有效的日期"};
+  bool seen[100] = {};
+  for (int k = 0; k < kBallsPerDraw; ++k) {
+    const std::string_view ball = draw_line::ball(line, k);
+    if (!ball_value(ball)) return {DrawLineFault::Ball, "號碼「" + std::string(ball) + "」不在 01 到 39 之間"};
+    const int value = *two_digit_value(ball);
+    if (seen[value]) return {DrawLineFault::Ball, "號碼 " + std::string(ball) + " 出現兩次"};
+    seen[value] = true;
+  }
+  return {};
+}
+
+std::optional<LineProblem> first_impossible_draw(std::string_view bytes) {
+  int number = 0;
+  std::size_t start = 0;
+  while (start <= bytes.size()) {
+    ++number;
+    std::size_t end = bytes.find_first_of("\r\n", start);
+    if (end == std::string_view::npos) end = bytes.size();
+    const std::string_view line = bytes.substr(start, end - start);
+    if (trimmed(line).size() != draw_line::kLength) return std::nullopt;  // where the loader stops
+    if (DrawLineVerdict verdict = judge_draw_line(line); verdict.fault != DrawLineFault::None)
+      return LineProblem{number, at_line(number) + "：" + verdict.reason + " " + quoted(line)};
+    if (end + 1 < bytes.size() && bytes[end] == '\r' && bytes[end + 1] == '\n') ++end;
+    start = end + 1;
+  }
+  return std::nullopt;
+}
+
+std::vector<std::string> check_history(std::string_view bytes) {
+  const std::vector<std::string> lines = split_lines(bytes);
+  std::size_t last_filled = 0;  // lines after it are blank: the end of the file, no problem
+  for (std::size_t i = 0; i < lines.size(); ++i)
+    if (!trimmed(lines[i]).empty()) last_filled = i + 1;
+
+  std::vector<Finding> findings;
+  bool load_end_told = false;
+  std::unordered_map<std::string_view, int> issue_line;
+  std::map<std::string, std::vector<Present>> years;
+  std::string_view previous_date;
+  int previous_line = 0;
+  for (std::size_t i = 0; i < last_filled; ++i) {
+    const std::string_view line = lines[i];
+    const int number = static_cast<int>(i) + 1;
+    if (trimmed(line).size() != draw_line::kLength) {
+      std::string text = not_a_draw_line(number, line);
+      if (!load_end_told) {
+        load_end_told = true;
+        const auto following = std::count_if(lines.begin() + number, lines.end(),
+                                              [](const std::string& l) { return !trimmed(l).empty(); });
+        if (following > 0) text += ",程式讀到此行即停止,其後 " + std::to_string(following) + " 行不會載入";
+      }
+      findings.push_back({number, std::move(text)});
+      continue;
+    }
+    const DrawLineVerdict verdict = judge_draw_line(line);
+    if (verdict.fault != DrawLineFault::None)
+      findings.push_back({number, at_line(number) + "：" + verdict.reason + " " + quoted(line)});
+    if (verdict.fault == DrawLineFault::Layout || verdict.fault == DrawLineFault::Date) continue;
+
+    const std::string_view date = draw_line::date(line), issue = draw_line::issue(line);
+    if (const auto [first, fresh] = issue_line.try_emplace(issue, number); !fresh)
+      findings.push_back({number, at_line(number) + "：期數 " + std::string(issue) + " 與第 " +
+                                      std::to_string(first->second) + " 行重複"});
+    else
+      years[std::string(issue.substr(0, 3))].push_back({digits_value(issue.substr(3)), number});
+    if (!previous_date.empty() && date < previous_date)
+      findings.push_back({number, at_line(number) + "：日期 " + std::string(date) + " 早於前一筆(第 " +
+                                      std::to_string(previous_line) + " 行)的 " + std::string(previous_date)});
+    previous_date = date;
+    previous_line = number;
+  }
+  add_missing_issues(years, findings);
+  std::stable_sort(findings.begin(), findings.end(), [](const Finding& a, const Finding& b) {
+    return a.line != b.line ? a.line < b.line : a.before_line > b.before_line;
+  });
+  std::vector<std::string> texts;
+  texts.reserve(findings.size());
+  for (auto& finding : findings) texts.push_back(std::move(finding.text));
+  return texts;
+}
+
+}  // namespace core

@@ -1,0 +1,69 @@
+// Dated backups of the draw file. Every write that replaces the draw file (download,
+// import, restore, the editor's save) first keeps the file it replaces as
+//   backup/TW539-yyyymmdd-hhmmss.txt        beside the draw file
+// ("-1", "-2" .. before ".txt" for more backups within one second). The newest ten are
+// kept; a backup that would equal the newest one is not made, so saving twice does not
+// push a good history out. Two bad downloads in a row therefore still leave the history
+// from before the first one.
+//
+// The folder is named exactly "backup": the saving guard recognises it as the program's own.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/clock.h"
+#include "core/result.h"
+
+namespace exchange {
+
+inline constexpr int kBackupsKept = 10;
+inline constexpr const char* kBackupFolder = "backup";
+inline constexpr const char* kWriteFailed = "檔案無法寫入,磁碟可能損壞.請執行修復後再試試";
+
+struct BackupFile {
+  std::string path;
+  std::string name;           // "TW539-20260822-101500.txt"
+  core::LocalDateTime taken;  // from the name
+  int sequence = 0;           // 0, then 1, 2 .. within one second
+};
+
+// "<folder of draw_path>/backup"
+[[nodiscard]] std::string backup_folder(const std::string& draw_path);
+
+// The backups of this draw file, newest first. Only names this program gives are listed
+// (and only they are ever removed); other files in the folder are left alone.
+[[nodiscard]] std::vector<BackupFile> list_backups(const std::string& draw_path);
+
+// Keeps the current draw file as a new backup. Nothing is kept when the file is missing
+// or empty, or when the newest backup holds the same bytes. Backups beyond the newest
+// kBackupsKept are removed. Refuses (kind Error, naming the file) when the backup cannot
+// be written.
+[[nodiscard]] core::Status keep_backup(const std::string& draw_path, const core::LocalDateTime& now);
+
+// keep_backup, then writes `bytes` over draw_path atomically. On any failure the draw
+// file is whole and unchanged and the refusal is the warning kWriteFailed followed by
+// the system's reason on a second line.
+[[nodiscard]] core::Status replace_draw_file(const std::string& draw_path, std::string_view bytes,
+                                             const core::LocalDateTime& now = core::SystemClock().now());
+
+// Puts a backup's bytes back as the draw file, keeping the current file as a backup first.
+[[nodiscard]] core::Status restore_backup(const std::string& draw_path, const BackupFile& backup,
+                                          const core::LocalDateTime& now);
+
+// A draw file as the records window would show it: its draw count and newest date.
+struct DrawFileSummary {
+  int draws = 0;
+  std::string newest_date;  // "yyyy/mm/dd", "" without draws
+};
+[[nodiscard]] DrawFileSummary summarize_draw_file(std::string_view bytes, std::string_view today);
+
+// The backups newest first, each with what it holds (an unreadable one shows no draws).
+struct BackupListing {
+  BackupFile file;
+  DrawFileSummary summary;
+};
+[[nodiscard]] std::vector<BackupListing> describe_backups(const std::string& draw_path, std::string_view today);
+
+}  // namespace exchange

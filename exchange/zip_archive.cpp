@@ -1,0 +1,106 @@
+#include "exchange/zip_archive.h"
+
+#include <zip.h>
+
+#include <memory>
+
+#include "exchange/text_encoding.h"
+
+namespace exchange {
+namespace {
+
+struct ArchiveCloser {
+  void operator()(zip_t* archive) const { zip_discard(archive); }
+};
+struct EntryCloser {
+  void operator()(zip_file_t* file) const { zip_fclose(file); }
+};
+using Archive = std::unique_ptr<zip_t, ArchiveCloser>;
+using Entry = std::unique_ptr<zip_file_t, EntryCloser>;
+
+core::Error refused(const std::string& source, const std::string& why) {
+  return core::Error::warning("壓縮檔「" + source + "」" + why + ",未匯入任何資料");
+}
+
+// The archive over the caller's bytes (libzip does not copy them); nullptr when the bytes
+// are no archive.
+Archive open_archive(std::string_view bytes) {
+  zip_error_t error;
+  zip_error_init(&error);
+  zip_source_t* source = zip_source_buffer_create(bytes.data(), bytes.size(), 0, &error);
+  zip_t* archive = source ? zip_open_from_source(source, ZIP_RDONLY | ZIP_CHECKCONS, &error) : nullptr;
+  if (source && !archive) zip_source_free(source);  // an opened archive owns its source
+  zip_error_fini(&error);
+  return Archive(archive);
+}
+
+bool has_parent_part(std::string_view name) {
+  std::size_t start = 0;
+  while (start <= name.size()) {
+    const std::size_t end = name.find_first_of("/\\", start);
+    const std::string_view part = name.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
+    if (part == "..") return true;
+    if (end == std::string_view::npos) break;
+    start = end + 1;
+  }
+  return false;
+}
+
+std::string entry_name(zip_t* archive, zip_uint64_t index) {
+  const char* raw = zip_get_name(archive, index, ZIP_FL_ENC_RAW);
+  return raw ? text_as_utf8(raw) : std::string();
+}
+
+// Inflates one entry into `out`, at most `room` bytes; an error text when it cannot.
+std::string inflate(zip_t* archive, zip_uint64_t index, std::size_t room, std::string& out) {
+  zip_stat_t stat;
+  zip_stat_init(&stat);
+  if (zip_stat_index(archive, index, 0, &stat) == 0 && (stat.valid & ZIP_STAT_SIZE) && stat.size > room)
+    return "解壓後超過 64 MB";
+  const Entry file(zip_fopen_index(archive, index, 0));
+  if (!file) {
+    const int code = zip_error_code_zip(zip_get_error(archive));
+    return code == ZIP_ER_NOPASSWD || code == ZIP_ER_WRONGPASSWD || code == ZIP_ER_ENCRNOTSUPP ? "有密碼保護,無法讀取"
+                                                                                              : "無法讀取(檔案損壞)";
+  }
+  char buffer[65536];
+  while (true) {
+    const zip_int64_t n = zip_fread(file.get(), buffer, sizeof buffer);
+    if (n == 0) return {};
+    if (n < 0) return "無法讀取(檔案損壞)";
+    if (static_cast<std::size_t>(n) > room - out.size()) return "解壓後超過 64 MB";
+    out.append(buffer, static_cast<std::size_t>(n));
+  }
+}
+
+}  // namespace
+
+bool looks_like_zip(std::string_view bytes) {
+  return bytes.starts_with(std::string_view("PK\x03\x04", 4)) || bytes.starts_with(std::string_view("PK\x05\x06", 4));
+}
+
+core::Result<std::vector<ZipEntry>> read_zip_entries(std::string_view bytes, const std::string& source,
+                                                     const std::function<bool(std::string_view name)>& wanted) {
+  const Archive archive = open_archive(bytes);
+  if (!archive) return refused(source, "不是可讀取的 ZIP 壓縮檔");
+  const zip_int64_t count = zip_get_num_entries(archive.get(), 0);
+  for (zip_int64_t i = 0; i < count; ++i) {
+    if (has_parent_part(entry_name(archive.get(), static_cast<zip_uint64_t>(i))))
+      return refused(source, "中的「" + entry_name(archive.get(), static_cast<zip_uint64_t>(i)) + "」路徑含有「..」");
+  }
+  std::vector<ZipEntry> entries;
+  std::size_t inflated = 0;
+  for (zip_int64_t i = 0; i < count; ++i) {
+    const auto index = static_cast<zip_uint64_t>(i);
+    std::string name = entry_name(archive.get(), index);
+    if (name.empty() || name.back() == '/' || !wanted(name)) continue;
+    ZipEntry entry{std::move(name), {}};
+    if (std::string why = inflate(archive.get(), index, kMaxInflatedBytes - inflated, entry.bytes); !why.empty())
+      return refused(source, "中的「" + entry.name + "」" + why);
+    inflated += entry.bytes.size();
+    entries.push_back(std::move(entry));
+  }
+  return entries;
+}
+
+}  // namespace exchange
