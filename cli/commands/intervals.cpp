@@ -1,6 +1,5 @@
 // The interval and double-trace commands of vantor39-cli: what the number interval window
 // and the double-trace window show for the choices given.
-#include <optional>
 #include <string>
 
 #include "analysis/intervals/double_trace_view.h"
@@ -10,7 +9,6 @@
 #include "core/ball_order.h"
 #include "core/ball_text.h"
 #include "core/dates.h"
-#include "core/numbers.h"
 
 namespace cli {
 namespace {
@@ -38,66 +36,53 @@ struct TraceChoices {
   int rule = 1;
 };
 
-// Writes the refusal for the command to return kRefused.
-std::nullopt_t refused(Context& ctx, std::string_view message) {
-  refuse(ctx, message);
-  return std::nullopt;
-}
-
 // "5" or "05" for 1..39 -> "05".
-std::optional<std::string> number_option(const std::string& text) {
+core::Result<std::string> number_option(const std::string& text) {
   const bool digits = !text.empty() && text.size() <= 2 && text.find_first_not_of("0123456789") == std::string::npos;
   const auto value = digits ? core::ball_value(text.size() == 1 ? "0" + text : text) : std::nullopt;
-  if (!value) return std::nullopt;
+  if (!value) return core::Error::error("號碼必須是 01 到 39: " + text);
   return core::ball_text(*value);
 }
 
-std::optional<int> integer_option(Context& ctx, std::string_view name, int fallback) {
-  const auto text = ctx.args.value(name);
-  if (!text) return fallback;
-  const auto value = core::to_int_strict(*text);
-  if (!value) return refused(ctx, core::not_an_integer(*text));
-  return value;
-}
-
 // The date box, then the ball order: the base draw L and the boxes a date choice fills.
-std::optional<TraceChoices> date_and_order(Context& ctx) {
+core::Result<TraceChoices> date_and_order(Context& ctx) {
   auto& h = ctx.history;
-  if (h.draw_count <= 0) return refused(ctx, "沒有開獎資料");
+  if (h.draw_count <= 0) return core::Error::error("沒有開獎資料");
   TraceChoices c;
   c.date = ctx.args.value_or("--date", core::day_text(h.draw_date[h.draw_count - 1]));
   const auto base = intervals::draw_of_date(h, c.date);
-  if (!base) return refused(ctx, "沒有這個日期的開獎資料: " + c.date);
-  const std::string order = ctx.args.value_or("--ball-order", "sorted");
-  if (order != "sorted" && order != "drawn") return refused(ctx, "--ball-order 必須是 sorted 或 drawn: " + order);
-  c.order = order == "sorted" ? core::BallOrder::Sorted : core::BallOrder::Drawn;
+  if (!base) return core::Error::error("沒有這個日期的開獎資料: " + c.date);
+  const auto order = read_choice(ctx.args, "--ball-order", "sorted");
+  if (!order) return order.error();
+  c.order = *order == "sorted" ? core::BallOrder::Sorted : core::BallOrder::Drawn;
   core::set_ball_order(h, c.order);
   c.query = intervals::date_choice(h, *base);
   return c;
 }
 
-std::optional<TraceChoices> trace_choices(Context& ctx) {
+core::Result<TraceChoices> trace_choices(Context& ctx) {
   auto c = date_and_order(ctx);
-  if (!c) return std::nullopt;
+  if (!c) return c;
   auto& q = c->query;
   for (const auto& [name, box] : {std::pair{"--x", &q.x}, std::pair{"--y", &q.y}}) {
     const auto text = ctx.args.value(name);
     if (!text) continue;
     const auto number = number_option(*text);
-    if (!number) return refused(ctx, "號碼必須是 01 到 39: " + *text);
+    if (!number) return number.error();
     *box = *number;
   }
   const int max_later = ctx.history.draw_count - q.base_draw;
-  const auto later = integer_option(ctx, "--later", max_later);
-  if (!later) return std::nullopt;
+  const auto later = read_integer(ctx.args, "--later", max_later);
+  if (!later) return later.error();
   if (*later < 0 || *later > max_later)
-    return refused(ctx, "且下期數必須是 0 到 " + std::to_string(max_later) + ": " + std::to_string(*later));
+    return core::Error::error("且下期數必須是 0 到 " + std::to_string(max_later) + ": " + std::to_string(*later));
   q.later = *later;
   if (!ctx.args.has("--y")) q.y = intervals::draw_balls(ctx.history, q.base_draw + q.later)[0];
-  const auto run = integer_option(ctx, "--run", 3);
-  const auto rule = run ? integer_option(ctx, "--rule", 1) : std::nullopt;
-  if (!rule) return std::nullopt;
-  if (*rule < 1) return refused(ctx, "--rule 必須至少為 1: " + *ctx.args.value("--rule"));
+  const auto run = read_integer(ctx.args, "--run", 3);
+  if (!run) return run.error();
+  const auto rule = read_integer(ctx.args, "--rule", 1);
+  if (!rule) return rule.error();
+  if (*rule < 1) return core::Error::error("--rule 必須至少為 1: " + *ctx.args.value("--rule"));
   q.run = *run;
   c->rule = *rule;
   return c;
@@ -111,7 +96,7 @@ std::string boxes_line(const TraceChoices& c, const intervals::DoubleTraceSearch
 
 int double_trace_command(Context& ctx) {
   const auto choices = trace_choices(ctx);
-  if (!choices) return kRefused;
+  if (!choices) return refuse(ctx, choices.error());
   const auto search = intervals::search_double_trace(ctx.history, choices->query);
   const auto view = intervals::show_double_trace(ctx.history, search, choices->order, choices->rule);
   print_lines(ctx, {boxes_line(*choices, search), view.lb_sortidx, view.lb_tot, view.plan});
@@ -122,7 +107,7 @@ int double_trace_command(Context& ctx) {
 
 int double_trace_rules_command(Context& ctx) {
   const auto choices = trace_choices(ctx);
-  if (!choices) return kRefused;
+  if (!choices) return refuse(ctx, choices.error());
   const auto search = intervals::search_double_trace(ctx.history, choices->query);
   print_lines(ctx, {boxes_line(*choices, search), "共 " + std::to_string(search.rules.size()) + " 組"});
   print_lines(ctx, intervals::rule_list_lines(ctx.history, search, choices->order));
@@ -133,8 +118,10 @@ constexpr OptionSpec kSummaryOptions[] = {
     {"--number", Takes::Value, "TEXT", "the number box text (default 01)"},
     {"--all", Takes::Flag, "", "every number's summary (全部號碼)"},
 };
+constexpr std::string_view kBallOrders[] = {"sorted", "drawn"};
 constexpr OptionSpec kTraceOptions[] = {
-    {"--ball-order", Takes::Value, "sorted|drawn", "ascending (順球, default) or drawn (落球) ball order"},
+    {"--ball-order", Takes::Value, "sorted|drawn", "ascending (順球, default) or drawn (落球) ball order", kBallOrders,
+     "{option} 必須是 {choices}: {value}"},
     {"--date", Takes::Value, "yyyy/mm/dd", "the base draw's date (default the latest draw)"},
     {"--x", Takes::Value, "NN", "number X of the base draw (default its first ball)"},
     {"--later", Takes::Value, "N", "Y comes N draws later (default up to the latest draw)"},
