@@ -81,6 +81,9 @@ class ExchangeCliTest : public QObject {
     QTest::newRow("bad order") << QStringList{"print-lines", "--order", "random"} << "--order 必須是 drawn 或 sorted";
     QTest::newRow("no pdf") << QStringList{"report"} << "請以 --pdf OUT.pdf 指定報表檔";
     QTest::newRow("bad server") << QStringList{"download", "--server", "a b"} << "資料伺服器位址「a b」不正確，應為 主機 或 主機:埠號";
+    // Nothing listens on port 1; the reason is the program's own words, not Qt's English.
+    QTest::newRow("no connection") << QStringList{"download", "--server", "127.0.0.1:1"}
+                                   << QString::fromUtf8(exchange::kRequestFailed) + QStringLiteral(" (伺服器拒絕連線)");
   }
 
   void refusalsGoToStderr() {
