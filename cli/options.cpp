@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <sstream>
 
+#include "cli/output.h"
+#include "core/numbers.h"
+
 namespace cli {
 namespace {
 
@@ -88,6 +91,36 @@ core::Result<Invocation> refusal(const CommandSpec* command, const Problems& p) 
   return Invocation{};
 }
 
+// "a、b 或 c": the choices as a refusal lists them.
+std::string choices_text(std::span<const std::string_view> words) {
+  std::string text;
+  for (std::size_t i = 0; i < words.size(); ++i) {
+    if (i > 0) text += i + 1 == words.size() ? " 或 " : "、";
+    text += words[i];
+  }
+  return text;
+}
+
+// The wording with its placeholders filled in one pass, so a value that happens to hold
+// "{option}" stays as it was typed.
+std::string fill(std::string_view wording, std::string_view name, std::string_view value,
+                 std::span<const std::string_view> choices) {
+  const std::pair<std::string_view, std::string> fields[] = {
+      {"{option}", std::string(name)}, {"{value}", std::string(value)}, {"{choices}", choices_text(choices)}};
+  std::string text;
+  for (std::size_t at = 0; at < wording.size();) {
+    const auto field = std::find_if(std::begin(fields), std::end(fields),
+                                    [&](const auto& f) { return wording.substr(at).starts_with(f.first); });
+    if (field == std::end(fields)) {
+      text += wording[at++];
+    } else {
+      text += field->second;
+      at += field->first.size();
+    }
+  }
+  return text;
+}
+
 }  // namespace
 
 OptionList join(std::initializer_list<std::span<const OptionSpec>> groups) {
@@ -109,6 +142,11 @@ std::string Args::value_or(std::string_view name, std::string_view fallback) con
   return it == values_.end() ? std::string(fallback) : it->second;
 }
 
+const OptionSpec* Args::option(std::string_view name) const {
+  if (const auto* global = find_option(global_options(), name)) return global;
+  return find_option(options_, name);
+}
+
 bool Args::has(std::string_view name) const { return values_.contains(name) || flags_.contains(name); }
 
 void Args::set_value(std::string_view name, std::string value) { values_[std::string(name)] = std::move(value); }
@@ -121,6 +159,7 @@ core::Result<Invocation> parse_command_line(const std::vector<std::string>& word
   if (command_at) {
     result.command = find_command(commands, words[*command_at]);
     if (!result.command) return core::Error::error("未知的指令: " + words[*command_at]);
+    result.args.set_options(result.command->options);
   }
   Problems problems;
   for (std::size_t i = 0; i < words.size(); ++i) {
@@ -191,6 +230,51 @@ std::string program_usage(std::span<const CommandSpec> commands) {
     text << command.summary << '\n';
   }
   return text.str();
+}
+
+core::Error option_refusal(const Args& args, std::string_view name, std::string_view value,
+                           std::string_view fallback) {
+  const OptionSpec* option = args.option(name);
+  const std::string_view wording = option && !option->refusal.empty() ? option->refusal : fallback;
+  return core::Error::error(fill(wording, name, value, option ? option->choices : std::span<const std::string_view>{}));
+}
+
+core::Result<int> read_integer(const Args& args, std::string_view name, int fallback) {
+  const auto text = args.value(name);
+  if (!text) return fallback;
+  if (const auto value = core::to_int_strict(*text)) return *value;
+  return option_refusal(args, name, *text, "「{value}」不是有效的整數");
+}
+
+core::Result<core::Date> read_date(const Args& args, std::string_view name, std::string_view fallback) {
+  const std::string text = args.value_or(name, fallback);
+  if (const auto date = core::parse_date(text)) return *date;
+  return option_refusal(args, name, text, "「{value}」不是有效的日期 (yyyy/mm/dd)");
+}
+
+core::Result<std::string_view> read_choice(const Args& args, std::string_view name, std::string_view fallback) {
+  const std::string text = args.value_or(name, fallback);
+  if (const OptionSpec* option = args.option(name)) {
+    const auto choice = std::find(option->choices.begin(), option->choices.end(), text);
+    if (choice != option->choices.end()) return *choice;
+  }
+  return option_refusal(args, name, text, "{option} 必須是 {choices}");
+}
+
+core::Result<std::vector<int>> read_integer_list(const Args& args, std::string_view name, std::string_view fallback,
+                                                 int lo, int hi) {
+  const std::string text = args.value_or(name, fallback);
+  std::vector<int> items;
+  if (text.empty()) return items;
+  for (const auto& item : split(text, ',')) {
+    const auto n = core::to_int_strict(item);
+    if (!n || *n < lo || *n > hi)
+      return option_refusal(
+          args, name, item,
+          "{option} 的項目必須是 " + std::to_string(lo) + " 到 " + std::to_string(hi) + " 的整數: {value}");
+    items.push_back(*n);
+  }
+  return items;
 }
 
 }  // namespace cli

@@ -20,6 +20,12 @@ int refuse(Context& ctx, std::string_view message) {
 
 int refuse(Context& ctx, const core::Error& error) { return refuse(ctx, error.text); }
 
+int print_or_refuse(Context& ctx, const core::Result<std::vector<std::string>>& lines) {
+  if (!lines) return refuse(ctx, lines.error());
+  print_lines(ctx, *lines);
+  return 0;
+}
+
 std::vector<std::string> split(std::string_view text, char separator) {
   std::vector<std::string> parts;
   std::size_t start = 0;

@@ -19,6 +19,9 @@ void print_grid(Context& ctx, const core::TextGrid& grid);
 int refuse(Context& ctx, std::string_view message);
 int refuse(Context& ctx, const core::Error& error);
 
+// The whole of a command that prints lines: the lines and 0, or the refusal and kRefused.
+int print_or_refuse(Context& ctx, const core::Result<std::vector<std::string>>& lines);
+
 // "a,b,,c" -> {"a", "b", "", "c"}; an empty text is one empty part.
 [[nodiscard]] std::vector<std::string> split(std::string_view text, char separator);
 

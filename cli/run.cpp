@@ -3,7 +3,6 @@
 #include "cli/commands/commands.h"
 #include "cli/context.h"
 #include "core/clock.h"
-#include "core/dates.h"
 #include "core/reload.h"
 
 namespace cli {
@@ -24,13 +23,10 @@ int run(const std::vector<std::string>& words, std::ostream& out, std::ostream& 
     err << program_usage(commands);
     return kRefused;
   }
-  std::string today = core::SystemClock().today_text();
-  if (const auto given = call.args.value("--today")) {
-    if (!core::parse_date(*given)) {
-      err << "「" << *given << "」不是有效的日期 (yyyy/mm/dd)\n";
-      return kRefused;
-    }
-    today = *given;
+  const std::string today = call.args.value_or("--today", core::SystemClock().today_text());
+  if (const auto checked = read_date(call.args, "--today", today); !checked) {
+    err << checked.error().text << '\n';
+    return kRefused;
   }
   core::DrawHistory history;
   const std::string path = call.args.value_or("--file", "TW539.txt");

@@ -1,18 +1,28 @@
 #include "cli/commands/analysis_options.h"
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 #include "analysis/trace/trace_messages.h"
-#include "cli/output.h"
 
 namespace cli {
 namespace {
 
 using trace::TraceTab;
 
+struct TabWord {
+  std::string_view word;
+  TraceTab tab;
+};
+constexpr TabWord kTabs[] = {{"single", TraceTab::Single}, {"pair", TraceTab::Pair},
+                             {"triple", TraceTab::Triple}, {"ascending", TraceTab::Ascending},
+                             {"drawn", TraceTab::Drawn},   {"add", TraceTab::Add},
+                             {"cycle", TraceTab::Cycle}};
+constexpr auto kTabWords = choice_words(kTabs);
+
 constexpr OptionSpec kTraceOptions[] = {
-    {"--tab", Takes::Value, "T", "single|pair|triple|ascending|drawn|add|cycle (default single)"},
+    {"--tab", Takes::Value, "T", "single|pair|triple|ascending|drawn|add|cycle (default single)", kTabWords},
     {"--issue", Takes::Value, "Q", "the tab's issue box (default the newest issue)"},
     {"--number", Takes::Value, "X", "the number, pair (aa.bb) or triple (aa.bb.cc) box"},
     {"--position", Takes::Value, "P", "ascending, drawn: the position box 1..7 (default 1)"},
@@ -25,15 +35,6 @@ constexpr OptionSpec kTraceOptions[] = {
     {"--pin-number", Takes::Value, "X", "single: pinned mode with this number"},
     {"--pin-distance", Takes::Value, "D", "the pinned level's distance (default 0)"},
 };
-
-struct TabWord {
-  std::string_view word;
-  TraceTab tab;
-};
-constexpr TabWord kTabs[] = {{"single", TraceTab::Single}, {"pair", TraceTab::Pair},
-                             {"triple", TraceTab::Triple}, {"ascending", TraceTab::Ascending},
-                             {"drawn", TraceTab::Drawn},   {"add", TraceTab::Add},
-                             {"cycle", TraceTab::Cycle}};
 
 bool has_issue_box(TraceTab tab) { return tab != TraceTab::Add && tab != TraceTab::Cycle; }
 
@@ -63,39 +64,23 @@ std::optional<std::string> unused_option(const Args& args, TraceTab tab) {
   return *std::min_element(unused.begin(), unused.end());
 }
 
-std::optional<int> integer_option(Context& ctx, std::string_view name, int fallback) {
-  const auto text = ctx.args.value(name);
-  if (!text) return fallback;
-  const auto value = trace::read_integer(*text);
-  if (!value) return refused(ctx, value.error());
-  return *value;
-}
-
 }  // namespace
 
 std::span<const OptionSpec> trace_options() { return kTraceOptions; }
 
-std::nullopt_t refused(Context& ctx, std::string_view message) {
-  refuse(ctx, message);
-  return std::nullopt;
-}
-
-std::nullopt_t refused(Context& ctx, const core::Error& error) { return refused(ctx, error.text); }
-
-std::optional<TraceRun> trace_from_options(Context& ctx) {
-  const std::string word = ctx.args.value_or("--tab", "single");
-  const auto* tab = std::find_if(std::begin(kTabs), std::end(kTabs), [&](const TabWord& t) { return t.word == word; });
-  if (tab == std::end(kTabs)) return refused(ctx, "--tab 必須是 single、pair、triple、ascending、drawn、add 或 cycle");
+core::Result<TraceRun> trace_from_options(const Context& ctx) {
+  const auto tab_word = read_choice(ctx.args, "--tab", "single");
+  if (!tab_word) return tab_word.error();
   TraceRun run{trace::make_trace_table(ctx.history), {}, std::string(trace::kExportAllRows)};
   const trace::TraceTable& table = run.table;
   trace::TraceBoxes boxes;
-  boxes.tab = tab->tab;
+  boxes.tab = choice_entry(kTabs, *tab_word).tab;
   const int n = table.draw_count();
   const std::string issue = ctx.args.value_or("--issue", n > 0 ? table.issue(n) : std::string());
   int default_distance = 0;
   if (has_issue_box(boxes.tab)) {
     const auto s = trace::find_issue(table, issue);
-    if (!s) return refused(ctx, trace::msg::unknown_issue(issue));
+    if (!s) return core::Error::error(trace::msg::unknown_issue(issue));
     boxes.number = trace::number_box(table, *s, boxes.tab).text;
     default_distance = trace::next_draw_distance(table, *s);
   }
@@ -109,33 +94,28 @@ std::optional<TraceRun> trace_from_options(Context& ctx) {
   boxes.p2 = ctx.args.value_or("--p2", boxes.p2);
   boxes.step = ctx.args.value_or("--step", boxes.step);
 
-  if (const auto positions = trace::check_trace_positions(boxes); !positions) return refused(ctx, positions.error());
-  const auto distance = integer_option(ctx, "--distance", default_distance);
-  if (!distance) return std::nullopt;
-  if (const auto read = trace::read_trace_boxes(boxes); !read) return refused(ctx, read.error());
-  const auto pin_distance = integer_option(ctx, "--pin-distance", 0);
-  if (!pin_distance) return std::nullopt;
+  if (const auto positions = trace::check_trace_positions(boxes); !positions) return positions.error();
+  const auto distance = read_integer(ctx.args, "--distance", default_distance);
+  if (!distance) return distance.error();
+  if (const auto read = trace::read_trace_boxes(boxes); !read) return read.error();
+  const auto pin_distance = read_integer(ctx.args, "--pin-distance", 0);
+  if (!pin_distance) return pin_distance.error();
   if (ctx.args.has("--pin-distance") && !ctx.args.has("--pin-number"))
-    return refused(ctx, "--pin-distance 只能與 --pin-number 一起使用");
+    return core::Error::error("--pin-distance 只能與 --pin-number 一起使用");
   if (const auto unused = unused_option(ctx.args, boxes.tab))
-    return refused(ctx, "選項 " + *unused + " 不適用於此命令");
+    return core::Error::error("選項 " + *unused + " 不適用於此命令");
 
-  auto first = trace::trace_tab(table, boxes, *distance, trace::all_draws(table));
-  if (const auto pin = ctx.args.value("--pin-number")) {
-    trace::TraceBoxes pinned;
-    pinned.number = *pin;
-    first = trace::trace_tab(table, pinned, *pin_distance, first->trace_list);
+  auto traced = trace::trace_tab(table, boxes, *distance, trace::all_draws(table));
+  if (traced) {
+    if (const auto pin = ctx.args.value("--pin-number")) {
+      trace::TraceBoxes pinned;
+      pinned.number = *pin;
+      traced = trace::trace_tab(table, pinned, *pin_distance, traced->trace_list);
+    }
   }
-  if (!first) return refused(ctx, first.error());
-  run.result = std::move(*first);
+  if (!traced) return traced.error();
+  run.result = std::move(*traced);
   return run;
-}
-
-std::optional<core::Date> date_option(Context& ctx, std::string_view name, std::string_view fallback) {
-  const std::string text = ctx.args.value_or(name, fallback);
-  const auto date = core::parse_date(text);
-  if (!date) refuse(ctx, "日期格式錯誤: " + text);
-  return date;
 }
 
 }  // namespace cli

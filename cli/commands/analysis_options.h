@@ -8,7 +8,6 @@
 //   --pin-number X [--pin-distance D]   (tab single: pinned mode)
 #pragma once
 
-#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -16,15 +15,14 @@
 #include "analysis/trace/trace.h"
 #include "cli/context.h"
 #include "cli/options.h"
-#include "core/dates.h"
+#include "core/result.h"
 
 namespace cli {
 
 [[nodiscard]] std::span<const OptionSpec> trace_options();
 
-// Writes the refusal to ctx.err; the empty result an option reader returns after it.
-std::nullopt_t refused(Context& ctx, std::string_view message);
-std::nullopt_t refused(Context& ctx, const core::Error& error);
+// How the analysis commands' date options (statistics, trace-chart) refuse a bad date.
+inline constexpr std::string_view kBadDateWording = "日期格式錯誤: {value}";
 
 struct TraceRun {
   trace::TraceTable table;
@@ -32,12 +30,8 @@ struct TraceRun {
   std::string export_issue;  // the tab's issue; "999999" on the add/subtract tab
 };
 
-// The trace the options describe. On invalid input writes the message to ctx.err and
-// returns nullopt; checks run in the documented order.
-[[nodiscard]] std::optional<TraceRun> trace_from_options(Context& ctx);
-
-// A "yyyy/mm/dd" date option, or `fallback` when not given; refused with
-// "日期格式錯誤: TEXT".
-[[nodiscard]] std::optional<core::Date> date_option(Context& ctx, std::string_view name, std::string_view fallback);
+// The trace the options describe, or the refusal of the first bad option in the order
+// the window checks its boxes.
+[[nodiscard]] core::Result<TraceRun> trace_from_options(const Context& ctx);
 
 }  // namespace cli

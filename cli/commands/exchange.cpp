@@ -2,7 +2,6 @@
 // report PDF of those lines, and the draw-file download with the window's checks.
 #include <cstdlib>
 #include <filesystem>
-#include <optional>
 #include <string>
 
 #include "cli/commands/commands.h"
@@ -18,52 +17,38 @@
 namespace cli {
 namespace {
 
-std::optional<core::Date> date_option(Context& ctx, std::string_view name, core::Date fallback) {
-  const auto text = ctx.args.value(name);
-  if (!text) return fallback;
-  const auto date = core::parse_date(*text);
-  if (!date) refuse(ctx, "「" + *text + "」不是有效的日期 (yyyy/mm/dd)");
-  return date;
-}
-
-// The lines the date-range window prints for the options, or nullopt after a refusal.
-std::optional<std::vector<std::string>> range_lines(Context& ctx) {
-  const std::string order = ctx.args.value_or("--order", "drawn");
-  if (order != "drawn" && order != "sorted") {
-    refuse(ctx, "--order 必須是 drawn 或 sorted");
-    return std::nullopt;
-  }
-  const auto from = date_option(ctx, "--from", exchange::kFirstPrintDate);
-  if (!from) return std::nullopt;
-  const auto to = date_option(ctx, "--to", *core::parse_date(ctx.today));
-  if (!to) return std::nullopt;
-  const auto grid = exchange::records_grid(ctx.history, order == "sorted");
-  if (!grid) {
-    refuse(ctx, grid.error());
-    return std::nullopt;
-  }
+// The lines the date-range window prints for the options.
+core::Result<std::vector<std::string>> range_lines(const Context& ctx) {
+  const auto order = read_choice(ctx.args, "--order", "drawn");
+  if (!order) return order.error();
+  const auto from = read_date(ctx.args, "--from", core::format_date(exchange::kFirstPrintDate));
+  if (!from) return from.error();
+  const auto to = read_date(ctx.args, "--to", ctx.today);
+  if (!to) return to.error();
+  const auto grid = exchange::records_grid(ctx.history, *order == "sorted");
+  if (!grid) return grid.error();
   return exchange::date_range_lines(*grid, *from, *to);
 }
 
-int print_lines_command(Context& ctx) {
-  const auto lines = range_lines(ctx);
-  if (!lines) return kRefused;
-  print_lines(ctx, *lines);
-  return 0;
-}
+int print_lines_command(Context& ctx) { return print_or_refuse(ctx, range_lines(ctx)); }
 
-int report_command(Context& ctx) {
+// Writes the report; returns the number of pages written.
+core::Result<int> write_report(const Context& ctx) {
   const auto pdf = ctx.args.value("--pdf");
-  if (!pdf || pdf->empty()) return refuse(ctx, "請以 --pdf OUT.pdf 指定報表檔");
+  if (!pdf || pdf->empty()) return core::Error::error("請以 --pdf OUT.pdf 指定報表檔");
   const auto lines = range_lines(ctx);
-  if (!lines) return kRefused;
+  if (!lines) return lines.error();
   exchange::ReportRequest request;
   request.lines = *lines;
   request.printed_at = core::SystemClock().now();
   request.printed_at.date = *core::parse_date(ctx.today);
-  const auto pages = exchange::write_report_pdf(*pdf, request);
+  return exchange::write_report_pdf(*pdf, request);
+}
+
+int report_command(Context& ctx) {
+  const auto pages = write_report(ctx);
   if (!pages) return refuse(ctx, pages.error());
-  ctx.out << "已寫入 " << *pdf << ",共 " << *pages << " 頁\n";
+  ctx.out << "已寫入 " << *ctx.args.value("--pdf") << ",共 " << *pages << " 頁\n";
   return 0;
 }
 
@@ -80,32 +65,40 @@ std::string failed_request_detail(const exchange::HttpReply& reply) {
   return {};
 }
 
-int download_command(Context& ctx) {
+// Fetches the server's copy and puts it in place of --file when it passes the checks.
+core::Status download(const Context& ctx) {
   const auto server = ctx.args.value("--server");
   const auto endpoint = server ? exchange::parse_endpoint(*server)
                                : exchange::data_server_endpoint(std::getenv(exchange::kServerVariable));
-  if (!endpoint) return refuse(ctx, endpoint.error());
+  if (!endpoint) return endpoint.error();
   const std::string path = ctx.args.value_or("--file", "TW539.txt");
   const std::string name = std::filesystem::path(path).filename().string();
   const exchange::HttpReply reply = exchange::http_get(*endpoint, exchange::download_path(name));
   const auto review = exchange::review_download(reply, path, ctx.today);
   if (!review) {
     const bool request_failed = review.error().text == exchange::kRequestFailed;
-    return refuse(ctx, review.error().text + (request_failed ? failed_request_detail(reply) : ""));
+    return core::Error::error(review.error().text + (request_failed ? failed_request_detail(reply) : ""));
   }
   if (review->has_fewer_draws() && !ctx.args.has("--replace-smaller"))
-    return refuse(ctx, "伺服器上的開獎資料只有 " + std::to_string(review->server_draws) + " 期,比檔案中的 " +
-                           std::to_string(review->local_draws) + " 期少,檔案未變更 (要取代請加上 --replace-smaller)");
+    return core::Error::error("伺服器上的開獎資料只有 " + std::to_string(review->server_draws) + " 期,比檔案中的 " +
+                              std::to_string(review->local_draws) +
+                              " 期少,檔案未變更 (要取代請加上 --replace-smaller)");
   if (const core::Status written = exchange::replace_draw_file(path, review->bytes); !written)
-    return refuse(ctx, one_line(written.error().text));
+    return core::Error::error(one_line(written.error().text));
+  return {};
+}
+
+int download_command(Context& ctx) {
+  if (const core::Status done = download(ctx); !done) return refuse(ctx, done.error());
   ctx.out << exchange::kDownloadDone << '\n';
   return 0;
 }
 
+constexpr std::string_view kOrders[] = {"drawn", "sorted"};
 constexpr OptionSpec kRangeOptions[] = {
     {"--from", Takes::Value, "yyyy/mm/dd", "first date of the range (default 2002/01/22)"},
     {"--to", Takes::Value, "yyyy/mm/dd", "last date of the range (default --today)"},
-    {"--order", Takes::Value, "drawn|sorted", "balls in drawn or ascending order (default drawn)"},
+    {"--order", Takes::Value, "drawn|sorted", "balls in drawn or ascending order (default drawn)", kOrders},
 };
 constexpr OptionSpec kReportOptions[] = {{"--pdf", Takes::Value, "OUT.pdf", "the PDF file to write"}};
 constexpr OptionSpec kDownloadOptions[] = {

@@ -1,6 +1,5 @@
 // The interval and double-trace commands of vantor39-cli: what the number interval window
 // and the double-trace window show for the choices given.
-#include <optional>
 #include <string>
 
 #include "analysis/intervals/double_trace_boxes.h"
@@ -36,58 +35,43 @@ struct TraceChoices {
   int rule = 1;
 };
 
-// Writes the refusal for the command to return kRefused.
-std::nullopt_t refused(Context& ctx, std::string_view message) {
-  refuse(ctx, message);
-  return std::nullopt;
-}
-
-std::optional<int> integer_option(Context& ctx, std::string_view name, int fallback) {
-  const auto text = ctx.args.value(name);
-  if (!text) return fallback;
-  const auto value = core::to_int_strict(*text);
-  if (!value) return refused(ctx, core::not_an_integer(*text));
-  return value;
-}
-
 // The date box, then the ball order: the base draw L and the boxes a date choice fills.
-std::optional<TraceChoices> date_and_order(Context& ctx) {
+core::Result<TraceChoices> date_and_order(Context& ctx) {
   const auto& h = ctx.history;
   TraceChoices c;
   const auto newest = intervals::recent_dates(h, 1);
   c.date = ctx.args.value_or("--date", newest.empty() ? std::string() : newest.front());
   const auto base = intervals::read_base_date(h, c.date);
-  if (!base) return refused(ctx, base.error().text);
-  const std::string order = ctx.args.value_or("--ball-order", "sorted");
-  if (order != "sorted" && order != "drawn") return refused(ctx, "--ball-order 必須是 sorted 或 drawn: " + order);
-  c.query = intervals::date_choice(h, *base, order == "sorted" ? core::BallOrder::Sorted : core::BallOrder::Drawn);
+  if (!base) return base.error();
+  const auto order = read_choice(ctx.args, "--ball-order", "sorted");
+  if (!order) return order.error();
+  c.query = intervals::date_choice(h, *base, *order == "sorted" ? core::BallOrder::Sorted : core::BallOrder::Drawn);
   return c;
 }
 
-std::optional<TraceChoices> trace_choices(Context& ctx) {
+core::Result<TraceChoices> trace_choices(Context& ctx) {
   auto c = date_and_order(ctx);
-  if (!c) return std::nullopt;
+  if (!c) return c;
   auto& q = c->query;
   for (const auto& [name, box] : {std::pair{"--x", &q.x}, std::pair{"--y", &q.y}}) {
     const auto text = ctx.args.value(name);
     if (!text) continue;
     const auto number = intervals::read_trace_number(*text);
-    if (!number) return refused(ctx, number.error().text);
+    if (!number) return number.error();
     *box = *number;
   }
-  const auto later = integer_option(ctx, "--later", ctx.history.draw_count - q.base_draw);
-  if (!later) return std::nullopt;
-  if (const auto checked = intervals::check_later(ctx.history, q.base_draw, *later); !checked)
-    return refused(ctx, checked.error().text);
+  const auto later = read_integer(ctx.args, "--later", ctx.history.draw_count - q.base_draw);
+  if (!later) return later.error();
+  if (const auto checked = intervals::check_later(ctx.history, q.base_draw, *later); !checked) return checked.error();
   q.later = *later;
   if (!ctx.args.has("--y")) q.y = intervals::draw_balls(ctx.history, q.order, q.base_draw + q.later)[0];
-  const auto run = integer_option(ctx, "--run", 3);
-  if (!run) return std::nullopt;
+  const auto run = read_integer(ctx.args, "--run", 3);
+  if (!run) return run.error();
   if (const auto checked = intervals::check_run(*run, ctx.args.value_or("--run", "3")); !checked)
-    return refused(ctx, checked.error().text);
-  const auto rule = integer_option(ctx, "--rule", 1);
-  if (!rule) return std::nullopt;
-  if (*rule < 1) return refused(ctx, "--rule 必須至少為 1: " + *ctx.args.value("--rule"));
+    return checked.error();
+  const auto rule = read_integer(ctx.args, "--rule", 1);
+  if (!rule) return rule.error();
+  if (*rule < 1) return core::Error::error("--rule 必須至少為 1: " + *ctx.args.value("--rule"));
   q.run = *run;
   c->rule = *rule;
   return c;
@@ -101,7 +85,7 @@ std::string boxes_line(const TraceChoices& c, const intervals::DoubleTraceSearch
 
 int double_trace_command(Context& ctx) {
   const auto choices = trace_choices(ctx);
-  if (!choices) return kRefused;
+  if (!choices) return refuse(ctx, choices.error());
   const auto search = intervals::search_double_trace(ctx.history, choices->query);
   const auto view = intervals::show_double_trace(ctx.history, search, choices->rule);
   print_lines(ctx, {boxes_line(*choices, search), view.lb_sortidx, view.lb_tot, view.plan});
@@ -112,7 +96,7 @@ int double_trace_command(Context& ctx) {
 
 int double_trace_rules_command(Context& ctx) {
   const auto choices = trace_choices(ctx);
-  if (!choices) return kRefused;
+  if (!choices) return refuse(ctx, choices.error());
   const auto search = intervals::search_double_trace(ctx.history, choices->query);
   print_lines(ctx, {boxes_line(*choices, search), "共 " + std::to_string(search.rules.size()) + " 組"});
   print_lines(ctx, intervals::rule_list_lines(ctx.history, search));
@@ -123,8 +107,10 @@ constexpr OptionSpec kSummaryOptions[] = {
     {"--number", Takes::Value, "TEXT", "the number box text (default 01)"},
     {"--all", Takes::Flag, "", "every number's summary (全部號碼)"},
 };
+constexpr std::string_view kBallOrders[] = {"sorted", "drawn"};
 constexpr OptionSpec kTraceOptions[] = {
-    {"--ball-order", Takes::Value, "sorted|drawn", "ascending (順球, default) or drawn (落球) ball order"},
+    {"--ball-order", Takes::Value, "sorted|drawn", "ascending (順球, default) or drawn (落球) ball order", kBallOrders,
+     "{option} 必須是 {choices}: {value}"},
     {"--date", Takes::Value, "yyyy/mm/dd", "the base draw's date (default the latest draw)"},
     {"--x", Takes::Value, "NN", "number X of the base draw (default its first ball)"},
     {"--later", Takes::Value, "N", "Y comes N draws later (default up to the latest draw)"},

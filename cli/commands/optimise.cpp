@@ -3,7 +3,6 @@
 //   arrange     --numbers N1,N2,... [--sizes 2,2,2,2]              電腦排定號碼
 //   analyse     --shape 2x2x2x2|3x3x3|1x1x2x2x2|2x2x3x3 --numbers ... [--priority 4|3|2]
 //   best-subset --of 12|15 --numbers ... [--priority 4|3|2] [--write-report]
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,59 +25,94 @@ namespace {
 
 // --numbers as the selection's two-digit texts; an empty list when the option is absent,
 // so the command's own count message explains what is missing.
-std::optional<std::vector<std::string>> read_numbers(Context& ctx) {
+core::Result<std::vector<std::string>> read_numbers(const Context& ctx) {
   std::vector<std::string> texts;
   const std::string list = ctx.args.value_or("--numbers", "");
   if (list.empty()) return texts;
   for (const auto& word : split(list, ',')) {
     const auto value = core::to_int(word);
-    if (!value || *value < 1 || *value > ctx.history.max_ball) {
-      refuse(ctx, pillars::msg::not_a_ball(word));
-      return std::nullopt;
-    }
+    if (!value || *value < 1 || *value > ctx.history.max_ball)
+      return core::Error::error(pillars::msg::not_a_ball(word));
     texts.push_back(core::zero_pad(*value, 2));
   }
   return texts;
 }
 
-// --priority 4, 3 or 2: which star count ranks first; four-star by default.
-std::optional<pillars::arith::Priority> read_priority(Context& ctx) {
-  using pillars::arith::Priority;
-  const auto text = ctx.args.value("--priority");
-  if (!text || *text == "4") return Priority::four_first;
-  if (*text == "3") return Priority::three_first;
-  if (*text == "2") return Priority::two_first;
-  refuse(ctx, "「" + *text + "」不是有效的優先順序，請用 4、3 或 2");
-  return std::nullopt;
+struct PriorityWord {
+  std::string_view word;
+  pillars::arith::Priority priority;
+};
+constexpr PriorityWord kPriorities[] = {{"4", pillars::arith::Priority::four_first},
+                                        {"3", pillars::arith::Priority::three_first},
+                                        {"2", pillars::arith::Priority::two_first}};
+constexpr auto kPriorityWords = choice_words(kPriorities);
+
+struct ShapeWord {
+  std::string_view word;
+  pillars::arith::Shape shape;
+};
+constexpr ShapeWord kShapes[] = {{"2x2x2x2", pillars::arith::Shape::k2x2x2x2},
+                                 {"3x3x3", pillars::arith::Shape::k3x3x3},
+                                 {"1x1x2x2x2", pillars::arith::Shape::k1x1x2x2x2},
+                                 {"2x2x3x3", pillars::arith::Shape::k2x2x3x3}};
+constexpr auto kShapeWords = choice_words(kShapes);
+
+struct SubsetWord {
+  std::string_view word;
+  pillars::arith::SubsetRun run;
+};
+constexpr SubsetWord kSubsets[] = {{"12", pillars::arith::SubsetRun::eight_of_twelve},
+                                   {"15", pillars::arith::SubsetRun::ten_of_fifteen}};
+constexpr auto kSubsetWords = choice_words(kSubsets);
+
+// What every optimisation reads after its own choice: the selection, the priority
+// (--priority 4, 3 or 2: which star count ranks first) and the period.
+struct OptimiseRequest {
+  std::vector<std::string> numbers;
+  pillars::arith::Priority priority = pillars::arith::Priority::four_first;
+  PeriodSelection period;
+
+  [[nodiscard]] pillars::OptimiseInput input() const { return {period.lines, period.title, numbers, priority}; }
+};
+
+core::Result<OptimiseRequest> optimise_request(const Context& ctx) {
+  auto numbers = read_numbers(ctx);
+  if (!numbers) return numbers.error();
+  const auto priority = read_choice(ctx.args, "--priority", "4");
+  if (!priority) return priority.error();
+  auto period = period_from_options(ctx);
+  if (!period) return period.error();
+  return OptimiseRequest{std::move(*numbers), choice_entry(kPriorities, *priority).priority, std::move(*period)};
 }
 
 // The report's times: the system clock, or noon of --today so that scripted runs
 // repeat their output.
-std::string now_text(Context& ctx) {
+std::string now_text(const Context& ctx) {
   if (ctx.args.value("--today")) {
     if (const auto day = core::parse_date(ctx.today)) return core::format_date_time({*day, 12, 0, 0});
   }
   return core::format_date_time(core::SystemClock().now());
 }
 
-int arrange_command(Context& ctx) {
+core::Result<std::vector<std::string>> arrange_lines(const Context& ctx) {
   const auto numbers = read_numbers(ctx);
-  if (!numbers) return kRefused;
+  if (!numbers) return numbers.error();
   pillars::ArrangeInput input;
   input.selection = *numbers;
   const auto size_words = split(ctx.args.value_or("--sizes", "2,2,2,2"), ',');
-  if (size_words.size() < 3 || size_words.size() > 8) return refuse(ctx, pillars::msg::kPillarCountOutOfRange);
+  if (size_words.size() < 3 || size_words.size() > 8)
+    return core::Error::error(std::string(pillars::msg::kPillarCountOutOfRange));
   input.pillar_count = static_cast<int>(size_words.size());
   for (size_t p = 0; p < size_words.size(); ++p) {
     const auto size = core::to_int(size_words[p]);
-    if (!size) return refuse(ctx, pillars::msg::not_an_integer(size_words[p]));
+    if (!size) return core::Error::error(pillars::msg::not_an_integer(size_words[p]));
     input.pillar_size[p] = *size;
   }
   const auto period = period_from_options(ctx);
-  if (!period) return kRefused;
+  if (!period) return period.error();
   input.period_lines = period->lines;
   const auto arranged = pillars::computer_arrange(input);
-  if (!arranged) return refuse(ctx, arranged.error());
+  if (!arranged) return arranged.error();
 
   // Button26Click over the plain period list: each pillar memo holds its declared size.
   pillars::PillarTable table;
@@ -96,66 +130,63 @@ int arrange_command(Context& ctx) {
   report.pillar_size = input.pillar_size;
   report.cost = pillars::arith::symmetric_sums(input.pillar_size);
   report.period_title = period->title;
-  print_lines(ctx, pillars::pillar_report(report).memo2);
-  return 0;
+  return pillars::pillar_report(report).memo2;
 }
 
-std::optional<pillars::arith::Shape> read_shape(std::string_view text) {
-  using pillars::arith::Shape;
-  if (text == "2x2x2x2") return Shape::k2x2x2x2;
-  if (text == "3x3x3") return Shape::k3x3x3;
-  if (text == "1x1x2x2x2") return Shape::k1x1x2x2x2;
-  if (text == "2x2x3x3") return Shape::k2x2x3x3;
-  return std::nullopt;
+core::Result<std::vector<std::string>> analyse_lines(const Context& ctx) {
+  const auto shape = read_choice(ctx.args, "--shape", "");
+  if (!shape) return shape.error();
+  const auto request = optimise_request(ctx);
+  if (!request) return request.error();
+  auto report = pillars::analyse_fixed_shape(choice_entry(kShapes, *shape).shape, request->input());
+  if (!report) return report.error();
+  return std::move(report->memo2);
 }
 
-int analyse_command(Context& ctx) {
-  const std::string shape_text = ctx.args.value_or("--shape", "");
-  const auto shape = read_shape(shape_text);
-  if (!shape) return refuse(ctx, "「" + shape_text + "」不是有效的立柱形式，請用 2x2x2x2、3x3x3、1x1x2x2x2 或 2x2x3x3");
-  const auto numbers = read_numbers(ctx);
-  const auto priority = numbers ? read_priority(ctx) : std::nullopt;
-  if (!priority) return kRefused;
-  const auto period = period_from_options(ctx);
-  if (!period) return kRefused;
-  const auto report = pillars::analyse_fixed_shape(*shape, {period->lines, period->title, *numbers, *priority});
-  if (!report) return refuse(ctx, report.error());
-  print_lines(ctx, report->memo2);
-  return 0;
-}
+struct BestSubsetReport {
+  std::vector<std::string> memo2;
+  std::string file_name;  // where --write-report puts it
+};
 
-int best_subset_command(Context& ctx) {
-  using pillars::arith::SubsetRun;
-  const std::string of = ctx.args.value_or("--of", "");
-  if (of != "12" && of != "15") return refuse(ctx, "「" + of + "」不是有效的號碼數，請用 12 或 15");
-  const SubsetRun run = of == "12" ? SubsetRun::eight_of_twelve : SubsetRun::ten_of_fifteen;
-  const auto numbers = read_numbers(ctx);
-  const auto priority = numbers ? read_priority(ctx) : std::nullopt;
-  if (!priority) return kRefused;
-  const auto period = period_from_options(ctx);
-  if (!period) return kRefused;
+core::Result<BestSubsetReport> best_subset_report(const Context& ctx) {
+  const auto of = read_choice(ctx.args, "--of", "");
+  if (!of) return of.error();
+  const auto request = optimise_request(ctx);
+  if (!request) return request.error();
   const std::string start_time = now_text(ctx);
-  auto started = pillars::BestSubsetAnalysis::start(run, {period->lines, period->title, *numbers, *priority});
-  if (!started) return refuse(ctx, started.error());
+  auto started = pillars::BestSubsetAnalysis::start(choice_entry(kSubsets, *of).run, request->input());
+  if (!started) return started.error();
   pillars::BestSubsetAnalysis& analysis = *started;
   analysis.compute_all();
-  const auto report = analysis.report(start_time, now_text(ctx));
-  print_lines(ctx, report.memo2);
+  return BestSubsetReport{analysis.report(start_time, now_text(ctx)).memo2, std::string(analysis.report_file_name())};
+}
+
+int arrange_command(Context& ctx) { return print_or_refuse(ctx, arrange_lines(ctx)); }
+int analyse_command(Context& ctx) { return print_or_refuse(ctx, analyse_lines(ctx)); }
+
+int best_subset_command(Context& ctx) {
+  const auto report = best_subset_report(ctx);
+  if (!report) return refuse(ctx, report.error());
+  print_lines(ctx, report->memo2);
   if (!ctx.args.has("--write-report")) return 0;
   // The report is printed either way; a script that asked for the file learns it failed.
-  const auto written = core::write_lines_atomic(std::string(analysis.report_file_name()), report.memo2);
+  const auto written = core::write_lines_atomic(report->file_name, report->memo2);
   if (!written) return refuse(ctx, written.error());
   return 0;
 }
 
 constexpr OptionSpec kNumbers{"--numbers", Takes::Value, "N1,N2,...", "the selected numbers"};
-constexpr OptionSpec kPriority{"--priority", Takes::Value, "4|3|2", "which star count ranks first (default 4)"};
+constexpr OptionSpec kPriority{"--priority", Takes::Value, "4|3|2", "which star count ranks first (default 4)",
+                               kPriorityWords, "「{value}」不是有效的優先順序，請用 {choices}"};
 constexpr OptionSpec kArrangeOptions[] = {kNumbers, {"--sizes", Takes::Value, "S1,S2,...", "pillar sizes (default 2,2,2,2)"}};
 constexpr OptionSpec kAnalyseOptions[] = {
-    {"--shape", Takes::Value, "2x2x2x2|3x3x3|1x1x2x2x2|2x2x3x3", "the pillar shape"}, kNumbers, kPriority};
+    {"--shape", Takes::Value, "2x2x2x2|3x3x3|1x1x2x2x2|2x2x3x3", "the pillar shape", kShapeWords,
+     "「{value}」不是有效的立柱形式，請用 {choices}"},
+    kNumbers, kPriority};
 constexpr OptionSpec kBestSubsetOptions[] = {
-    {"--of", Takes::Value, "12|15", "best 8 of 12 or 10 of 15"}, kNumbers, kPriority,
-    {"--write-report", Takes::Flag, "", "also write C12_8.txt / C15_10.txt"}};
+    {"--of", Takes::Value, "12|15", "best 8 of 12 or 10 of 15", kSubsetWords,
+     "「{value}」不是有效的號碼數，請用 {choices}"},
+    kNumbers, kPriority, {"--write-report", Takes::Flag, "", "also write C12_8.txt / C15_10.txt"}};
 
 const CommandSpec kCommands[] = {
     {"arrange", "computer-arranged pillars and their verification", join({kArrangeOptions, period_options()}),

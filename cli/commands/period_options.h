@@ -4,13 +4,13 @@
 // Default: the date range 2009/01/01 to today.
 #pragma once
 
-#include <optional>
 #include <span>
 #include <string>
 #include <vector>
 
 #include "cli/context.h"
 #include "cli/options.h"
+#include "core/result.h"
 
 namespace cli {
 
@@ -22,8 +22,7 @@ struct PeriodSelection {
 // The options above, for the tables of the commands that take a period.
 [[nodiscard]] std::span<const OptionSpec> period_options();
 
-// Runs the query the options describe. On invalid input writes the window's message
-// text to ctx.err and returns nullopt.
-[[nodiscard]] std::optional<PeriodSelection> period_from_options(Context& ctx);
+// Runs the query the options describe, or refuses with the window's message.
+[[nodiscard]] core::Result<PeriodSelection> period_from_options(const Context& ctx);
 
 }  // namespace cli

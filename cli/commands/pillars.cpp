@@ -20,75 +20,80 @@
 namespace cli {
 namespace {
 
-int period_command(Context& ctx) {
-  const auto period = period_from_options(ctx);
-  if (!period) return kRefused;
-  ctx.out << period->title << '\n';
-  print_lines(ctx, period->lines);
-  return 0;
+core::Result<std::vector<std::string>> period_lines(const Context& ctx) {
+  auto period = period_from_options(ctx);
+  if (!period) return period.error();
+  period->lines.insert(period->lines.begin(), period->title);
+  return std::move(period->lines);
 }
 
-int stats_command(Context& ctx) {
-  const auto period = period_from_options(ctx);
-  if (!period) return kRefused;
-  const auto stats = pillars::run_statistics(period->lines, ctx.history.max_ball);
-  if (!stats.ok()) return refuse(ctx, stats.error());
-  for (const auto& column : stats->numbers.sga1) ctx.out << column.top << ',' << column.bottom << '\n';
-  for (const auto& column : stats->numbers.sga2) ctx.out << column.top << ',' << column.bottom << '\n';
-  for (const auto& column : stats->tails.sgaT) ctx.out << column.top << ',' << column.bottom << '\n';
-  return 0;
+// The period the options select, with its frequency tables.
+struct CountedPeriod {
+  PeriodSelection period;
+  pillars::Statistics stats;
+};
+
+core::Result<CountedPeriod> counted_period(const Context& ctx) {
+  auto period = period_from_options(ctx);
+  if (!period) return period.error();
+  auto stats = pillars::run_statistics(period->lines, ctx.history.max_ball);
+  if (!stats.ok()) return stats.error();
+  return CountedPeriod{std::move(*period), std::move(*stats)};
 }
 
-int hot_command(Context& ctx) {
-  const std::string k = ctx.args.value_or("--k", "2");
-  if (k != "2" && k != "3" && k != "4") return refuse(ctx, "--k 必須是 2、3 或 4");
-  const auto period = period_from_options(ctx);
-  if (!period) return kRefused;
-  const auto stats = pillars::run_statistics(period->lines, ctx.history.max_ball);
-  if (!stats.ok()) return refuse(ctx, stats.error());
-  const auto& keys = k == "2" ? stats->keys.pair_keys
-                     : k == "3" ? stats->keys.triple_keys
-                                : stats->keys.quad_keys;
-  print_lines(ctx, pillars::get_allno(keys, period->lines).memo_lines);
-  return 0;
+// Numbers, then tails, in frequency order: "number,count".
+core::Result<std::vector<std::string>> stats_lines(const Context& ctx) {
+  const auto counted = counted_period(ctx);
+  if (!counted) return counted.error();
+  const auto& stats = counted->stats;
+  std::vector<std::string> lines;
+  for (const auto* columns : {&stats.numbers.sga1, &stats.numbers.sga2, &stats.tails.sgaT})
+    for (const auto& column : *columns) lines.push_back(column.top + ',' + column.bottom);
+  return lines;
+}
+
+core::Result<std::vector<std::string>> hot_lines(const Context& ctx) {
+  const auto k = read_choice(ctx.args, "--k", "2");
+  if (!k) return k.error();
+  const auto counted = counted_period(ctx);
+  if (!counted) return counted.error();
+  const auto& keys = counted->stats.keys;
+  const auto& k_keys = *k == "2" ? keys.pair_keys : *k == "3" ? keys.triple_keys : keys.quad_keys;
+  return pillars::get_allno(k_keys, counted->period.lines).memo_lines;
 }
 
 // The selection the number boxes would hold after checking the listed numbers.
-std::optional<std::vector<std::string>> selected_numbers(Context& ctx, std::string_view list) {
+core::Result<std::vector<std::string>> selected_numbers(const Context& ctx, std::string_view list) {
   const int max_ball = ctx.history.max_ball;
   pillars::NumberBoxes checked{};
   for (const auto& text : split(list, ',')) {
     const auto n = core::to_int(text);
-    if (!n || *n < 1 || *n > std::min<int>(max_ball, checked.size())) {
-      refuse(ctx, pillars::msg::not_a_ball(text));
-      return std::nullopt;
-    }
+    if (!n || *n < 1 || *n > std::min<int>(max_ball, checked.size()))
+      return core::Error::error(pillars::msg::not_a_ball(text));
     checked[*n - 1] = true;
   }
   return pillars::rebuild_selection(checked, max_ball).sel_no;
 }
 
-int lenpon_command(Context& ctx) {
+core::Result<std::vector<std::string>> lenpon_lines(const Context& ctx) {
   const auto list = ctx.args.value("--numbers");
-  if (!list) return refuse(ctx, pillars::msg::kLenponSelectionSize);
+  if (!list) return core::Error::error(std::string(pillars::msg::kLenponSelectionSize));
   const auto sel_no = selected_numbers(ctx, *list);
-  if (!sel_no) return kRefused;
+  if (!sel_no) return sel_no.error();
   const auto period = period_from_options(ctx);
-  if (!period) return kRefused;
-  const auto report = pillars::lenpon_report(period->lines, period->lines, *sel_no,
-                                             !ctx.args.has("--no-detail"), period->title);
-  if (!report.ok()) return refuse(ctx, report.error());
-  print_lines(ctx, report->memo3);
-  return 0;
+  if (!period) return period.error();
+  auto report = pillars::lenpon_report(period->lines, period->lines, *sel_no, !ctx.args.has("--no-detail"),
+                                       period->title);
+  if (!report.ok()) return report.error();
+  return std::move(report->memo3);
 }
 
-int cost_command(Context& ctx) {
+core::Result<std::vector<std::string>> cost_lines(const Context& ctx) {
   const auto sizes = split(ctx.args.value_or("--sizes", "2,2,2,2"), ',');
   const auto change = pillars::pillar_count_change(std::to_string(sizes.size()), sizes);
-  if (!change.ok()) return refuse(ctx, change.error());
+  if (!change.ok()) return change.error();
   const auto labels = pillars::cost_labels(change->layout);
-  print_lines(ctx, {labels.lb_pon2, labels.lb_pon3, labels.lb_pon4, labels.lb_tot, labels.lb_NOTT});
-  return 0;
+  return std::vector<std::string>{labels.lb_pon2, labels.lb_pon3, labels.lb_pon4, labels.lb_tot, labels.lb_NOTT};
 }
 
 // "05,12/23,30/..." as the pillar memos' lines; an empty pillar has no line.
@@ -99,16 +104,16 @@ std::vector<std::vector<std::string>> pillar_memos(std::string_view text) {
   return memos;
 }
 
-int verify_command(Context& ctx) {
+core::Result<std::vector<std::string>> verify_lines(const Context& ctx) {
   const auto text = ctx.args.value("--pillars");
-  if (!text) return refuse(ctx, pillars::msg::kPillarCountOutOfRange);
+  if (!text) return core::Error::error(std::string(pillars::msg::kPillarCountOutOfRange));
   const auto memos = pillar_memos(*text);
   std::vector<std::string> size_texts;
   for (const auto& memo : memos) size_texts.push_back(std::to_string(memo.size()));
   const auto change = pillars::pillar_count_change(std::to_string(memos.size()), size_texts);
-  if (!change.ok()) return refuse(ctx, change.error());
+  if (!change.ok()) return change.error();
   const auto period = period_from_options(ctx);
-  if (!period) return kRefused;
+  if (!period) return period.error();
   const pillars::PillarTable no_previous;
   const auto pillars_in = pillars::read_pillar_memos(no_previous, memos, change->pillar_count);
   pillars::PillarReportInput in;
@@ -120,11 +125,19 @@ int verify_command(Context& ctx) {
   in.pillar_size = change->layout.pillar_size;
   in.cost = change->layout.cost;
   in.period_title = period->title;
-  print_lines(ctx, pillars::pillar_report(in).memo2);
-  return 0;
+  return pillars::pillar_report(in).memo2;
 }
 
-constexpr OptionSpec kHotOptions[] = {{"--k", Takes::Value, "2|3|4", "combinations of 2, 3 or 4 numbers (default 2)"}};
+int period_command(Context& ctx) { return print_or_refuse(ctx, period_lines(ctx)); }
+int stats_command(Context& ctx) { return print_or_refuse(ctx, stats_lines(ctx)); }
+int hot_command(Context& ctx) { return print_or_refuse(ctx, hot_lines(ctx)); }
+int lenpon_command(Context& ctx) { return print_or_refuse(ctx, lenpon_lines(ctx)); }
+int cost_command(Context& ctx) { return print_or_refuse(ctx, cost_lines(ctx)); }
+int verify_command(Context& ctx) { return print_or_refuse(ctx, verify_lines(ctx)); }
+
+constexpr std::string_view kKs[] = {"2", "3", "4"};
+constexpr OptionSpec kHotOptions[] = {
+    {"--k", Takes::Value, "2|3|4", "combinations of 2, 3 or 4 numbers (default 2)", kKs}};
 constexpr OptionSpec kLenponOptions[] = {
     {"--numbers", Takes::Value, "N1,N2,...", "the selected numbers (2 to 30)"},
     {"--no-detail", Takes::Flag, "", "leave out the per-draw lines"},

@@ -10,23 +10,34 @@
 #include "cli/commands/commands.h"
 #include "cli/output.h"
 #include "core/ball_text.h"
-#include "core/numbers.h"
 
 namespace cli {
 namespace {
 
+// The statistics window's choices: its view and order buttons and its date range.
+struct StatisticsRequest {
+  std::string_view view, order;
+  core::Date from, to;
+};
+
+core::Result<StatisticsRequest> statistics_request(const Context& ctx) {
+  const auto view = read_choice(ctx.args, "--view", "numbers");
+  if (!view) return view.error();
+  const auto order = read_choice(ctx.args, "--order", "value");
+  if (!order) return order.error();
+  const auto from = read_date(ctx.args, "--from", "2002/01/01");
+  if (!from) return from.error();
+  const auto to = read_date(ctx.args, "--to", ctx.today);
+  if (!to) return to.error();
+  return StatisticsRequest{*view, *order, *from, *to};
+}
+
 int statistics_command(Context& ctx) {
-  const std::string view_word = ctx.args.value_or("--view", "numbers");
-  if (view_word != "numbers" && view_word != "tails" && view_word != "gaps")
-    return refuse(ctx, "--view 必須是 numbers、tails 或 gaps");
-  const std::string order = ctx.args.value_or("--order", "value");
-  if (order != "value" && order != "number") return refuse(ctx, "--order 必須是 value 或 number");
-  const auto from = date_option(ctx, "--from", "2002/01/01");
-  if (!from) return kRefused;
-  const auto to = date_option(ctx, "--to", ctx.today);
-  if (!to) return kRefused;
+  const auto request = statistics_request(ctx);
+  if (!request) return refuse(ctx, request.error());
+  const auto& [view_word, order, from, to] = *request;
   if (view_word == "tails") {
-    const auto tails = statistics::tail_view(ctx.history, *from, *to);
+    const auto tails = statistics::tail_view(ctx.history, from, to);
     ctx.out << tails.count << '\n';
     for (int d = 0; d < 10; ++d)
       ctx.out << d << ',' << statistics::value_text(statistics::View::Tails, tails.tails[static_cast<std::size_t>(d)])
@@ -36,7 +47,7 @@ int statistics_command(Context& ctx) {
   }
   const auto view = view_word == "gaps" ? statistics::View::Gaps : statistics::View::Numbers;
   const auto numbers =
-      statistics::number_view(ctx.history, *from, *to, view,
+      statistics::number_view(ctx.history, from, to, view,
                               order == "value" ? statistics::Arrangement::ByValue : statistics::Arrangement::ByNumber);
   ctx.out << numbers.count << '\n';
   for (const auto& ball : numbers.positions)
@@ -45,18 +56,16 @@ int statistics_command(Context& ctx) {
   return 0;
 }
 
-// --rules as rule_on 1..10; refused on an item that is not 1..10.
-std::optional<std::array<bool, statistics::kRules>> enabled_rules(Context& ctx) {
+// --rules as rule_on 1..10: every rule when the option is not given.
+core::Result<std::array<bool, statistics::kRules>> enabled_rules(const Context& ctx) {
   std::array<bool, statistics::kRules> on{};
-  const auto list = ctx.args.value("--rules");
-  if (!list) on.fill(true);
-  if (!list || list->empty()) return on;
-  for (const auto& item : split(*list, ',')) {
-    const auto rule = core::to_int_strict(item);
-    if (!rule || *rule < 1 || *rule > statistics::kRules)
-      return refused(ctx, "--rules 的項目必須是 1 到 10 的整數: " + item);
-    on[static_cast<std::size_t>(*rule - 1)] = true;
+  if (!ctx.args.has("--rules")) {
+    on.fill(true);
+    return on;
   }
+  const auto rules = read_integer_list(ctx.args, "--rules", "", 1, statistics::kRules);
+  if (!rules) return rules.error();
+  for (const int rule : *rules) on[static_cast<std::size_t>(rule - 1)] = true;
   return on;
 }
 
@@ -69,42 +78,68 @@ void print_cells(Context& ctx, const std::vector<statistics::CountCell>& cells, 
   ctx.out << top << '\n' << bottom << '\n';
 }
 
-int number_analysis_command(Context& ctx) {
-  const auto run = trace_from_options(ctx);
-  if (!run) return kRefused;
-  const trace::TraceExport rows = trace::export_trace(run->result, run->export_issue);
-  const std::string recent = ctx.args.value_or("--recent", std::to_string(rows.rows.size()));
-  const auto counts = statistics::show_analysis(rows, recent, ctx.args.has("--sort"), run->table.max_ball);
-  if (!counts) return refuse(ctx, counts.error());
-  const auto run_length = core::to_int_strict(ctx.args.value_or("--run-length", "3"));
-  if (!run_length || *run_length < 2 || *run_length > 5) return refuse(ctx, "--run-length 必須是 2、3、4 或 5");
-  const auto rules = enabled_rules(ctx);
-  if (!rules) return kRefused;
-  statistics::define_rules(ctx.history, *rules, *run_length);
-  const auto outcome = statistics::run_rules(rows, ctx.history, run->result.title);
+// The number analysis window after its show event, with the rule window's choices.
+struct NumberAnalysis {
+  std::string recent;  // the count box
+  statistics::NumberCounts counts;
+  int run_length = 3;
+  std::array<bool, statistics::kRules> rules{};
+  trace::TraceExport rows;
+  std::string title;  // the trace's
+};
 
-  ctx.out << recent << '\n';
+core::Result<NumberAnalysis> number_analysis(const Context& ctx) {
+  const auto run = trace_from_options(ctx);
+  if (!run) return run.error();
+  NumberAnalysis analysis;
+  analysis.rows = trace::export_trace(run->result, run->export_issue);
+  analysis.title = run->result.title;
+  analysis.recent = ctx.args.value_or("--recent", std::to_string(analysis.rows.rows.size()));
+  auto counts = statistics::show_analysis(analysis.rows, analysis.recent, ctx.args.has("--sort"), run->table.max_ball);
+  if (!counts) return counts.error();
+  analysis.counts = std::move(*counts);
+  const auto run_length = read_integer(ctx.args, "--run-length", 3);
+  if (!run_length) return run_length.error();
+  if (*run_length < 2 || *run_length > 5)
+    return option_refusal(ctx.args, "--run-length", *ctx.args.value("--run-length"), "");
+  analysis.run_length = *run_length;
+  const auto rules = enabled_rules(ctx);
+  if (!rules) return rules.error();
+  analysis.rules = *rules;
+  return analysis;
+}
+
+int number_analysis_command(Context& ctx) {
+  const auto analysis = number_analysis(ctx);
+  if (!analysis) return refuse(ctx, analysis.error());
+  statistics::define_rules(ctx.history, analysis->rules, analysis->run_length);
+  const auto outcome = statistics::run_rules(analysis->rows, ctx.history, analysis->title);
+
+  ctx.out << analysis->recent << '\n';
+  const auto& counts = analysis->counts;
   const auto per_grid = static_cast<std::size_t>(statistics::kGridPositions);
-  print_cells(ctx, counts->numbers, 0, per_grid);
-  print_cells(ctx, counts->numbers, per_grid, per_grid);
-  print_cells(ctx, {counts->tails.begin(), counts->tails.end()}, 0, counts->tails.size());
+  print_cells(ctx, counts.numbers, 0, per_grid);
+  print_cells(ctx, counts.numbers, per_grid, per_grid);
+  print_cells(ctx, {counts.tails.begin(), counts.tails.end()}, 0, counts.tails.size());
   ctx.out << outcome.ed_result << '\n';
   print_lines(ctx, outcome.memo);
   return 0;
 }
 
+constexpr std::string_view kViews[] = {"numbers", "tails", "gaps"};
+constexpr std::string_view kOrders[] = {"value", "number"};
 constexpr OptionSpec kStatisticsOptions[] = {
-    {"--view", Takes::Value, "numbers|tails|gaps", "號碼統計, 尾數統計 or 遠星統計 (default numbers)"},
-    {"--order", Takes::Value, "value|number", "統計順序 or 號碼順序 (default value)"},
-    {"--from", Takes::Value, "yyyy/mm/dd", "first day of the range (default 2002/01/01)"},
-    {"--to", Takes::Value, "yyyy/mm/dd", "last day of the range (default today)"},
+    {"--view", Takes::Value, "numbers|tails|gaps", "號碼統計, 尾數統計 or 遠星統計 (default numbers)", kViews},
+    {"--order", Takes::Value, "value|number", "統計順序 or 號碼順序 (default value)", kOrders},
+    {"--from", Takes::Value, "yyyy/mm/dd", "first day of the range (default 2002/01/01)", {}, kBadDateWording},
+    {"--to", Takes::Value, "yyyy/mm/dd", "last day of the range (default today)", {}, kBadDateWording},
 };
 
 constexpr OptionSpec kNumberAnalysisOptions[] = {
     {"--recent", Takes::Value, "N", "count the last N trace rows (default all)"},
     {"--sort", Takes::Flag, "", "counts in sorted order"},
     {"--rules", Takes::Value, "LIST", "enabled rules 1..10, comma-separated (default all)"},
-    {"--run-length", Takes::Value, "L", "run length 2..5 (default 3)"},
+    {"--run-length", Takes::Value, "L", "run length 2..5 (default 3)", {}, "--run-length 必須是 2、3、4 或 5"},
 };
 
 }  // namespace

@@ -12,7 +12,6 @@
 #include "cli/commands/analysis_options.h"
 #include "cli/commands/commands.h"
 #include "cli/output.h"
-#include "core/numbers.h"
 
 namespace cli {
 namespace {
@@ -25,7 +24,7 @@ std::string joined(const std::vector<std::string>& parts) {
 
 int trace_command(Context& ctx) {
   const auto run = trace_from_options(ctx);
-  if (!run) return kRefused;
+  if (!run) return refuse(ctx, run.error());
   ctx.out << run->result.label << '\n' << run->result.title << '\n';
   print_lines(ctx, trace::text_form(run->result.grid, run->table.max_ball));
   return 0;
@@ -35,7 +34,7 @@ int trace_command(Context& ctx) {
 // with --pick, the box change.
 int choice_command(Context& ctx, int size) {
   const auto run = trace_from_options(ctx);
-  if (!run) return kRefused;
+  if (!run) return refuse(ctx, run.error());
   const trace::TraceResult& shown = run->result;
   const int max_ball = run->table.max_ball;
   const auto ranked =
@@ -55,7 +54,7 @@ int triples_command(Context& ctx) { return choice_command(ctx, 3); }
 
 int sorted_command(Context& ctx) {
   const auto run = trace_from_options(ctx);
-  if (!run) return kRefused;
+  if (!run) return refuse(ctx, run.error());
   const int max_ball = run->table.max_ball;
   print_lines(ctx, trace::text_form(trace::sorted_grid(run->result.grid, run->result.keys, max_ball), max_ball));
   return 0;
@@ -71,18 +70,13 @@ std::size_t characters(std::string_view text) {
   return count;
 }
 
-// A comma-separated list of integers lo..hi as ticks: refused (message written) on an
-// item that is not one.
-std::optional<std::vector<bool>> ticks(Context& ctx, std::string_view option, std::string_view list, int lo, int hi) {
-  std::vector<bool> ticked(static_cast<std::size_t>(hi) + 1);
-  if (list.empty()) return ticked;
-  for (const auto& item : split(list, ',')) {
-    const auto n = core::to_int_strict(item);
-    if (!n || *n < lo || *n > hi)
-      return refused(ctx, std::string(option) + " 的項目必須是 " + std::to_string(lo) + " 到 " + std::to_string(hi) +
-                              " 的整數: " + item);
-    ticked[static_cast<std::size_t>(*n)] = true;
-  }
+// The ticked boxes 1..count of a list option (index 0 unused).
+core::Result<std::vector<bool>> ticks(const Context& ctx, std::string_view option, std::string_view fallback,
+                                      int count) {
+  const auto items = read_integer_list(ctx.args, option, fallback, 1, count);
+  if (!items) return items.error();
+  std::vector<bool> ticked(static_cast<std::size_t>(count) + 1);
+  for (const int item : *items) ticked[static_cast<std::size_t>(item)] = true;
   return ticked;
 }
 
@@ -95,55 +89,57 @@ constexpr QueryKindWord kQueryKinds[] = {{"numbers", trace::ChartQueryKind::Numb
                                          {"tails", trace::ChartQueryKind::Tails, 4},
                                          {"positions", trace::ChartQueryKind::Positions, 2},
                                          {"position-tails", trace::ChartQueryKind::PositionTails, 1}};
+constexpr auto kQueryWords = choice_words(kQueryKinds);
+constexpr std::string_view kQueryOrders[] = {"drawn", "ascending"};
 
 // The query boxes from --query, --query-text and --order.
-std::optional<trace::ChartQuery> chart_query(Context& ctx, std::string_view kind_word) {
-  const auto* kind = std::find_if(std::begin(kQueryKinds), std::end(kQueryKinds),
-                                  [&](const QueryKindWord& k) { return k.word == kind_word; });
-  if (kind == std::end(kQueryKinds)) return refused(ctx, "--query 必須是 numbers、tails、positions 或 position-tails");
-  const std::string order = ctx.args.value_or("--order", "drawn");
-  if (order != "drawn" && order != "ascending") return refused(ctx, "--order 必須是 drawn 或 ascending");
-  trace::ChartQuery query{kind->kind, ctx.args.value_or("--query-text", ""), {}, order == "ascending"};
+core::Result<trace::ChartQuery> chart_query(const Context& ctx) {
+  const auto kind_word = read_choice(ctx.args, "--query", "");
+  if (!kind_word) return kind_word.error();
+  const QueryKindWord& kind = choice_entry(kQueryKinds, *kind_word);
+  const auto order = read_choice(ctx.args, "--order", "drawn");
+  if (!order) return order.error();
+  trace::ChartQuery query{kind.kind, ctx.args.value_or("--query-text", ""), {}, *order == "ascending"};
   if (!query.positional()) {
-    if (characters(query.text) <= kind->limit) return query;
-    return refused(ctx, "查詢文字超過 " + std::to_string(kind->limit) + " 個字: " + query.text);
+    if (characters(query.text) <= kind.limit) return query;
+    return core::Error::error("查詢文字超過 " + std::to_string(kind.limit) + " 個字: " + query.text);
   }
   const auto fields = split(query.text, ',');
   const bool fits =
       fields.size() == query.fields.size() &&
-      std::all_of(fields.begin(), fields.end(), [&](const auto& f) { return characters(f) <= kind->limit; });
+      std::all_of(fields.begin(), fields.end(), [&](const auto& f) { return characters(f) <= kind.limit; });
   if (!fits)
-    return refused(
-        ctx, "定位查詢必須是五個以逗號分隔、每個至多 " + std::to_string(kind->limit) + " 個字的欄位: " + query.text);
+    return core::Error::error("定位查詢必須是五個以逗號分隔、每個至多 " + std::to_string(kind.limit) +
+                              " 個字的欄位: " + query.text);
   std::copy(fields.begin(), fields.end(), query.fields.begin());
   return query;
 }
 
 // The chart window's controls from the options, checked in the documented order.
-std::optional<trace::ChartSettings> chart_settings(Context& ctx) {
+core::Result<trace::ChartSettings> chart_settings(const Context& ctx) {
   trace::ChartSettings settings;
-  const auto from = date_option(ctx, "--from", "2005/01/01");
-  if (!from) return std::nullopt;
-  const auto to = date_option(ctx, "--to", ctx.today);
-  if (!to) return std::nullopt;
+  const auto from = read_date(ctx.args, "--from", "2005/01/01");
+  if (!from) return from.error();
+  const auto to = read_date(ctx.args, "--to", ctx.today);
+  if (!to) return to.error();
   settings.from = *from;
   settings.to = *to;
-  const std::string next_list = ctx.args.value_or("--next", "1");
-  if (next_list.empty()) return refused(ctx, "--next 至少要勾選一個期數");
-  const auto next = ticks(ctx, "--next", next_list, 1, trace::kChartDistances);
-  if (!next) return std::nullopt;
-  const auto levels = ticks(ctx, "--levels", ctx.args.value_or("--levels", "1"), 1, trace::kChartLevels);
-  if (!levels) return std::nullopt;
+  if (ctx.args.value_or("--next", "1").empty()) return core::Error::error("--next 至少要勾選一個期數");
+  const auto next = ticks(ctx, "--next", "1", trace::kChartDistances);
+  if (!next) return next.error();
+  const auto levels = ticks(ctx, "--levels", "1", trace::kChartLevels);
+  if (!levels) return levels.error();
   for (std::size_t k = 0; k < settings.next.size(); ++k) settings.next[k] = (*next)[k + 1];
   for (std::size_t l = 0; l < settings.levels.size(); ++l) settings.levels[l] = (*levels)[l + 1];
   settings.sorted = !ctx.args.has("--unsorted");
-  const auto kind = ctx.args.value("--query");
-  if (kind && ctx.args.has("--levels")) return refused(ctx, "--levels 不能與 --query 一起使用");
+  const bool query = ctx.args.has("--query");
+  if (query && ctx.args.has("--levels")) return core::Error::error("--levels 不能與 --query 一起使用");
   for (const char* option : {"--query-text", "--order"})
-    if (!kind && ctx.args.has(option)) return refused(ctx, std::string(option) + " 只適用於 --query");
-  if (kind) {
-    settings.query = chart_query(ctx, *kind);
-    if (!settings.query) return std::nullopt;
+    if (!query && ctx.args.has(option)) return core::Error::error(std::string(option) + " 只適用於 --query");
+  if (query) {
+    const auto chosen = chart_query(ctx);
+    if (!chosen) return chosen.error();
+    settings.query = *chosen;
   }
   return settings;
 }
@@ -155,7 +151,7 @@ void print_bars(Context& ctx, const std::string& title, const std::vector<trace:
 
 int chart_command(Context& ctx) {
   const auto settings = chart_settings(ctx);
-  if (!settings) return kRefused;
+  if (!settings) return refuse(ctx, settings.error());
   const auto data = trace::run_chart(trace::make_trace_table(ctx.history), *settings, ctx.history.game_name);
   ctx.out << data.period_draws << '\n';
   print_bars(ctx, data.number_title, data.numbers);
@@ -168,14 +164,14 @@ int chart_command(Context& ctx) {
 }
 
 constexpr OptionSpec kChartOptions[] = {
-    {"--from", Takes::Value, "yyyy/mm/dd", "first day of the period (default 2005/01/01)"},
-    {"--to", Takes::Value, "yyyy/mm/dd", "last day of the period (default today)"},
+    {"--from", Takes::Value, "yyyy/mm/dd", "first day of the period (default 2005/01/01)", {}, kBadDateWording},
+    {"--to", Takes::Value, "yyyy/mm/dd", "last day of the period (default today)", {}, kBadDateWording},
     {"--next", Takes::Value, "LIST", "distances 1..12, comma-separated (default 1)"},
     {"--unsorted", Takes::Flag, "", "bars in item order"},
     {"--levels", Takes::Value, "LIST", "summary levels 1..3, comma-separated (default 1)"},
-    {"--query", Takes::Value, "KIND", "numbers|tails|positions|position-tails"},
+    {"--query", Takes::Value, "KIND", "numbers|tails|positions|position-tails", kQueryWords},
     {"--query-text", Takes::Value, "TEXT", "the query box text (positional: five fields a,b,c,d,e)"},
-    {"--order", Takes::Value, "O", "positional queries: drawn|ascending (default drawn)"},
+    {"--order", Takes::Value, "O", "positional queries: drawn|ascending (default drawn)", kQueryOrders},
 };
 
 }  // namespace

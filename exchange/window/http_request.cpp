@@ -5,6 +5,29 @@
 #include <QUrl>
 
 namespace exchange {
+namespace {
+
+// Why a transfer failed, in the program's words: Qt's own texts are English.
+std::string transfer_failure(QNetworkReply::NetworkError error) {
+  switch (error) {
+    case QNetworkReply::ConnectionRefusedError: return "伺服器拒絕連線";
+    case QNetworkReply::RemoteHostClosedError: return "伺服器中斷了連線";
+    case QNetworkReply::HostNotFoundError: return "找不到伺服器";
+    case QNetworkReply::TimeoutError:
+    case QNetworkReply::OperationCanceledError: return "連線逾時";  // the transfer timeout aborts the reply
+    case QNetworkReply::TemporaryNetworkFailureError:
+    case QNetworkReply::NetworkSessionFailedError: return "網路暫時無法使用";
+    case QNetworkReply::ContentNotFoundError: return "伺服器上沒有這個檔案";
+    case QNetworkReply::ContentAccessDenied:
+    case QNetworkReply::AuthenticationRequiredError: return "伺服器拒絕提供這個檔案";
+    case QNetworkReply::InternalServerError:
+    case QNetworkReply::ServiceUnavailableError:
+    case QNetworkReply::UnknownServerError: return "伺服器發生錯誤";
+    default: return "網路錯誤（代碼 " + std::to_string(static_cast<int>(error)) + "）";
+  }
+}
+
+}  // namespace
 
 HttpRequest::HttpRequest(QObject* parent) : QObject(parent) {
   total_limit_.setSingleShot(true);
@@ -77,7 +100,7 @@ void HttpRequest::complete() {
   if (!outcome.completed)
     outcome.failure = too_large_  ? "回應超過 " + std::to_string(kMaxDownloadBytes) + " 位元組"
                       : too_slow_ ? "超過 " + std::to_string(total_limit_.interval() / 1000) + " 秒仍未完成"
-                                  : reply->errorString().toStdString();
+                                  : transfer_failure(reply->error());
   outcome.body.assign(body_.constData(), static_cast<std::size_t>(body_.size()));
   body_.clear();
   reply->deleteLater();

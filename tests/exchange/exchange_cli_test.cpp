@@ -81,6 +81,9 @@ class ExchangeCliTest : public QObject {
     QTest::newRow("bad order") << QStringList{"print-lines", "--order", "random"} << "--order 必須是 drawn 或 sorted";
     QTest::newRow("no pdf") << QStringList{"report"} << "請以 --pdf OUT.pdf 指定報表檔";
     QTest::newRow("bad server") << QStringList{"download", "--server", "a b"} << "資料伺服器位址「a b」不正確，應為 主機 或 主機:埠號";
+    // Nothing listens on port 1; the reason is the program's own words, not Qt's English.
+    QTest::newRow("no connection") << QStringList{"download", "--server", "127.0.0.1:1"}
+                                   << QString::fromUtf8(exchange::kRequestFailed) + QStringLiteral(" (伺服器拒絕連線)");
   }
 
   void refusalsGoToStderr() {
@@ -122,13 +125,30 @@ class ExchangeCliTest : public QObject {
     QVERIFY(words(pages[2]).contains("100_2009/01/01 098001 01 08 15 22 29"));
   }
 
+  // The reason is the program's own words, never the C library's English.
+  void reportRefusesAnUnwritablePath_data() {
+    QTest::addColumn<QString>("pdf");  // under the test's folder
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("under a file") << "not_a_folder/out.pdf" << QStringLiteral("路徑中有一部分不是資料夾");
+    QTest::newRow("missing folder") << "missing/out.pdf" << QStringLiteral("找不到檔案或資料夾");
+    QTest::newRow("a folder") << "folder" << QStringLiteral("這是一個資料夾，不是檔案");
+    QTest::newRow("read-only file") << "read_only.pdf" << QStringLiteral("檔案是唯讀的");
+  }
+
   void reportRefusesAnUnwritablePath() {
+    QFETCH(QString, pdf);
+    QFETCH(QString, reason);
     QTemporaryDir dir;
     const QString file = write_file(dir, "TW539.txt", kThreeDraws);
-    const QString blocker = write_file(dir, "not_a_folder", "x");
-    const CliResult r = run_cli({"--file", file, "--today", "2010/01/01", "report", "--pdf", blocker + "/out.pdf"});
+    write_file(dir, "not_a_folder", "x");
+    QVERIFY(QDir(dir.path()).mkdir("folder"));
+    const QString read_only = write_file(dir, "read_only.pdf", "old");
+    QVERIFY(QFile::setPermissions(read_only, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    const CliResult r = run_cli({"--file", file, "--today", "2010/01/01", "report", "--pdf", dir.filePath(pdf)});
     QCOMPARE(r.code, 2);
-    QVERIFY(r.err.startsWith(QStringLiteral("無法寫入檔案 ") + blocker + "/out.pdf"));
+    QCOMPARE(r.err, QStringLiteral("無法寫入檔案 ") + dir.filePath(pdf) + QStringLiteral("：") + reason + "\n");
+    QCOMPARE(r.out, QString());
+    QCOMPARE(on_disk(read_only), QByteArray("old"));
   }
 
   void download_data() {
