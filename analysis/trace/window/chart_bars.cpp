@@ -7,8 +7,10 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QSaveFile>
+#include <QGraphicsLayout>
 #include <QValueAxis>
 #include <algorithm>
+#include <cmath>
 
 #include "ui/controls.h"
 #include "ui/dialogs.h"
@@ -25,6 +27,29 @@ QColor bar_colour(int index, int count) {
 }
 
 QString format_name(const char* format) { return QString::fromLatin1(format).toLower(); }
+
+constexpr int kMargin = 4;
+
+// The value axis of the highest bar: a function of that value alone, so the same data
+// always gets the same axis (the toolkit's nice numbers depend on the axis' previous tick
+// count). Room above the bar for its value mark; at most four steps of 1, 2, 2.5 or 5
+// times a power of ten, so even the short charts have a line's height between values.
+struct ValueScale {
+  int top = 1;
+  int ticks = 2;
+};
+
+ValueScale value_scale(int highest) {
+  const long long need = std::max(1LL, highest + highest / 3LL + 1);
+  constexpr long long kSteps = 4;
+  for (long long power = 1;; power *= 10) {
+    for (const long long step : {power, 2 * power, 5 * power / 2, 5 * power}) {
+      if (need > kSteps * step) continue;
+      const long long steps = (need + step - 1) / step;
+      return {static_cast<int>(steps * step), static_cast<int>(steps) + 1};
+    }
+  }
+}
 
 }  // namespace
 
@@ -44,7 +69,7 @@ BarChart::BarChart(const BarChartLook& look, QWidget* parent)
   QChart* chart = this->chart();
   chart->legend()->hide();
   chart->setAnimationOptions(QChart::NoAnimation);
-  chart->setMargins(QMargins(4, 4, 4, 4));
+  chart->setMargins(QMargins(kMargin, kMargin, kMargin, kMargin));
   chart->setBackgroundRoundness(0);
   QFont title_font = chart->titleFont();
   title_font.setBold(true);
@@ -53,19 +78,24 @@ BarChart::BarChart(const BarChartLook& look, QWidget* parent)
   chart->setTitle(look.title);
 
   series_ = new QBarSeries;
-  series_->setBarWidth(0.96);
+  // Each bar fills its slot of the category exactly, so slot i is bar i's span.
+  series_->setBarWidth(1.0);
   series_->setLabelsVisible(true);
   series_->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
   series_->setLabelsFormat(QStringLiteral("@value"));
   chart->addSeries(series_);
+  // The axis draws the base line and a tick between bars; the labels are the chart's own.
   items_ = new QCategoryAxis;
-  items_->setLabelsPosition(QCategoryAxis::AxisLabelsPositionCenter);
+  items_->setLabelsVisible(false);
   items_->setGridLineVisible(false);
-  items_->setTruncateLabels(false);
   items_->setRange(-0.5, 0.5);
   counts_ = new QValueAxis;
   counts_->setLabelFormat(QStringLiteral("%d"));
-  counts_->setRange(0, 1);
+  counts_->setMinorTickCount(0);
+  // The axis would cut a value to "…" when its share of the axis is barely a line high,
+  // which the short charts reach; four steps never let two values touch.
+  counts_->setTruncateLabels(false);
+  fit_value_axis(0);
   chart->addAxis(items_, Qt::AlignBottom);
   chart->addAxis(counts_, Qt::AlignLeft);
   series_->attachAxis(items_);
@@ -86,11 +116,14 @@ QString BarChart::title() const { return chart()->title(); }
 void BarChart::clear_bars() {
   series_->clear();
   for (const QString& label : items_->categoriesLabels()) items_->remove(label);
+  item_labels_.set_texts(chart(), {});
 }
 
 void BarChart::show_bars(const std::vector<trace::Bar>& bars, const std::string& title) {
   clear_bars();
   QList<QBarSet*> sets;
+  QStringList labels;
+  int highest = 0;
   const int count = static_cast<int>(bars.size());
   for (int i = 0; i < count; ++i) {
     const trace::Bar& bar = bars[static_cast<std::size_t>(i)];
@@ -101,36 +134,50 @@ void BarChart::show_bars(const std::vector<trace::Bar>& bars, const std::string&
     set->setBorderColor(Qt::white);
     set->setLabelColor(bar.value == 0 ? QColor(Qt::transparent) : QColor(Qt::black));
     sets << set;
+    labels << set->label();
     items_->append(set->label(), -0.5 + (i + 1.0) / count);
+    highest = std::max(highest, bar.value);
   }
   series_->append(sets);
-  fit_axes(bars);
+  item_labels_.set_texts(chart(), labels);
+  fit_value_axis(highest);
   fit_labels();
   chart()->setTitle(ui::qs(title));
 }
 
-// Marks and item labels turn upright when the bars are too narrow to hold them flat.
+// Value marks turn upright when the bars are too narrow to hold them flat; the item
+// labels fit themselves, and the chart keeps room below the plot area for them.
 void BarChart::fit_labels() {
   const QList<QBarSet*> sets = series_->barSets();
-  if (sets.isEmpty()) return;
-  const QFontMetrics metrics(sets.first()->labelFont());
-  const qreal per_bar = chart()->plotArea().width() * series_->barWidth() / sets.size();
-  const bool upright = per_bar < metrics.horizontalAdvance(QStringLiteral("0000"));
-  series_->setLabelsAngle(upright ? -90 : 0);
-  items_->setLabelsAngle(upright ? -90 : 0);
+  if (!sets.isEmpty()) {
+    const QFontMetrics metrics(sets.first()->labelFont());
+    int widest = 0;
+    for (const QBarSet* set : sets) widest = std::max(widest, metrics.horizontalAdvance(QString::number(set->at(0))));
+    const qreal per_bar = chart()->plotArea().width() / sets.size();
+    series_->setLabelsAngle(per_bar < widest + 2 ? -90 : 0);
+  }
+  const int room = kMargin + static_cast<int>(std::ceil(item_labels_.place(chart(), series_, items_->labelsFont())));
+  // The plot area's width does not depend on the bottom margin, so the next layout
+  // places the labels alike and leaves the margin as it is.
+  QMargins margins = chart()->margins();
+  if (margins.bottom() != room) {
+    margins.setBottom(room);
+    chart()->setMargins(margins);
+  }
 }
 
-void BarChart::fit_axes(const std::vector<trace::Bar>& bars) {
-  int top = 0;
-  for (const trace::Bar& bar : bars) top = std::max(top, bar.value);
-  // Room above the highest bar for its value mark, also in the short charts.
-  counts_->setRange(0, std::max(1, top + top / 3 + 1));
-  counts_->applyNiceNumbers();
-  items_->setStartValue(-0.5);
-  items_->setRange(-0.5, 0.5);
+void BarChart::fit_value_axis(int highest) {
+  const ValueScale scale = value_scale(highest);
+  counts_->setRange(0, scale.top);
+  counts_->setTickCount(scale.ticks);
 }
 
-QPixmap BarChart::picture() { return grab(); }
+// The layout is brought up to date first, so a picture taken right after new bars shows
+// their labels where the next paint would put them.
+QPixmap BarChart::picture() {
+  if (QGraphicsLayout* layout = chart()->layout()) layout->activate();
+  return grab();
+}
 
 void BarChart::save_as(const char* format) {
   const QString suffix = format_name(format);
