@@ -6,11 +6,14 @@
 #include <QClipboard>
 #include <QDir>
 #include <QGuiApplication>
-#include <QSaveFile>
+#include <QFileInfo>
+#include <QTemporaryFile>
 #include <QGraphicsLayout>
 #include <QValueAxis>
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <memory>
 
 #include "ui/controls.h"
 #include "ui/dialogs.h"
@@ -27,6 +30,14 @@ QColor bar_colour(int index, int count) {
 }
 
 QString format_name(const char* format) { return QString::fromLatin1(format).toLower(); }
+
+// What a new file gets when the user's umask allows it: read for all, written by the owner.
+constexpr QFileDevice::Permissions kPictureMode =
+    QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
+
+core::Error cannot_save(const QString& path) {
+  return core::Error::error("無法儲存圖片檔 " + ui::u8(QDir::toNativeSeparators(path)));
+}
 
 constexpr int kMargin = 4;
 
@@ -54,9 +65,27 @@ ValueScale value_scale(int highest) {
 }  // namespace
 
 core::Status save_picture(const QPixmap& picture, const QString& path, const char* format) {
-  QSaveFile file(path);
-  if (file.open(QIODevice::WriteOnly) && picture.save(&file, format) && file.commit()) return {};
-  return core::Error::error("無法儲存圖片檔 " + ui::u8(QDir::toNativeSeparators(path)));
+  return save_pictures({{picture, path}}, format);
+}
+
+// Each picture goes to a temporary file beside its target; only when all are written do
+// they replace their targets, so a failure leaves every target as it was.
+core::Status save_pictures(const std::vector<std::pair<QPixmap, QString>>& pictures, const char* format) {
+  std::vector<std::unique_ptr<QTemporaryFile>> written;
+  for (const auto& [picture, path] : pictures) {
+    auto file = std::make_unique<QTemporaryFile>(path + QStringLiteral(".XXXXXX"));
+    const bool saved = !QFileInfo(path).isDir() && file->open() && picture.save(file.get(), format) && file->flush();
+    if (!saved) return cannot_save(path);
+    file->setPermissions(kPictureMode);
+    written.push_back(std::move(file));
+  }
+  for (std::size_t i = 0; i < written.size(); ++i) {
+    const QString& path = pictures[i].second;
+    if (std::rename(QFile::encodeName(written[i]->fileName()).constData(), QFile::encodeName(path).constData()) != 0)
+      return cannot_save(path);
+    written[i]->setAutoRemove(false);  // it is the target now
+  }
+  return {};
 }
 
 // The view is given its chart at construction: a view made without one makes a default

@@ -14,6 +14,7 @@
 #include <QMenu>
 #include <QPixmap>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "analysis/trace/trace_chart.h"
@@ -76,5 +77,8 @@ class BarChart : public QChartView {
 // Writes the picture in `format` ("BMP", "PNG") through a temporary file that replaces
 // `path` only when complete.
 [[nodiscard]] core::Status save_picture(const QPixmap& picture, const QString& path, const char* format);
+// Several pictures, all or none: no target is replaced unless every picture was written.
+[[nodiscard]] core::Status save_pictures(const std::vector<std::pair<QPixmap, QString>>& pictures,
+                                         const char* format);
 
 }  // namespace chartwin
