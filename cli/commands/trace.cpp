@@ -180,8 +180,8 @@ constexpr OptionSpec kChartOptions[] = {
     {"--query-text", Takes::Value, "TEXT", "the query box text (positional: five fields a,b,c,d,e)"},
     {"--order", Takes::Value, "O", "positional queries: drawn|ascending (default drawn)"},
     {"--png", Takes::Value, "FILE",
-     "also draw the number, head and tail charts as the window saves them into FILE, FILE-heads.png and "
-     "FILE-tails.png (out.png gives out.png, out-heads.png, out-tails.png)"},
+     "PNG pictures of the number, head and tail charts as the window saves them: FILE, FILE-heads.png, "
+     "FILE-tails.png (out.png: out.png, out-heads.png, out-tails.png)"},
 };
 
 }  // namespace

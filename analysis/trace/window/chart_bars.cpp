@@ -143,19 +143,29 @@ BarChart::BarChart(const BarChartLook& look, QWidget* parent)
 QString BarChart::title() const { return chart()->title(); }
 
 void BarChart::clear_bars() {
-  series_->clear();
-  for (const QString& label : items_->categoriesLabels()) items_->remove(label);
-  item_labels_.set_texts(chart(), {});
+  bars_.clear();
+  fill_series();
 }
 
 void BarChart::show_bars(const std::vector<trace::Bar>& bars, const std::string& title) {
-  clear_bars();
+  bars_ = bars;
+  fill_series();
+  int highest = 0;
+  for (const trace::Bar& bar : bars_) highest = std::max(highest, bar.value);
+  fit_value_axis(highest);
+  fit_labels();
+  chart()->setTitle(ui::qs(title));
+}
+
+// One bar set per bar, each with the value mark turned as the series' marks are now.
+void BarChart::fill_series() {
+  series_->clear();
+  for (const QString& label : items_->categoriesLabels()) items_->remove(label);
   QList<QBarSet*> sets;
   QStringList labels;
-  int highest = 0;
-  const int count = static_cast<int>(bars.size());
+  const int count = static_cast<int>(bars_.size());
   for (int i = 0; i < count; ++i) {
-    const trace::Bar& bar = bars[static_cast<std::size_t>(i)];
+    const trace::Bar& bar = bars_[static_cast<std::size_t>(i)];
     auto* set = new QBarSet(ui::qs(bar.label));
     *set << bar.value;
     // A number keeps its colour when the bars are sorted.
@@ -165,25 +175,26 @@ void BarChart::show_bars(const std::vector<trace::Bar>& bars, const std::string&
     sets << set;
     labels << set->label();
     items_->append(set->label(), -0.5 + (i + 1.0) / count);
-    highest = std::max(highest, bar.value);
   }
   series_->append(sets);
   item_labels_.set_texts(chart(), labels);
-  fit_value_axis(highest);
-  fit_labels();
-  chart()->setTitle(ui::qs(title));
 }
 
 // Value marks turn upright when the bars are too narrow to hold them flat; the item
 // labels fit themselves, and the chart keeps room below the plot area for them.
 void BarChart::fit_labels() {
-  const QList<QBarSet*> sets = series_->barSets();
-  if (!sets.isEmpty()) {
-    const QFontMetrics metrics(sets.first()->labelFont());
+  if (!bars_.empty()) {
+    const QFontMetrics metrics(series_->barSets().first()->labelFont());
     int widest = 0;
-    for (const QBarSet* set : sets) widest = std::max(widest, metrics.horizontalAdvance(QString::number(set->at(0))));
-    const qreal per_bar = chart()->plotArea().width() / sets.size();
-    series_->setLabelsAngle(per_bar < widest + 2 ? -90 : 0);
+    for (const trace::Bar& bar : bars_) widest = std::max(widest, metrics.horizontalAdvance(QString::number(bar.value)));
+    const qreal per_bar = chart()->plotArea().width() / static_cast<qreal>(bars_.size());
+    const qreal angle = per_bar < widest + 2 ? -90 : 0;
+    if (angle != series_->labelsAngle()) {
+      series_->setLabelsAngle(angle);
+      // The toolkit turns a mark for any angle but 0 and never turns it back: flat marks
+      // need new bar sets.
+      if (angle == 0) fill_series();
+    }
   }
   const int room = kMargin + static_cast<int>(std::ceil(item_labels_.place(chart(), series_, items_->labelsFont())));
   // The plot area's width does not depend on the bottom margin, so the next layout

@@ -64,10 +64,12 @@ class BarChart : public QChartView {
   QAction* copy = nullptr;
 
  private:
+  void fill_series();
   void fit_value_axis(int highest);
   void fit_labels();
 
   bool colour_each_bar_;
+  std::vector<trace::Bar> bars_;  // as shown
   QBarSeries* series_ = nullptr;
   QCategoryAxis* items_ = nullptr;  // the base line, with a tick between bars
   QValueAxis* counts_ = nullptr;

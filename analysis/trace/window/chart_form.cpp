@@ -42,6 +42,9 @@ void TForm_zu_chart1::build() {
   Chart3 = new BarChart({"Chart3", QStringLiteral("尾數統計"), false, QStringLiteral("儲存圖片(BMP檔案)"),
                          QStringLiteral("複製 (COPY)")});
   Chart2->setFixedWidth(326);
+  // Room for every bar's label: the number chart's 39 and the tail chart's 10.
+  Chart1->setMinimumWidth(420);
+  Chart3->setMinimumWidth(320);
   Chart3->setFixedHeight(184);
   Chart2->setFixedHeight(184);
   add_detail_items(Chart3, kShowDetail, kHideDetail);

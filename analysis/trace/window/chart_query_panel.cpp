@@ -53,14 +53,33 @@ void ChartQueryPanel::arrange(int columns) {
   for (int i = 0; i < 4; ++i) {
     grid_->removeWidget(order[i]);
     grid_->addWidget(order[i], i / columns, i % columns);
+    grid_->setRowStretch(i, 0);
+    grid_->setColumnStretch(i, 0);
   }
+  // The spare room goes after the boxes, not into them.
+  grid_->setRowStretch((3 + columns) / columns, 1);
+  grid_->setColumnStretch(columns, 1);
 }
 
+// Dropped at a side, the panel is no wider than its column of boxes, above or below no
+// taller than its row, whatever size it had where it came from; floating, it starts at
+// the size of its boxes and is free.
 void ChartQueryPanel::follow_dock_area() {
-  if (isFloating()) return arrange(2);
+  setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+  if (isFloating()) {
+    arrange(2);
+    widget()->layout()->activate();
+    resize(sizeHint());
+    return;
+  }
   const auto* window = qobject_cast<QMainWindow*>(parentWidget());
   const Qt::DockWidgetArea area = window ? window->dockWidgetArea(this) : Qt::TopDockWidgetArea;
-  arrange(area == Qt::LeftDockWidgetArea || area == Qt::RightDockWidgetArea ? 1 : 4);
+  const bool side = area == Qt::LeftDockWidgetArea || area == Qt::RightDockWidgetArea;
+  arrange(side ? 1 : 4);
+  widget()->layout()->activate();
+  const QSize wanted = sizeHint();
+  if (side) setMaximumWidth(wanted.width());
+  else setMaximumHeight(wanted.height());
 }
 
 QGroupBox* ChartQueryPanel::text_box(const BoxNames& names, int length, const QString& hint, QLineEdit*& edit,
