@@ -5,10 +5,10 @@
 #include <QCategoryAxis>
 #include <QClipboard>
 #include <QDir>
-#include <QGuiApplication>
 #include <QFileInfo>
-#include <QTemporaryFile>
 #include <QGraphicsLayout>
+#include <QGuiApplication>
+#include <QTemporaryFile>
 #include <QValueAxis>
 #include <algorithm>
 #include <cmath>
@@ -31,7 +31,8 @@ QColor bar_colour(int index, int count) {
 
 QString format_name(const char* format) { return QString::fromLatin1(format).toLower(); }
 
-// What a new file gets when the user's umask allows it: read for all, written by the owner.
+// A new picture is read by all and written by its owner; a replaced one keeps its own
+// permissions (a temporary file starts private to the owner).
 constexpr QFileDevice::Permissions kPictureMode =
     QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
 
@@ -76,7 +77,7 @@ core::Status save_pictures(const std::vector<std::pair<QPixmap, QString>>& pictu
     auto file = std::make_unique<QTemporaryFile>(path + QStringLiteral(".XXXXXX"));
     const bool saved = !QFileInfo(path).isDir() && file->open() && picture.save(file.get(), format) && file->flush();
     if (!saved) return cannot_save(path);
-    file->setPermissions(kPictureMode);
+    file->setPermissions(QFileInfo::exists(path) ? QFile::permissions(path) : kPictureMode);
     written.push_back(std::move(file));
   }
   for (std::size_t i = 0; i < written.size(); ++i) {
