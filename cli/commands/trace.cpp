@@ -9,6 +9,7 @@
 #include "analysis/trace/choice_view.h"
 #include "analysis/trace/sorted_grid.h"
 #include "analysis/trace/trace_chart.h"
+#include "cli/chart_pictures.h"
 #include "cli/commands/analysis_options.h"
 #include "cli/commands/commands.h"
 #include "cli/output.h"
@@ -153,6 +154,8 @@ int chart_command(Context& ctx) {
   const auto settings = chart_settings(ctx);
   if (!settings) return refuse(ctx, settings.error());
   const auto data = trace::run_chart(trace::make_trace_table(ctx.history), *settings, ctx.history.game_name);
+  if (const auto png = ctx.args.value("--png"))
+    if (const core::Status drawn = draw_chart_pictures(data, *png); !drawn) return refuse(ctx, drawn.error());
   ctx.out << data.period_draws << '\n';
   print_bars(ctx, data.number_title, data.numbers);
   print_bars(ctx, data.tail_title, data.tails);
@@ -172,6 +175,9 @@ constexpr OptionSpec kChartOptions[] = {
     {"--query", Takes::Value, "KIND", "numbers|tails|positions|position-tails", kQueryWords},
     {"--query-text", Takes::Value, "TEXT", "the query box text (positional: five fields a,b,c,d,e)"},
     {"--order", Takes::Value, "O", "positional queries: drawn|ascending (default drawn)", kQueryOrders},
+    {"--png", Takes::Value, "FILE",
+     "PNG pictures of the number, head and tail charts as the window saves them: FILE, FILE-heads.png, "
+     "FILE-tails.png (out.png: out.png, out-heads.png, out-tails.png)"},
 };
 
 }  // namespace

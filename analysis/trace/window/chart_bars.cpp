@@ -5,10 +5,15 @@
 #include <QCategoryAxis>
 #include <QClipboard>
 #include <QDir>
+#include <QFileInfo>
+#include <QGraphicsLayout>
 #include <QGuiApplication>
-#include <QSaveFile>
+#include <QTemporaryFile>
 #include <QValueAxis>
 #include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <memory>
 
 #include "ui/controls.h"
 #include "ui/dialogs.h"
@@ -26,12 +31,62 @@ QColor bar_colour(int index, int count) {
 
 QString format_name(const char* format) { return QString::fromLatin1(format).toLower(); }
 
+// A new picture is read by all and written by its owner; a replaced one keeps its own
+// permissions (a temporary file starts private to the owner).
+constexpr QFileDevice::Permissions kPictureMode =
+    QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
+
+core::Error cannot_save(const QString& path) {
+  return core::Error::error("無法儲存圖片檔 " + ui::u8(QDir::toNativeSeparators(path)));
+}
+
+constexpr int kMargin = 4;
+
+// The value axis of the highest bar: a function of that value alone, so the same data
+// always gets the same axis (the toolkit's nice numbers depend on the axis' previous tick
+// count). Room above the bar for its value mark; at most four steps of 1, 2, 2.5 or 5
+// times a power of ten, so even the short charts have a line's height between values.
+struct ValueScale {
+  int top = 1;
+  int ticks = 2;
+};
+
+ValueScale value_scale(int highest) {
+  const long long need = std::max(1LL, highest + highest / 3LL + 1);
+  constexpr long long kSteps = 4;
+  for (long long power = 1;; power *= 10) {
+    for (const long long step : {power, 2 * power, 5 * power / 2, 5 * power}) {
+      if (need > kSteps * step) continue;
+      const long long steps = (need + step - 1) / step;
+      return {static_cast<int>(steps * step), static_cast<int>(steps) + 1};
+    }
+  }
+}
+
 }  // namespace
 
 core::Status save_picture(const QPixmap& picture, const QString& path, const char* format) {
-  QSaveFile file(path);
-  if (file.open(QIODevice::WriteOnly) && picture.save(&file, format) && file.commit()) return {};
-  return core::Error::error("無法儲存圖片檔 " + ui::u8(QDir::toNativeSeparators(path)));
+  return save_pictures({{picture, path}}, format);
+}
+
+// Each picture goes to a temporary file beside its target; only when all are written do
+// they replace their targets, so a failure leaves every target as it was.
+core::Status save_pictures(const std::vector<std::pair<QPixmap, QString>>& pictures, const char* format) {
+  std::vector<std::unique_ptr<QTemporaryFile>> written;
+  for (const auto& [picture, path] : pictures) {
+    auto file = std::make_unique<QTemporaryFile>(path + QStringLiteral(".XXXXXX"));
+    const bool saved = !QFileInfo(path).isDir() && file->open() && picture.save(file.get(), format) && file->flush();
+    if (!saved) return cannot_save(path);
+    file->setPermissions(QFileInfo::exists(path) ? QFile::permissions(path) : kPictureMode);
+    written.push_back(std::move(file));
+  }
+  for (std::size_t i = 0; i < written.size(); ++i) {
+    const QString& path = pictures[i].second;
+    if (std::rename(QFile::encodeName(written[i]->fileName()).constData(), QFile::encodeName(path).constData()) != 0)
+      return cannot_save(path);
+    written[i]->setAutoRemove(false);  // it is the target now
+  }
+  return {};
 }
 
 // The view is given its chart at construction: a view made without one makes a default
@@ -44,7 +99,7 @@ BarChart::BarChart(const BarChartLook& look, QWidget* parent)
   QChart* chart = this->chart();
   chart->legend()->hide();
   chart->setAnimationOptions(QChart::NoAnimation);
-  chart->setMargins(QMargins(4, 4, 4, 4));
+  chart->setMargins(QMargins(kMargin, kMargin, kMargin, kMargin));
   chart->setBackgroundRoundness(0);
   QFont title_font = chart->titleFont();
   title_font.setBold(true);
@@ -53,19 +108,24 @@ BarChart::BarChart(const BarChartLook& look, QWidget* parent)
   chart->setTitle(look.title);
 
   series_ = new QBarSeries;
-  series_->setBarWidth(0.96);
+  // Each bar fills its slot of the category exactly, so slot i is bar i's span.
+  series_->setBarWidth(1.0);
   series_->setLabelsVisible(true);
   series_->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
   series_->setLabelsFormat(QStringLiteral("@value"));
   chart->addSeries(series_);
+  // The axis draws the base line and a tick between bars; the labels are the chart's own.
   items_ = new QCategoryAxis;
-  items_->setLabelsPosition(QCategoryAxis::AxisLabelsPositionCenter);
+  items_->setLabelsVisible(false);
   items_->setGridLineVisible(false);
-  items_->setTruncateLabels(false);
   items_->setRange(-0.5, 0.5);
   counts_ = new QValueAxis;
   counts_->setLabelFormat(QStringLiteral("%d"));
-  counts_->setRange(0, 1);
+  counts_->setMinorTickCount(0);
+  // The axis would cut a value to "…" when its share of the axis is barely a line high,
+  // which the short charts reach; four steps never let two values touch.
+  counts_->setTruncateLabels(false);
+  fit_value_axis(0);
   chart->addAxis(items_, Qt::AlignBottom);
   chart->addAxis(counts_, Qt::AlignLeft);
   series_->attachAxis(items_);
@@ -84,16 +144,29 @@ BarChart::BarChart(const BarChartLook& look, QWidget* parent)
 QString BarChart::title() const { return chart()->title(); }
 
 void BarChart::clear_bars() {
-  series_->clear();
-  for (const QString& label : items_->categoriesLabels()) items_->remove(label);
+  bars_.clear();
+  fill_series();
 }
 
 void BarChart::show_bars(const std::vector<trace::Bar>& bars, const std::string& title) {
-  clear_bars();
+  bars_ = bars;
+  fill_series();
+  int highest = 0;
+  for (const trace::Bar& bar : bars_) highest = std::max(highest, bar.value);
+  fit_value_axis(highest);
+  fit_labels();
+  chart()->setTitle(ui::qs(title));
+}
+
+// One bar set per bar, each with the value mark turned as the series' marks are now.
+void BarChart::fill_series() {
+  series_->clear();
+  for (const QString& label : items_->categoriesLabels()) items_->remove(label);
   QList<QBarSet*> sets;
-  const int count = static_cast<int>(bars.size());
+  QStringList labels;
+  const int count = static_cast<int>(bars_.size());
   for (int i = 0; i < count; ++i) {
-    const trace::Bar& bar = bars[static_cast<std::size_t>(i)];
+    const trace::Bar& bar = bars_[static_cast<std::size_t>(i)];
     auto* set = new QBarSet(ui::qs(bar.label));
     *set << bar.value;
     // A number keeps its colour when the bars are sorted.
@@ -101,36 +174,51 @@ void BarChart::show_bars(const std::vector<trace::Bar>& bars, const std::string&
     set->setBorderColor(Qt::white);
     set->setLabelColor(bar.value == 0 ? QColor(Qt::transparent) : QColor(Qt::black));
     sets << set;
+    labels << set->label();
     items_->append(set->label(), -0.5 + (i + 1.0) / count);
   }
   series_->append(sets);
-  fit_axes(bars);
-  fit_labels();
-  chart()->setTitle(ui::qs(title));
+  item_labels_.set_texts(chart(), labels);
 }
 
-// Marks and item labels turn upright when the bars are too narrow to hold them flat.
+// Value marks turn upright when the bars are too narrow to hold them flat; the item
+// labels fit themselves, and the chart keeps room below the plot area for them.
 void BarChart::fit_labels() {
-  const QList<QBarSet*> sets = series_->barSets();
-  if (sets.isEmpty()) return;
-  const QFontMetrics metrics(sets.first()->labelFont());
-  const qreal per_bar = chart()->plotArea().width() * series_->barWidth() / sets.size();
-  const bool upright = per_bar < metrics.horizontalAdvance(QStringLiteral("0000"));
-  series_->setLabelsAngle(upright ? -90 : 0);
-  items_->setLabelsAngle(upright ? -90 : 0);
+  if (!bars_.empty()) {
+    const QFontMetrics metrics(series_->barSets().first()->labelFont());
+    int widest = 0;
+    for (const trace::Bar& bar : bars_) widest = std::max(widest, metrics.horizontalAdvance(QString::number(bar.value)));
+    const qreal per_bar = chart()->plotArea().width() / static_cast<qreal>(bars_.size());
+    const qreal angle = per_bar < widest + 2 ? -90 : 0;
+    if (angle != series_->labelsAngle()) {
+      series_->setLabelsAngle(angle);
+      // The toolkit turns a mark for any angle but 0 and never turns it back: flat marks
+      // need new bar sets.
+      if (angle == 0) fill_series();
+    }
+  }
+  const int room = kMargin + static_cast<int>(std::ceil(item_labels_.place(chart(), series_, items_->labelsFont())));
+  // The plot area's width does not depend on the bottom margin, so the next layout
+  // places the labels alike and leaves the margin as it is.
+  QMargins margins = chart()->margins();
+  if (margins.bottom() != room) {
+    margins.setBottom(room);
+    chart()->setMargins(margins);
+  }
 }
 
-void BarChart::fit_axes(const std::vector<trace::Bar>& bars) {
-  int top = 0;
-  for (const trace::Bar& bar : bars) top = std::max(top, bar.value);
-  // Room above the highest bar for its value mark, also in the short charts.
-  counts_->setRange(0, std::max(1, top + top / 3 + 1));
-  counts_->applyNiceNumbers();
-  items_->setStartValue(-0.5);
-  items_->setRange(-0.5, 0.5);
+void BarChart::fit_value_axis(int highest) {
+  const ValueScale scale = value_scale(highest);
+  counts_->setRange(0, scale.top);
+  counts_->setTickCount(scale.ticks);
 }
 
-QPixmap BarChart::picture() { return grab(); }
+// The layout is brought up to date first, so a picture taken right after new bars shows
+// their labels where the next paint would put them.
+QPixmap BarChart::picture() {
+  if (QGraphicsLayout* layout = chart()->layout()) layout->activate();
+  return grab();
+}
 
 void BarChart::save_as(const char* format) {
   const QString suffix = format_name(format);

@@ -2,7 +2,8 @@
 // which every bar is a bar set of one value, laid side by side in a single category. So
 // each bar can take its own colour (the number chart colours every number differently)
 // and a bar of 0 shows no value mark, as the marks' "####" format writes nothing for 0.
-// The item labels ("07", "3尾", "2頭") stand under the bars on a category axis.
+// The item labels ("07", "3尾", "2頭") are the chart's own, each centred under its bar
+// (chart_item_labels.h); the value axis depends on the highest bar alone.
 //
 // The pop-up menu saves the chart's picture (BMP as the help text promises, and PNG),
 // atomically, or copies it to the clipboard; a window adds its own items after those.
@@ -13,9 +14,11 @@
 #include <QMenu>
 #include <QPixmap>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "analysis/trace/trace_chart.h"
+#include "analysis/trace/window/chart_item_labels.h"
 #include "core/result.h"
 
 class QBarSeries;
@@ -45,6 +48,8 @@ class BarChart : public QChartView {
 
   [[nodiscard]] QBarSeries* series() const { return series_; }
   [[nodiscard]] QString title() const;
+  [[nodiscard]] const std::vector<ItemLabel*>& item_labels() const { return item_labels_.items(); }
+  [[nodiscard]] QValueAxis* value_axis() const { return counts_; }
 
   // The chart as it is drawn now, at the view's size.
   [[nodiscard]] QPixmap picture();
@@ -59,17 +64,23 @@ class BarChart : public QChartView {
   QAction* copy = nullptr;
 
  private:
-  void fit_axes(const std::vector<trace::Bar>& bars);
+  void fill_series();
+  void fit_value_axis(int highest);
   void fit_labels();
 
   bool colour_each_bar_;
+  std::vector<trace::Bar> bars_;  // as shown
   QBarSeries* series_ = nullptr;
-  QCategoryAxis* items_ = nullptr;  // the labels under the bars
+  QCategoryAxis* items_ = nullptr;  // the base line, with a tick between bars
   QValueAxis* counts_ = nullptr;
+  ItemLabels item_labels_;
 };
 
 // Writes the picture in `format` ("BMP", "PNG") through a temporary file that replaces
 // `path` only when complete.
 [[nodiscard]] core::Status save_picture(const QPixmap& picture, const QString& path, const char* format);
+// Several pictures, all or none: no target is replaced unless every picture was written.
+[[nodiscard]] core::Status save_pictures(const std::vector<std::pair<QPixmap, QString>>& pictures,
+                                         const char* format);
 
 }  // namespace chartwin

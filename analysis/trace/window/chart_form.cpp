@@ -1,6 +1,7 @@
 #include "analysis/trace/window/chart_form.h"
 
 #include <QHBoxLayout>
+#include <QMainWindow>
 #include <QShowEvent>
 #include <QVBoxLayout>
 
@@ -25,11 +26,15 @@ TForm_zu_chart1::TForm_zu_chart1(const core::DrawHistory& history, const core::C
   setWindowTitle(QStringLiteral("拖牌匯總統計圖"));
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
   build();
-  resize(1010, 720);
+  resize(kDefaultWidth, kDefaultHeight);
 }
 
 void TForm_zu_chart1::build() {
   Panel1 = new chartwin::ChartSettingsPanel(this);
+  // The charts sit in a main window of their own, so the query panel can dock beside them.
+  auto* charts = new QMainWindow(this);
+  charts->setWindowFlags(Qt::Widget);  // a main window is a window of its own unless told
+  charts->setObjectName("charts");
   Chart1 = new BarChart({"Chart1", QStringLiteral("號碼統計"), true, QStringLiteral("儲存圖片(BMP檔案)"),
                          QStringLiteral("複製統計表 (COPY)")});
   Chart2 = new BarChart({"Chart2", QStringLiteral("頭數統計"), false, QStringLiteral("儲存圖片 (BMP檔案)"),
@@ -37,29 +42,38 @@ void TForm_zu_chart1::build() {
   Chart3 = new BarChart({"Chart3", QStringLiteral("尾數統計"), false, QStringLiteral("儲存圖片(BMP檔案)"),
                          QStringLiteral("複製 (COPY)")});
   Chart2->setFixedWidth(326);
+  // Room for every bar's label: the number chart's 39 and the tail chart's 10.
+  Chart1->setMinimumWidth(420);
+  Chart3->setMinimumWidth(320);
+  Chart3->setFixedHeight(184);
+  Chart2->setFixedHeight(184);
   add_detail_items(Chart3, kShowDetail, kHideDetail);
   add_detail_items(Chart2, QStringLiteral("顯示合格期數明細"), QStringLiteral("隱藏合格期數明細"));
   Button1 = ui::push_button(this, kShowDetail, "Button1");
   Panel4 = new chartwin::ChartDetailPanel(this);
   Panel4->setFixedWidth(400);
   Panel4->hide();
-  Panel3 = new chartwin::ChartQueryPanel(this);  // floats over the tail chart
+  Panel3 = new chartwin::ChartQueryPanel(charts);
+  charts->addDockWidget(Qt::TopDockWidgetArea, Panel3);
   Panel3->hide();
 
+  auto* central = new QWidget(charts);
   auto* panel2 = new QHBoxLayout;
   panel2->addWidget(Chart3, 1);
   panel2->addWidget(Chart2);
   auto* numbers = new QHBoxLayout;
   numbers->addWidget(Chart1, 1);
   numbers->addWidget(Panel4);
+  auto* column = new QVBoxLayout(central);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->addLayout(panel2);
+  column->addWidget(Button1, 0, Qt::AlignLeft);
+  column->addLayout(numbers, 1);
+  charts->setCentralWidget(central);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(4, 4, 4, 4);
   layout->addWidget(Panel1);
-  layout->addLayout(panel2);
-  Chart3->setFixedHeight(184);
-  Chart2->setFixedHeight(184);
-  layout->addWidget(Button1, 0, Qt::AlignLeft);
-  layout->addLayout(numbers, 1);
+  layout->addWidget(charts, 1);
 
   connect(Panel1, &chartwin::ChartSettingsPanel::summary_changed, this, [this] { cb_next01Click(); });
   connect(Panel1, &chartwin::ChartSettingsPanel::query_mode_clicked, this, [this] { cb_star234Click(); });
@@ -137,22 +151,22 @@ void TForm_zu_chart1::show_run(const trace::ChartSettings& settings) {
   }
   const trace::ChartData data = trace::run_chart(table_, settings, history_.game_name);
   Panel1->Label5->setText(QString::number(data.period_draws));
+  show_charts(data);
+  Panel4->show_lines(data.memo1, data.memo2);
+  for (const std::string& message : data.messages) ui::message(this, ui::MessageKind::Information, ui::qs(message));
+}
+
+void TForm_zu_chart1::show_charts(const trace::ChartData& data) {
   Chart1->show_bars(data.numbers, data.number_title);
   Chart2->show_bars(data.heads, data.head_title);
   Chart3->show_bars(data.tails, data.tail_title);
-  Panel4->show_lines(data.memo1, data.memo2);
-  for (const std::string& message : data.messages) ui::message(this, ui::MessageKind::Information, ui::qs(message));
 }
 
 void TForm_zu_chart1::cb_star234Click() {
   const bool querying = Panel1->cb_star234->isChecked();
   Panel1->enable_levels(!querying);
   Panel3->setVisible(querying);
-  if (!querying) return;
-  Panel3->adjustSize();
-  Panel3->move(Chart3->mapTo(this, QPoint(40, 6)));
-  Panel3->raise();
-  Panel3->start();
+  if (querying) Panel3->start();
 }
 
 void TForm_zu_chart1::Button1Click() { set_detail_visible(Button1->text() == kShowDetail); }

@@ -2,7 +2,7 @@
 // digits came 1 to 12 draws after the draws of a period that resemble a reference.
 //
 //   Panel1 (settings) --summary control changed--> summary run --+
-//   Panel3 (queries, in 個別查詢 mode) --query button--> query run --+--> three bar charts
+//   Panel3 (queries, in 個別查詢 mode, docked) --query button--> query run --+--> three bar charts
 //                                                                      and the detail memos
 //
 // Every run reads the panels, calls trace::run_chart (analysis/trace/trace_chart.h) over
@@ -31,6 +31,11 @@ class TForm_zu_chart1 : public QDialog {
   Q_OBJECT
 
  public:
+  // The size the window opens at, and the size its chart pictures are drawn at from the
+  // command line.
+  static constexpr int kDefaultWidth = 1010;
+  static constexpr int kDefaultHeight = 720;
+
   TForm_zu_chart1(const core::DrawHistory& history, const core::Clock& clock, QWidget* parent = nullptr);
 
   // The game logo the main window passes before showing the chart.
@@ -45,6 +50,8 @@ class TForm_zu_chart1 : public QDialog {
   void Button1Click();  // shows or hides the detail panel
   // Empties the three charts.
   void ResetArray();
+  // The bars and titles of a run in the three charts.
+  void show_charts(const trace::ChartData& data);
 
   chartwin::ChartSettingsPanel* Panel1 = nullptr;
   chartwin::BarChart* Chart1 = nullptr;  // numbers

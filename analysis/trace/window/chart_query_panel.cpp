@@ -2,9 +2,8 @@
 
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QMouseEvent>
+#include <QMainWindow>
 #include <QVBoxLayout>
-#include <algorithm>
 
 #include "ui/controls.h"
 #include "ui/widgets.h"
@@ -23,14 +22,13 @@ QToolButton* start_button(QWidget* parent, const char* name) {
 
 using trace::ChartQueryKind;
 
-ChartQueryPanel::ChartQueryPanel(QWidget* parent) : QFrame(parent) {
+ChartQueryPanel::ChartQueryPanel(QWidget* parent) : QDockWidget(QStringLiteral("個別查詢"), parent) {
   setObjectName("Panel3");
-  setFrameShape(QFrame::Panel);
-  setFrameShadow(QFrame::Raised);
-  setAutoFillBackground(true);
-  setCursor(Qt::SizeAllCursor);
-  auto* grid = new QGridLayout(this);
-  grid->setContentsMargins(6, 6, 6, 6);
+  setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
+  auto* boxes = new QWidget(this);
+  setWidget(boxes);
+  grid_ = new QGridLayout(boxes);
+  grid_->setContentsMargins(4, 2, 4, 2);
   Panel6 = text_box({QStringLiteral("不定位號碼查詢(獨二三星)"), "Panel6", "Edit1", "SpeedButton4"}, 6,
                     QStringLiteral("請輸入單支(如01),二星(如0618),三星(如152339)"), Edit1, SpeedButton4);
   Panel8 = text_box({QStringLiteral("不定位尾數查詢(1,2,3,4尾)"), "Panel8", "Edit1T", "SpeedButton3"}, 4,
@@ -39,16 +37,49 @@ ChartQueryPanel::ChartQueryPanel(QWidget* parent) : QFrame(parent) {
                         SpeedButton1);
   Panel5 = position_box({QStringLiteral("定位尾數拖牌查詢"), "Panel5", "EditT", "SpeedButton2"}, 1, EditT, RBLT, RBST,
                         SpeedButton2);
-  grid->addWidget(Panel6, 0, 0);
-  grid->addWidget(Panel8, 0, 1);
-  grid->addWidget(Panel7, 1, 0);
-  grid->addWidget(Panel5, 1, 1);
+  arrange(4);
+  connect(this, &QDockWidget::dockLocationChanged, this, [this] { follow_dock_area(); });
+  connect(this, &QDockWidget::topLevelChanged, this, [this] { follow_dock_area(); });
   connect(SpeedButton4, &QToolButton::clicked, this, [this] { emit query_requested(query(ChartQueryKind::Numbers)); });
   connect(SpeedButton3, &QToolButton::clicked, this, [this] { emit query_requested(query(ChartQueryKind::Tails)); });
   connect(SpeedButton1, &QToolButton::clicked, this,
           [this] { emit query_requested(query(ChartQueryKind::Positions)); });
   connect(SpeedButton2, &QToolButton::clicked, this,
           [this] { emit query_requested(query(ChartQueryKind::PositionTails)); });
+}
+
+void ChartQueryPanel::arrange(int columns) {
+  QGroupBox* const order[] = {Panel6, Panel8, Panel7, Panel5};
+  for (int i = 0; i < 4; ++i) {
+    grid_->removeWidget(order[i]);
+    grid_->addWidget(order[i], i / columns, i % columns);
+    grid_->setRowStretch(i, 0);
+    grid_->setColumnStretch(i, 0);
+  }
+  // The spare room goes after the boxes, not into them.
+  grid_->setRowStretch((3 + columns) / columns, 1);
+  grid_->setColumnStretch(columns, 1);
+}
+
+// Dropped at a side, the panel is no wider than its column of boxes, above or below no
+// taller than its row, whatever size it had where it came from; floating, it starts at
+// the size of its boxes and is free.
+void ChartQueryPanel::follow_dock_area() {
+  setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+  if (isFloating()) {
+    arrange(2);
+    widget()->layout()->activate();
+    resize(sizeHint());
+    return;
+  }
+  const auto* window = qobject_cast<QMainWindow*>(parentWidget());
+  const Qt::DockWidgetArea area = window ? window->dockWidgetArea(this) : Qt::TopDockWidgetArea;
+  const bool side = area == Qt::LeftDockWidgetArea || area == Qt::RightDockWidgetArea;
+  arrange(side ? 1 : 4);
+  widget()->layout()->activate();
+  const QSize wanted = sizeHint();
+  if (side) setMaximumWidth(wanted.width());
+  else setMaximumHeight(wanted.height());
 }
 
 QGroupBox* ChartQueryPanel::text_box(const BoxNames& names, int length, const QString& hint, QLineEdit*& edit,
@@ -125,21 +156,6 @@ trace::ChartQuery ChartQueryPanel::query(ChartQueryKind kind) const {
 void ChartQueryPanel::start() {
   Edit1->clear();
   Edit1->setFocus();
-}
-
-void ChartQueryPanel::mousePressEvent(QMouseEvent* event) {
-  grab_offset_ = event->position().toPoint();
-  event->accept();
-}
-
-// Dragged by a free spot; it stays inside the window.
-void ChartQueryPanel::mouseMoveEvent(QMouseEvent* event) {
-  if (!(event->buttons() & Qt::LeftButton) || !parentWidget()) return;
-  QPoint to = mapToParent(event->position().toPoint() - grab_offset_);
-  const QRect room = parentWidget()->rect();
-  to.setX(std::clamp(to.x(), 0, std::max(0, room.width() - width())));
-  to.setY(std::clamp(to.y(), 0, std::max(0, room.height() - height())));
-  move(to);
 }
 
 }  // namespace chartwin

@@ -1,28 +1,30 @@
-// Panel3 of the trace summary chart window, shown in query mode (個別查詢) over the tail
-// chart: four query boxes, each with a button that asks the form to run it.
+// Panel3 of the trace summary chart window, shown in query mode (個別查詢): four query
+// boxes, each with a button that asks the form to run it.
 //
 //   Panel6 不定位號碼查詢  Edit1 ("0618")               SpeedButton4
 //   Panel8 不定位尾數查詢  Edit1T ("035")               SpeedButton3
 //   Panel7 定位號碼拖牌查詢 Editno1..5, 落球 / 順球     SpeedButton1
 //   Panel5 定位尾數拖牌查詢 EditT1..5, 落球 / 順球      SpeedButton2
 //
-// The panel can be dragged by any free spot within the window.
+// The panel is a dock: by default docked above the tail chart, so it covers no bars; its
+// title bar drags it to another side of the charts or off them as a small window. Docked
+// above or below, the boxes stand in one row; at a side, in one column; floating, two by two.
 #pragma once
 
-#include <QFrame>
+#include <QDockWidget>
 #include <QLineEdit>
-#include <QPoint>
 #include <QRadioButton>
 #include <QToolButton>
 #include <array>
 
 #include "analysis/trace/chart_query.h"
 
+class QGridLayout;
 class QGroupBox;
 
 namespace chartwin {
 
-class ChartQueryPanel : public QFrame {
+class ChartQueryPanel : public QDockWidget {
   Q_OBJECT
 
  public:
@@ -44,11 +46,11 @@ class ChartQueryPanel : public QFrame {
  signals:
   void query_requested(const trace::ChartQuery& query);
 
- protected:
-  void mousePressEvent(QMouseEvent* event) override;
-  void mouseMoveEvent(QMouseEvent* event) override;
-
  private:
+  // The four boxes in rows of `columns`.
+  void arrange(int columns);
+  void follow_dock_area();
+
   // A box's caption and the names of its group, its field (or the fields' prefix) and button.
   struct BoxNames {
     QString caption;
@@ -60,7 +62,7 @@ class ChartQueryPanel : public QFrame {
   QGroupBox* position_box(const BoxNames& names, int length, std::array<QLineEdit*, 5>& edits,
                           QRadioButton*& drawn, QRadioButton*& ascending, QToolButton*& button);
 
-  QPoint grab_offset_;
+  QGridLayout* grid_ = nullptr;
 };
 
 }  // namespace chartwin

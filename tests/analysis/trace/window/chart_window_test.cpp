@@ -1,17 +1,24 @@
 // The trace summary chart window: each control runs the chart computation with what the
 // panels hold and shows its bars, titles, memos and messages; the detail panel, the help
-// links and the chart pictures.
+// links and the chart pictures; each label under its own bar at any width, a value axis
+// that follows the data alone, and the docked query panel.
 #include <QBarSeries>
 #include <QBarSet>
 #include <QClipboard>
+#include <QGraphicsRectItem>
+#include <QGraphicsScene>
+#include <QGroupBox>
 #include <QGuiApplication>
 #include <QImage>
+#include <QMainWindow>
+#include <QValueAxis>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <functional>
 
 #include "analysis/trace/window/chart_bars.h"
 #include "analysis/trace/window/chart_form.h"
+#include "core/loader.h"
 #include "support/draw_tables.h"
 #include "ui/controls.h"
 #include "ui/dialogs.h"
@@ -20,9 +27,8 @@ namespace {
 
 using trace::ChartQueryKind;
 
-struct ChartWindow {
-  ui::ScopedRecorder dialogs;
-  core::DrawHistory history = test_support::history_of({
+core::DrawHistory small_history() {
+  return test_support::history_of({
       {6, 18, 22, 30, 35},   // 2009/01/01
       {1, 2, 3, 4, 5},       // 01/02
       {6, 18, 7, 17, 27},    // 01/03
@@ -31,12 +37,45 @@ struct ChartWindow {
       {15, 3, 20, 31, 38},   // 01/06: 15 is the second smallest
       {6, 18, 30, 31, 32},   // 01/07: the newest
   });
-  core::FixedClock clock{core::Date{2009, 1, 10}};
+}
+
+// The bundled 2,500 draws, as the program loads them on 2026/12/09.
+core::DrawHistory bundled_history() {
+  core::DrawHistory history;
+  if (!core::Read_lotto_list(history, VANTOR_DATA_DIR, "2026/12/09")) qFatal("the bundled draws do not load");
+  core::reset_rule_settings(history);
+  if (!core::put_to_ltno(history)) qFatal("the bundled draws do not derive");
+  return history;
+}
+
+struct ChartWindow {
+  ui::ScopedRecorder dialogs;
+  core::DrawHistory history;
+  core::FixedClock clock;
   TForm_zu_chart1 window{history, clock};
 
-  ChartWindow() {
+  explicit ChartWindow(core::DrawHistory draws = small_history(), core::Date today = {2009, 1, 10})
+      : history(std::move(draws)), clock(today) {
     window.resize(1010, 720);
     window.show();
+  }
+  // The layout and the charts' own label placing done, as before the next paint.
+  void settle() {
+    for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
+  }
+  void resize(int width, bool detail) {
+    if (window.Panel4->isVisible() != detail) window.Button1->click();
+    window.resize(width, window.height());
+    settle();
+  }
+  // The example: 不定位號碼 0618 with 拖下一期, on the bundled draws; the query
+  // panel closed again, the charts keep the result.
+  void show_query_0618() {
+    window.Panel1->cb_star234->setChecked(true);
+    window.Panel3->Edit1->setText("0618");
+    window.Panel3->SpeedButton4->click();
+    window.Panel1->cb_star234->setChecked(false);
+    settle();
   }
   // The opening's settings: 2005/01/01 to today, 獨支 and 拖下一期, sorted.
   trace::ChartSettings opening() const {
@@ -73,6 +112,74 @@ QStringList shown(const TForm_zu_chart1& w) {
   for (const ui::Memo* memo : {w.Panel4->Memo1, w.Panel4->Memo2})
     for (const auto& line : memo->lines()) out << ui::qs(line);
   return out;
+}
+
+struct DrawnBar {
+  QRectF rect;  // in scene coordinates
+  QColor colour;
+  const QGraphicsItem* owner;  // the series' item, which also holds the value marks
+};
+
+// The bars as the chart draws them, left to right: the scene's visible rectangles painted
+// in a bar colour (the toolkit hides a bar of 0, so the example has none).
+QList<DrawnBar> drawn_bars(const chartwin::BarChart* chart) {
+  QSet<QRgb> colours;
+  for (QBarSet* set : chart->series()->barSets()) colours << set->color().rgb();
+  QList<DrawnBar> bars;
+  for (const QGraphicsItem* item : chart->scene()->items()) {
+    const auto* rect = dynamic_cast<const QGraphicsRectItem*>(item);
+    if (rect && rect->isVisible() && colours.contains(rect->brush().color().rgb()))
+      bars << DrawnBar{rect->mapRectToScene(rect->rect()), rect->brush().color(), rect->parentItem()};
+  }
+  std::sort(bars.begin(), bars.end(), [](const auto& a, const auto& b) { return a.rect.left() < b.rect.left(); });
+  return bars;
+}
+
+// Every bar has its label, within the picture; the first, middle and last labels stand
+// centred under their own bars; every value mark stands as the series says (upright or flat).
+void expect_labels_under_their_bars(const chartwin::BarChart* chart, const QString& where) {
+  const QList<QBarSet*> sets = chart->series()->barSets();
+  const QList<DrawnBar> bars = drawn_bars(chart);
+  const auto& labels = chart->item_labels();
+  const QString what = where + " " + chart->objectName();
+  QVERIFY2(!sets.isEmpty(), qPrintable(what));
+  QVERIFY2(bars.size() == sets.size() && static_cast<qsizetype>(labels.size()) == sets.size(), qPrintable(what));
+  const QRectF picture = chart->mapToScene(chart->viewport()->rect()).boundingRect();
+  for (qsizetype i = 0; i < sets.size(); ++i) {
+    const chartwin::ItemLabel* label = labels[static_cast<std::size_t>(i)];
+    const QString at = what + " bar " + sets[i]->label();
+    QVERIFY2(label->text() == sets[i]->label() && label->isVisible(), qPrintable(at));
+    QVERIFY2(picture.contains(label->sceneBoundingRect()), qPrintable(at));
+  }
+  for (const qsizetype i : {qsizetype{0}, sets.size() / 2, sets.size() - 1}) {
+    const QRectF bar = bars[i].rect;
+    const QRectF label = labels[static_cast<std::size_t>(i)]->sceneBoundingRect();
+    const QString at = what + " bar " + sets[i]->label();
+    QVERIFY2(bars[i].colour == sets[i]->color(), qPrintable(at));
+    QVERIFY2(bar.left() <= label.center().x() && label.center().x() <= bar.right(), qPrintable(at));
+    QVERIFY2(qAbs(label.center().x() - bar.center().x()) < 1.0, qPrintable(at));
+    QVERIFY2(label.top() >= bar.bottom(), qPrintable(at));
+  }
+  for (const QGraphicsItem* item : bars.first().owner->childItems())
+    if (const auto* mark = dynamic_cast<const QGraphicsTextItem*>(item); mark && mark->isVisible())
+      QVERIFY2(qFuzzyCompare(mark->rotation() + 360, chart->series()->labelsAngle() + 360), qPrintable(what));
+}
+
+struct Axis {
+  double min, max;
+  int ticks;
+  bool operator==(const Axis&) const = default;
+};
+
+QList<Axis> value_axes(const TForm_zu_chart1& w) {
+  QList<Axis> axes;
+  for (const chartwin::BarChart* chart : {w.Chart1, w.Chart2, w.Chart3})
+    axes << Axis{chart->value_axis()->min(), chart->value_axis()->max(), chart->value_axis()->tickCount()};
+  return axes;
+}
+
+QRect in_window(const QWidget* widget, const QWidget* window) {
+  return QRect(widget->mapTo(window, QPoint(0, 0)), widget->size());
 }
 
 QAction* menu_item(const chartwin::BarChart* chart, const QString& text) {
@@ -138,6 +245,93 @@ class ChartWindowTest : public QObject {
     QVERIFY(p.levels[0]->isEnabled());
     QVERIFY(c.window.Panel3->isHidden());
     QCOMPARE(shown(c.window), before);
+  }
+
+  void labels_stand_under_their_own_bars_at_any_width() {
+    ChartWindow c(bundled_history(), {2026, 12, 9});
+    c.show_query_0618();
+    // The example: the tallest bar, 14 draws, belongs to 34.
+    const QBarSet* tallest = c.window.Chart1->series()->barSets().first();
+    QCOMPARE(tallest->at(0), 14.0);
+    QCOMPARE(tallest->label(), QStringLiteral("34"));
+    struct Width {
+      const char* what;
+      int width;
+      bool detail;
+    };
+    const Width widths[] = {{"wide", 1366, false}, {"opening", 1010, false}, {"detail open", 1010, true},
+                            {"narrowest", 0, true},  {"wide again", 1366, false}};
+    for (const Width& w : widths) {
+      c.resize(w.width, w.detail);
+      if (w.width == 0) QVERIFY(c.window.Chart1->width() < 600);  // a narrow chart indeed
+      for (const chartwin::BarChart* chart : {c.window.Chart1, c.window.Chart2, c.window.Chart3})
+        expect_labels_under_their_bars(chart, QString::fromLatin1(w.what));
+    }
+    // Marks turned upright on the narrow chart stand flat again on the wide one.
+    QCOMPARE(c.window.Chart1->series()->labelsAngle(), 0.0);
+  }
+
+  void value_axis_depends_on_the_data_alone() {
+    ChartWindow c(bundled_history(), {2026, 12, 9});
+    auto& p = *c.window.Panel1;
+    const QList<Axis> opening = value_axes(c.window);
+    for (const chartwin::BarChart* chart : {c.window.Chart1, c.window.Chart2, c.window.Chart3}) {
+      const double highest = chart->series()->barSets().first()->at(0);  // sorted
+      QVERIFY2(chart->value_axis()->max() > highest * 1.3, qPrintable(chart->objectName()));
+    }
+    struct Step {
+      const char* what;
+      std::function<void()> act;
+    };
+    const Step steps[] = {
+        {"unsorted", [&] { p.cb_sort->setChecked(false); }},
+        {"sorted again", [&] { p.cb_sort->setChecked(true); }},
+        {"after other data", [&] {
+           p.distances[1]->setChecked(true);
+           p.distances[5]->setChecked(true);
+           QVERIFY(value_axes(c.window) != opening);
+           p.distances[1]->setChecked(false);
+           p.distances[5]->setChecked(false);
+         }},
+    };
+    for (const Step& step : steps) {
+      step.act();
+      QVERIFY2(value_axes(c.window) == opening, step.what);
+    }
+  }
+
+  void query_panel_docks_beside_the_charts() {
+    ChartWindow c;
+    c.window.Panel1->cb_star234->setChecked(true);
+    c.settle();
+    chartwin::ChartQueryPanel* panel = c.window.Panel3;
+    auto* charts = qobject_cast<QMainWindow*>(panel->parentWidget());
+    QVERIFY(charts);
+    QCOMPARE(charts->dockWidgetArea(panel), Qt::TopDockWidgetArea);
+    QVERIFY(!panel->isFloating());
+    struct Place {
+      Qt::DockWidgetArea area;
+      bool one_row;
+    };
+    const Place places[] = {{Qt::TopDockWidgetArea, true},
+                            {Qt::RightDockWidgetArea, false},
+                            {Qt::BottomDockWidgetArea, true},
+                            {Qt::LeftDockWidgetArea, false}};
+    for (const Place& place : places) {
+      charts->addDockWidget(place.area, panel);
+      c.settle();
+      const QString where = QString::number(place.area);
+      for (const QWidget* chart : {static_cast<QWidget*>(c.window.Chart1), static_cast<QWidget*>(c.window.Chart2),
+                                   static_cast<QWidget*>(c.window.Chart3)})
+        QVERIFY2(!in_window(panel, &c.window).intersects(in_window(chart, &c.window)), qPrintable(where));
+      // Above or below the boxes stand in a row, at a side in a column.
+      QVERIFY2((panel->Panel6->y() == panel->Panel5->y()) == place.one_row, qPrintable(where));
+      QVERIFY2((panel->Panel6->x() == panel->Panel5->x()) == !place.one_row, qPrintable(where));
+    }
+    panel->setFloating(true);
+    c.settle();
+    QCOMPARE(panel->Panel6->x(), panel->Panel7->x());  // two by two
+    QCOMPARE(panel->Panel6->y(), panel->Panel8->y());
   }
 
   void each_query_box_runs_its_query() {
