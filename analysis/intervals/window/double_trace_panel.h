@@ -67,7 +67,6 @@ class TracePanel : public QFrame {
  private:
   void build();
   void connect_controls();
-  void cb_dateEdited();
   [[nodiscard]] std::optional<int> box_number(QComboBox* box);
 
   const core::DrawHistory& history_;
