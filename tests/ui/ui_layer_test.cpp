@@ -1,5 +1,6 @@
 // The toolkit layer's promises that every window relies on.
 #include <QAbstractItemModelTester>
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QGuiApplication>
@@ -197,6 +198,18 @@ class UiLayerTest : public QObject {
       QVERIFY2(dialogs.recorder.messages.isEmpty(), c.name);
       QVERIFY2(box.window.isVisible(), c.name);  // Esc in the box never closes the window
     }
+  }
+
+  // Esc that closes the box's list closes only the list.
+  void esc_in_an_open_list_closes_only_the_list() {
+    EntryBox box;
+    test_input::focus(box.combo);
+    box.combo->showPopup();
+    QVERIFY(box.combo->view()->isVisible());
+    QTest::keyClick(box.combo->view(), Qt::Key_Escape);
+    QVERIFY(!box.combo->view()->isVisible());
+    QVERIFY(box.window.isVisible());
+    QVERIFY(box.seen.isEmpty());
   }
 
   // A refused entry is said once and the box shows again the text the result belongs to.
