@@ -27,6 +27,7 @@ inline constexpr std::string_view kCsvExtension = "csv";
 
 // Refusals of input outside what the workbench tables hold.
 inline constexpr std::string_view kIntervalBelowOne = "每幾期一次的期數必須是 1 以上的整數";
+inline constexpr std::string_view kDistanceBelowOne = "之下的期數必須是 1 以上的整數";
 inline constexpr std::string_view kPositionOutOfRange = "第幾支必須是 1 到 5 之間的整數";
 inline constexpr std::string_view kPillarCountOutOfRange = "柱數必須是 3 到 8 之間的整數";
 inline constexpr std::string_view kPillarSizeOutOfRange = "每一柱的號碼數必須是 0 到 8 之間的整數";

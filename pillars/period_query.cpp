@@ -145,6 +145,13 @@ core::Result<TraceInputs> read_trace_inputs(std::string_view cb_ii, std::string_
   return TraceInputs{*position, std::string(cb_xx), *distance, cb_ff};
 }
 
+core::Result<TraceInputs> read_trace_boxes(std::string_view cb_ii, std::string_view cb_xx,
+                                      std::string_view cb_prediction, bool cb_ff) {
+  auto inputs = read_trace_inputs(cb_ii, cb_xx, cb_prediction, cb_ff);
+  if (inputs.ok() && inputs->distance.value < 1) return core::Error::warning(std::string(msg::kDistanceBelowOne));
+  return inputs;
+}
+
 PeriodResult query_trace(const core::DrawHistory& history, const TraceInputs& in) {
   PeriodResult result;
   result.source_mode = 4;

@@ -89,6 +89,11 @@ struct TraceInputs {
                                                      std::string_view cb_prediction,
                                                      bool cb_ff);
 
+// The same for the window's boxes, which also refuse a distance below 1: 之下0期 would
+// list the traced draws themselves, 之下-1期 the draws before them.
+[[nodiscard]] core::Result<TraceInputs> read_trace_boxes(std::string_view cb_ii, std::string_view cb_xx,
+                                                    std::string_view cb_prediction, bool cb_ff);
+
 // Button18Click: for each earlier draw showing the number (at the position, or anywhere
 // when not fixed), the draw `distance` after it. Title: 當第 2 支開17之下1期統計驗證 (共 63 期)
 // or 當17不定點開出 之下1期統計驗證 (共 63 期). first_day stays unchanged.

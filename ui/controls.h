@@ -3,8 +3,8 @@
 //
 // - A check box's or radio button's click handler runs whenever its checked state
 //   changes, by the user or by code, and not when the state stays the same.
-// - An editable combo box's change handler runs on user actions only; code that sets the
-//   text and needs the handler calls it itself.
+// - An editable combo box's handler runs once per finished entry (see on_change); code
+//   that sets the text runs nothing and calls the handler itself when it needs it.
 #pragma once
 
 #include <QAbstractButton>
@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "core/dates.h"
+#include "core/result.h"
 
 class QWidget;
 class QLabel;
@@ -32,20 +33,25 @@ namespace ui {
 // Click handler of a check box or radio button (see the semantics above).
 void on_click(QAbstractButton* button, QObject* context, std::function<void()> handler);
 
-// Change handler of a combo box: user selection or typing only; Enter after typing is no
-// second change.
+// Change handler of an editable combo box. It runs once per finished entry, with the text
+// the box shows: Enter, leaving the box after typing, or choosing an item from the list
+// (the arrow keys choose items too). Typing alone runs nothing, so a half-typed "0" on
+// the way to "05" or "-" on the way to "-1" is never read; an entry left empty runs
+// nothing; Enter right after an entry or a choice that has run is no second entry.
+// Boxes never complete what is typed: the text is the user's.
 void on_change(QComboBox* combo, QObject* context, std::function<void()> handler);
 
-// Entry handler of a number box whose handler may refuse the text: runs when the user has
-// finished an entry (Enter, leaving the box after typing, or choosing an item), never for
-// each keystroke of a half-typed number nor for a box left empty.
-void on_entry(QComboBox* combo, QObject* context, std::function<void()> handler);
+// The same for a handler that may refuse the entry: it returns false after saying why,
+// and the box then shows again the text the window's result belongs to (the last
+// accepted entry, or what code set last).
+void on_entry(QComboBox* combo, QObject* context, std::function<bool()> accept);
 
 // Sets a combo box's text without running its change handler.
 void set_text(QComboBox* combo, const std::string& text);
 [[nodiscard]] std::string text_of(const QComboBox* combo);
 void set_items(QComboBox* combo, const std::vector<std::string>& items);
-// An editable combo box with these items and this text.
+// An editable combo box with these items and this text. Esc inside it puts back the text
+// of an unfinished entry and leaves the box; it does not reach (and close) the window.
 QComboBox* make_combo(QWidget* parent, const std::vector<std::string>& items, const std::string& text);
 [[nodiscard]] std::vector<std::string> number_items(int first, int last);
 
@@ -53,6 +59,14 @@ QComboBox* make_combo(QWidget* parent, const std::vector<std::string>& items, co
 // message and returns nullopt, so the handler simply stops.
 [[nodiscard]] std::optional<int> read_int(QWidget* parent, const std::string& text);
 [[nodiscard]] QString not_a_number_message(const std::string& text);
+
+// What a number box holds, in the words of a message: "之下的期數", "第1柱的號碼數".
+void describe(QComboBox* combo, const QString& what);
+// A computation's refusal of the texts of `boxes` (listed in the order it reads them): a
+// refusal of an empty text names the first empty box ("請輸入之下的期數") rather than
+// quoting nothing ("「」不是有效的整數"); any other refusal is shown as it is.
+void show_refusal(QWidget* parent, const core::Error& error, const std::vector<const QComboBox*>& boxes);
+[[nodiscard]] QString empty_box_message(const QComboBox* combo);
 
 // Font colour and weight that show a box's state.
 void set_look(QWidget* widget, const QColor& colour, bool bold);

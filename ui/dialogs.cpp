@@ -3,6 +3,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace ui {
 namespace {
@@ -44,12 +45,19 @@ void show_error(QWidget* parent, const core::Error& error) {
   message(parent, error.kind, QString::fromStdString(error.text));
 }
 
+std::unique_ptr<QMessageBox> question_box(QWidget* parent, const QString& text, MessageKind kind) {
+  const auto icon = kind == MessageKind::Information ? QMessageBox::Question : QMessageBox::Warning;
+  auto box = std::make_unique<QMessageBox>(icon, QStringLiteral("確認"), text, QMessageBox::Yes | QMessageBox::No,
+                                           parent);
+  box->button(QMessageBox::Yes)->setText(QStringLiteral("是 (Yes)"));
+  box->button(QMessageBox::No)->setText(QStringLiteral("否 (No)"));
+  box->setDefaultButton(QMessageBox::No);
+  return box;
+}
+
 bool confirm(QWidget* parent, const QString& text, MessageKind kind) {
   if (g_script) return g_script->on_confirm(text);
-  const auto icon = kind == MessageKind::Information ? QMessageBox::Question : QMessageBox::Warning;
-  QMessageBox box(icon, QStringLiteral("確認"), text, QMessageBox::Yes | QMessageBox::No, parent);
-  box.setDefaultButton(QMessageBox::No);
-  return box.exec() == QMessageBox::Yes;
+  return question_box(parent, text, kind)->exec() == QMessageBox::Yes;
 }
 
 std::optional<QString> save_file(QWidget* parent, const QString& title,

@@ -3,8 +3,10 @@
 #pragma once
 
 #include <QDialog>
+#include <QMessageBox>
 #include <QString>
 #include <QStringList>
+#include <memory>
 #include <optional>
 
 #include "core/result.h"
@@ -22,6 +24,9 @@ void show_error(QWidget* parent, const core::Error& error);
 // A question with Yes and No; true for Yes.
 [[nodiscard]] bool confirm(QWidget* parent, const QString& text,
                            MessageKind kind = MessageKind::Warning);
+// The box confirm() shows. Its buttons read "是 (Yes)" and "否 (No)": a question that
+// says which one to press ("請按 Yes，否則按 No") names buttons the user can see.
+[[nodiscard]] std::unique_ptr<QMessageBox> question_box(QWidget* parent, const QString& text, MessageKind kind);
 // A save-file dialog. `filter` is written "描述(*.ext)|*.ext"; the chosen path, or nullopt
 // when the user cancels. A name without extension gets `default_suffix`.
 [[nodiscard]] std::optional<QString> save_file(QWidget* parent, const QString& title,

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "analysis/trace/trace_messages.h"
 #include "core/numbers.h"
 
 namespace trace {
@@ -20,6 +21,14 @@ void copy_column(core::TextGrid& to, int to_column, const core::TextGrid& from, 
 }
 
 }  // namespace
+
+core::Status check_choice(std::string_view text, int size, int max_ball) {
+  bool whole = text.size() == static_cast<std::size_t>(3 * size - 1);
+  for (int k = 0; k < size && whole; ++k)
+    whole = chosen_number(text, static_cast<std::size_t>(3 * k), max_ball).has_value();
+  if (!whole) return core::Error::warning(msg::bad_choice(text, size, max_ball));
+  return {};
+}
 
 ChoiceView open_choice_view(const core::TextGrid& trace_grid, int row_count, int size, int max_ball,
                             std::string_view first_item) {

@@ -12,6 +12,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/result.h"
 #include "core/text_grid.h"
 
 namespace trace {
@@ -27,6 +28,11 @@ struct ChoiceView {
 // The window on showing: columns 0 and 1 of the trace grid, then `first_item` applied.
 [[nodiscard]] ChoiceView open_choice_view(const core::TextGrid& trace_grid, int row_count, int size, int max_ball,
                                           std::string_view first_item);
+
+// Whether `text` names a whole pair or triple as the box's items do: `size` numbers
+// 1..max_ball of two digits, one character apart ("05.12.23"). Refused with the message
+// the window shows; a half-right text would mix its columns with the previous choice's.
+[[nodiscard]] core::Status check_choice(std::string_view text, int size, int max_ball);
 
 // The box's change event: characters 1-2, 4-5 (and 7-8) of `text` choose the columns.
 void pick_choice(ChoiceView& view, const core::TextGrid& trace_grid, int row_count, int max_ball,

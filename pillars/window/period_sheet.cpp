@@ -73,6 +73,11 @@ QVBoxLayout* PeriodSheet::build_sources() {
   CB_xx = ui::number_combo(this, {}, "", "CB_xx", 60);
   cb_prediction = ui::number_combo(this, {}, "", "cb_prediction", 70);
   Button18 = ui::push_button(this, QStringLiteral("查詢"), "Button18");
+  ui::describe(cbis, QStringLiteral("最近的期數"));
+  ui::describe(cb_intv, QStringLiteral("每幾期一次的期數"));
+  ui::describe(cbis_2, QStringLiteral("取最近的期數"));
+  ui::describe(cb_ii, QStringLiteral("第幾支"));
+  ui::describe(cb_prediction, QStringLiteral("之下的期數"));
   cb_ff = ui::check_box(this, QStringLiteral("定點"), "cb_ff");
   cb_ff->setChecked(true);
 
@@ -93,10 +98,8 @@ void PeriodSheet::connect_handlers() {
   connect(Button16, &QPushButton::clicked, this, [this] { Button16Click(); });
   connect(Button17, &QPushButton::clicked, this, [this] { Button17Click(); });
   connect(Button18, &QPushButton::clicked, this, [this] { Button18Click(); });
-  // A date typed by hand is looked up once it is complete; a chosen one at once.
-  connect(cb_date, &QComboBox::textActivated, this, [this] { cb_dateChange(); });
-  connect(cb_date->lineEdit(), &QLineEdit::textEdited, this, [this] { cb_dateEdited(); });
-  ui::on_entry(cb_ii, this, [this] { cb_dateChange(); });
+  ui::on_entry(cb_date, this, [this] { return cb_dateChange(); });
+  ui::on_entry(cb_ii, this, [this] { return cb_dateChange(); });
   ui::on_click(cb_ff, this, [this] { cb_dateChange(); });
 }
 
@@ -135,9 +138,10 @@ void PeriodSheet::apply_period(const pillars::PeriodResult& result) {
 }
 
 template <class Inputs, class Query>
-bool PeriodSheet::query_with(const core::Result<Inputs>& inputs, Query query) {
+bool PeriodSheet::query_with(const core::Result<Inputs>& inputs, const std::vector<const QComboBox*>& boxes,
+                             Query query) {
   if (!inputs) {
-    ui::show_error(this, inputs.error());
+    ui::show_refusal(this, inputs.error(), boxes);
     return false;
   }
   apply_period(query(*inputs));
@@ -151,35 +155,34 @@ bool PeriodSheet::Button1Click() {
 }
 
 bool PeriodSheet::Button16Click() {
-  return query_with(pillars::read_count_box(ui::text_of(cbis)),
+  return query_with(pillars::read_count_box(ui::text_of(cbis)), {cbis},
                     [this](const pillars::BoxNumber& count) { return pillars::query_recent(links_.history, count); });
 }
 
 bool PeriodSheet::Button17Click() {
   const auto interval = pillars::read_interval_box(ui::text_of(cb_intv));
   const auto count = interval ? pillars::read_count_box(ui::text_of(cbis_2)) : interval;
-  return query_with(count, [&](const pillars::BoxNumber& n) { return pillars::query_every(links_.history, *interval, n); });
+  return query_with(count, {cb_intv, cbis_2},
+                    [&](const pillars::BoxNumber& n) { return pillars::query_every(links_.history, *interval, n); });
 }
 
-void PeriodSheet::cb_dateChange() {
+bool PeriodSheet::cb_dateChange() {
   const auto setup = pillars::trace_setup(links_.history, ui::text_of(cb_date), ui::text_of(cb_ii));
   // A date or position that names no ball keeps the previous trace boxes.
-  if (!setup) return ui::show_error(this, setup.error());
+  if (!setup) {
+    ui::show_refusal(this, setup.error(), {cb_ii});
+    return false;
+  }
   ui::set_items(CB_xx, {setup->number});
   ui::set_text(CB_xx, setup->number);
   ui::set_text(cb_prediction, setup->prediction);
-}
-
-void PeriodSheet::cb_dateEdited() {
-  // Typing passes through partial dates; a text of a date's full length is looked up,
-  // so a complete but unknown or impossible date is refused.
-  if (ui::text_of(cb_date).size() == 10) cb_dateChange();
+  return true;
 }
 
 bool PeriodSheet::Button18Click() {
   return query_with(
-      pillars::read_trace_inputs(ui::text_of(cb_ii), ui::text_of(CB_xx), ui::text_of(cb_prediction), cb_ff->isChecked()),
-      [this](const pillars::TraceInputs& inputs) { return pillars::query_trace(links_.history, inputs); });
+      pillars::read_trace_boxes(ui::text_of(cb_ii), ui::text_of(CB_xx), ui::text_of(cb_prediction), cb_ff->isChecked()),
+      {cb_ii, cb_prediction}, [this](const pillars::TraceInputs& inputs) { return pillars::query_trace(links_.history, inputs); });
 }
 
 bool PeriodSheet::rerun_query() {

@@ -38,7 +38,8 @@ class PeriodSheet : public QWidget {
   bool Button16Click();
   bool Button17Click();
   bool Button18Click();
-  void cb_dateChange();
+  // False when the date or position names no ball (said in a message).
+  bool cb_dateChange();
   void get_sumno();
   // The query that built the current list, again (the memos' 清除).
   bool rerun_query();
@@ -72,10 +73,9 @@ class PeriodSheet : public QWidget {
   void connect_handlers();
   void write_period_lines(const std::vector<std::string>& lines, const std::string& count_text);
   void apply_period(const pillars::PeriodResult& result);
-  // Runs `query` on the inputs read from the boxes; a refusal is shown and changes nothing.
+  // Runs `query` on the inputs read from `boxes`; a refusal is shown and changes nothing.
   template <class Inputs, class Query>
-  bool query_with(const core::Result<Inputs>& inputs, Query query);
-  void cb_dateEdited();
+  bool query_with(const core::Result<Inputs>& inputs, const std::vector<const QComboBox*>& boxes, Query query);
 
   const WorkbenchLinks& links_;
 };

@@ -49,8 +49,8 @@ PillarSheet::PillarSheet(const WorkbenchLinks& links, QWidget* parent)
   h->addSpacing(8);
   h->addWidget(optimise = new OptimisePanel(*this, links, this));
 
-  ui::on_entry(CB_Select, this, [this] { CB_SelectChange(); });
-  for (int i = 1; i <= pillars::kMaxPillars; ++i) ui::on_entry(cb_pillar[i], this, [this] { ComboBox1Change(); });
+  ui::on_entry(CB_Select, this, [this] { return CB_SelectChange(); });
+  for (int i = 1; i <= pillars::kMaxPillars; ++i) ui::on_entry(cb_pillar[i], this, [this] { return ComboBox1Change(); });
   connect(Button27, &QPushButton::clicked, this, [this] { Button27Click(); });
   connect(Button26, &QPushButton::clicked, this, [this] { Button26Click(); });
   apply_pillar_look();
@@ -63,6 +63,7 @@ QWidget* PillarSheet::build_pillars() {
   v->setContentsMargins(0, 0, 0, 0);
   v->addLayout(captions_.row());
   CB_Select = ui::number_combo(this, ui::number_items(3, 8), "4", "CB_Select", 50);
+  ui::describe(CB_Select, QStringLiteral("柱數"));
   v->addLayout(ui::row_of({text("您要選幾柱"), CB_Select, text("柱")}));
   v->addWidget(lb_NOTT = ui::label(this, QString(), "lb_NOTT"));
   ui::set_look(lb_NOTT, Qt::darkGreen, true);
@@ -95,6 +96,7 @@ QGridLayout* PillarSheet::build_grid() {
     const int largest = i <= 3 ? 5 : 8;
     cb_pillar[i] = ui::number_combo(this, ui::number_items(1, largest), i <= 4 ? "2" : "0",
                                     QStringLiteral("ComboBox%1").arg(i), 56);
+    ui::describe(cb_pillar[i], QStringLiteral("第%1柱的號碼數").arg(i));
     grid->addWidget(cb_pillar[i], 1, i);
     mx_pillar[i] = ui::fixed_pitch_memo(this, QStringLiteral("Mx%1").arg(i));
     mx_pillar[i]->setFixedSize(56, 170);
@@ -111,6 +113,9 @@ void PillarSheet::reset_layout() {
   links_.state.pillar_count = 4;
   ui::set_text(CB_Select, "4");
   for (int i = 1; i <= pillars::kMaxPillars; ++i) ui::set_text(cb_pillar[i], i <= 4 ? "2" : "0");
+  // Pillars beyond the four are "0" now: open for typing, they would be priced but never
+  // verified.
+  apply_pillar_look();
   ComboBox1Change();
 }
 
@@ -140,19 +145,33 @@ void PillarSheet::apply_layout(const pillars::PillarLayout& layout) {
   ui::set_label(lb_tot, labels.lb_tot);
 }
 
-void PillarSheet::CB_SelectChange() {
+std::vector<const QComboBox*> PillarSheet::boxes() const {
+  std::vector<const QComboBox*> boxes{CB_Select};
+  for (int i = 1; i <= pillars::kMaxPillars; ++i) boxes.push_back(cb_pillar[i]);
+  return boxes;
+}
+
+bool PillarSheet::CB_SelectChange() {
   const auto change = pillars::pillar_count_change(ui::text_of(CB_Select), pillar_size_texts());
-  if (!change) return ui::show_error(this, change.error());
+  if (!change) {
+    ui::show_refusal(this, change.error(), boxes());
+    return false;
+  }
   links_.state.pillar_count = change->pillar_count;
   for (int i = 1; i <= pillars::kMaxPillars; ++i) ui::set_text(cb_pillar[i], change->size_texts[i - 1]);
   apply_pillar_look();
   apply_layout(change->layout);
+  return true;
 }
 
-void PillarSheet::ComboBox1Change() {
+bool PillarSheet::ComboBox1Change() {
   const auto layout = pillars::size_change(pillar_size_texts());
-  if (!layout) return ui::show_error(this, layout.error());
+  if (!layout) {
+    ui::show_refusal(this, layout.error(), boxes());
+    return false;
+  }
   apply_layout(*layout);
+  return true;
 }
 
 void PillarSheet::apply_shape(const pillars::ShapeLayout& layout) {

@@ -33,8 +33,9 @@ class PillarSheet : public QWidget {
   void reset_layout();
   void show_selection(const pillars::Selection& selection) { captions_.show(selection); }
 
-  void CB_SelectChange();   // the pillar count
-  void ComboBox1Change();   // any pillar size
+  // Each returns false when it refused the boxes (and said why).
+  bool CB_SelectChange();   // the pillar count
+  bool ComboBox1Change();   // any pillar size
   void Button27Click();     // manual verification: the report list again, then Button26
   void Button26Click();     // the pillar report over the report memo's lines
 
@@ -58,6 +59,8 @@ class PillarSheet : public QWidget {
   QGridLayout* build_grid();
   [[nodiscard]] std::vector<std::string> pillar_size_texts() const;
   void apply_layout(const pillars::PillarLayout& layout);
+  // CB_Select and the size boxes, in the order the pillar computations read them.
+  [[nodiscard]] std::vector<const QComboBox*> boxes() const;
   // Pillars beyond the count are silver and disabled (all of them during a long run).
   void apply_pillar_look();
 

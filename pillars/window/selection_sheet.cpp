@@ -34,6 +34,7 @@ SelectionSheet::SelectionSheet(const WorkbenchLinks& links, QWidget* parent) : Q
   auto* v = new QVBoxLayout(this);
   v->addWidget(ui::heading(this, QStringLiteral("請選擇您要立柱﹙或連碰﹚的號碼，最少2碼，最多30碼"), kNavy));
   cb9 = ui::number_combo(this, ui::number_items(2, 30), "8", "cb9", 60);
+  ui::describe(cb9, QStringLiteral("熱門號碼的個數"));
   Button7 = ui::push_button(this, QStringLiteral("選擇"), "Button7");
   v->addLayout(ui::row_of({text("選擇前項統計最熱門號碼"), cb9, text("個"), Button7,
                            text("(或以手動點選自己喜愛的號碼)")}));
@@ -141,38 +142,55 @@ void SelectionSheet::CB01Click() {
   state.sel_text = selection.sel_text;
   ui::set_label(lb_selectNo, selection.lb_selectNo);
   emit selection_changed(selection);
-  if (selection.over_limit)
+  if (selection.over_limit && actions_running_ == 0)
+    ui::message(this, ui::MessageKind::Error, ui::qs(std::string(pillars::msg::kSelectionOverLimit)));
+}
+
+template <class Change>
+void SelectionSheet::as_one_action(Change change) {
+  ++actions_running_;
+  change();
+  if (--actions_running_ > 0) return;
+  if (links_.state.sel_count > pillars::kSelectionLimit)
     ui::message(this, ui::MessageKind::Error, ui::qs(std::string(pillars::msg::kSelectionOverLimit)));
 }
 
 void SelectionSheet::Button7Click() {
   const auto n = pillars::read_count_box(ui::text_of(cb9));
-  if (!n) return ui::show_error(this, n.error());
+  if (!n) return ui::show_refusal(this, n.error(), {cb9});
   const auto numbers = pillars::most_frequent(links_.state.no_count, n->value, links_.history.max_ball);
   if (!numbers) return ui::show_error(this, numbers.error());
-  Clear_CB();
-  for (int number : *numbers) set_number_checked(number, true);
+  as_one_action([&] {
+    Clear_CB();
+    for (int number : *numbers) set_number_checked(number, true);
+  });
   emit numbers_chosen();
 }
 
 void SelectionSheet::Button8Click() { Clear_CB(); }
 
 void SelectionSheet::Clear_CB() {
-  for (int n = 1; n <= links_.history.max_ball; ++n) set_number_checked(n, false);
-  for (QCheckBox* box : cb_tail) box->setChecked(false);
-  for (int h = 0; h <= 3; ++h) cb_head[h]->setChecked(false);
+  as_one_action([this] {
+    for (int n = 1; n <= links_.history.max_ball; ++n) set_number_checked(n, false);
+    for (QCheckBox* box : cb_tail) box->setChecked(false);
+    for (int h = 0; h <= 3; ++h) cb_head[h]->setChecked(false);
+  });
 }
 
 void SelectionSheet::CBT1Click() {
   for (QCheckBox* box : cb_tail) look_checked(box, Qt::black);
   const auto settings = pillars::tail_filter(tail_box_states(), head_box_states(), links_.history.max_ball);
-  for (const pillars::BoxSetting& s : settings) set_number_checked(s.number, s.checked);
+  as_one_action([&] {
+    for (const pillars::BoxSetting& s : settings) set_number_checked(s.number, s.checked);
+  });
 }
 
 void SelectionSheet::CBH0Click() {
   for (QCheckBox* box : cb_head) look_checked(box, Qt::black);
   const auto settings = pillars::head_filter(tail_box_states(), head_box_states(), links_.history.max_ball);
-  for (const pillars::BoxSetting& s : settings) set_number_checked(s.number, s.checked);
+  as_one_action([&] {
+    for (const pillars::BoxSetting& s : settings) set_number_checked(s.number, s.checked);
+  });
 }
 
 }  // namespace bestpillars

@@ -59,8 +59,12 @@ class SelectionSheet : public QWidget {
   [[nodiscard]] pillars::NumberBoxes number_box_states() const;
   [[nodiscard]] std::array<bool, 10> tail_box_states() const;
   [[nodiscard]] std::array<bool, 5> head_box_states() const;
+  // Runs a command that checks and unchecks many boxes; the limit is said once, after it.
+  template <class Change>
+  void as_one_action(Change change);
 
   const WorkbenchLinks& links_;
+  int actions_running_ = 0;
 };
 
 }  // namespace bestpillars

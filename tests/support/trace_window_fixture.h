@@ -16,6 +16,7 @@
 
 #include "analysis/trace/trace.h"
 #include "analysis/trace/window/tform_zu_trace_single.h"
+#include "support/combo_input.h"
 #include "support/hand_made_draws.h"
 #include "ui/controls.h"
 #include "ui/dialogs.h"
@@ -37,17 +38,9 @@ inline QByteArray draw_file(const core::DrawHistory& history) {
   return bytes;
 }
 
-// The user picks item `index` of a box.
-inline void choose(QComboBox* box, int index) {
-  box->setCurrentIndex(index);
-  emit box->textActivated(box->currentText());
-}
-
-// The user replaces a box's text (pasting it: one edit, whatever the characters).
-inline void type_into(QComboBox* box, const QString& text) {
-  box->lineEdit()->setText(text);
-  emit box->lineEdit()->textEdited(text);
-}
+// The user picks an item of a box, or types into it (Enter unless told how the entry ends).
+using test_input::choose;
+using test_input::type_into;
 
 inline QStringList items(const QComboBox* box) {
   QStringList all;

@@ -1,5 +1,6 @@
 // The toolkit layer's promises that every window relies on.
 #include <QAbstractItemModelTester>
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QGuiApplication>
@@ -13,9 +14,12 @@
 #include <QDialogButtonBox>
 #include <QMessageBox>
 #include <QRegularExpression>
+#include <QVBoxLayout>
 
 #include "ui/locale.h"
+#include "support/combo_input.h"
 
+#include "core/numbers.h"
 #include "ui/busy_guard.h"
 #include "ui/controls.h"
 #include "ui/dialogs.h"
@@ -48,6 +52,28 @@ struct Commands {
   [[nodiscard]] QList<bool> enabled() const {
     return {run->isEnabled(), stop->isEnabled(), never->isEnabled(), combo->isEnabled(),
             date->isEnabled(), memo->isEnabled(), edit->isEnabled()};
+  }
+};
+
+// A window with a number box of items 1..40 showing "12", whose handler records the text
+// it runs for and reads it as a number (a half-typed entry read would raise a message).
+// With `refusing`, the handler refuses anything but a positive number.
+struct EntryBox {
+  QDialog window;
+  QComboBox* combo = ui::make_combo(&window, ui::number_items(1, 40), "12");
+  QLineEdit* other = new QLineEdit(&window);
+  QStringList seen;
+  explicit EntryBox(bool refusing = false) {
+    auto* layout = new QVBoxLayout(&window);
+    layout->addWidget(combo);
+    layout->addWidget(other);
+    ui::on_entry(combo, &window, [this, refusing] {
+      seen << combo->currentText();
+      const auto value = ui::read_int(&window, ui::u8(combo->currentText()));
+      if (refusing && value && *value <= 0) ui::message(&window, ui::MessageKind::Warning, "「0」不是正數");
+      return !refusing || (value && *value > 0);
+    });
+    window.show();
   }
 };
 
@@ -112,45 +138,108 @@ class UiLayerTest : public QObject {
   }
 
   void combo_handler_runs_for_user_actions_only() {
-    QComboBox* combo = ui::make_combo(nullptr, ui::number_items(2, 5), "3");
-    int runs = 0;
-    ui::on_change(combo, this, [&] { ++runs; });
-    ui::set_text(combo, "4");
-    QCOMPARE(ui::text_of(combo), std::string("4"));
-    QCOMPARE(runs, 0);
-    QTest::keyClicks(combo->lineEdit(), "9");
-    QCOMPARE(runs, 1);
-    emit combo->textActivated(QStringLiteral("5"));
-    QCOMPARE(runs, 2);
-    delete combo;
+    EntryBox box;
+    ui::set_text(box.combo, "4");
+    QCOMPARE(ui::text_of(box.combo), std::string("4"));
+    test_input::choose(box.combo, box.combo->findText("5"));
+    ui::set_text(box.combo, "6");  // code, even after an entry, runs nothing
+    test_input::focus(box.combo);
+    box.combo->clearFocus();
+    QCOMPARE(box.seen, QStringList{"5"});
   }
 
-  // A number box's handler runs when an entry is finished, never mid-typing or for an
-  // empty box, so a refusal cannot pop up while the user types.
+  // One run per finished entry, with the text the box shows; typing alone, an untouched
+  // box and Enter right after an entry run nothing; half-typed numbers raise no message.
   void entry_handler_runs_once_the_entry_is_finished() {
-    QWidget window;
-    QComboBox* combo = ui::make_combo(&window, ui::number_items(2, 5), "3");
-    auto* other = new QLineEdit(&window);
-    window.show();
-    window.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-    QStringList seen;
-    ui::on_entry(combo, this, [&] { seen << combo->currentText(); });
-    combo->lineEdit()->setFocus();
-    combo->lineEdit()->selectAll();
-    QTest::keyClick(combo->lineEdit(), Qt::Key_Backspace);
-    QTest::keyClick(combo->lineEdit(), Qt::Key_Return);  // empty: nothing to read
-    QTest::keyClicks(combo->lineEdit(), "10");
-    QCOMPARE(seen, QStringList{});  // half typed
-    QTest::keyClick(combo->lineEdit(), Qt::Key_Return);
-    QCOMPARE(seen, QStringList{"10"});
-    other->setFocus();  // leaving without a change runs nothing
-    combo->lineEdit()->setFocus();
-    QTest::keyClicks(combo->lineEdit(), "4");
-    other->setFocus();  // leaving after typing finishes the entry
-    QCOMPARE(seen, (QStringList{"10", "104"}));
-    emit combo->textActivated(QStringLiteral("5"));
-    QCOMPARE(seen.size(), 3);
+    using F = test_input::Finish;
+    struct Step {
+      enum { Type, Finish, Choose, Code } act;
+      QString text = {};
+      F finish = F::None;
+    };
+    const auto type = [](const QString& t) { return Step{Step::Type, t}; };
+    const auto end = [](F f) { return Step{Step::Finish, {}, f}; };
+    const auto choose = [](const QString& t) { return Step{Step::Choose, t}; };
+    struct Case {
+      const char* name;
+      QList<Step> steps;
+      QStringList runs;
+      QString shown;
+    };
+    const QList<Case> cases = {
+        {"typed, then left", {type("3"), end(F::Leave)}, {"3"}, "3"},
+        {"typed, then Enter", {type("3"), end(F::Enter)}, {"3"}, "3"},
+        {"Enter again", {type("3"), end(F::Enter), end(F::Enter), end(F::Leave)}, {"3"}, "3"},
+        {"a number no item names", {type("45"), end(F::Enter)}, {"45"}, "45"},
+        {"0 on the way to 05", {type("05"), end(F::Enter)}, {"05"}, "05"},
+        {"- on the way to -1", {type("-1"), end(F::Leave)}, {"-1"}, "-1"},
+        {"typed, not finished", {type("3")}, {}, "3"},  // then the window closes: dropped
+        {"chosen, then Enter", {choose("7"), end(F::Enter), end(F::Leave)}, {"7"}, "7"},
+        {"chosen twice", {choose("7"), choose("9")}, {"7", "9"}, "9"},
+        {"emptied, then left", {type("\b"), end(F::Leave), end(F::Enter)}, {}, ""},
+        {"untouched, left or Enter", {end(F::Leave), end(F::Enter)}, {}, "12"},
+        {"two entries", {type("3"), end(F::Leave), type("31"), end(F::Enter)}, {"3", "31"}, "31"},
+        {"Esc puts the text back", {type("3"), end(F::Esc), end(F::Leave)}, {}, "12"},
+        {"code, then left", {Step{Step::Code, "20"}, end(F::Leave)}, {}, "20"},
+    };
+    for (const Case& c : cases) {
+      ui::ScopedRecorder dialogs;
+      EntryBox box;
+      for (const Step& step : c.steps) {
+        switch (step.act) {
+          case Step::Type: test_input::type_into(box.combo, step.text, F::None); break;
+          case Step::Finish: test_input::finish_entry(box.combo, step.finish); break;
+          case Step::Choose: test_input::choose(box.combo, box.combo->findText(step.text)); break;
+          case Step::Code: ui::set_text(box.combo, ui::u8(step.text)); break;
+        }
+      }
+      QVERIFY2(box.seen == c.runs, qPrintable(QString("%1: %2").arg(c.name, box.seen.join('|'))));
+      QVERIFY2(box.combo->currentText() == c.shown, c.name);
+      QVERIFY2(dialogs.recorder.messages.isEmpty(), c.name);
+      QVERIFY2(box.window.isVisible(), c.name);  // Esc in the box never closes the window
+    }
+  }
+
+  // Esc that closes the box's list closes only the list.
+  void esc_in_an_open_list_closes_only_the_list() {
+    EntryBox box;
+    test_input::focus(box.combo);
+    box.combo->showPopup();
+    QVERIFY(box.combo->view()->isVisible());
+    QTest::keyClick(box.combo->view(), Qt::Key_Escape);
+    QVERIFY(!box.combo->view()->isVisible());
+    QVERIFY(box.window.isVisible());
+    QVERIFY(box.seen.isEmpty());
+  }
+
+  // A refused entry is said once and the box shows again the text the result belongs to.
+  void refused_entry_puts_back_the_accepted_text() {
+    ui::ScopedRecorder dialogs;
+    EntryBox box(true);
+    test_input::type_into(box.combo, "7", test_input::Finish::Leave);
+    test_input::type_into(box.combo, "0");
+    QCOMPARE(box.seen, (QStringList{"7", "0"}));
+    QCOMPARE(box.combo->currentText(), QStringLiteral("7"));
+    ui::set_text(box.combo, "9");
+    test_input::type_into(box.combo, "x", test_input::Finish::Leave);
+    QCOMPARE(box.combo->currentText(), QStringLiteral("9"));
+    QCOMPARE(dialogs.recorder.texts(), (QStringList{"「0」不是正數", "「x」不是有效的整數"}));
+  }
+
+  // A refusal of an empty text names the box it came from, the first empty one in the
+  // order the computation reads them; every other refusal is shown unchanged.
+  void refusals_of_empty_boxes_name_the_box() {
+    ui::ScopedRecorder dialogs;
+    EntryBox box;
+    QComboBox* other = ui::make_combo(&box.window, {}, "");
+    ui::describe(box.combo, QStringLiteral("之下的期數"));
+    const core::Error empty = core::Error::error(core::not_an_integer(""));
+    ui::show_refusal(&box.window, empty, {box.combo, other});  // other is empty: not described
+    ui::set_text(box.combo, "");
+    ui::show_refusal(&box.window, empty, {box.combo, other});
+    ui::show_refusal(&box.window, core::Error::error(core::not_an_integer("x")), {box.combo});
+    QCOMPARE(dialogs.recorder.texts(), (QStringList{"請輸入數字", "請輸入之下的期數", "「x」不是有效的整數"}));
+    QCOMPARE(dialogs.recorder.messages.first().kind, ui::MessageKind::Warning);
   }
 
   void number_boxes_report_the_conversion_error() {
@@ -170,6 +259,15 @@ class UiLayerTest : public QObject {
     }
     QDialogButtonBox buttons(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Save);
     for (QAbstractButton* button : buttons.buttons()) QVERIFY2(!button->text().contains(QRegularExpression("[A-Za-z]{2}")), qPrintable(button->text()));
+  }
+
+  // The 15取10 question says "請按 Yes，否則按 No": its buttons must read so.
+  void questions_name_their_buttons_yes_and_no() {
+    const auto box = ui::question_box(nullptr, QStringLiteral("請按 Yes，否則按 No"), ui::MessageKind::Warning);
+    QCOMPARE(box->buttons().size(), 2);
+    QCOMPARE(box->button(QMessageBox::Yes)->text(), QStringLiteral("是 (Yes)"));
+    QCOMPARE(box->button(QMessageBox::No)->text(), QStringLiteral("否 (No)"));
+    QCOMPARE(box->defaultButton(), box->button(QMessageBox::No));
   }
 
   void recorder_answers_from_its_queues_and_defaults_to_no() {

@@ -3,7 +3,6 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QRadioButton>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -19,7 +18,6 @@ namespace double_trace {
 namespace {
 
 constexpr int kDateItems = 20;
-constexpr int kDateLength = 10;  // "yyyy/mm/dd"
 
 std::vector<std::string> ball_items(const std::array<std::string, 5>& balls) { return {balls.begin(), balls.end()}; }
 
@@ -72,9 +70,7 @@ void TracePanel::build() {
 }
 
 void TracePanel::connect_controls() {
-  // A chosen date is looked up at once, a typed one once it is complete.
-  connect(cb_date, &QComboBox::textActivated, this, [this] { cb_dateChange(); });
-  connect(cb_date->lineEdit(), &QLineEdit::textEdited, this, [this] { cb_dateEdited(); });
+  ui::on_change(cb_date, this, [this] { cb_dateChange(); });
   ui::on_change(cb_d1, this, [this] { cb_d1Change(); });
   ui::on_change(CB_xx, this, [this] { emit search_requested(); });
   ui::on_change(cb_d2, this, [this] { emit search_requested(); });
@@ -96,10 +92,6 @@ void TracePanel::reset_dates() {
   const auto dates = intervals::recent_dates(history_, kDateItems);
   ui::set_items(cb_date, dates);
   ui::set_text(cb_date, dates.empty() ? std::string() : dates.front());
-}
-
-void TracePanel::cb_dateEdited() {
-  if (ui::text_of(cb_date).size() == kDateLength) cb_dateChange();
 }
 
 void TracePanel::cb_dateChange() {

@@ -68,7 +68,6 @@ class TracePanel : public QFrame {
  private:
   void build();
   void connect_controls();
-  void cb_dateEdited();
   [[nodiscard]] std::optional<int> box_number(QComboBox* box);
   [[nodiscard]] std::optional<int> read_later();                       // 且下, within the table
   [[nodiscard]] std::optional<std::string> read_number(QComboBox* box);  // X or Y

@@ -69,7 +69,7 @@ NumberCountsPanel::NumberCountsPanel(const trace::TraceExport& rows, int max_bal
   layout->addLayout(lower);
   layout->addLayout(ui::row_of({ui::label(this, QStringLiteral("統計期數(最近)")), cb_lt, cb_sort}));
 
-  ui::on_change(cb_lt, this, [this] { show_analysis(); });
+  ui::on_entry(cb_lt, this, [this] { return show_analysis(); });
   ui::on_click(cb_sort, this, [this] { show_analysis(); });
 }
 
@@ -83,14 +83,18 @@ void NumberCountsPanel::reset() {
   show_analysis();
 }
 
-void NumberCountsPanel::show_analysis() {
+bool NumberCountsPanel::show_analysis() {
   const auto counts = statistics::show_analysis(rows_, ui::text_of(cb_lt), cb_sort->isChecked(), max_ball_);
-  if (!counts) return ui::show_error(this, counts.error());
+  if (!counts) {
+    ui::show_error(this, counts.error());
+    return false;
+  }
   const auto per_grid = static_cast<std::size_t>(statistics::kGridPositions);
   fill(sga1, counts->numbers, 0);
   fill(sga2, counts->numbers, per_grid);
   fill(sga5, counts->numbers, 2 * per_grid);
   fill(sga3, counts->tails, 0);
+  return true;
 }
 
 }  // namespace statwin

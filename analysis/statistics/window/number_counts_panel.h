@@ -23,8 +23,8 @@ class NumberCountsPanel : public QWidget {
   // then the counts over all rows.
   void reset();
   // Counts with the current cb_lt and cb_sort; a bad count is refused with a message and
-  // the grids keep what they show.
-  void show_analysis();
+  // the grids keep what they show (false then).
+  bool show_analysis();
 
   ui::StringGrid *sga1 = nullptr, *sga2 = nullptr, *sga5 = nullptr;  // numbers by position
   ui::StringGrid* sga3 = nullptr;                                   // tails

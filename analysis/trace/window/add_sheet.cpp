@@ -17,17 +17,15 @@ AddSheet::AddSheet(const TraceLinks& links, QWidget* parent)
   cb_add2 = box("cb_add2", {"加", "減"}, "加", 60);
   cb_add3 = box("cb_add3", ui::number_items(1, 40), "1", 55);
   cb_add4 = box("cb_add4", ui::number_items(1, 7), "2", 50);
+  ui::describe(cb_add3, QStringLiteral("加減的數"));
   lay_out({caption("第"), cb_add1, caption("支"), cb_add2, cb_add3, caption("等於"), caption("第"), cb_add4,
            caption("支")});
-  for (QComboBox* b : {cb_add1, cb_add2, cb_add3, cb_add4}) ui::on_change(b, this, [this] { cb_addChange(); });
+  for (QComboBox* b : {cb_add1, cb_add2, cb_add3, cb_add4}) ui::on_entry(b, this, [this] { return cb_addChange(); });
 }
 
 void AddSheet::enter() { cb_addChange(); }
 
-void AddSheet::cb_addChange() {
-  distance_ = 0;
-  retrace();
-}
+bool AddSheet::cb_addChange() { return retrace_at(0); }
 
 bool AddSheet::retrace() {
   trace::TraceBoxes boxes;
@@ -36,7 +34,7 @@ bool AddSheet::retrace() {
   boxes.sign = ui::text_of(cb_add2);
   boxes.amount = ui::text_of(cb_add3);
   boxes.p2 = ui::text_of(cb_add4);
-  return show(boxes, std::string(trace::kExportAllRows));
+  return show(boxes, std::string(trace::kExportAllRows), {cb_add3});
 }
 
 }  // namespace tracewin

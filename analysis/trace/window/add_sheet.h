@@ -20,7 +20,7 @@ class AddSheet : public TraceSheet {
   void enter() override;
 
   // The change event of any of the four boxes.
-  void cb_addChange();
+  bool cb_addChange();  // false when the trace was refused (and said why)
 
   QComboBox *cb_add1 = nullptr, *cb_add2 = nullptr, *cb_add3 = nullptr, *cb_add4 = nullptr;
 

@@ -49,7 +49,7 @@ ChoiceWindow::ChoiceWindow(int size, QWidget* parent) : QDialog(parent), size_(s
   layout->addLayout(side);
   resize(480, 560);
 
-  ui::on_change(ComboBox1, this, [this] { ComboBox1Change(); });
+  ui::on_entry(ComboBox1, this, [this] { return ComboBox1Change(); });
 }
 
 void ChoiceWindow::open_on(SharedTrace shown) {
@@ -65,11 +65,17 @@ void ChoiceWindow::open_on(SharedTrace shown) {
   ui::show_modal(this);
 }
 
-void ChoiceWindow::ComboBox1Change() {
-  if (!shown_) return;
+bool ChoiceWindow::ComboBox1Change() {
+  if (!shown_) return true;
+  const std::string text = ui::text_of(ComboBox1);
+  if (const core::Status whole = trace::check_choice(text, size_, shown_->max_ball); !whole) {
+    ui::show_error(this, whole.error());
+    return false;
+  }
   trace::pick_choice(view_, shown_->result.grid, shown_->result.trace_row_count(), shown_->max_ball,
-                     ui::text_of(ComboBox1));
+                     text);
   show_view();
+  return true;
 }
 
 void ChoiceWindow::show_view() {

@@ -7,8 +7,9 @@
 //                                            Label3 二中一期數 U
 //                                            Label4 開出號碼數 H
 //
-// The box offers the first 100 pairs (1000 triples); a typed choice whose parts are not
-// numbers 1..max_ball leaves those columns as they were.
+// The box offers the first 100 pairs (1000 triples); a typed choice that is not a whole
+// pair or triple of numbers 1..max_ball is refused, and the box shows again the choice
+// whose columns stand.
 #pragma once
 
 #include <QDialog>
@@ -37,7 +38,7 @@ class ChoiceWindow : public QDialog {
   // Ranks the trace's pairs or triples, offers them in the box, shows the first and
   // opens the window modally.
   void open_on(SharedTrace shown);
-  void ComboBox1Change();
+  bool ComboBox1Change();  // false when the typed choice was refused (and said why)
 
   [[nodiscard]] const std::vector<trace::Choice>& ranked() const { return ranked_; }
 

@@ -23,8 +23,8 @@ CombinationSheet::CombinationSheet(const TraceLinks& links, trace::TraceTab tab,
   issue = issue_box(is_pair(tab) ? "cb_latest2" : "cb_latest2_3");
   numbers = box(is_pair(tab) ? "cb_tr22" : "cb_tr22_3", {}, "02", is_pair(tab) ? 90 : 110);
   lay_out({caption("第"), issue, caption("期"), caption("開"), numbers});
-  ui::on_change(issue, this, [this] { issueChange(); });
-  ui::on_change(numbers, this, [this] { numbersChange(); });
+  ui::on_entry(issue, this, [this] { return issueChange(); });
+  ui::on_entry(numbers, this, [this] { return numbersChange(); });
 }
 
 void CombinationSheet::open(const OpeningItems& items) {
@@ -37,11 +37,9 @@ void CombinationSheet::enter() {
   issueChange();
 }
 
-void CombinationSheet::issueChange() {
-  if (choose_draw(issue, numbers, tab_)) numbersChange();
-}
+bool CombinationSheet::issueChange() { return choose_draw(issue, numbers, tab_) && numbersChange(); }
 
-void CombinationSheet::numbersChange() { retrace(); }
+bool CombinationSheet::numbersChange() { return retrace(); }
 
 bool CombinationSheet::retrace() {
   trace::TraceBoxes boxes;

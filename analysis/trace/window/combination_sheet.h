@@ -21,8 +21,9 @@ class CombinationSheet : public TraceSheet {
   void open(const OpeningItems& items) override;
   void enter() override;
 
-  void issueChange();    // cb_latest2 / cb_latest2_3
-  void numbersChange();  // cb_tr22 / cb_tr22_3
+  // Each returns false when the entry was refused (and said why).
+  bool issueChange();    // cb_latest2 / cb_latest2_3
+  bool numbersChange();  // cb_tr22 / cb_tr22_3
 
   QComboBox* issue = nullptr;    // cb_latest2 / cb_latest2_3
   QComboBox* numbers = nullptr;  // cb_tr22 / cb_tr22_3

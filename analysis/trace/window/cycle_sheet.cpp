@@ -14,9 +14,10 @@ CycleSheet::CycleSheet(const TraceLinks& links, QWidget* parent)
   setObjectName("TabSheet6");
   cb_latest_ck = issue_box("cb_latest_ck");
   cb_ck = box("cb_ck", {}, "01", 60);
+  ui::describe(cb_ck, QStringLiteral("每隔的期數"));
   lay_out({caption("第"), cb_latest_ck, caption("期之下一期往前推"), caption("每隔"), cb_ck, caption("期")});
-  ui::on_change(cb_latest_ck, this, [this] { cb_latest_ckChange(); });
-  ui::on_change(cb_ck, this, [this] { cb_ckChange(); });
+  ui::on_entry(cb_latest_ck, this, [this] { return cb_latest_ckChange(); });
+  ui::on_entry(cb_ck, this, [this] { return cb_ckChange(); });
 }
 
 void CycleSheet::open(const OpeningItems& items) {
@@ -26,19 +27,16 @@ void CycleSheet::open(const OpeningItems& items) {
 
 void CycleSheet::enter() { cb_ckChange(); }
 
-void CycleSheet::cb_latest_ckChange() { cb_ckChange(); }
+bool CycleSheet::cb_latest_ckChange() { return cb_ckChange(); }
 
-void CycleSheet::cb_ckChange() {
-  distance_ = 0;
-  retrace();
-}
+bool CycleSheet::cb_ckChange() { return retrace_at(0); }
 
 bool CycleSheet::retrace() {
   trace::TraceBoxes boxes;
   boxes.tab = trace::TraceTab::Cycle;
   boxes.issue = ui::text_of(cb_latest_ck);
   boxes.step = ui::text_of(cb_ck);
-  return show(boxes, boxes.issue);
+  return show(boxes, boxes.issue, {cb_ck});
 }
 
 }  // namespace tracewin

@@ -18,8 +18,9 @@ class CycleSheet : public TraceSheet {
   void open(const OpeningItems& items) override;
   void enter() override;
 
-  void cb_latest_ckChange();
-  void cb_ckChange();
+  // Each returns false when the trace was refused (and said why).
+  bool cb_latest_ckChange();
+  bool cb_ckChange();
 
   QComboBox *cb_latest_ck = nullptr, *cb_ck = nullptr;
 

@@ -26,9 +26,9 @@ PositionSheet::PositionSheet(const TraceLinks& links, trace::TraceTab tab, QWidg
   position = box(ascending ? "cb_fix11" : "cb_fix21", ui::number_items(1, 7), "1", 50);
   number = box(ascending ? "cb_fix12" : "cb_fix22", {}, "01", 60);
   lay_out({caption("第"), issue, caption("期"), caption("第"), position, caption("支"), caption("開"), number});
-  ui::on_change(issue, this, [this] { issueChange(); });
-  ui::on_change(position, this, [this] { positionChange(); });
-  ui::on_change(number, this, [this] { positionChange(); });
+  ui::on_entry(issue, this, [this] { return issueChange(); });
+  ui::on_entry(position, this, [this] { return positionChange(); });
+  ui::on_entry(number, this, [this] { return positionChange(); });
 }
 
 void PositionSheet::open(const OpeningItems& items) { set_issue_items(issue, items); }
@@ -38,14 +38,14 @@ void PositionSheet::enter() {
   issueChange();
 }
 
-void PositionSheet::issueChange() {
-  if (!choose_draw(issue, number, tab_)) return;
+bool PositionSheet::issueChange() {
+  if (!choose_draw(issue, number, tab_)) return false;
   // A drawn position only ever holds one of the five balls.
   if (!is_ascending(tab_)) ui::set_items(position, ui::number_items(1, trace::kBalls));
-  positionChange();
+  return positionChange();
 }
 
-void PositionSheet::positionChange() { retrace(); }
+bool PositionSheet::positionChange() { return retrace(); }
 
 bool PositionSheet::retrace() {
   trace::TraceBoxes boxes;

@@ -21,8 +21,9 @@ class PositionSheet : public TraceSheet {
   void open(const OpeningItems& items) override;
   void enter() override;
 
-  void issueChange();     // cb_latest3 / cb_latest4
-  void positionChange();  // cb_fix11 / cb_fix21 and cb_fix12 / cb_fix22
+  // Each returns false when the entry was refused (and said why).
+  bool issueChange();     // cb_latest3 / cb_latest4
+  bool positionChange();  // cb_fix11 / cb_fix21 and cb_fix12 / cb_fix22
 
   QComboBox* issue = nullptr;     // cb_latest3 / cb_latest4
   QComboBox* position = nullptr;  // cb_fix11 / cb_fix21

@@ -23,10 +23,10 @@ SingleNumberSheet::SingleNumberSheet(const TraceLinks& links, QWidget* parent)
   lay_out({caption("第"), cb_latest, caption("期"), caption("本期開"), cb_trno}, {sbpin1});
   build_pinned_row();
 
-  ui::on_change(cb_latest, this, [this] { cb_latestChange(); });
-  ui::on_change(cb_trno, this, [this] { cb_trnoChange(); });
+  ui::on_entry(cb_latest, this, [this] { return cb_latestChange(); });
+  ui::on_entry(cb_trno, this, [this] { return cb_trnoChange(); });
   connect(sbpin1, &QToolButton::clicked, this, [this] { sbpin1Click(); });
-  ui::on_change(cbn1, this, [this] { cbn1Change(); });
+  ui::on_entry(cbn1, this, [this] { return cbn1Change(); });
   connect(SpeedButton16, &QToolButton::clicked, this, [this] { SpeedButton16Click(); });
   connect(SpeedButton17, &QToolButton::clicked, this, [this] { SpeedButton17Click(); });
   connect(SpeedButton3, &QToolButton::clicked, this, [this] { SpeedButton3Click(); });
@@ -67,14 +67,14 @@ void SingleNumberSheet::enter() {
   cb_latestChange();
 }
 
-void SingleNumberSheet::cb_latestChange() {
+bool SingleNumberSheet::cb_latestChange() {
   const auto s = choose_draw(cb_latest, cb_trno, trace::TraceTab::Single);
-  if (!s) return;
+  if (!s) return false;
   selected_draw_ = *s;
-  cb_trnoChange();
+  return cb_trnoChange();
 }
 
-void SingleNumberSheet::cb_trnoChange() { retrace(); }
+bool SingleNumberSheet::cb_trnoChange() { return retrace(); }
 
 bool SingleNumberSheet::retrace() {
   trace::TraceBoxes boxes;
@@ -100,9 +100,12 @@ void SingleNumberSheet::sbpin1Click() {
   retrace_pinned();
 }
 
-void SingleNumberSheet::cbn1Change() {
+bool SingleNumberSheet::cbn1Change() {
+  const int kept = pinned_distance_;
   pinned_distance_ = 0;
-  retrace_pinned();
+  if (retrace_pinned()) return true;
+  pinned_distance_ = kept;
+  return false;
 }
 
 void SingleNumberSheet::SpeedButton16Click() {
@@ -118,7 +121,10 @@ void SingleNumberSheet::SpeedButton17Click() {
 bool SingleNumberSheet::retrace_pinned() {
   trace::TraceBoxes boxes;
   boxes.number = ui::text_of(cbn1);
-  if (!links_.show_trace(boxes, pinned_distance_, ui::text_of(cb_latest))) return false;
+  if (const core::Status shown = links_.show_trace(boxes, pinned_distance_, ui::text_of(cb_latest)); !shown) {
+    refuse(shown.error(), {cbn1});
+    return false;
+  }
   ui::set_label(lbtridx_n1, trace::distance_label(pinned_distance_));
   return true;
 }

@@ -22,10 +22,11 @@ class SingleNumberSheet : public TraceSheet {
   void open(const OpeningItems& items) override;
   void enter() override;
 
-  void cb_latestChange();
-  void cb_trnoChange();
+  // Each returns false when the entry was refused (and said why).
+  bool cb_latestChange();
+  bool cb_trnoChange();
   void sbpin1Click();        // enter pinned mode
-  void cbn1Change();
+  bool cbn1Change();
   void SpeedButton16Click();  // pinned level 上一期
   void SpeedButton17Click();  // pinned level 下一期
   void SpeedButton3Click();   // 結束: leave pinned mode

@@ -164,19 +164,17 @@ void TForm_zu_trace_single::chk_highlight() {
     tabs->setTabTextColor(i, i == PageControl1->currentIndex() ? kHighlight : QColor());
 }
 
-bool TForm_zu_trace_single::show_trace(const trace::TraceBoxes& boxes, int distance, const std::string& export_issue) {
+core::Status TForm_zu_trace_single::show_trace(const trace::TraceBoxes& boxes, int distance,
+                                               const std::string& export_issue) {
   auto traced = trace::trace_tab(table_, boxes, distance, source_list_);
-  if (!traced) {
-    ui::show_error(this, traced.error());
-    return false;
-  }
+  if (!traced) return traced.error();
   auto shown = std::make_shared<tracewin::ShownTrace>();
   shown->result = std::move(traced).value();
   shown->max_ball = table_.max_ball;
   shown->export_issue = export_issue;
   tracewin::show_trace_grid(sgmap, shown->result.grid);
   shown_ = std::move(shown);
-  return true;
+  return {};
 }
 
 void TForm_zu_trace_single::pin(bool pinned) {

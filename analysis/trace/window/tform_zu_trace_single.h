@@ -99,7 +99,7 @@ class TForm_zu_trace_single : public QDialog {
   void build_pages();
   void build_menu();
   void connect_sheet(tracewin::TraceSheet* sheet);
-  bool show_trace(const trace::TraceBoxes& boxes, int distance, const std::string& export_issue);
+  core::Status show_trace(const trace::TraceBoxes& boxes, int distance, const std::string& export_issue);
   void pin(bool pinned);
   void select_page(int page);
   void chk_highlight();

@@ -8,7 +8,9 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "analysis/trace/trace_messages.h"
 #include "ui/controls.h"
+#include "ui/dialogs.h"
 #include "ui/widgets.h"
 
 namespace tracewin {
@@ -41,17 +43,29 @@ TraceSheet::TraceSheet(const TraceLinks& links, const Names& names, QWidget* par
 }
 
 void TraceSheet::step(int delta) {
-  distance_ += delta;
-  if (retrace())
-    stepped();
-  else
-    distance_ -= delta;
+  if (retrace_at(distance_ + delta)) stepped();
 }
 
-bool TraceSheet::show(const trace::TraceBoxes& boxes, const std::string& export_issue) {
-  if (!links_.show_trace(boxes, distance_, export_issue)) return false;
+bool TraceSheet::retrace_at(int distance) {
+  const int kept = distance_;
+  distance_ = distance;
+  if (retrace()) return true;
+  distance_ = kept;
+  return false;
+}
+
+bool TraceSheet::show(const trace::TraceBoxes& boxes, const std::string& export_issue,
+                      const std::vector<const QComboBox*>& read) {
+  if (const core::Status shown = links_.show_trace(boxes, distance_, export_issue); !shown) {
+    refuse(shown.error(), read);
+    return false;
+  }
   ui::set_label(distance_label, trace::distance_label(distance_));
   return true;
+}
+
+void TraceSheet::refuse(const core::Error& error, const std::vector<const QComboBox*>& read) {
+  ui::show_refusal(window(), error, read);
 }
 
 QComboBox* TraceSheet::issue_box(const QString& name) {
@@ -94,7 +108,10 @@ void TraceSheet::set_issue_items(QComboBox* issue, const OpeningItems& items) {
 
 std::optional<int> TraceSheet::choose_draw(const QComboBox* issue, QComboBox* numbers, trace::TraceTab tab) {
   const auto s = trace::find_issue(links_.table, ui::text_of(issue));
-  if (!s) return s;
+  if (!s) {
+    ui::message(window(), ui::MessageKind::Warning, ui::qs(trace::msg::unknown_issue(ui::text_of(issue))));
+    return s;
+  }
   distance_ = trace::next_draw_distance(links_.table, *s);
   offer(numbers, trace::number_box(links_.table, *s, tab));
   return s;

@@ -17,6 +17,7 @@
 
 #include "analysis/trace/trace_query.h"
 #include "analysis/trace/trace_table.h"
+#include "core/result.h"
 
 class QComboBox;
 class QFrame;
@@ -31,9 +32,10 @@ struct TraceLinks {
   // The draw table of the window's last opening.
   const trace::TraceTable& table;
   // Traces `boxes` at `distance` and shows the grid; the rows up to `export_issue` are
-  // what the number analysis will read. A refusal is shown and the previous trace stays:
-  // false then.
-  std::function<bool(const trace::TraceBoxes& boxes, int distance, const std::string& export_issue)> show_trace;
+  // what the number analysis will read. A refusal comes back for the tab to show, and the
+  // previous trace stays.
+  std::function<core::Status(const trace::TraceBoxes& boxes, int distance, const std::string& export_issue)>
+      show_trace;
   // Pinned mode of the single-number tab: the single-number rule examines the rows of
   // the trace on screen (true) or every draw again (false).
   std::function<void(bool pinned)> pin;
@@ -80,8 +82,15 @@ class TraceSheet : public QWidget {
   virtual void stepped() {}
   // 上一期 (-1) / 下一期 (+1). A refused trace leaves the distance as it was.
   void step(int delta);
-  // Traces `boxes` at the tab's distance; on success the label shows the distance.
-  bool show(const trace::TraceBoxes& boxes, const std::string& export_issue);
+  // The tab's trace at `distance`; a refused trace leaves the distance as it was.
+  bool retrace_at(int distance);
+  // Traces `boxes` at the tab's distance; on success the label shows the distance. A
+  // refusal is shown; one of an empty box names the box among `read`, the boxes whose
+  // numbers the trace reads.
+  bool show(const trace::TraceBoxes& boxes, const std::string& export_issue,
+            const std::vector<const QComboBox*>& read = {});
+  // Shows a refusal of the trace, naming an empty one of `read`.
+  void refuse(const core::Error& error, const std::vector<const QComboBox*>& read);
 
   // An issue box: red bold text with the page's hint.
   [[nodiscard]] QComboBox* issue_box(const QString& name);
@@ -94,7 +103,7 @@ class TraceSheet : public QWidget {
   // An issue box on opening: the latest issues, the newest shown.
   static void set_issue_items(QComboBox* issue, const OpeningItems& items);
   // The issue box's change: the draw it names (searched from the newest back), or
-  // nullopt when none has it and the tab keeps its trace and boxes. Found, the distance
+  // nullopt when none has it: that is said, and the tab keeps its trace and boxes. Found, the distance
   // becomes the distance from that draw to the draw after the newest, and `numbers`
   // offers the draw's balls (pairs, triples) as `tab` reads them, the first shown.
   [[nodiscard]] std::optional<int> choose_draw(const QComboBox* issue, QComboBox* numbers, trace::TraceTab tab);

@@ -118,5 +118,28 @@ TEST(ChoiceView, ColumnsAndCountsOfThePick) {
   EXPECT_EQ(three.sg1.cell(3, 0), "21");
 }
 
+// The window takes a typed pair or triple only whole, so its columns never mix two choices.
+TEST(ChoiceView, OnlyAWholePairOrTripleIsAChoice) {
+  const struct {
+    std::string_view text;
+    int size;
+    bool whole;
+  } cases[] = {
+      {"07.21", 2, true},       {"01.39", 2, true},     {"07-21", 2, true},  // any separator
+      {"07.2", 2, false},       {"07.40", 2, false},    {"00.21", 2, false}, {"7.21", 2, false},
+      {"07.21.", 2, false},     {"", 2, false},         {"05.12.23", 3, true}, {"05.4", 3, false},
+      {"05.41.42", 3, false},   {"05.41", 3, false},    {"05.12.2x", 3, false}, {"-1.12.23", 3, false},
+  };
+  for (const auto& c : cases) {
+    const core::Status checked = check_choice(c.text, c.size, 39);
+    EXPECT_EQ(checked.ok(), c.whole) << c.text;
+    if (!checked.ok()) {
+      EXPECT_EQ(checked.error().text.rfind("「" + std::string(c.text) + "」不是有效的", 0), 0u);
+    }
+  }
+  EXPECT_EQ(check_choice("05.41.42", 3, 39).error().text,
+            "「05.41.42」不是有效的三中一號碼，請輸入如 05.12.23 的 3 個號碼 (01 到 39)");
+}
+
 }  // namespace
 }  // namespace trace

@@ -13,6 +13,7 @@ using fixture::text;
 using fixture::type_into;
 using fixture::Workbench;
 using fixture::grid_count_sum;
+using bestpillars::PeriodSheet;
 
 class PeriodSheetTest : public QObject {
   Q_OBJECT
@@ -24,6 +25,7 @@ class PeriodSheetTest : public QObject {
   void recent_and_periodic_queries();
   void trace_query_and_date_change();
   void refused_source_inputs_keep_the_period();
+  void typed_period_boxes_query_what_they_show();
   void huge_pasted_memos_are_counted_or_refused();
 };
 
@@ -138,8 +140,10 @@ void PeriodSheetTest::refused_source_inputs_keep_the_period() {
   ui::set_text(win.TS2->cb_intv, "2");
   ui::set_text(win.TS2->cbis, "abc");
   win.TS2->Button16->click();
+  const std::string date = text(win.TS2->cb_date);
   type_into(win.TS2->cb_date, "2000/01/01");  // partial dates on the way are not looked up
   type_into(win.TS2->cb_ii, "7");
+  QCOMPARE(text(win.TS2->cb_date), date);
   QCOMPARE(w.guard.recorder.messages.size(), 4);
   QCOMPARE(w.messages()[0], QString::fromUtf8(pillars::msg::kIntervalBelowOne.data()));
   QCOMPARE(w.guard.recorder.messages[0].kind, ui::MessageKind::Warning);
@@ -152,7 +156,10 @@ void PeriodSheetTest::refused_source_inputs_keep_the_period() {
   QCOMPARE(text(win.TS2->CB_xx), traced);
   QCOMPARE(text(win.TS2->cb_prediction), std::string("1"));
 
+  QCOMPARE(text(win.TS2->cb_ii), std::string("1"));  // a refused entry is put back
+
   // The trace query refuses the position too.
+  ui::set_text(win.TS2->cb_ii, "7");
   win.TS2->Button18->click();
   QCOMPARE(w.guard.recorder.messages.size(), 5);
   QCOMPARE(lines(win.TS2->Memo1), before);
@@ -160,6 +167,46 @@ void PeriodSheetTest::refused_source_inputs_keep_the_period() {
 
 // A memo pasted with 100,000 period lines is counted like any other; one line of a
 // megabyte is refused by its line number, and the grids keep what they showed.
+// What is typed stays as typed (no completion to 10, 40 or 1200) and is what the query
+// reads when the user goes on to its button; 之下 counts forward from 1; an empty box is
+// named.
+void PeriodSheetTest::typed_period_boxes_query_what_they_show() {
+  Workbench w(60);
+  PeriodSheet& sheet = *w.window->TS2;
+  struct Case {
+    QComboBox* box;
+    QString typed;
+    QPushButton* query;
+    std::string title;  // the title of the query, or empty when it is refused with `message`
+    QString message;
+  };
+  const QString distance_below_one = QString::fromUtf8(pillars::msg::kDistanceBelowOne.data());
+  const QList<Case> cases = {
+      {sheet.cb_intv, "1", sheet.Button17, "每 1 期一次，取最近 50 期驗證", {}},
+      {sheet.cbis_2, "4", sheet.Button17, "每 1 期一次，取最近 4 期驗證", {}},
+      {sheet.cbis, "12", sheet.Button16, "最近 12 期驗證", {}},
+      {sheet.cb_prediction, "0", sheet.Button18, {}, distance_below_one},
+      {sheet.cb_prediction, "-1", sheet.Button18, {}, distance_below_one},
+      {sheet.cb_prediction, "\b", sheet.Button18, {}, QStringLiteral("請輸入之下的期數")},
+      {sheet.cb_prediction, "2", sheet.Button18, "之下2期", {}},
+      {sheet.cbis_2, "\b", sheet.Button17, {}, QStringLiteral("請輸入取最近的期數")},
+  };
+  for (const Case& c : cases) {
+    w.guard.recorder.messages.clear();
+    const std::string before = w.window->state().period_title;
+    type_into(c.box, c.typed, test_input::Finish::Leave);
+    c.query->click();
+    const std::string title = w.window->state().period_title;
+    if (c.title.empty()) {
+      QCOMPARE(w.messages(), QStringList{c.message});
+      QCOMPARE(title, before);
+    } else {
+      QVERIFY2(w.messages().isEmpty(), qPrintable(c.typed));
+      QVERIFY2(title == c.title || title.find(c.title) != std::string::npos, title.c_str());
+    }
+  }
+}
+
 void PeriodSheetTest::huge_pasted_memos_are_counted_or_refused() {
   Workbench w(60);
   TForm_bestpillars& win = *w.window;

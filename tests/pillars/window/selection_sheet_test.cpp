@@ -2,6 +2,7 @@
 // selection they make.
 #include <QLabel>
 #include <QtTest>
+#include <functional>
 
 #include "pillars/messages.h"
 #include "support/workbench_fixture.h"
@@ -11,6 +12,7 @@ using fixture::lines;
 using fixture::text;
 using fixture::type_into;
 using fixture::Workbench;
+using bestpillars::SelectionSheet;
 
 class SelectionSheetTest : public QObject {
   Q_OBJECT
@@ -19,6 +21,7 @@ class SelectionSheetTest : public QObject {
   void number_boxes_rebuild_the_selection();
   void tail_and_head_filters();
   void most_frequent_numbers_and_refusals();
+  void the_limit_is_said_once_per_action();
 };
 
 void SelectionSheetTest::number_boxes_rebuild_the_selection() {
@@ -87,6 +90,35 @@ void SelectionSheetTest::most_frequent_numbers_and_refusals() {
   win.TS4->Button7->click();
   QCOMPARE(w.messages().last(), QStringLiteral("「x」不是有效的整數"));
   QCOMPARE(win.state().sel_count, 8);
+}
+
+// A filter or command that checks many boxes says the limit once, after it, and only
+// when the selection it leaves is over the limit; a click on one number box says it for
+// that box.
+void SelectionSheetTest::the_limit_is_said_once_per_action() {
+  Workbench w(40);
+  TForm_bestpillars& win = *w.window;
+  SelectionSheet& sheet = *win.TS4;
+  const QString limit = QString::fromUtf8(pillars::msg::kSelectionOverLimit.data());
+  const struct {
+    const char* action;
+    std::function<void()> act;
+    int selected;
+    int said;
+  } steps[] = {
+      {"0 .. 2 頭", [&] { for (int h = 0; h <= 2; ++h) sheet.cb_head[h]->click(); }, 29, 0},
+      {"3 頭", [&] { sheet.cb_head[3]->click(); }, 39, 1},
+      {"one number off", [&] { sheet.no_box[39]->click(); }, 38, 1},
+      {"清除重選", [&] { sheet.Button8->click(); }, 0, 0},
+      {"1 .. 9 尾", [&] { for (int t = 1; t <= 9; ++t) sheet.cb_tail[t]->click(); }, 36, 2},
+      {"35 most frequent", [&] { type_into(sheet.cb9, "35"); sheet.Button7->click(); }, 35, 1},
+  };
+  for (const auto& step : steps) {
+    w.guard.recorder.messages.clear();
+    step.act();
+    QVERIFY2(win.state().sel_count == step.selected, step.action);
+    QVERIFY2(w.messages() == QStringList(step.said, limit), step.action);
+  }
 }
 
 QTEST_MAIN(SelectionSheetTest)

@@ -7,6 +7,7 @@
 #include "analysis/statistics/pattern_rules.h"
 #include "analysis/statistics/window/tform_zu_no_analysis.h"
 #include "analysis/statistics/window/tform_zu_rule_define.h"
+#include "support/combo_input.h"
 #include "support/draw_tables.h"
 #include "ui/controls.h"
 #include "ui/dialogs.h"
@@ -54,12 +55,8 @@ QStringList number_cells(const statistics::NumberCounts& counts) {
   return cells;
 }
 
-// The user's last keystroke of `text` (every keystroke runs the count).
-void type_count(QComboBox* box, const QString& text) {
-  ui::set_text(box, ui::u8(text.chopped(1)));
-  box->lineEdit()->end(false);
-  QTest::keyClick(box->lineEdit(), text.back().toLatin1());
-}
+// The user types `text` and clicks elsewhere (into the memo): one count, for the text.
+void type_count(QComboBox* box, const QString& text) { test_input::type_into(box, text, test_input::Finish::Leave); }
 
 }  // namespace
 
@@ -98,18 +95,21 @@ class NumberAnalysisWindowTest : public QObject {
       bool refused;
     };
     const Case cases[] = {{"3", false, false}, {"abc", false, true}, {"2501", false, true},
-                          {"9", false, false}, {"4", true, false}};
+                          {"9", false, false}, {"4", true, false},  {"1", false, false}};
     for (const Case& c : cases) {
       a.dialogs.recorder.messages.clear();
       const QStringList before = number_cells(a.window);
       a.window.counts->cb_sort->setChecked(c.sorted);
+      const QString counted = a.window.counts->cb_lt->currentText();
       type_count(a.window.counts->cb_lt, c.typed);
       if (c.refused) {
         QCOMPARE(a.dialogs.recorder.texts(), QStringList{QStringLiteral("您輸入的數字錯誤,請重新輸入")});
         QCOMPARE(number_cells(a.window), before);
+        QCOMPARE(a.window.counts->cb_lt->currentText(), counted);  // the box shows what was counted
         continue;
       }
       QVERIFY(a.dialogs.recorder.messages.isEmpty());
+      QCOMPARE(a.window.counts->cb_lt->currentText(), c.typed);
       QCOMPARE(number_cells(a.window),
                number_cells(*statistics::show_analysis(kTrace, ui::u8(c.typed), c.sorted, a.history.max_ball)));
     }

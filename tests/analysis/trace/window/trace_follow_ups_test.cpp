@@ -93,12 +93,19 @@ void TraceFollowUpsTest::two_of_one_and_three_of_one_show_the_ranked_choices() {
   const auto triples = trace::rank_triples(shown.row_marks, 39);
   QCOMPARE(three.ComboBox1->count(), static_cast<int>(std::min<std::size_t>(triples.size(), 1000)));
   if (!triples.empty()) QCOMPARE(three.Label3->text(), "三中一期數 " + QString::number(triples[0].union_count));
-  // Only numbers 1..39 choose a column: 40..42 would be the spacer and tail columns.
+  // Only numbers 1..39 choose a column: 40..42 would be the spacer and tail columns. A
+  // refused choice is said, and the box shows again the choice whose columns stand.
   const core::TextGrid before = three.sg1->grid();
   const QString counts = three.Label3->text();
+  const QString chosen = three.ComboBox1->currentText();
+  f.recorder().messages.clear();
   type_into(three.ComboBox1, QStringLiteral("40.41.42"));
+  type_into(three.ComboBox1, QStringLiteral("05.41.42"), test_input::Finish::Leave);
   QVERIFY(same_grid(three.sg1->grid(), before));
   QCOMPARE(three.Label3->text(), counts);
+  QCOMPARE(three.ComboBox1->currentText(), chosen);
+  QCOMPARE(f.recorder().messages.size(), 2);
+  QVERIFY(f.recorder().messages.last().text.startsWith(QStringLiteral("「05.41.42」不是有效的三中一號碼")));
 }
 
 void TraceFollowUpsTest::sorted_display_keeps_its_trace_and_saves_it() {

@@ -38,6 +38,7 @@ class TraceSingleTest : public QObject {
   void pinned_mode_enters_steps_and_leaves();
   void every_tab_traces_its_boxes();
   void refused_boxes_keep_the_trace_and_the_distance();
+  void typed_boxes_trace_what_they_show();
   void pop_up_commands();
 };
 
@@ -87,12 +88,14 @@ void TraceSingleTest::stepping_and_choosing_an_issue() {
   QCOMPARE(items(s.cb_trno), qlist(trace::drawn_texts(f.table(), f.newest() - 3)));
   QCOMPARE(f.window.shown()->export_issue, f.table().issue(f.newest() - 3));
 
-  // An issue no draw has selects nothing: the trace and the boxes stay, quietly.
+  // An issue no draw has selects nothing: said, the trace stays and the box shows its issue.
   const tracewin::SharedTrace before = f.window.shown();
+  const QString issue = s.cb_latest->currentText();
   type_into(s.cb_latest, QStringLiteral("999999"));
   QCOMPARE(f.window.shown(), before);
   QCOMPARE(s.selected_draw(), f.newest() - 3);
-  QVERIFY(f.dialogs.recorder.messages.isEmpty());
+  QCOMPARE(s.cb_latest->currentText(), issue);
+  QCOMPARE(f.dialogs.recorder.texts(), QStringList{q(trace::msg::unknown_issue("999999"))});
 }
 
 void TraceSingleTest::pinned_mode_enters_steps_and_leaves() {
@@ -195,15 +198,57 @@ void TraceSingleTest::refused_boxes_keep_the_trace_and_the_distance() {
     const int distance = sheet.distance();
     messages.clear();
     type_into(box, c.typed);
-    sheet.forward->click();
-    QCOMPARE(messages.size(), 2);
+    QCOMPARE(messages.size(), 1);
     QCOMPARE(messages.last().kind, ui::MessageKind::Error);
     QCOMPARE(messages.last().text, q(c.message));
     QCOMPARE(f.window.shown(), before);
     QCOMPARE(sheet.distance(), distance);
-    type_into(box, kept);
+    QCOMPARE(box->currentText(), kept);  // the box shows what the trace on screen is for
+    sheet.forward->click();
+    QCOMPARE(messages.size(), 1);
     QVERIFY(f.window.shown() != before);
   }
+}
+
+// Typed as a user types, without Enter or with it, a box traces once for the text it
+// shows: no completion turns "3" into "30", and "05" or "-1" pass "0" and "-" quietly.
+void TraceSingleTest::typed_boxes_trace_what_they_show() {
+  using test_input::Finish;
+  const struct {
+    int page;
+    const char* box;
+    QString typed;
+    Finish finish;
+  } cases[] = {
+      {6, "cb_ck", "3", Finish::Leave},  {6, "cb_ck", "05", Finish::Enter}, {6, "cb_ck", "5", Finish::Leave},
+      {5, "cb_add3", "-1", Finish::Leave}, {5, "cb_add3", "12", Finish::Enter},
+  };
+  TraceWindow f;
+  for (const auto& c : cases) {
+    f.window.show_page(c.page);
+    auto* box = f.window.findChild<QComboBox*>(c.box);
+    const tracewin::SharedTrace before = f.window.shown();
+    type_into(box, c.typed, c.finish);
+    QCOMPARE(box->currentText(), c.typed);
+    trace::TraceBoxes boxes;
+    if (c.page == 6) {
+      boxes.tab = trace::TraceTab::Cycle;
+      boxes.issue = text(f.window.TabSheet6->cb_latest_ck);
+      boxes.step = c.typed.toStdString();
+    } else {
+      boxes.tab = trace::TraceTab::Add;
+      boxes.amount = c.typed.toStdString();
+    }
+    QVERIFY(f.window.shown() != before);
+    QVERIFY2(same_grid(f.shown().grid, f.expected(boxes, 0).grid), c.box);
+    QCOMPARE(f.shown().title, f.expected(boxes, 0).title);
+  }
+  QVERIFY(f.dialogs.recorder.messages.isEmpty());
+
+  // A step box left empty traces nothing; the next step names it.
+  type_into(f.window.TabSheet6->cb_ck, "\b", Finish::Leave);
+  f.window.TabSheet6->forward->click();
+  QCOMPARE(f.dialogs.recorder.texts(), QStringList{QStringLiteral("請輸入每隔的期數")});
 }
 
 void TraceSingleTest::pop_up_commands() {
