@@ -45,15 +45,19 @@ class SlidingSubsetSearch {
   [[nodiscard]] long long calls() const { return calls_; }
 
  private:
-  using Key = std::array<std::int64_t, 3>;  // counts in the priority's order
+  // Counts in the priority's order, 21 bits each: a window of at most 2499 draws and as
+  // many steps, each draw adding at most 10, stay far below 2^21.
+  using Key = std::uint64_t;
   struct Entry {
     std::uint64_t balls = 0;  // the subset's numbers as a ball mask
-    Key bound{};              // no arrangement of the subset ranks above this key
+    Key bound = 0;            // no arrangement of the subset ranks above this key
   };
 
   void carry_over(const arith::CoOccurrence& table, std::span<const std::uint64_t> window,
                   std::span<const std::uint64_t> entered);
-  [[nodiscard]] Key gain(std::uint64_t balls, std::uint64_t draw) const;
+  // The draw's balls among the selection, as a mask of selection positions.
+  [[nodiscard]] std::uint32_t local_mask(std::uint64_t draw) const;
+  [[nodiscard]] Key gain(std::uint32_t subset, std::uint32_t local_draw) const;
 
   arith::SubsetRun run_;
   arith::Priority priority_;
