@@ -109,9 +109,9 @@ std::vector<std::string> walk_summary_text(const WalkSettings& settings, const W
   const int j = s.ranked_star - 2;
   const std::string numbers = settings.numbers.empty() ? "每次取訓練期間最常開出的號碼" : "固定號碼";
   return {
-      "方法 " + std::string(walk_method_name(settings.method)) + "，" + numbers + "，訓練 " +
-          std::to_string(settings.train) + " 期，測試 " + std::to_string(settings.test) + " 期，每 " +
-          std::to_string(settings.step) + " 期重選一次，" + star + "優先",
+      "方法 " + std::string(walk_method_name(settings.method)) + "，" + star + "優先，" + numbers,
+      "訓練 " + std::to_string(settings.train) + " 期，測試 " + std::to_string(settings.test) + " 期，每 " +
+          std::to_string(settings.step) + " 期重選一次",
       "已完成 " + std::to_string(s.steps) + " 次選號，樣本外共 " + std::to_string(s.played) + " 期",
       "每期成本：二星 " + std::to_string(s.cost.two) + " 碰，三星 " + std::to_string(s.cost.three) + " 碰，四星 " +
           std::to_string(s.cost.four) + " 碰",

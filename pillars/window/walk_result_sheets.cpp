@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineSeries>
 #include <QPen>
+#include <QPlainTextEdit>
 #include <QValueAxis>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -20,10 +21,10 @@ StepsSheet::StepsSheet(QWidget* parent) : QWidget(parent) {
   sg_steps = new ui::StringGrid(this);
   sg_steps->setObjectName("sg_steps");
   sg_steps->model_data().set_fixed_rows(1);
-  sg_steps->model_data().set_alignment(Qt::AlignVCenter | Qt::AlignRight);
+  sg_steps->model_data().set_alignment(Qt::AlignCenter);
   sg_steps->set_row_height(20);
   show_steps({});
-  sg_steps->set_column_widths({48, 86, 64, 250, 260, 80, 80, 80, 80, 80, 80, 80});
+  sg_steps->set_column_widths({48, 86, 64, 240, 240, 74, 74, 74, 74, 74, 74, 74});
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(2, 2, 2, 2);
   layout->addWidget(sg_steps);
@@ -40,6 +41,7 @@ void StepsSheet::show_steps(const std::vector<pillars::WalkStep>& steps) {
 SummarySheet::SummarySheet(QWidget* parent) : QWidget(parent) {
   mm_summary = ui::fixed_pitch_memo(this, "mm_summary");
   mm_summary->setReadOnly(true);
+  mm_summary->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   lb_explanation = ui::label(this, {}, "lb_explanation");
   lb_explanation->setWordWrap(true);
   QStringList explanation;
@@ -50,13 +52,13 @@ SummarySheet::SummarySheet(QWidget* parent) : QWidget(parent) {
 
   auto* left = new QVBoxLayout;
   left->addWidget(ui::heading(this, QStringLiteral("摘要"), QColor(0, 0, 128)));
-  left->addWidget(mm_summary, 2);
+  left->addWidget(mm_summary, 3);
   left->addWidget(ui::heading(this, QStringLiteral("怎麼看這些數字"), QColor(0, 0, 128)));
-  left->addWidget(lb_explanation, 3);
+  left->addWidget(lb_explanation, 2);
   auto* layout = new QHBoxLayout(this);
   layout->setContentsMargins(2, 2, 2, 2);
-  layout->addLayout(left, 2);
-  layout->addWidget(ch_cumulative, 3);
+  layout->addLayout(left, 1);
+  layout->addWidget(ch_cumulative, 1);
 }
 
 // The view is given its chart at construction, so no default chart is made and leaked.
@@ -85,7 +87,7 @@ void SummarySheet::build_chart() {
   axis_x_->setTitleText(QStringLiteral("樣本外期數"));
   axis_x_->setLabelFormat(QStringLiteral("%d"));
   axis_y_ = new QValueAxis;
-  axis_y_->setLabelFormat(QStringLiteral("%.0f"));
+  axis_y_->setLabelFormat(QStringLiteral("%g"));
   chart->addAxis(axis_x_, Qt::AlignBottom);
   chart->addAxis(axis_y_, Qt::AlignLeft);
   for (QAbstractSeries* series : {static_cast<QAbstractSeries*>(band), static_cast<QAbstractSeries*>(expected),
@@ -136,6 +138,7 @@ void SummarySheet::show_curve(const pillars::WalkCurve& curve, int ranked_star) 
   band_high->replace(high);
   axis_x_->setRange(0, curve.played.empty() ? 1 : std::max(1.0, curve.played.back()));
   axis_y_->setRange(0, top * 1.05);
+  axis_y_->applyNiceNumbers();
   axis_y_->setTitleText(ui::qs("累計" + pillars::star_name(ranked_star) + "中獎碰數"));
 }
 
