@@ -171,6 +171,7 @@ std::optional<pillars::WalkSettings> SettingsPanel::read_settings() {
 void SettingsPanel::show_run_refusal(const std::string& text) { show_message(lb_test_msg, text); }
 
 void SettingsPanel::use_selection(const std::vector<std::string>& selection) {
+  if (selection.empty()) return;  // nothing chosen yet: each step's most frequent numbers
   QStringList texts;
   for (const auto& number : selection) texts << ui::qs(number);
   ed_numbers->setText(texts.join(','));

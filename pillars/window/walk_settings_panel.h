@@ -29,7 +29,8 @@ class SettingsPanel : public QGroupBox {
   [[nodiscard]] std::optional<pillars::WalkSettings> read_settings();
   // A refusal of the whole run (too few draws), shown beside 測試期數.
   void show_run_refusal(const std::string& text);
-  // The workbench's selection becomes the fixed set, and the method one of its size.
+  // The workbench's selection becomes the fixed set, and the method one of its size; an
+  // empty selection changes nothing.
   void use_selection(const std::vector<std::string>& selection);
   void set_max_ball(int max_ball) { max_ball_ = max_ball; }
 

@@ -152,8 +152,10 @@ void WalkForwardWindowTest::the_workbench_hands_over_its_selection() {
   QCOMPARE(handed, (std::vector<std::string>{"03", "04", "05", "06", "07", "08", "09", "10"}));
 
   Window walk(60);
-  walk.window->use_selection(handed);
   walkforward::SettingsPanel& s = *walk.window->settings;
+  walk.window->use_selection({});
+  QVERIFY(s.rb_frequent->isChecked());
+  walk.window->use_selection(handed);
   QVERIFY(s.rb_fixed->isChecked());
   QCOMPARE(s.cb_method->currentIndex(), static_cast<int>(pillars::WalkMethod::k2x2x2x2));
   walk.set(s.cb_train, "30");
