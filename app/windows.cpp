@@ -1,7 +1,8 @@
 // One registration per window, in the order the program creates them at start-up:
 // records, single-draw trace, number analysis, rule definition, help, statistics, grid
 // sort, two-of-one, three-of-one, simulated draw, report, date range, data server,
-// trace chart, moving pattern, best pillars, download, number intervals, double trace.
+// trace chart, moving pattern, best pillars, walk-forward check, download, number intervals,
+// double trace.
 // Insert a new window at its place.
 #include "app/windows.h"
 
@@ -25,6 +26,7 @@
 #include "exchange/window/tform_zu_ftpserverip.h"
 #include "exchange/window/trpt.h"
 #include "pillars/window/tform_bestpillars.h"
+#include "pillars/window/tform_zu_walk_forward.h"
 
 namespace app {
 namespace {
@@ -107,6 +109,14 @@ void register_windows(WindowRegistry& registry) {
   }).command("BestPillarsExecute", {}, Showing::Modal, [](TForm_bestpillars& w, const WindowContext& c) {
     w.set_logo(c.main.game_logo());
   });
+  registry.add<TForm_zu_walk_forward>([](const WindowContext& c) {
+    auto* window = new TForm_zu_walk_forward(c.history, &c.main);
+    c.windows.find<TForm_bestpillars>()->set_walk_forward([window, &c](const std::vector<std::string>& selection) {
+      window->use_selection(selection);
+      c.windows.open("walkForwardExecute");
+    });
+    return window;
+  }).command("walkForwardExecute", QStringLiteral("回測驗證"));
   registry.add<TForm_Download_TxT_from_http>([](const WindowContext& c) {
     auto* window = new TForm_Download_TxT_from_http(c.history, c.clock, c.working_dir, &c.main);
     // Closing the download window reloads, then shows the new lines newest first.

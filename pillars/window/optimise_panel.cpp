@@ -79,6 +79,8 @@ void OptimisePanel::build() {
   ui::set_look(lb_percent, Qt::red, true);
   lb_percent->hide();
   v->addWidget(lb_percent);
+  v->addWidget(btn_walk_forward = ui::push_button(this, QStringLiteral("回測驗證"), "btn_walk_forward"));
+  btn_walk_forward->setToolTip(QStringLiteral("以目前選擇的號碼，檢驗最佳立柱在之後各期的表現是否勝過隨機"));
   v->addStretch();
 
   for (auto [memo, name] : {std::pair{&MM_2, "MM_2"}, {&MM3_2, "MM3_2"}, {&M2, "M2"}, {&M3, "M3"}}) {
@@ -93,7 +95,7 @@ void OptimisePanel::connect_handlers() {
       {Button29, &OptimisePanel::Button29Click}, {Button28, &OptimisePanel::Button28Click},
       {Button30, &OptimisePanel::Button30Click}, {Button31, &OptimisePanel::Button31Click},
       {Button32, &OptimisePanel::Button32Click}, {btn_stop, &OptimisePanel::btn_stopClick},
-      {btn_stop_1510, &OptimisePanel::btn_stop_1510Click}};
+      {btn_stop_1510, &OptimisePanel::btn_stop_1510Click}, {btn_walk_forward, &OptimisePanel::btn_walk_forwardClick}};
   for (const auto& [button, handler] : commands)
     connect(button, &QPushButton::clicked, this, [this, handler = handler] { (this->*handler)(); });
 }
@@ -178,6 +180,10 @@ void OptimisePanel::btn_stop_1510Click() {
   stop_15_10 = !stop_15_10;
   btn_stop_1510->hide();
   lb_percent->hide();
+}
+
+void OptimisePanel::btn_walk_forwardClick() {
+  if (links_.open_walk_forward) links_.open_walk_forward(links_.state.sel_no);
 }
 
 void OptimisePanel::run_best_subset(SubsetRun run) {

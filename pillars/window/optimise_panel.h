@@ -48,6 +48,7 @@ class OptimisePanel : public QGroupBox {
   void Button32Click();  // best 10 of 15, after a confirmation
   void btn_stopClick();
   void btn_stop_1510Click();
+  void btn_walk_forwardClick();  // the walk-forward check, with the selection ready
 
   QPushButton* Button19 = nullptr;
   QGroupBox* RG1 = nullptr;
@@ -55,6 +56,7 @@ class OptimisePanel : public QGroupBox {
   QPushButton *Button12 = nullptr, *Button29 = nullptr, *Button28 = nullptr, *Button30 = nullptr;
   QPushButton *Button31 = nullptr, *btn_stop = nullptr, *Button32 = nullptr, *btn_stop_1510 = nullptr;
   QLabel* lb_percent = nullptr;
+  QPushButton* btn_walk_forward = nullptr;  // "回測驗證"
   // Hidden: the pair and triple orderings of the computer arrangement.
   ui::Memo *MM_2 = nullptr, *MM3_2 = nullptr, *M2 = nullptr, *M3 = nullptr;
 

@@ -43,6 +43,10 @@ class TForm_bestpillars : public QDialog {
   // Where the best-subset report files are written (default ".").
   void set_working_dir(const QString& dir) { working_dir_ = dir; }
   [[nodiscard]] const QString& working_dir() const { return working_dir_; }
+  // What "回測驗證" of the optimisation panel runs with the current selection.
+  void set_walk_forward(std::function<void(const std::vector<std::string>&)> open) {
+    links_.open_walk_forward = std::move(open);
+  }
 
   [[nodiscard]] const pillars::WorkbenchState& state() const { return state_; }
   // True while a hot-combination ordering or a pillar optimisation runs; the window then

@@ -39,6 +39,9 @@ struct WorkbenchLinks {
   // Sends the user to the selection sheet after a command refused the selection's size,
   // suggesting `count` most frequent numbers when given.
   std::function<void(std::optional<int> count)> ask_for_selection = nullptr;
+  // Opens the walk-forward check with the selection ready as its fixed set; unset when
+  // no such window was made (a workbench on its own, in tests).
+  std::function<void(const std::vector<std::string>& selection)> open_walk_forward = nullptr;
 };
 
 }  // namespace bestpillars

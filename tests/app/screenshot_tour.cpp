@@ -123,5 +123,16 @@ int main(int argc, char* argv[]) {
   for (QWidget* widget : QApplication::topLevelWidgets())
     if (widget->windowTitle() == QStringLiteral("號碼分析")) analysis = widget;
   if (analysis) save_follow_up(*analysis, QStringLiteral("版路定義"), folder, QStringLiteral("rule_define"));
+  // The walk-forward check after a run with its settings as they open: each of its pages.
+  if (app.windows().open("walkForwardExecute")) {
+    QWidget* walk = app.windows().window_of("walkForwardExecute");
+    click(*walk, QStringLiteral("開始"));
+    if (auto* pages = walk->findChild<QTabWidget*>()) {
+      for (int i = 0; i < pages->count(); ++i) {
+        pages->setCurrentIndex(i);
+        save(*walk, folder, QStringLiteral("walk_forward_run_page") + QString::number(i));
+      }
+    }
+  }
   return 0;
 }

@@ -1,0 +1,244 @@
+#include "pillars/walk_forward.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/dates.h"
+#include "core/numbers.h"
+#include "pillars/arithmetic/arrangements.h"
+#include "pillars/arithmetic/best_subset.h"
+#include "pillars/arithmetic/cooccurrence.h"
+#include "pillars/arithmetic/shape_scoring.h"
+#include "pillars/messages.h"
+#include "pillars/optimise_period.h"
+#include "pillars/period_line.h"
+#include "pillars/walk_forward_subsets.h"
+
+namespace pillars {
+
+namespace {
+
+struct MethodFacts {
+  std::string_view name;
+  int numbers;
+  arith::Shape shape;
+  bool subsets;
+};
+
+MethodFacts facts(WalkMethod method) {
+  using arith::Shape;
+  switch (method) {
+    case WalkMethod::k2x2x2x2: return {"2x2x2x2", 8, Shape::k2x2x2x2, false};
+    case WalkMethod::k1x1x2x2x2: return {"1x1x2x2x2", 8, Shape::k1x1x2x2x2, false};
+    case WalkMethod::k3x3x3: return {"3x3x3", 9, Shape::k3x3x3, false};
+    case WalkMethod::k2x2x3x3: return {"2x2x3x3", 10, Shape::k2x2x3x3, false};
+    case WalkMethod::eight_of_twelve: return {"8of12", 12, Shape::k2x2x2x2, true};
+    case WalkMethod::ten_of_fifteen: return {"10of15", 15, Shape::k2x2x3x3, true};
+  }
+  return {"", 0, Shape::k2x2x2x2, false};
+}
+
+arith::SubsetRun subset_run(WalkMethod method) {
+  return method == WalkMethod::eight_of_twelve ? arith::SubsetRun::eight_of_twelve
+                                               : arith::SubsetRun::ten_of_fifteen;
+}
+
+core::Result<std::vector<int>> checked_numbers(const WalkSettings& settings, int max_ball) {
+  const int required = walk_method_numbers(settings.method);
+  std::vector<int> numbers = settings.numbers;
+  for (const int n : numbers)
+    if (n < 1 || n > max_ball) return core::Error::warning(msg::not_a_ball(std::to_string(n)));
+  std::sort(numbers.begin(), numbers.end());
+  numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
+  if (static_cast<int>(numbers.size()) != required || static_cast<int>(settings.numbers.size()) != required)
+    return core::Error::warning("必須選 " + std::to_string(required) + " 個號碼");
+  return numbers;
+}
+
+// The winning bets of the pillars on one draw: E2, E3, E4 of the hits per pillar.
+arith::StarCounts wins_on(const std::vector<std::vector<int>>& pillars, std::uint64_t draw) {
+  arith::SymmetricSums sums;
+  for (const auto& pillar : pillars) {
+    int hits = 0;
+    for (const int n : pillar) hits += static_cast<int>(draw >> n & 1u);
+    sums.add(hits);
+  }
+  return sums.counts();
+}
+
+std::array<std::int64_t, 3> as_array(const arith::StarCounts& c) { return {c.two, c.three, c.four}; }
+
+}  // namespace
+
+std::string_view walk_method_name(WalkMethod method) { return facts(method).name; }
+
+std::optional<WalkMethod> walk_method_of(std::string_view name) {
+  for (const WalkMethod m : kWalkMethods)
+    if (facts(m).name == name) return m;
+  return std::nullopt;
+}
+
+int walk_method_numbers(WalkMethod method) { return facts(method).numbers; }
+
+std::span<const int> walk_method_sizes(WalkMethod method) { return arith::shape_sizes(facts(method).shape); }
+
+arith::Priority walk_priority(WalkMethod method, arith::Priority asked) {
+  const bool follows = method == WalkMethod::k2x2x3x3 || facts(method).subsets;
+  return follows ? asked : arith::Priority::four_first;
+}
+
+int priority_digit(arith::Priority priority) {
+  switch (priority) {
+    case arith::Priority::four_first: return 4;
+    case arith::Priority::three_first: return 3;
+    case arith::Priority::two_first: return 2;
+  }
+  return 4;
+}
+
+core::Result<int> read_walk_count(WalkCount which, std::string_view label, std::string_view text) {
+  const auto value = core::to_int_strict(text);
+  if (which == WalkCount::train) {
+    if (value && *value >= 1 && *value <= kMaxTrain) return *value;
+    return core::Error::warning(std::string(label) + " 必須是 1 到 " + std::to_string(kMaxTrain) + ": " +
+                                std::string(text));
+  }
+  if (value && *value >= 1) return *value;
+  return core::Error::warning(std::string(label) + " 必須至少為 1: " + std::string(text));
+}
+
+core::Result<WalkForwardRun> WalkForwardRun::start(const core::DrawHistory& history, WalkSettings settings) {
+  if (!settings.numbers.empty()) {
+    auto numbers = checked_numbers(settings, history.max_ball);
+    if (!numbers) return numbers.error();
+    settings.numbers = std::move(*numbers);
+  }
+  if (settings.train < 1 || settings.train > kMaxTrain)
+    return core::Error::warning("訓練期數必須是 1 到 " + std::to_string(kMaxTrain));
+  if (settings.test < 1) return core::Error::warning("測試期數必須至少為 1");
+  if (settings.step < 1) return core::Error::warning("重選間隔必須至少為 1");
+  const long long needed = static_cast<long long>(settings.train) + settings.test;
+  if (needed > history.draw_count)
+    return core::Error::warning("開獎資料不足: 需要 " + std::to_string(needed) + " 期, 只有 " +
+                                std::to_string(history.draw_count) + " 期");
+  settings.priority = walk_priority(settings.method, settings.priority);
+  return WalkForwardRun(history, std::move(settings));
+}
+
+WalkForwardRun::WalkForwardRun(const core::DrawHistory& history, WalkSettings settings)
+    : settings_(std::move(settings)), max_ball_(history.max_ball) {
+  const int n = history.draw_count;
+  for (int d = 1; d <= n; ++d) {
+    masks_.push_back(period_line_mask(format_period_line(history, d, 1)));
+    dates_.push_back(core::day_text(history.draw_date[d - 1]));
+    issues_.push_back(history.issue_no[d - 1]);
+  }
+  first_test_ = n - settings_.test + 1;
+  total_ = (settings_.test - 1) / settings_.step + 1;
+  chance_ = chance_moments(walk_method_sizes(settings_.method), max_ball_);
+  if (facts(settings_.method).subsets)
+    subsets_ = std::make_unique<SlidingSubsetSearch>(subset_run(settings_.method), settings_.priority);
+}
+
+WalkForwardRun::WalkForwardRun(WalkForwardRun&&) noexcept = default;
+WalkForwardRun& WalkForwardRun::operator=(WalkForwardRun&&) noexcept = default;
+WalkForwardRun::~WalkForwardRun() = default;
+
+long long WalkForwardRun::subsets_searched() const { return subsets_ ? subsets_->searched() : 0; }
+
+// The most frequent numbers of draws first..end-1 (0-based), counted as the statistics
+// count them: higher count first, then the higher number; returned ascending.
+std::vector<int> WalkForwardRun::numbers_for(int first, int end) const {
+  if (!settings_.numbers.empty()) return settings_.numbers;
+  std::vector<int> code(max_ball_);
+  for (int n = 1; n <= max_ball_; ++n) code[n - 1] = n;
+  for (int d = first; d < end; ++d)
+    for (int n = 1; n <= max_ball_; ++n)
+      if (masks_[d] >> n & 1u) code[n - 1] += 100;
+  const int count = std::min(walk_method_numbers(settings_.method), max_ball_);
+  std::partial_sort(code.begin(), code.begin() + count, code.end(), std::greater<>());
+  std::vector<int> numbers;
+  for (int r = 0; r < count; ++r) numbers.push_back(code[r] % 100);
+  std::sort(numbers.begin(), numbers.end());
+  return numbers;
+}
+
+WalkStep WalkForwardRun::compute_step(int index) {
+  const int t = first_test_ + (index - 1) * settings_.step;  // 1-based
+  const int window_first = t - settings_.train - 1;          // 0-based, inclusive
+  const int window_end = t - 1;                              // 0-based, exclusive
+  WalkStep step;
+  step.index = index;
+  step.draw = t;
+  step.date = dates_[t - 1];
+  step.issue = issues_[t - 1];
+  step.numbers = numbers_for(window_first, window_end);
+
+  const std::span<const std::uint64_t> window(masks_.data() + window_first, settings_.train);
+  const MethodFacts method = facts(settings_.method);
+  const auto table = arith::CoOccurrence::build(window, step.numbers);
+  std::optional<arith::ScoredArrangement> best;
+  if (table && subsets_) {
+    // The draws that entered the window since the previous step.
+    const int entered_first = std::max(window_first, window_end - settings_.step);
+    best = subsets_->best(*table, window, {masks_.data() + entered_first, masks_.data() + window_end});
+  } else if (table) {
+    std::vector<int> all(step.numbers.size());
+    for (std::size_t p = 0; p < all.size(); ++p) all[p] = static_cast<int>(p);
+    best = arith::best_of_shape(method.shape, *table, all, settings_.priority);
+  }
+  if (best) {
+    const auto sizes = arith::shape_sizes(method.shape);
+    int next = 0;
+    for (const int size : sizes) {
+      std::vector<int> pillar;
+      for (int m = 0; m < size; ++m) pillar.push_back(step.numbers[best->arrangement.positions[next++]]);
+      step.pillars.push_back(std::move(pillar));
+    }
+    step.in_sample = best->wins;
+  }
+  const int last = std::min(t + settings_.step - 1, static_cast<int>(masks_.size()));
+  for (int d = t; d <= last; ++d) {
+    step.out_of_sample += wins_on(step.pillars, masks_[d - 1]);
+    ++step.played;
+  }
+  return step;
+}
+
+void WalkForwardRun::compute_next() {
+  if (finished()) return;
+  steps_.push_back(compute_step(computed() + 1));
+}
+
+void WalkForwardRun::compute_all() {
+  while (!finished()) compute_next();
+}
+
+WalkSummary WalkForwardRun::summary() const {
+  WalkSummary s;
+  s.cost = arith::symmetric_sums(walk_method_sizes(settings_.method));
+  s.steps = computed();
+  std::array<std::int64_t, 3> in{}, out{};
+  for (const WalkStep& step : steps_) {
+    const auto a = as_array(step.in_sample), b = as_array(step.out_of_sample);
+    for (int j = 0; j < 3; ++j) {
+      in[j] += a[j];
+      out[j] += b[j];
+    }
+    s.played += step.played;
+  }
+  for (int j = 0; j < 3; ++j) {
+    if (s.steps > 0) s.in_sample[j] = static_cast<double>(in[j]) / (static_cast<double>(settings_.train) * s.steps);
+    if (s.played > 0) s.out_of_sample[j] = static_cast<double>(out[j]) / static_cast<double>(s.played);
+    s.chance[j] = chance_.mean[j];
+    const double variance = chance_.variance[j];
+    if (variance > 0 && s.played > 0)
+      s.z[j] = (s.out_of_sample[j] - s.chance[j]) / std::sqrt(variance / static_cast<double>(s.played));
+  }
+  s.ranked_star = settings_.method == WalkMethod::k3x3x3 ? 3 : priority_digit(settings_.priority);
+  const double z = s.ranked_z();
+  s.verdict = z >= 1.96 ? Verdict::above_chance : z <= -1.96 ? Verdict::below_chance : Verdict::no_difference;
+  return s;
+}
+
+}  // namespace pillars

@@ -1,0 +1,28 @@
+// What a pillar layout wins on a draw that owes nothing to the past: five balls drawn
+// uniformly without replacement from 1..max_ball. A draw's winning bets depend only on how
+// many of its balls fall into each pillar, so summing over every way the balls can split
+// between the pillars and the other numbers, each split weighted by its count of draws
+// (the multivariate hypergeometric law), gives the exact mean and variance of the two-,
+// three- and four-star wins; no simulation.
+//   sizes 2,2,2,2 -> means 0.3239, 0.0350, 0.0010 wins per draw
+#pragma once
+
+#include <array>
+#include <span>
+
+namespace pillars {
+
+// Index 0, 1, 2: two-, three- and four-star wins of one random draw.
+struct ChanceMoments {
+  std::array<double, 3> mean{};
+  std::array<double, 3> variance{};
+};
+
+// Pillars of `sizes` (each 0..8); zero moments when the sizes need more numbers than
+// max_ball or `balls` is outside 0..max_ball.
+[[nodiscard]] ChanceMoments chance_moments(std::span<const int> sizes, int max_ball = 39, int balls = 5);
+
+// C(n, k); 0 outside 0 <= k <= n.
+[[nodiscard]] long long binomial(int n, int k);
+
+}  // namespace pillars

@@ -1,0 +1,157 @@
+#include "pillars/walk_forward_report.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "core/ball_text.h"
+#include "core/numbers.h"
+
+namespace pillars {
+
+namespace {
+
+std::string fixed(double value, int decimals) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%.*f", decimals, value);
+  return text;
+}
+
+std::string joined(const std::vector<std::string>& parts, std::string_view separator) {
+  std::string out;
+  for (std::size_t i = 0; i < parts.size(); ++i) {
+    if (i > 0) out += separator;
+    out += parts[i];
+  }
+  return out;
+}
+
+std::string numbers_text(const std::vector<int>& numbers) {
+  std::vector<std::string> texts;
+  for (const int n : numbers) texts.push_back(core::ball_text(n));
+  return joined(texts, ".");
+}
+
+std::string counts_line(std::string_view title, const std::array<double, 3>& values, int decimals) {
+  return std::string(title) + "," + fixed(values[0], decimals) + "," + fixed(values[1], decimals) + "," +
+         fixed(values[2], decimals);
+}
+
+}  // namespace
+
+std::string walk_settings_line(const WalkSettings& s) {
+  return std::string(walk_method_name(s.method)) + "," + std::to_string(s.train) + "," + std::to_string(s.test) +
+         "," + std::to_string(s.step) + "," + std::to_string(priority_digit(s.priority));
+}
+
+std::vector<std::string> walk_step_titles() {
+  return {"序號",       "日期",       "期數",       "號碼",       "立柱",       "樣本內二星",
+          "樣本內三星", "樣本內四星", "樣本外期數", "樣本外二星", "樣本外三星", "樣本外四星"};
+}
+
+std::string walk_step_header() { return joined(walk_step_titles(), ","); }
+
+std::vector<std::string> walk_step_fields(const WalkStep& step) {
+  std::vector<std::string> pillars;
+  for (const auto& pillar : step.pillars) pillars.push_back(numbers_text(pillar));
+  return {core::zero_pad(step.index, 4),
+          step.date,
+          step.issue,
+          numbers_text(step.numbers),
+          joined(pillars, "/"),
+          std::to_string(step.in_sample.two),
+          std::to_string(step.in_sample.three),
+          std::to_string(step.in_sample.four),
+          std::to_string(step.played),
+          std::to_string(step.out_of_sample.two),
+          std::to_string(step.out_of_sample.three),
+          std::to_string(step.out_of_sample.four)};
+}
+
+std::string walk_step_line(const WalkStep& step) { return joined(walk_step_fields(step), ","); }
+
+std::string star_name(int star) {
+  switch (star) {
+    case 2: return "二星";
+    case 3: return "三星";
+    default: return "四星";
+  }
+}
+
+std::string verdict_text(Verdict verdict) {
+  switch (verdict) {
+    case Verdict::above_chance: return "高於隨機";
+    case Verdict::below_chance: return "低於隨機";
+    case Verdict::no_difference: break;
+  }
+  return "與隨機無顯著差異";
+}
+
+std::vector<std::string> walk_summary_lines(const WalkSummary& s) {
+  return {"成本每期," + std::to_string(s.cost.two) + "," + std::to_string(s.cost.three) + "," +
+              std::to_string(s.cost.four),
+          counts_line("樣本內每期平均", s.in_sample, 4),
+          counts_line("樣本外每期平均", s.out_of_sample, 4),
+          counts_line("隨機期望每期", s.chance, 4),
+          counts_line("z值", s.z, 2),
+          "結論," + star_name(s.ranked_star) + "," + verdict_text(s.verdict) + "," + fixed(s.ranked_z(), 2)};
+}
+
+std::vector<std::string> walk_forward_lines(const WalkForwardRun& run) {
+  std::vector<std::string> lines{walk_settings_line(run.settings()), walk_step_header()};
+  for (const WalkStep& step : run.steps()) lines.push_back(walk_step_line(step));
+  const auto summary = walk_summary_lines(run.summary());
+  lines.insert(lines.end(), summary.begin(), summary.end());
+  return lines;
+}
+
+std::vector<std::string> walk_summary_text(const WalkSettings& settings, const WalkSummary& s) {
+  const std::string star = star_name(s.ranked_star);
+  const int j = s.ranked_star - 2;
+  const std::string numbers = settings.numbers.empty() ? "每次取訓練期間最常開出的號碼" : "固定號碼";
+  return {
+      "方法 " + std::string(walk_method_name(settings.method)) + "，" + star + "優先，" + numbers,
+      "訓練 " + std::to_string(settings.train) + " 期，測試 " + std::to_string(settings.test) + " 期，每 " +
+          std::to_string(settings.step) + " 期重選一次",
+      "已完成 " + std::to_string(s.steps) + " 次選號，樣本外共 " + std::to_string(s.played) + " 期",
+      "每期成本：二星 " + std::to_string(s.cost.two) + " 碰，三星 " + std::to_string(s.cost.three) + " 碰，四星 " +
+          std::to_string(s.cost.four) + " 碰",
+      star + "每期中獎：樣本內 " + fixed(s.in_sample[j], 4) + "，樣本外 " + fixed(s.out_of_sample[j], 4) +
+          "，隨機期望 " + fixed(s.chance[j], 4),
+      "z 值 " + fixed(s.ranked_z(), 2) + "：" + verdict_text(s.verdict),
+  };
+}
+
+std::vector<std::string> walk_explanation() {
+  return {
+      "樣本內：每次用測試期之前的訓練期間找出最好的立柱，這組立柱在它自己的訓練期間中了多少碰。"
+      "這是挑出來的成績，一定偏高。",
+      "樣本外：同一組立柱在之後真正開出的各期中了多少碰，這才是照這個方法下注會得到的結果。",
+      "隨機期望：完全隨機開出五個號碼時，同樣大小的立柱平均每期會中的碰數。"
+      "圖中的灰色帶是隨機結果的 95% 範圍（±1.96 個標準差）；樣本外累計落在帶內，就表示和隨機沒有明顯差別。",
+  };
+}
+
+WalkCurve walk_curve(const WalkForwardRun& run) {
+  WalkCurve curve;
+  const WalkSummary summary = run.summary();
+  const int j = summary.ranked_star - 2;
+  const double mean = run.chance().mean[j];
+  const double variance = run.chance().variance[j];
+  double played = 0, wins = 0;
+  for (const WalkStep& step : run.steps()) {
+    played += step.played;
+    const std::array<std::int64_t, 3> out{step.out_of_sample.two, step.out_of_sample.three,
+                                          step.out_of_sample.four};
+    wins += static_cast<double>(out[j]);
+    const double expected = mean * played;
+    const double band = 1.96 * std::sqrt(variance * played);
+    curve.played.push_back(played);
+    curve.wins.push_back(wins);
+    curve.expected.push_back(expected);
+    curve.low.push_back(expected - band);
+    curve.high.push_back(expected + band);
+  }
+  return curve;
+}
+
+}  // namespace pillars

@@ -1,0 +1,65 @@
+// The walk-forward window "回測驗證": would the workbench's best arrangement have won on
+// the draws that came after its period, compared with chance?
+//
+//   settings panel -> pillars::WalkForwardRun, computed a few steps between event pumps
+//   -> 各期明細 (the steps' grid) and 摘要與累計圖 (summary, explanation, chart)
+//
+// 開始 runs the check on the draw table as it stands; 停止 ends it at the next pump and
+// the sheets show the steps done so far with their summary. The workbench opens this
+// window with its selection ready as the fixed set; the 分析工具 menu opens it too.
+#pragma once
+
+#include <QDialog>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/draw_history.h"
+#include "pillars/walk_forward.h"
+#include "pillars/window/walk_result_sheets.h"
+#include "pillars/window/walk_settings_panel.h"
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QTabWidget;
+
+class TForm_zu_walk_forward : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit TForm_zu_walk_forward(const core::DrawHistory& history, QWidget* parent = nullptr);
+  ~TForm_zu_walk_forward() override;
+
+  // The workbench's selection, ready as the fixed set.
+  void use_selection(const std::vector<std::string>& selection);
+
+  void btn_startClick();
+  void btn_stopClick();
+  void btn_save_txtClick();
+  void btn_save_csvClick();
+
+  [[nodiscard]] bool busy() const;
+  void reject() override;
+  // The run shown in the sheets; nullptr before the first run.
+  [[nodiscard]] const pillars::WalkForwardRun* run() const { return run_ ? &*run_ : nullptr; }
+
+  walkforward::SettingsPanel* settings = nullptr;
+  QPushButton *btn_start = nullptr, *btn_stop = nullptr;
+  QProgressBar* pb_progress = nullptr;
+  QLabel* lb_progress = nullptr;
+  QPushButton *btn_save_txt = nullptr, *btn_save_csv = nullptr;
+  QTabWidget* PageC = nullptr;
+  walkforward::StepsSheet* TS_steps = nullptr;      // "各期明細"
+  walkforward::SummarySheet* TS_summary = nullptr;  // "摘要與累計圖"
+
+ private:
+  void build();
+  void run_steps();
+  void show_results();
+  void save(bool csv);
+
+  const core::DrawHistory& history_;
+  std::optional<pillars::WalkForwardRun> run_;
+  bool stop_requested_ = false;
+};

@@ -1,0 +1,54 @@
+// The result sheets of the walk-forward window:
+// - StepsSheet "各期明細": one grid row per step, the fields the command line prints;
+// - SummarySheet "摘要與累計圖": the summary and a plain explanation of what it means,
+//   beside a line chart of the ranked star's cumulative out-of-sample wins against the
+//   cumulative chance expectation and its band of +-1.96 standard deviations.
+#pragma once
+
+#include <QWidget>
+
+#include "pillars/walk_forward.h"
+#include "pillars/walk_forward_report.h"
+#include "ui/memo.h"
+#include "ui/string_grid.h"
+
+class QChartView;
+class QLabel;
+class QLineSeries;
+class QAreaSeries;
+class QValueAxis;
+
+namespace walkforward {
+
+class StepsSheet : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit StepsSheet(QWidget* parent = nullptr);
+  void show_steps(const std::vector<pillars::WalkStep>& steps);
+
+  ui::StringGrid* sg_steps = nullptr;
+};
+
+class SummarySheet : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit SummarySheet(QWidget* parent = nullptr);
+  void show_run(const pillars::WalkForwardRun& run);
+  void clear_run();
+
+  ui::Memo* mm_summary = nullptr;
+  QLabel* lb_explanation = nullptr;
+  QChartView* ch_cumulative = nullptr;
+  QLineSeries *wins = nullptr, *expected = nullptr, *band_low = nullptr, *band_high = nullptr;
+  QAreaSeries* band = nullptr;
+
+ private:
+  void build_chart();
+  void show_curve(const pillars::WalkCurve& curve, int ranked_star);
+
+  QValueAxis *axis_x_ = nullptr, *axis_y_ = nullptr;
+};
+
+}  // namespace walkforward

@@ -1,0 +1,188 @@
+#include "pillars/window/walk_settings_panel.h"
+
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <algorithm>
+#include <tuple>
+
+#include "core/numbers.h"
+#include "pillars/messages.h"
+#include "ui/controls.h"
+#include "ui/widgets.h"
+
+namespace walkforward {
+namespace {
+
+using pillars::WalkCount;
+
+QString method_caption(pillars::WalkMethod method) {
+  switch (method) {
+    case pillars::WalkMethod::k2x2x2x2: return QStringLiteral("８碼 2x2x2x2");
+    case pillars::WalkMethod::k1x1x2x2x2: return QStringLiteral("８碼 1x1x2x2x2");
+    case pillars::WalkMethod::k3x3x3: return QStringLiteral("９碼 3x3x3");
+    case pillars::WalkMethod::k2x2x3x3: return QStringLiteral("10碼 2x2x3x3");
+    case pillars::WalkMethod::eight_of_twelve: return QStringLiteral("12取8 (2x2x2x2)");
+    case pillars::WalkMethod::ten_of_fifteen: return QStringLiteral("15取10 (2x2x3x3)");
+  }
+  return {};
+}
+
+QString label_of(WalkCount which) {
+  switch (which) {
+    case WalkCount::train: return QStringLiteral("訓練期數");
+    case WalkCount::test: return QStringLiteral("測試期數");
+    case WalkCount::step: return QStringLiteral("重選間隔");
+  }
+  return {};
+}
+
+QLabel* message_label(QWidget* parent, const QString& name) {
+  QLabel* label = ui::label(parent, {}, name);
+  ui::set_look(label, Qt::red, false);
+  return label;
+}
+
+void show_message(QLabel* label, const std::string& text) { label->setText(ui::qs(text)); }
+
+}  // namespace
+
+SettingsPanel::SettingsPanel(QWidget* parent) : QGroupBox(QStringLiteral("回測設定"), parent) {
+  setObjectName("SettingsPanel");
+  build();
+  connect_checks();
+}
+
+void SettingsPanel::build() {
+  cb_method = new QComboBox(this);
+  cb_method->setObjectName("cb_method");
+  for (const pillars::WalkMethod m : pillars::kWalkMethods) cb_method->addItem(method_caption(m));
+  cb_method->setCurrentIndex(static_cast<int>(pillars::WalkMethod::k2x2x3x3));
+  rb_frequent = ui::radio_button(this, QStringLiteral("每期取訓練期間最常開出的號碼"), "rb_frequent", true);
+  rb_fixed = ui::radio_button(this, QStringLiteral("固定號碼"), "rb_fixed");
+  ed_numbers = new QLineEdit(this);
+  ed_numbers->setObjectName("ed_numbers");
+  ed_numbers->setPlaceholderText(QStringLiteral("例如 01,05,12,..."));
+  ed_numbers->setMinimumWidth(300);
+  cb_train = ui::number_combo(this, {"50", "100", "200", "300", "500"}, "100", "cb_train", 80);
+  cb_test = ui::number_combo(this, {"20", "100", "300", "500", "1000", "2000"}, "300", "cb_test", 80);
+  cb_step = ui::number_combo(this, {"1", "2", "5", "10", "20"}, "1", "cb_step", 80);
+  auto* priorities = new QWidget(this);
+  auto* priority_row = new QHBoxLayout(priorities);
+  priority_row->setContentsMargins(0, 0, 0, 0);
+  const QString captions[] = {QStringLiteral("４星優先"), QStringLiteral("３星優先"), QStringLiteral("２星優先")};
+  for (int i = 0; i < 3; ++i) {
+    rb_priority[i] = ui::radio_button(priorities, captions[i], QStringLiteral("rb_priority%1").arg(i), i == 0);
+    priority_row->addWidget(rb_priority[i]);
+  }
+  lb_numbers_msg = message_label(this, "lb_numbers_msg");
+  lb_train_msg = message_label(this, "lb_train_msg");
+  lb_test_msg = message_label(this, "lb_test_msg");
+  lb_step_msg = message_label(this, "lb_step_msg");
+
+  auto* grid = new QGridLayout(this);
+  grid->addWidget(ui::label(this, QStringLiteral("方法")), 0, 0);
+  grid->addWidget(cb_method, 0, 1);
+  grid->addWidget(ui::label(this, QStringLiteral("排列優先")), 0, 2);
+  grid->addWidget(priorities, 0, 3, 1, 2);
+  grid->addWidget(ui::label(this, QStringLiteral("號碼")), 1, 0);
+  grid->addLayout(ui::row_of({rb_frequent, rb_fixed, ed_numbers}), 1, 1, 1, 4);
+  grid->addWidget(lb_numbers_msg, 1, 5);
+  auto* counts = ui::row();
+  for (auto [which, box, message] : {std::tuple{WalkCount::train, cb_train, lb_train_msg},
+                                     std::tuple{WalkCount::test, cb_test, lb_test_msg},
+                                     std::tuple{WalkCount::step, cb_step, lb_step_msg}}) {
+    counts->addWidget(ui::label(this, label_of(which)));
+    counts->addWidget(box);
+    counts->addWidget(message);
+    counts->addSpacing(12);
+  }
+  counts->addStretch();
+  grid->addWidget(ui::label(this, QStringLiteral("期數")), 2, 0);
+  grid->addLayout(counts, 2, 1, 1, 5);
+  grid->setColumnStretch(5, 1);
+}
+
+void SettingsPanel::connect_checks() {
+  ui::on_entry(cb_train, this, [this] { (void)read_count(WalkCount::train, cb_train, lb_train_msg); });
+  ui::on_entry(cb_test, this, [this] { (void)read_count(WalkCount::test, cb_test, lb_test_msg); });
+  ui::on_entry(cb_step, this, [this] { (void)read_count(WalkCount::step, cb_step, lb_step_msg); });
+  connect(ed_numbers, &QLineEdit::editingFinished, this, [this] {
+    if (rb_fixed->isChecked()) (void)read_numbers();
+  });
+  ui::on_click(rb_fixed, this, [this] { lb_numbers_msg->clear(); });
+}
+
+pillars::WalkMethod SettingsPanel::method() const {
+  return pillars::kWalkMethods[std::max(0, cb_method->currentIndex())];
+}
+
+pillars::arith::Priority SettingsPanel::priority() const {
+  if (rb_priority[1]->isChecked()) return pillars::arith::Priority::three_first;
+  if (rb_priority[2]->isChecked()) return pillars::arith::Priority::two_first;
+  return pillars::arith::Priority::four_first;
+}
+
+std::optional<int> SettingsPanel::read_count(WalkCount which, QComboBox* box, QLabel* message) {
+  const auto value =
+      pillars::read_walk_count(which, ui::u8(label_of(which)), ui::u8(box->currentText().trimmed()));
+  show_message(message, value ? std::string() : value.error().text);
+  if (!value) return std::nullopt;
+  return *value;
+}
+
+std::optional<std::vector<int>> SettingsPanel::read_numbers() {
+  std::vector<int> numbers;
+  if (!rb_fixed->isChecked()) return numbers;
+  const int required = pillars::walk_method_numbers(method());
+  const QStringList words = ed_numbers->text().split(QRegularExpression(QStringLiteral("[,，\\s]+")), Qt::SkipEmptyParts);
+  for (const QString& word : words) {
+    const auto value = core::to_int_strict(ui::u8(word));
+    if (!value || *value < 1 || *value > max_ball_) {
+      show_message(lb_numbers_msg, pillars::msg::not_a_ball(ui::u8(word)));
+      return std::nullopt;
+    }
+    numbers.push_back(*value);
+  }
+  std::vector<int> distinct = numbers;
+  std::sort(distinct.begin(), distinct.end());
+  distinct.erase(std::unique(distinct.begin(), distinct.end()), distinct.end());
+  if (static_cast<int>(distinct.size()) != required || numbers.size() != distinct.size()) {
+    show_message(lb_numbers_msg, "必須選 " + std::to_string(required) + " 個號碼");
+    return std::nullopt;
+  }
+  lb_numbers_msg->clear();
+  return numbers;
+}
+
+std::optional<pillars::WalkSettings> SettingsPanel::read_settings() {
+  // Every box is read, so each refusal stands beside its box at once.
+  const auto numbers = read_numbers();
+  const auto train = read_count(WalkCount::train, cb_train, lb_train_msg);
+  const auto test = read_count(WalkCount::test, cb_test, lb_test_msg);
+  const auto step = read_count(WalkCount::step, cb_step, lb_step_msg);
+  if (!numbers || !train || !test || !step) return std::nullopt;
+  return pillars::WalkSettings{method(), *numbers, *train, *test, *step, priority()};
+}
+
+void SettingsPanel::show_run_refusal(const std::string& text) { show_message(lb_test_msg, text); }
+
+void SettingsPanel::use_selection(const std::vector<std::string>& selection) {
+  if (selection.empty()) return;  // nothing chosen yet: each step's most frequent numbers
+  QStringList texts;
+  for (const auto& number : selection) texts << ui::qs(number);
+  ed_numbers->setText(texts.join(','));
+  for (const pillars::WalkMethod m : pillars::kWalkMethods)
+    if (pillars::walk_method_numbers(m) == static_cast<int>(selection.size())) {
+      // 2x2x2x2 for eight numbers, the shape the workbench's first analysis uses.
+      cb_method->setCurrentIndex(static_cast<int>(m));
+      break;
+    }
+  rb_fixed->setChecked(true);
+  lb_numbers_msg->clear();
+}
+
+}  // namespace walkforward
