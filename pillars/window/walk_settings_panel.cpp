@@ -107,9 +107,9 @@ void SettingsPanel::build() {
 }
 
 void SettingsPanel::connect_checks() {
-  ui::on_entry(cb_train, this, [this] { (void)read_count(WalkCount::train, cb_train, lb_train_msg); });
-  ui::on_entry(cb_test, this, [this] { (void)read_count(WalkCount::test, cb_test, lb_test_msg); });
-  ui::on_entry(cb_step, this, [this] { (void)read_count(WalkCount::step, cb_step, lb_step_msg); });
+  ui::on_change(cb_train, this, [this] { (void)read_count(WalkCount::train, cb_train, lb_train_msg); });
+  ui::on_change(cb_test, this, [this] { (void)read_count(WalkCount::test, cb_test, lb_test_msg); });
+  ui::on_change(cb_step, this, [this] { (void)read_count(WalkCount::step, cb_step, lb_step_msg); });
   connect(ed_numbers, &QLineEdit::editingFinished, this, [this] {
     if (rb_fixed->isChecked()) (void)read_numbers();
   });
