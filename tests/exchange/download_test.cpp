@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "core/own_files.h"
 #include "core/text_file.h"
 #include "support/fresh_dir.h"
 #include "support/draw_file_bytes.h"
@@ -94,6 +95,8 @@ TEST(replace_draw_file, KeepsTheOldFileAsBackup) {
   ASSERT_TRUE(exchange::replace_draw_file(path, draw_file_bytes(4)));
   EXPECT_EQ(core::read_bytes(path).value(), draw_file_bytes(4));
   EXPECT_EQ(core::read_bytes(path + ".bak").value(), draw_file_bytes(2));
+  // No save from a window or the command line may replace the backup it keeps.
+  EXPECT_EQ(core::own_file_kind(exchange::backup_path(path), {path, dir.string()}), core::OwnFileKind::DrawBackup);
   fs::remove_all(dir);
 }
 

@@ -129,6 +129,17 @@ class ExchangeCliTest : public QObject {
     const CliResult r = run_cli({"--file", file, "--today", "2010/01/01", "report", "--pdf", blocker + "/out.pdf"});
     QCOMPARE(r.code, 2);
     QVERIFY(r.err.startsWith(QStringLiteral("無法寫入檔案 ") + blocker + "/out.pdf"));
+    // The draw file and its backup are the program's own: never replaced by a report.
+    const QString backup = write_file(dir, "TW539.txt.bak", kThreeDraws);
+    for (const QString& own : {file, backup, dir.filePath("backup/TW539-1.txt")}) {
+      const CliResult refused = run_cli({"--file", file, "--today", "2010/01/01", "report", "--pdf", own});
+      QCOMPARE(refused.code, 2);
+      QCOMPARE(refused.err, QStringLiteral("「%1」是本程式的%2,不能覆蓋,請另選檔名\n")
+                                .arg(QFileInfo(own).fileName(), own == file ? "開獎資料檔" : "開獎資料的備份檔"));
+    }
+    QFile draws(file);
+    QVERIFY(draws.open(QIODevice::ReadOnly));
+    QCOMPARE(draws.readAll(), QByteArray(kThreeDraws));
   }
 
   void download_data() {
