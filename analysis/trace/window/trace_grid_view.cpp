@@ -18,8 +18,9 @@ namespace {
 constexpr int kDateWidth = 63;
 constexpr int kIssueWidth = 43;
 constexpr int kCellWidth = 17;
-// Room around a cell's text (the view draws a few pixels of margin on each side).
-constexpr int kPadding = 6;
+// Room around a cell's text: the view keeps a few pixels of margin on each side and the
+// grid line; a pixel less and it cuts the text short with "…".
+constexpr int kPadding = 8;
 
 // The rows whose texts can be the widest: the header, the first listed draw (every data
 // row holds a date, an issue, marks and one-digit tail counts) and the summary block.
