@@ -1,14 +1,13 @@
 #include "ui/dialogs.h"
 
-#include <algorithm>
-
 #include <QFileDialog>
-#include <QGuiApplication>
-#include <QScreen>
 #include <QFileIconProvider>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QMimeDatabase>
+#include <QScreen>
+#include <algorithm>
 
 namespace ui {
 namespace {
@@ -33,8 +32,8 @@ class NameOnlyIconProvider : public QFileIconProvider {
     return icon(info.isDir() ? Folder : File);
   }
   QString type(const QFileInfo& info) const override {
-    if (info.isRoot() || info.isDir()) return QFileIconProvider::type(info);
-    if (!info.isFile()) return QFileIconProvider::type(info);  // never a regular file: nothing is read
+    // Drives, folders and what is no regular file (devices, pipes) are named without a read.
+    if (!info.isFile()) return QFileIconProvider::type(info);
     const QMimeType mime = mime_types_.mimeTypeForFile(info, QMimeDatabase::MatchExtension);
     return mime.comment().isEmpty() ? mime.name() : mime.comment();
   }
@@ -67,6 +66,19 @@ QString qt_filter(const QString& filter) {
   QStringList names;
   for (int i = 0; i < parts.size(); i += 2) names << parts[i];
   return names.join(";;");
+}
+
+// The user's answer, or the test script's.
+std::optional<QString> ask_for_file(QWidget* parent, const QString& title, const QString& default_suffix,
+                                    const QString& filter) {
+  if (g_script) return g_script->on_save_file(title, filter);
+  SaveDialog dialog(parent, title, qt_filter(filter));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  // Saving over an existing file is what the user asked for; no second question.
+  dialog.setOption(QFileDialog::DontConfirmOverwrite);
+  dialog.setDefaultSuffix(default_suffix);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return dialog.selectedFiles().first();
 }
 
 QString title_for(MessageKind kind) {
@@ -105,22 +117,6 @@ bool confirm(QWidget* parent, const QString& text, MessageKind kind) {
 }
 
 void set_own_files(std::function<core::OwnFilePlaces()> places) { g_own_files = std::move(places); }
-
-namespace {
-
-std::optional<QString> ask_for_file(QWidget* parent, const QString& title, const QString& default_suffix,
-                                    const QString& filter) {
-  if (g_script) return g_script->on_save_file(title, filter);
-  SaveDialog dialog(parent, title, qt_filter(filter));
-  dialog.setAcceptMode(QFileDialog::AcceptSave);
-  // Saving over an existing file is what the user asked for; no second question.
-  dialog.setOption(QFileDialog::DontConfirmOverwrite);
-  dialog.setDefaultSuffix(default_suffix);
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-  return dialog.selectedFiles().first();
-}
-
-}  // namespace
 
 std::optional<QString> save_file(QWidget* parent, const QString& title,
                                  const QString& default_suffix, const QString& filter) {
