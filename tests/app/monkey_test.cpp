@@ -97,6 +97,38 @@ void type_into(QLineEdit* edit, const QString& text) {
   QTest::keyClick(edit, Qt::Key_Return);
 }
 
+// One user action on `target`: a click, a choice, a typed text or a tab. False when it
+// was left alone (leaving the program would end the session). Notes a press of a command
+// that writes the draw file.
+bool act_on(QWidget* target, std::mt19937& random, bool& draw_file_saved) {
+  if (auto* tabs = qobject_cast<QTabWidget*>(target)) {
+    tabs->setCurrentIndex(static_cast<int>(random() % tabs->count()));
+  } else if (auto* combo = qobject_cast<QComboBox*>(target)) {
+    if (combo->isEditable() && random() % 2 == 0) {
+      type_into(combo->lineEdit(), kBadTexts[random() % kBadTexts.size()]);
+    } else if (combo->count() > 0) {
+      const int index = static_cast<int>(random() % combo->count());
+      combo->setCurrentIndex(index);
+      emit combo->textActivated(combo->itemText(index));
+    }
+  } else if (auto* date = qobject_cast<QDateEdit*>(target)) {
+    date->setDate(QDate(2000 + static_cast<int>(random() % 30), 1 + random() % 12, 1 + random() % 28));
+  } else if (auto* edit = qobject_cast<QLineEdit*>(target)) {
+    if (!edit->isReadOnly()) type_into(edit, kBadTexts[random() % kBadTexts.size()]);
+  } else if (auto* memo = qobject_cast<QPlainTextEdit*>(target)) {
+    if (!memo->isReadOnly()) memo->appendPlainText(kBadTexts[random() % kBadTexts.size()]);
+  } else if (auto* button = qobject_cast<QAbstractButton*>(target)) {
+    // The editor's and the download window's commands are the only writes of the draw file.
+    const QString owner = button->window()->objectName();
+    if ((owner == "TForm_ZU_stk_txtfile" || owner == "TForm_Download_TxT_from_http") &&
+        button->objectName() == "Button1")
+      draw_file_saved = true;
+    if (button->objectName() == "N9") return false;  // leaving the program ends the session
+    button->click();
+  }
+  return true;
+}
+
 }  // namespace
 
 class MonkeyTest : public QObject {
@@ -159,44 +191,23 @@ void MonkeyTest::random_actions_on_every_window() {
     QList<QWidget*> open{&app.main_window()};
     for (QWidget* w : app.main_window().findChildren<QWidget*>())
       if (w->isWindow() && w->isVisible()) open << w;
+    QString action;  // what the user did, for the figures
     if (open.size() == 1 || random() % 25 == 0) {
-      app.windows().open(commands[random() % commands.size()]);
-      continue;
-    }
-    QWidget* window = open[random() % open.size()];
-    // A print preview's print button would open the system's print dialog: only close it.
-    const bool preview = window->inherits("QPrintPreviewDialog");
-    if (window != &app.main_window() && (preview || random() % 60 == 0)) {
+      const std::string& command = commands[random() % commands.size()];
+      app.windows().open(command);
+      action = QStringLiteral("open ") + QString::fromStdString(command);
+    } else if (QWidget* window = open[random() % open.size()];
+               window != &app.main_window() && (window->inherits("QPrintPreviewDialog") || random() % 60 == 0)) {
+      // Now and then a window is closed; a print preview always (its print button would
+      // open the system's print dialog).
       window->close();
-      continue;
-    }
-    const QList<QWidget*> targets = actionable(window);
-    if (targets.isEmpty()) continue;
-    QWidget* target = targets[random() % targets.size()];
-    if (auto* tabs = qobject_cast<QTabWidget*>(target)) {
-      tabs->setCurrentIndex(static_cast<int>(random() % tabs->count()));
-    } else if (auto* combo = qobject_cast<QComboBox*>(target)) {
-      if (combo->isEditable() && random() % 2 == 0) {
-        type_into(combo->lineEdit(), kBadTexts[random() % kBadTexts.size()]);
-      } else if (combo->count() > 0) {
-        const int index = static_cast<int>(random() % combo->count());
-        combo->setCurrentIndex(index);
-        emit combo->textActivated(combo->itemText(index));
-      }
-    } else if (auto* date = qobject_cast<QDateEdit*>(target)) {
-      date->setDate(QDate(2000 + static_cast<int>(random() % 30), 1 + random() % 12, 1 + random() % 28));
-    } else if (auto* edit = qobject_cast<QLineEdit*>(target)) {
-      if (!edit->isReadOnly()) type_into(edit, kBadTexts[random() % kBadTexts.size()]);
-    } else if (auto* memo = qobject_cast<QPlainTextEdit*>(target)) {
-      if (!memo->isReadOnly()) memo->appendPlainText(kBadTexts[random() % kBadTexts.size()]);
-    } else if (auto* button = qobject_cast<QAbstractButton*>(target)) {
-      // The editor's and the download window's commands are the only writes of the draw file.
-      const QString owner = button->window()->objectName();
-      if ((owner == "TForm_ZU_stk_txtfile" || owner == "TForm_Download_TxT_from_http") &&
-          button->objectName() == "Button1")
-        draw_file_saved = true;
-      if (button->objectName() == "N9") continue;  // leaving the program ends the session
-      button->click();
+      action = QStringLiteral("close ") + window->objectName();
+    } else {
+      const QList<QWidget*> targets = actionable(window);
+      if (targets.isEmpty()) continue;
+      QWidget* target = targets[random() % targets.size()];
+      if (!act_on(target, random, draw_file_saved)) continue;
+      action = QStringLiteral("%1 in %2").arg(target->objectName(), window->objectName());
     }
     // Painting every window after every action would make the sanitizer build spend most of
     // its time in paint events that coalesce anyway: let the event loop run every few actions.
@@ -204,10 +215,9 @@ void MonkeyTest::random_actions_on_every_window() {
     const qint64 took = clock.elapsed();
     if (took > figures.slowest) {
       figures.slowest = took;
-      figures.slowest_action = QStringLiteral("%1 %2 in %3").arg(step).arg(target->objectName(), window->objectName());
+      figures.slowest_action = QStringLiteral("%1: %2").arg(step).arg(action);
     }
-    QVERIFY2(took < hang_ms,
-             qPrintable(QStringLiteral("action %1 on %2 took %3 ms").arg(step).arg(target->objectName()).arg(took)));
+    QVERIFY2(took < hang_ms, qPrintable(QStringLiteral("action %1 (%2) took %3 ms").arg(step).arg(action).arg(took)));
     ++figures.done;
   }
   QCoreApplication::processEvents();
