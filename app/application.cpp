@@ -5,7 +5,9 @@
 
 #include "app/tform_zu_main.h"
 #include "app/windows.h"
+#include "core/loader.h"
 #include "exchange/window/trpt.h"
+#include "ui/dialogs.h"
 
 Application::Application(QString working_dir, std::unique_ptr<core::Clock> clock)
     : clock_(std::move(clock)), working_dir_(std::move(working_dir)) {
@@ -19,9 +21,14 @@ Application::Application(QString working_dir, std::unique_ptr<core::Clock> clock
   app::register_windows(windows_);
   windows_.create_all(*context_);
   main_->set_windows(windows_);
+  // Asked at every save: switching the game changes which draw file is open.
+  ui::set_own_files([this] {
+    const std::string directory = working_dir_.toStdString();
+    return core::OwnFilePlaces{core::draw_file_path(history_, directory), directory};
+  });
 }
 
-Application::~Application() = default;
+Application::~Application() { ui::set_own_files(nullptr); }
 
 void Application::start() {
   // Without a window manager (a virtual display) maximising does nothing; size it anyway.

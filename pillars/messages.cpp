@@ -18,6 +18,12 @@ std::string too_many_frequent(int max_ball) {
   return "熱門號碼的個數不可超過 " + std::to_string(max_ball) + " 個";
 }
 
+std::string pillar_memo_size_differs(int pillar, std::size_t typed, int size) {
+  const std::string name = "第" + std::to_string(pillar) + "柱";
+  return name + "輸入了 " + std::to_string(typed) + " 個號碼,但" + name + "設定為 " + std::to_string(size) +
+         " 個,請修正號碼或柱的大小後再驗證";
+}
+
 std::string not_a_ball(std::string_view text) {
   return "「" + std::string(text) + "」不是有效的號碼";
 }

@@ -3,6 +3,7 @@
 // hold) sit beside the program's long-standing ones so they read alike.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -40,6 +41,9 @@ inline constexpr std::string_view kPillarSizeOutOfRange = "每一柱的號碼數
 [[nodiscard]] std::string no_draw_on(std::string_view date_text);
 // "熱門號碼的個數不可超過 39 個": a most-frequent count beyond the number range.
 [[nodiscard]] std::string too_many_frequent(int max_ball);
+// "第2柱輸入了 3 個號碼,但第2柱設定為 2 個,請修正號碼或柱的大小後再驗證": a pillar memo
+// whose count of numbers is not the pillar's size.
+[[nodiscard]] std::string pillar_memo_size_differs(int pillar, std::size_t typed, int size);
 // "「5x」不是有效的號碼": a number list entry (command line) that is not a ball number.
 [[nodiscard]] std::string not_a_ball(std::string_view text);
 // "「2009/13/01」不是有效的日期": a date option (command line) that is not yyyy/mm/dd.

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "pillars/messages.h"
+
 namespace pillars {
 namespace {
 
@@ -54,6 +56,17 @@ PillarsFromMemos read_pillar_memos(const PillarTable& previous,
     result.lengths[i] = length;
   }
   return result;
+}
+
+core::Status check_memo_sizes(std::span<const std::vector<std::string>> memos,
+                              const PillarSizes& pillar_size, int pillar_count) {
+  const int count = std::clamp(pillar_count, 0, kMaxPillars);
+  for (int i = 0; i < count; ++i) {
+    const std::size_t typed = static_cast<std::size_t>(i) < memos.size() ? memos[i].size() : 0;
+    if (typed != static_cast<std::size_t>(std::max(pillar_size[i], 0)))
+      return core::Error::warning(msg::pillar_memo_size_differs(i + 1, typed, pillar_size[i]));
+  }
+  return {};
 }
 
 DrawMarks CHECK_Bingo_pillar(std::string_view draw_text, const PillarTable& pillar_no,

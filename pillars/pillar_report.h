@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/result.h"
 #include "pillars/draw_marks.h"
 #include "pillars/pillar_cost.h"
 
@@ -31,6 +32,12 @@ struct PillarsFromMemos {
 [[nodiscard]] PillarsFromMemos read_pillar_memos(const PillarTable& previous,
                                                  std::span<const std::vector<std::string>> memos,
                                                  int pillar_count);
+
+// The report prices the layout by the declared sizes and scores the memos' numbers, so
+// both must describe the same bets: refuses, naming the first active pillar whose memo
+// holds another count of lines than its size ("第2柱輸入了 3 個號碼,但設定為 2 個...").
+[[nodiscard]] core::Status check_memo_sizes(std::span<const std::vector<std::string>> memos,
+                                            const PillarSizes& pillar_size, int pillar_count);
 
 // CHECK_Bingo_pillar: a draw as ten characters against pillars 1 .. pillar_count, each
 // holding the first lengths[i] entries of its row. Run totals are the caller's.

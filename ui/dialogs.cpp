@@ -1,14 +1,65 @@
 #include "ui/dialogs.h"
 
 #include <QFileDialog>
+#include <QFileIconProvider>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QMessageBox>
+#include <QMimeDatabase>
 #include <QPushButton>
+#include <QScreen>
+#include <algorithm>
 
 namespace ui {
 namespace {
 
 DialogScript* g_script = nullptr;  // only tests set it
+std::function<core::OwnFilePlaces()> g_own_files;
+
+core::Status refuse_own_file(const QString& path) {
+  const core::OwnFilePlaces places = g_own_files ? g_own_files() : core::OwnFilePlaces{"TW539.txt", ""};
+  return core::refuse_own_file(path.toStdString(), places);
+}
+
+// Qt's own file dialog asks its icon provider for every listed file's type and icon, and
+// the stock provider reads the file's first bytes to guess them, in the window thread: a
+// name typed as far as "/proc/k" (a kernel file that never ends) froze the program for
+// good. These guesses go by the name only and never open the file.
+class NameOnlyIconProvider : public QFileIconProvider {
+ public:
+  QIcon icon(IconType type) const override { return QFileIconProvider::icon(type); }
+  QIcon icon(const QFileInfo& info) const override {
+    if (info.isRoot()) return icon(Drive);
+    return icon(info.isDir() ? Folder : File);
+  }
+  QString type(const QFileInfo& info) const override {
+    // Drives, folders and what is no regular file (devices, pipes) are named without a read.
+    if (!info.isFile()) return QFileIconProvider::type(info);
+    const QMimeType mime = mime_types_.mimeTypeForFile(info, QMimeDatabase::MatchExtension);
+    return mime.comment().isEmpty() ? mime.name() : mime.comment();
+  }
+
+ private:
+  QMimeDatabase mime_types_;
+};
+
+// Keeps the dialog open on a refused name, so the user picks another one where they are.
+class SaveDialog : public QFileDialog {
+ public:
+  SaveDialog(QWidget* parent, const QString& title, const QString& filter)
+      : QFileDialog(parent, title, QString(), filter) {
+    // Shared and never destroyed: the dialog's file model may still ask it from its
+    // gathering thread while the dialog is being torn down.
+    static auto* const icons = new NameOnlyIconProvider;
+    setIconProvider(icons);
+  }
+  void accept() override {
+    const QStringList chosen = selectedFiles();
+    if (!chosen.isEmpty())
+      if (const core::Status free = refuse_own_file(chosen.first()); !free) return show_error(this, free.error());
+    QFileDialog::accept();
+  }
+};
 
 // "描述(*.txt)|*.txt" -> "描述(*.txt)"
 QString qt_filter(const QString& filter) {
@@ -16,6 +67,19 @@ QString qt_filter(const QString& filter) {
   QStringList names;
   for (int i = 0; i < parts.size(); i += 2) names << parts[i];
   return names.join(";;");
+}
+
+// The user's answer, or the test script's.
+std::optional<QString> ask_for_file(QWidget* parent, const QString& title, const QString& default_suffix,
+                                    const QString& filter) {
+  if (g_script) return g_script->on_save_file(title, filter);
+  SaveDialog dialog(parent, title, qt_filter(filter));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  // Saving over an existing file is what the user asked for; no second question.
+  dialog.setOption(QFileDialog::DontConfirmOverwrite);
+  dialog.setDefaultSuffix(default_suffix);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return dialog.selectedFiles().first();
 }
 
 QString title_for(MessageKind kind) {
@@ -60,16 +124,17 @@ bool confirm(QWidget* parent, const QString& text, MessageKind kind) {
   return question_box(parent, text, kind)->exec() == QMessageBox::Yes;
 }
 
+void set_own_files(std::function<core::OwnFilePlaces()> places) { g_own_files = std::move(places); }
+
 std::optional<QString> save_file(QWidget* parent, const QString& title,
                                  const QString& default_suffix, const QString& filter) {
-  if (g_script) return g_script->on_save_file(title, filter);
-  QFileDialog dialog(parent, title, QString(), qt_filter(filter));
-  dialog.setAcceptMode(QFileDialog::AcceptSave);
-  // Saving over an existing file is what the user asked for; no second question.
-  dialog.setOption(QFileDialog::DontConfirmOverwrite);
-  dialog.setDefaultSuffix(default_suffix);
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-  return dialog.selectedFiles().first();
+  const std::optional<QString> path = ask_for_file(parent, title, default_suffix, filter);
+  if (!path) return std::nullopt;
+  if (const core::Status free = refuse_own_file(*path); !free) {
+    show_error(parent, free.error());
+    return std::nullopt;
+  }
+  return path;
 }
 
 std::optional<QStringList> open_files(QWidget* parent, const QString& title, const QString& filter) {
@@ -94,6 +159,19 @@ void show_modeless(QWidget* window) {
   window->show();
   window->raise();
   window->activateWindow();
+}
+
+void fit_to_screen(QWidget* window, QSize preferred) {
+  const QWidget* anchor = window->parentWidget() ? window->parentWidget()->window() : window;
+  const QScreen* screen = anchor->screen() ? anchor->screen() : QGuiApplication::primaryScreen();
+  if (!screen) return window->resize(preferred);
+  // The title bar and borders a window manager adds lie outside the geometry set here.
+  constexpr int kFrame = 40;
+  const QRect area = screen->availableGeometry();
+  QRect placed(QPoint(), preferred.boundedTo(QSize(area.width() - kFrame / 4, area.height() - kFrame)));
+  placed.moveCenter(area.center());
+  placed.moveTop(std::max(area.top() + kFrame * 3 / 4, placed.top()));
+  window->setGeometry(placed);
 }
 
 }  // namespace ui

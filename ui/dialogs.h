@@ -4,11 +4,14 @@
 
 #include <QDialog>
 #include <QMessageBox>
+#include <QSize>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <optional>
 
+#include "core/own_files.h"
 #include "core/result.h"
 
 class QWidget;
@@ -28,17 +31,27 @@ void show_error(QWidget* parent, const core::Error& error);
 // says which one to press ("請按 Yes，否則按 No") names buttons the user can see.
 [[nodiscard]] std::unique_ptr<QMessageBox> question_box(QWidget* parent, const QString& text, MessageKind kind);
 // A save-file dialog. `filter` is written "描述(*.ext)|*.ext"; the chosen path, or nullopt
-// when the user cancels. A name without extension gets `default_suffix`.
+// when the user cancels. A name without extension gets `default_suffix`. An existing file
+// is replaced without a question, except the program's own files (core/own_files.h): the
+// dialog refuses them by name and stays open; a scripted answer naming one is refused and
+// counts as a cancel.
 [[nodiscard]] std::optional<QString> save_file(QWidget* parent, const QString& title,
                                                const QString& default_suffix, const QString& filter);
 // An open-files dialog for one or more existing files, `filter` written as for save_file;
 // the chosen paths, or nullopt when the user cancels.
 [[nodiscard]] std::optional<QStringList> open_files(QWidget* parent, const QString& title, const QString& filter);
+// Where the program's own files are, asked at every save so a change of game is followed.
+// Until the application sets it: the draw file "TW539.txt" in the current directory.
+void set_own_files(std::function<core::OwnFilePlaces()> places);
 // Shows a window modally. After-close work belongs to the window's finished signal, so it
 // runs the same way when a test script closes the window.
 void show_modal(QDialog* dialog);
 // Shows a window without blocking.
 void show_modeless(QWidget* window);
+// Sizes a window to `preferred`, shrunk where needed to the available area of the screen
+// it opens on (less room for a window frame), and centres it there: nothing of it is
+// beyond the screen's edge.
+void fit_to_screen(QWidget* window, QSize preferred);
 
 // The test seam: while a script is installed, the functions above ask it instead of the
 // user. Tests derive from DialogScript (or use DialogRecorder) and install it.

@@ -31,7 +31,10 @@ void Trpt::show_memo_rpt(const std::vector<std::string>& lines, const std::strin
   connect(dialog, &QObject::destroyed, [printer] { delete printer; });
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   dialog->setWindowTitle(QStringLiteral("預覽列印 - ") + ui::qs(title_));
-  dialog->resize(900, 1000);
+  // A page and its footer in sight on a 768-pixel screen: the window fits the screen and
+  // the page fits the window.
+  ui::fit_to_screen(dialog, QSize(900, 1000));
+  if (auto* fit_page = dialog->findChild<QAction*>(QStringLiteral("fitPageAction"))) fit_page->trigger();
   const exchange::ReportRequest report{title_, qr_, printed_at_, body_points_};
   connect(dialog, &QPrintPreviewDialog::paintRequested, this,
           [this, report](QPrinter* target) { paint(target, report); });

@@ -200,11 +200,14 @@ void PillarSheet::set_pillar_memos(const std::vector<std::vector<std::string>>& 
 }
 
 void PillarSheet::Button27Click() {
-  // Verifying against whatever a refused query left behind would report on no draws.
-  if (!links_.clear_report()) return;
   std::vector<std::vector<std::string>> memos;
   for (int i = 1; i <= pillars::kMaxPillars; ++i) memos.push_back(mx_pillar[i]->lines());
   pillars::WorkbenchState& state = links_.state;
+  // Checked before the clear, so a refused layout leaves the last report standing.
+  if (const core::Status same = pillars::check_memo_sizes(memos, state.pillar_size, state.pillar_count); !same)
+    return ui::show_error(this, same.error());
+  // Verifying against whatever a refused query left behind would report on no draws.
+  if (!links_.clear_report()) return;
   state.pillar_no = pillars::read_pillar_memos(state.pillar_no, memos, state.pillar_count).pillar_no;
   Button26Click();
 }

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "core/own_files.h"
 #include "core/text_file.h"
 #include "support/fresh_dir.h"
 #include "support/draw_file_bytes.h"
@@ -110,6 +111,8 @@ TEST(replace_draw_file, TwoDownloadsInARowLeaveTheFirstFilesBackup) {
   EXPECT_EQ(backups[0].name, "TW539-20260822-090005.txt");
   EXPECT_EQ(core::read_bytes(backups[0].path).value(), draw_file_bytes(1));
   EXPECT_EQ(core::read_bytes(backups[1].path).value(), draw_file_bytes(2));  // the good history survives
+  // No save from a window or the command line may replace a backup it keeps.
+  EXPECT_EQ(core::own_file_kind(backups[0].path, {path, dir.string()}), core::OwnFileKind::DrawBackup);
   fs::remove_all(dir);
 }
 

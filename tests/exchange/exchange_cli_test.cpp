@@ -150,6 +150,20 @@ class ExchangeCliTest : public QObject {
     QCOMPARE(r.out, QString());
     QCOMPARE(on_disk(read_only), QByteArray("old"));
   }
+  // The draw file and its backups are the program's own: never replaced by a report.
+  void reportNeverReplacesTheProgramsOwnFiles() {
+    QTemporaryDir dir;
+    const QString file = write_file(dir, "TW539.txt", kThreeDraws);
+    const QString backup = write_file(dir, "TW539.txt.bak", kThreeDraws);
+    for (const QString& own : {file, backup, dir.filePath("backup/TW539-1.txt")}) {
+      const CliResult refused = run_cli({"--file", file, "--today", "2010/01/01", "report", "--pdf", own});
+      QCOMPARE(refused.code, 2);
+      QCOMPARE(refused.err, QStringLiteral("「%1」是本程式的%2,不能覆蓋,請另選檔名\n")
+                                .arg(QFileInfo(own).fileName(), own == file ? "開獎資料檔" : "開獎資料的備份檔"));
+    }
+    QCOMPARE(on_disk(file), QByteArray(kThreeDraws));
+  }
+
 
   void download_data() {
     QTest::addColumn<QByteArray>("local");  // empty: no file

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "core/own_files.h"
 #include "core/text_file.h"
 #include "support/fresh_dir.h"
 
@@ -55,6 +56,9 @@ TEST(read_server_address, ReadsADifferentlyCasedFileOnlyWhenTheExactNameIsMissin
   ASSERT_TRUE(exchange::write_server_address(dir.string(), "10.0.0.1"));
   EXPECT_EQ(exchange::read_server_address(dir.string()).value(), "10.0.0.1");
   EXPECT_EQ(core::read_bytes((dir / "FtpServerIp.txt").string()).value(), "10.0.0.1\r\n");
+  // Both names it reads are the program's own: no save may replace them.
+  for (const char* name : {exchange::kServerAddressFile, "Ftpserverip.txt"})
+    EXPECT_EQ(core::own_file_kind((dir / name).string(), {"", dir.string()}), core::OwnFileKind::ServerAddress);
   fs::remove_all(dir);
 }
 

@@ -69,6 +69,41 @@ TEST(ReadPillarMemos, FirstEightLinesOverThePreviousTable) {
   EXPECT_EQ(read.pillar_no[5][0], "kept");
 }
 
+TEST(CheckMemoSizes, RefusesTheFirstPillarWhoseMemoIsNotItsSize) {
+  using Memos = std::vector<std::vector<std::string>>;
+  const std::vector<std::string> two{"01", "02"};
+  const std::vector<std::string> nine{"01", "02", "03", "04", "05", "06", "07", "08", "09"};
+  struct Case {
+    const char* name;
+    Memos memos;
+    PillarSizes sizes;
+    int pillar_count;
+    std::string refusal;  // empty: accepted
+  };
+  const Case cases[] = {
+      {"default layout", {two, two, two, two}, {2, 2, 2, 2}, 4, ""},
+      // Priced as 5/2/0 bets but scored on eight numbers: the report would mix two layouts.
+      {"sizes 1,1,2,0 with two numbers each", {two, two, two, two}, {1, 1, 2, 0}, 4,
+       "第1柱輸入了 2 個號碼,但第1柱設定為 1 個,請修正號碼或柱的大小後再驗證"},
+      {"the last pillar differs", {two, two, two, {"01", "02", "03"}}, {2, 2, 2, 2}, 4,
+       "第4柱輸入了 3 個號碼,但第4柱設定為 2 個,請修正號碼或柱的大小後再驗證"},
+      {"an empty line is a line", {two, two, {"01", ""}, two}, {2, 2, 2, 2}, 4, ""},
+      {"nine lines are not eight", {nine, two, two}, {8, 2, 2}, 3,
+       "第1柱輸入了 9 個號碼,但第1柱設定為 8 個,請修正號碼或柱的大小後再驗證"},
+      {"inactive pillars are not looked at", {two, two, two, two, two}, {2, 2, 2, 0, 0}, 3, ""},
+      {"an active pillar of size 0 with an empty memo", {two, two, {}, two}, {2, 2, 0, 2}, 4, ""},
+      {"a missing memo holds nothing", {two, two}, {2, 2, 2}, 3,
+       "第3柱輸入了 0 個號碼,但第3柱設定為 2 個,請修正號碼或柱的大小後再驗證"},
+  };
+  for (const Case& c : cases) {
+    const core::Status status = check_memo_sizes(c.memos, c.sizes, c.pillar_count);
+    if (c.refusal.empty())
+      EXPECT_TRUE(status.ok()) << c.name;
+    else
+      EXPECT_EQ(status.ok() ? core::Error{} : status.error(), core::Error::warning(c.refusal)) << c.name;
+  }
+}
+
 TEST(CheckBingoPillar, HitsPerPillar) {
   PillarTable table{};
   table[0] = {"05", "12"};

@@ -7,6 +7,9 @@
 #include <QDateEdit>
 #include <QDialog>
 #include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QTimer>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -342,6 +345,83 @@ class UiLayerTest : public QObject {
     QCOMPARE(dialogs.recorder.messages[0].kind, ui::MessageKind::Error);
     QVERIFY(dialogs.recorder.messages[0].text.contains(QStringLiteral("out.txt")));
     QCOMPARE(area.memo()->line_count(), 3);
+  }
+
+  // Every save (the result memos', the charts', the previews') goes through save_file.
+  void a_save_never_replaces_the_programs_own_files() {
+    ui::ScopedRecorder dialogs;
+    QTemporaryDir dir;
+    ui::set_own_files([&] { return core::OwnFilePlaces{dir.filePath("TW539.txt").toStdString(), dir.path().toStdString()}; });
+    QWidget sheet;
+    ui::ResultMemo area(&sheet, "Memo2", ui::ResultMemo::every_command("B20", "B21", "B22", "B23"));
+    area.memo()->set_lines({"report"});
+    const QStringList own = {"TW539.txt", "TW539.txt.bak", "backup/TW539-20260101.txt", "US539.txt",
+                             "help_record.txt", "FtpServerIp.txt"};
+    QDir(dir.path()).mkdir("backup");
+    for (const QString& name : own) {
+      QFile file(dir.filePath(name));
+      QVERIFY(file.open(QIODevice::WriteOnly));
+      file.write("kept");
+    }
+    for (const QString& name : own) {
+      dialogs.recorder.messages.clear();
+      dialogs.recorder.save_answers = {dir.filePath(name)};
+      area.save(ui::ResultMemo::Command::SaveText);
+      QCOMPARE(file_bytes(dir.filePath(name)), QByteArray("kept"));
+      QCOMPARE(dialogs.recorder.messages.size(), 1);
+      QCOMPARE(dialogs.recorder.messages[0].kind, ui::MessageKind::Warning);
+      QVERIFY2(dialogs.recorder.messages[0].text.startsWith("「" + QFileInfo(name).fileName() + "」是本程式的"),
+               qPrintable(dialogs.recorder.messages[0].text));
+    }
+    dialogs.recorder.messages.clear();
+    dialogs.recorder.save_answers = {dir.filePath("notes.txt"), dir.filePath("notes.txt")};
+    area.save(ui::ResultMemo::Command::SaveText);
+    area.save(ui::ResultMemo::Command::SaveText);  // any other file: replaced without a question
+    QCOMPARE(file_bytes(dir.filePath("notes.txt")), QByteArray("report\r\n"));
+    QVERIFY(dialogs.recorder.messages.isEmpty());
+    ui::set_own_files(nullptr);
+  }
+
+  // The real dialog: a refused name keeps it open, and typing a kernel file's name, whose
+  // contents never end, lists it without reading it.
+  void the_save_dialog_stays_open_on_an_own_file_and_never_reads_what_it_lists() {
+    QTemporaryDir dir;
+    ui::set_own_files([&] { return core::OwnFilePlaces{dir.filePath("TW539.txt").toStdString(), dir.path().toStdString()}; });
+    QStringList said;
+    QList<bool> open_after_refusal;
+    int ticks = 0;
+    QTimer user;
+    connect(&user, &QTimer::timeout, [&] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        said << box->text();
+        return box->accept();
+      }
+      auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+      if (!dialog) return;
+      auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+      ++ticks;
+      QPushButton* save = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Save);
+      if (ticks == 1) {
+        dialog->setDirectory(dir.path());
+        name->setText("TW539.txt");
+        // Clicked after this tick: the refusal's message box waits for the next one.
+        QTimer::singleShot(0, save, &QPushButton::click);
+      } else if (ticks == 2) {
+        open_after_refusal << dialog->isVisible();
+        name->clear();
+        QTest::keyClicks(name, "/proc/k");  // completes against /proc/kmsg and the like
+      } else if (ticks == 10) {
+        dialog->selectFile(dir.filePath("picture"));
+        save->click();
+      }
+    });
+    user.start(50);
+    const auto chosen = ui::save_file(nullptr, "儲存圖片", "bmp", "BMP(*.bmp)|*.bmp");
+    user.stop();
+    ui::set_own_files(nullptr);
+    QCOMPARE(said, QStringList{"「TW539.txt」是本程式的開獎資料檔,不能覆蓋,請另選檔名"});
+    QCOMPARE(open_after_refusal, QList<bool>{true});
+    QCOMPARE(chosen.value_or(QString()), dir.filePath("picture.bmp"));
   }
 
   void busy_guard_disables_all_but_the_kept_and_restores_exactly() {

@@ -125,9 +125,13 @@ void RuleSheet::show_rows() {
   const int shown = count();
   for (int i = 1; i < moving::kMaxPredictions; ++i) {
     const bool visible = i < shown;
-    signs[i]->setVisible(visible);
-    amounts[i]->setVisible(visible);
-    or_labels[i - 1]->setVisible(visible);
+    // Hidden rows keep their room, so choosing 二中一 or 三中一 moves nothing else.
+    for (QWidget* part : std::initializer_list<QWidget*>{signs[i], amounts[i], or_labels[i - 1]}) {
+      QSizePolicy policy = part->sizePolicy();
+      policy.setRetainSizeWhenHidden(true);
+      part->setSizePolicy(policy);
+      part->setVisible(visible);
+    }
   }
 }
 

@@ -63,8 +63,12 @@ void TForm_zu_rule_define::build() {
 }
 
 void TForm_zu_rule_define::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
+  // The names first (the window exists before the first load names the rules), and the
+  // window at the size they give, so it is centred at the size it shows: placed at its
+  // nameless size and then grown, it opened lower the first time than every later time.
   show_rule_names();
+  layout()->activate();
+  QDialog::showEvent(event);
 }
 
 void TForm_zu_rule_define::show_rule_names() {

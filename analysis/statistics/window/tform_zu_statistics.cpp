@@ -13,9 +13,19 @@ namespace {
 
 constexpr core::Date kFirstDay{2002, 1, 1};
 
+// The chosen view and order must be plain to see: the stock style draws a pressed button
+// barely darker than the others, so the pressed one is dark blue with white bold text.
+const QString kToggleLook = QStringLiteral(
+    "QToolButton { padding: 3px 8px; border: 1px solid rgb(150,150,150); border-radius: 3px;"
+    " background: rgb(240,240,240); color: black; }"
+    "QToolButton:hover { background: rgb(222,234,250); }"
+    "QToolButton:checked { background: rgb(0,64,160); color: white; font-weight: bold;"
+    " border: 1px solid rgb(0,32,96); }");
+
 QToolButton* toggle(QWidget* parent, const QString& text, const char* name, QButtonGroup* group) {
   QToolButton* button = ui::tool_button(parent, text, name);
   button->setCheckable(true);
+  button->setStyleSheet(kToggleLook);
   button->setMinimumWidth(84);
   group->addButton(button);
   return button;
@@ -74,6 +84,7 @@ QLayout* TForm_zu_statistics::build_bar() {
   sb_no = toggle(this, QStringLiteral("號碼順序"), "sb_no", arrangements);
   sb_big->setChecked(true);
   sb_begin = ui::tool_button(this, QStringLiteral("統計"), "sb_begin");
+  sb_begin->setStyleSheet(kToggleLook);  // a plain button, drawn like its neighbours
   sb_begin->setMinimumWidth(84);
   sb_begin->hide();
 

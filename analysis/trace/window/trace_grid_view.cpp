@@ -12,8 +12,15 @@
 namespace tracewin {
 namespace {
 
+// The grid's design widths: the date column, the issue column, then every number, spacer
+// and tail column. As in the records grid a font wider than the design's widens a column
+// to its text, so no count is ever cut; the 50 narrow columns still fit a 1366-pixel screen.
+constexpr int kDateWidth = 63;
+constexpr int kIssueWidth = 43;
+constexpr int kCellWidth = 17;
+// Room around a cell's text: the view keeps a few pixels of margin on each side and the
+// grid line; a pixel less and it cuts the text short with "…".
 constexpr int kPadding = 8;
-constexpr int kEmptyColumnWidth = 10;
 
 // The rows whose texts can be the widest: the header, the first listed draw (every data
 // row holds a date, an issue, marks and one-digit tail counts) and the summary block.
@@ -23,21 +30,17 @@ std::vector<int> widest_rows(const core::TextGrid& grid) {
   return rows;
 }
 
+int design_width(int column) { return column == 0 ? kDateWidth : column == 1 ? kIssueWidth : kCellWidth; }
+
 QList<int> fitted_widths(const ui::StringGrid& view, const core::TextGrid& grid) {
   const QFontMetrics cells = view.fontMetrics();
   const QFontMetrics header = view.horizontalHeader()->fontMetrics();
-  const int counts = cells.horizontalAdvance(QStringLiteral("999")) + kPadding;
   const std::vector<int> rows = widest_rows(grid);
   QList<int> widths;
   for (int c = 0; c < grid.columns(); ++c) {
-    int width = header.horizontalAdvance(ui::qs(grid.cell(c, 0))) + kPadding;
-    bool empty = grid.cell(c, 0).empty();
-    for (const int r : rows) {
-      const std::string& text = grid.cell(c, r);
-      empty = empty && text.empty();
-      width = std::max(width, cells.horizontalAdvance(ui::qs(text)) + kPadding);
-    }
-    widths << (empty ? kEmptyColumnWidth : c < 2 ? width : std::max(width, counts));
+    int width = std::max(design_width(c), header.horizontalAdvance(ui::qs(grid.cell(c, 0))) + kPadding);
+    for (const int r : rows) width = std::max(width, cells.horizontalAdvance(ui::qs(grid.cell(c, r))) + kPadding);
+    widths << width;
   }
   return widths;
 }

@@ -19,8 +19,8 @@ inline const QColor kNavy{0, 0, 128};
 // A grid with one fixed header row, cells in `text` on `base`, compact rows.
 [[nodiscard]] ui::StringGrid* trace_grid(QWidget* parent, const char* name, const QColor& text, const QColor& base);
 
-// Shows `grid` and widens its columns so every text stands whole: the date and summary
-// labels, counts of up to three digits under a number and four under a tail digit.
+// Shows `grid` with its design widths (63 for the date, 43 for the issue, 17 for every
+// other column), each widened where the font needs it so every text stands whole.
 void show_trace_grid(ui::StringGrid* view, core::TextGrid grid);
 
 // The save command of a trace grid: asks for a file, writes the grid's text form (one

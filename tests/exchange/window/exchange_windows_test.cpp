@@ -1,5 +1,6 @@
 // The data-server address window, the date-range window and the memo report's preview.
 #include <QPrintPreviewWidget>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -159,6 +160,9 @@ class ExchangeWindowsTest : public QObject {
     QCOMPARE(preview_pages(report), 3);
     QCOMPARE(report.preview()->windowTitle(), QStringLiteral("預覽列印 - 移動式版路"));
     auto* first = report.preview()->findChild<QPrintPreviewWidget*>();
+    // Opened within the screen, with a whole page in sight.
+    QVERIFY(report.preview()->screen()->availableGeometry().contains(report.preview()->frameGeometry()));
+    QCOMPARE(first->zoomMode(), QPrintPreviewWidget::FitInView);
     report.show_memo_rpt(numbered_lines(145));  // 48 lines a page at 12 points
     QCOMPARE(preview_pages(report), 4);
     // A preview still open paints its own report again (zoom, resize), whatever came after.

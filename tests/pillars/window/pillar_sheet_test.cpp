@@ -112,7 +112,11 @@ void PillarSheetTest::typed_pillar_entries_take_effect_as_shown() {
   QVERIFY(sheet.cb_pillar[7]->isEnabled());
   type_into(sheet.cb_pillar[5], "1", Finish::Leave);
   QCOMPARE(win.state().pillar_total, 9);
-  for (int i = 1; i <= 5; ++i) sheet.mx_pillar[i]->set_lines({core::ball_text(i)});
+  for (int i = 1, next = 1; i <= 7; ++i) {  // each memo holds as many numbers as its size
+    std::vector<std::string> numbers;
+    for (int k = std::stoi(text(sheet.cb_pillar[i])); k > 0; --k) numbers.push_back(core::ball_text(next++));
+    sheet.mx_pillar[i]->set_lines(numbers);
+  }
   sheet.Button27->click();
   const QStringList report = lines(win.TS6->Memo2);
   QVERIFY(report.contains(QStringLiteral("第5柱")) && report.contains(QStringLiteral("第7柱")));
@@ -144,6 +148,14 @@ void PillarSheetTest::manual_pillar_verification() {
 
   win.TS5->Button27->click();  // the clear re-runs the query first: the same report
   QCOMPARE(lines(win.TS6->Memo2), report);
+
+  // A memo holding more numbers than its pillar's size: refused by name, the report kept.
+  win.PageC->setCurrentWidget(win.TS5);
+  win.TS5->mx_pillar[3]->set_lines({"05", "06", "09"});
+  win.TS5->Button27->click();
+  QCOMPARE(w.messages().last(), QString::fromStdString(pillars::msg::pillar_memo_size_differs(3, 3, 2)));
+  QCOMPARE(lines(win.TS6->Memo2), report);
+  QCOMPARE(w.page(), win.TS5);
 }
 
 void PillarSheetTest::verification_stops_when_its_requery_is_refused() {
@@ -153,6 +165,7 @@ void PillarSheetTest::verification_stops_when_its_requery_is_refused() {
   ui::set_text(win.TS2->cbis, "zz");
   const QStringList memo1 = lines(win.TS2->Memo1);
   win.PageC->setCurrentWidget(win.TS5);
+  for (int i = 1; i <= 4; ++i) win.TS5->mx_pillar[i]->set_lines({"01", "02"});  // as the sizes say
   win.TS5->Button27->click();
   QCOMPARE(w.messages().last(), QStringLiteral("「zz」不是有效的整數"));
   QVERIFY(!win.TS6->Memo2->toPlainText().contains(QStringLiteral("開出星星統計")));

@@ -58,8 +58,12 @@ class MovingWindowTest : public QObject {
     expected.average = page == 1;
 
     type_into(sheet.look_back, "3");
+    QCoreApplication::processEvents();
+    const QRect first_row = sheet.look_back->geometry();
     sheet.counts[2]->setChecked(true);
     QVERIFY(sheet.amounts[2]->isVisibleTo(&sheet) && sheet.or_labels[1]->isVisibleTo(&sheet));
+    QCoreApplication::processEvents();
+    QCOMPARE(sheet.look_back->geometry(), first_row);  // showing the rows below moves nothing
     type_into(sheet.amounts[1], "7");
     sheet.signs[2]->setCurrentIndex(1);
     emit sheet.signs[2]->textActivated(sheet.signs[2]->currentText());
@@ -75,6 +79,8 @@ class MovingWindowTest : public QObject {
 
     sheet.counts[0]->setChecked(true);  // 一中一 hides the second and third rows
     QVERIFY(!sheet.amounts[1]->isVisibleTo(&sheet) && !sheet.signs[2]->isVisibleTo(&sheet));
+    QCoreApplication::processEvents();
+    QCOMPARE(sheet.look_back->geometry(), first_row);
 
     // A look-back below 1 is refused where the user sees it; the grid stays as it was, and
     // so does the layout: the refusal takes no room from the tabs or the grid.

@@ -140,6 +140,27 @@ class NumberAnalysisWindowTest : public QObject {
     QCOMPARE(a.rules.SpeedButton1->text(), QStringLiteral("清除"));
     for (std::size_t i = 0; i < statistics::kRules; ++i) QVERIFY(a.history.rule_on[i]);
   }
+
+  // The program creates the window before the first load names the rules: it still opens
+  // centred at the size it shows, and in the same place every time.
+  void the_rule_window_opens_in_the_same_place_every_time() {
+    ui::ScopedRecorder dialogs;
+    core::DrawHistory history;
+    TForm_zu_rule_define rules{history};
+    history = test_support::history_of({{1, 2, 3, 4, 5}});  // the load sequence names the rules
+    QList<QRect> opened;
+    for (int i = 0; i < 3; ++i) {
+      ui::show_modal(&rules);
+      const QRect at_show = rules.geometry();
+      QCoreApplication::processEvents();
+      QCOMPARE(rules.geometry(), at_show);  // nothing grows after it was placed
+      opened << at_show;
+      rules.reject();
+    }
+    QCOMPARE(opened[1], opened[0]);
+    QCOMPARE(opened[2], opened[0]);
+    QCOMPARE(rules.rule_boxes[9]->text(), QStringLiteral("隔二版開 Ｎ－２號(X2N-2)"));
+  }
 };
 
 QTEST_MAIN(NumberAnalysisWindowTest)

@@ -43,6 +43,12 @@ void verify_places(const TForm_zu_statistics& w, const statistics::NumberView& v
   QCOMPARE(w.lbcount->text(), QString::number(view.count));
 }
 
+// How light a button looks beside its text, as the user sees it.
+int shown_lightness(QWidget* button) {
+  const QImage picture = button->grab().toImage();
+  return picture.pixelColor(4, picture.height() / 2).lightness();
+}
+
 }  // namespace
 
 class StatisticsWindowTest : public QObject {
@@ -81,6 +87,10 @@ class StatisticsWindowTest : public QObject {
       QCOMPARE(s.window.sb_begin->isVisible(), c.view == View::Tails);
       QCOMPARE(s.window.sb_big->isVisible(), c.view != View::Tails);
       if (c.view != View::Tails) verify_places(s.window, s.expected(c.view, Arrangement::ByValue), c.view);
+      // The chosen view and order stand out plainly from the buttons not chosen.
+      for (QToolButton* other : {s.window.sb_F1, s.window.sb_F2, s.window.sb_F3})
+        if (other != c.button) QVERIFY(shown_lightness(other) - shown_lightness(c.button) >= 100);
+      if (c.view != View::Tails) QVERIFY(shown_lightness(s.window.sb_no) - shown_lightness(s.window.sb_big) >= 100);
     }
   }
 

@@ -3,7 +3,10 @@
 // trace holds is the computation's business; here the window must show exactly what the
 // computation gives for the boxes on screen.
 #include <QLabel>
+#include <QHeaderView>
 #include <QMenu>
+#include <QScrollBar>
+#include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -40,6 +43,7 @@ class TraceSingleTest : public QObject {
   void refused_boxes_keep_the_trace_and_the_distance();
   void typed_boxes_trace_what_they_show();
   void pop_up_commands();
+  void grid_keeps_its_design_widths_and_cuts_no_text();
 };
 
 void TraceSingleTest::opening_shows_the_newest_draw_on_tab_0() {
@@ -294,6 +298,35 @@ void TraceSingleTest::pop_up_commands() {
     QCOMPARE(picture.size(), tracewin::kGuidePictureSize);
     QVERIFY(picture != previous);
     previous = picture;
+  }
+}
+
+// 63, 43, then 17 for each of the 50 other columns, widened only where a text needs it:
+// the tail columns stay on a 1366-pixel screen and no count is cut short.
+void TraceSingleTest::grid_keeps_its_design_widths_and_cuts_no_text() {
+  TraceWindow f;
+  ui::StringGrid* grid = f.window.sgmap;
+  for (const int step : {1, 3}) {  // every draw (long columns of counts), then every third
+    f.window.PageControl1->setCurrentIndex(6);
+    type_into(f.window.TabSheet6->cb_ck, QString::number(step));
+    const core::TextGrid& cells = grid->grid();
+    QCOMPARE(cells.columns(), 52);
+    // The view draws a cell's text inside this margin on each side and the grid line, and
+    // elides what is wider.
+    const int margin = 2 * (grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grid) + 1) +
+                       (grid->showGrid() ? 1 : 0);
+    int total = 0;
+    for (int c = 0; c < cells.columns(); ++c) {
+      const int width = grid->columnWidth(c);
+      total += width;
+      QVERIFY(width >= (c == 0 ? 63 : c == 1 ? 43 : 17));
+      QVERIFY(grid->horizontalHeader()->fontMetrics().horizontalAdvance(grid->model()->headerData(c, Qt::Horizontal).toString()) + margin <= width);
+      for (int r = 1; r < cells.rows(); ++r)
+        QVERIFY2(grid->fontMetrics().horizontalAdvance(q(cells.cell(c, r))) + margin <= width,
+                 qPrintable(QStringLiteral("column %1 row %2: %3").arg(c).arg(r).arg(q(cells.cell(c, r)))));
+    }
+    QVERIFY2(total + grid->verticalScrollBar()->sizeHint().width() + 2 * grid->frameWidth() <= 1366 - 2 * 11,
+             qPrintable(QString::number(total)));
   }
 }
 
