@@ -186,11 +186,24 @@ QString empty_box_message(const QComboBox* combo) {
   return QStringLiteral("請輸入") + (what.isEmpty() ? QStringLiteral("數字") : what);
 }
 
+namespace {
+const QComboBox* first_empty_box(const core::Error& error, const std::vector<const QComboBox*>& boxes) {
+  if (error.text != core::not_an_integer("")) return nullptr;
+  for (const QComboBox* box : boxes)
+    if (box->currentText().isEmpty()) return box;
+  return nullptr;
+}
+}  // namespace
+
 void show_refusal(QWidget* parent, const core::Error& error, const std::vector<const QComboBox*>& boxes) {
-  if (error.text == core::not_an_integer(""))
-    for (const QComboBox* box : boxes)
-      if (box->currentText().isEmpty()) return message(parent, MessageKind::Warning, empty_box_message(box));
+  if (const QComboBox* empty = first_empty_box(error, boxes))
+    return message(parent, MessageKind::Warning, empty_box_message(empty));
   show_error(parent, error);
+}
+
+QString refusal_text(const core::Error& error, const std::vector<const QComboBox*>& boxes) {
+  const QComboBox* empty = first_empty_box(error, boxes);
+  return empty ? empty_box_message(empty) : QString::fromStdString(error.text);
 }
 
 void set_look(QWidget* widget, const QColor& colour, bool bold) {

@@ -66,6 +66,8 @@ void describe(QComboBox* combo, const QString& what);
 // refusal of an empty text names the first empty box ("請輸入之下的期數") rather than
 // quoting nothing ("「」不是有效的整數"); any other refusal is shown as it is.
 void show_refusal(QWidget* parent, const core::Error& error, const std::vector<const QComboBox*>& boxes);
+// The same words, for a window that shows a refusal in place rather than in a message box.
+[[nodiscard]] QString refusal_text(const core::Error& error, const std::vector<const QComboBox*>& boxes);
 [[nodiscard]] QString empty_box_message(const QComboBox* combo);
 
 // Font colour and weight that show a box's state.

@@ -71,7 +71,7 @@ void TracePanel::build() {
 
 void TracePanel::connect_controls() {
   ui::on_change(cb_date, this, [this] { cb_dateChange(); });
-  ui::on_change(cb_d1, this, [this] { cb_d1Change(); });
+  ui::on_entry(cb_d1, this, [this] { return cb_d1Change(); });
   ui::on_change(CB_xx, this, [this] { emit search_requested(); });
   ui::on_change(cb_d2, this, [this] { emit search_requested(); });
   for (QRadioButton* button : {rb_ball_ori, rb_ball_sort})
@@ -106,17 +106,18 @@ void TracePanel::cb_dateChange() {
   ui::set_text(cb_prediction, std::to_string(choice.distance));
   ui::set_items(cb_d1, ui::number_items(0, choice.later));
   ui::set_text(cb_d1, std::to_string(choice.later));
-  cb_d1Change();
+  (void)cb_d1Change();
   emit search_requested();
 }
 
-void TracePanel::cb_d1Change() {
-  if (ui::text_of(cb_d1).empty() || base_draw_ == 0) return;
+bool TracePanel::cb_d1Change() {
+  if (ui::text_of(cb_d1).empty() || base_draw_ == 0) return true;
   const auto later = read_later();
-  if (!later) return;
+  if (!later) return false;
   const auto balls = intervals::draw_balls(history_, order(), base_draw_ + *later);
   ui::set_items(cb_d2, ball_items(balls));
   ui::set_text(cb_d2, balls[0]);
+  return true;
 }
 
 std::optional<int> TracePanel::box_number(QComboBox* box) { return ui::read_int(window(), ui::text_of(box)); }

@@ -43,7 +43,9 @@ class TracePanel : public QFrame {
   // Looks the date up, fills X, V and d1 from that draw, then Y (cb_d1Change), then asks
   // for a search. A date no draw has is refused with a message; the boxes stay.
   void cb_dateChange();
-  void cb_d1Change();
+  // False when the distance is refused (said in a message): the box then shows again the
+  // distance Y belongs to.
+  bool cb_d1Change();
   // The boxes as a search reads them (X and Y as two digits, "5" as "05"); nullopt after
   // a message for the first box that holds what cannot be searched.
   [[nodiscard]] std::optional<PanelQuery> query();

@@ -76,18 +76,21 @@ void RuleSheet::build() {
   auto* grid = new QGridLayout(this);
   grid->setHorizontalSpacing(6);
   look_back = ui::number_combo(this, {}, "1", names.look_back, 56);
+  ui::describe(look_back, QStringLiteral("往上的期數"));
   grid->addWidget(text("上"), 0, kUp);
   grid->addWidget(look_back, 0, kLookBack);
   grid->addWidget(text(names.after_look_back), 0, kAfterLookBack);
   for (int i = 0; i < 3; ++i) {
     if (!names.positions[i]) continue;
     positions[i] = ui::number_combo(this, {}, std::to_string(i + 1), names.positions[i], 48);
+    ui::describe(positions[i], QStringLiteral("第幾支"));
     grid->addWidget(positions[i], i, kPosition);
   }
   grid->addWidget(text(names.after_positions), 0, kAfterPosition);
   for (int i = 0; i < moving::kMaxPredictions; ++i) {
     signs[i] = ui::number_combo(this, {"加", "減"}, "加", names.signs[i], 56);
     amounts[i] = ui::number_combo(this, {}, "0", names.amounts[i], 56);
+    ui::describe(amounts[i], QStringLiteral("加減的數"));
     counts[i] = ui::radio_button(this, kCountCaptions[i], names.counts[i], i == 0);
     grid->addWidget(signs[i], i, kSign);
     grid->addWidget(amounts[i], i, kAmount);
@@ -133,6 +136,15 @@ void RuleSheet::show_rows() {
       part->setVisible(visible);
     }
   }
+}
+
+std::vector<const QComboBox*> RuleSheet::number_boxes() const {
+  std::vector<const QComboBox*> boxes;
+  for (const QComboBox* box : positions)
+    if (box) boxes.push_back(box);
+  boxes.push_back(look_back);
+  for (int i = 0; i < count(); ++i) boxes.push_back(amounts[i]);
+  return boxes;
 }
 
 moving::MovingBoxes RuleSheet::boxes() const {

@@ -12,6 +12,7 @@
 
 #include <QWidget>
 #include <array>
+#include <vector>
 
 #include "analysis/moving/moving_rule.h"
 
@@ -33,6 +34,8 @@ class RuleSheet : public QWidget {
   // the amounts "0" .. max_ball - 1; the texts stay as they are.
   void fill_items(int max_ball);
   [[nodiscard]] moving::MovingBoxes boxes() const;
+  // The number boxes in the order the rule reads them, for naming an empty one.
+  [[nodiscard]] std::vector<const QComboBox*> number_boxes() const;
   [[nodiscard]] bool average() const { return average_; }
 
   // Named cb_lastw, cb_order, cb_pm1.., cb_pmx1.., rb_1to1.., Label3, Label16, SpeedButton3

@@ -92,7 +92,7 @@ void TForm_zu_moving::PageControl1Change() { recompute(); }
 void TForm_zu_moving::recompute() {
   auto computed = moving::show_moving(history_, active_sheet().boxes(), order());
   if (!computed) {
-    ui::set_label(lb_refusal, computed.error().text);
+    lb_refusal->setText(ui::refusal_text(computed.error(), active_sheet().number_boxes()));
     lb_refusal->setToolTip(lb_refusal->text());  // the whole message, should it not fit
     return;
   }

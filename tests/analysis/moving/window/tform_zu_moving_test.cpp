@@ -96,6 +96,10 @@ class MovingWindowTest : public QObject {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     QCOMPARE(w.PageControl1->geometry(), tabs);
     QCOMPARE(w.sgl->geometry(), grid);
+    // An emptied box is named when another entry reads it, never quoted as "「」".
+    type_into(sheet.amounts[0], "\b");
+    type_into(sheet.look_back, "4");
+    QCOMPARE(w.lb_refusal->text(), QStringLiteral("請輸入加減的數"));
     type_into(sheet.amounts[0], "0");
     QVERIFY(f.dialogs.recorder.messages.isEmpty());
 
