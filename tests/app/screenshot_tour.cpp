@@ -6,9 +6,11 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -50,6 +52,24 @@ void save_follow_up(QWidget& window, const QString& caption, const QString& fold
     save(*dialog, folder, name);
     dialog->reject();
   }
+}
+
+// Shows the page that holds `widget` in every tab control above it.
+void bring_into_view(QWidget* widget) {
+  for (QWidget* w = widget; w && !w->isWindow(); w = w->parentWidget())
+    if (auto* tabs = qobject_cast<QTabWidget*>(w->parentWidget() ? w->parentWidget()->parentWidget() : nullptr))
+      if (tabs->indexOf(w) >= 0) tabs->setCurrentWidget(w);
+}
+
+// Types `text` into the box named `box`, key by key, and finishes the entry with Enter.
+void type_into(QWidget& window, const char* box, const char* text) {
+  auto* combo = window.findChild<QComboBox*>(QString::fromUtf8(box));
+  if (!combo || !combo->lineEdit()) return;
+  bring_into_view(combo);
+  combo->setFocus();
+  combo->lineEdit()->selectAll();
+  QTest::keyClicks(combo->lineEdit(), QString::fromUtf8(text));
+  QTest::keyClick(combo->lineEdit(), Qt::Key_Return);
 }
 
 }  // namespace
@@ -117,6 +137,24 @@ int main(int argc, char* argv[]) {
       click(*window, caption);
       save(*window, folder, picture);
     }
+  }
+  // Entries typed as a user types them, for the result that belongs to the text shown.
+  struct Typed {
+    const char* command;
+    const char* box;
+    const char* text;
+    const char* picture;
+  };
+  const Typed typed[] = {
+      {"N3Click", "cb_ck", "5", "typed_cycle_step_5"},
+      {"stk_3xxExecute", "CB_xx", "11", "typed_double_trace_x_11"},
+      {"BestPillarsExecute", "ComboBox1", "1", "typed_workbench_pillar1_1"},
+  };
+  for (const Typed& entry : typed) {
+    app.windows().open(entry.command);
+    QWidget* window = app.windows().window_of(entry.command);
+    type_into(*window, entry.box, entry.text);
+    save(*window, folder, QString::fromUtf8(entry.picture));
   }
   // The rule definition window opens from the number analysis.
   QWidget* analysis = nullptr;
