@@ -1,6 +1,12 @@
 #include "cli/output.h"
 
+#include "core/own_files.h"
+
 namespace cli {
+
+core::Status refuse_own_output(const Context& ctx, const std::string& path) {
+  return core::refuse_own_file(path, core::OwnFilePlaces{ctx.args.value_or("--file", "TW539.txt"), ""});
+}
 
 void print_lines(Context& ctx, const std::vector<std::string>& lines) {
   for (const auto& line : lines) ctx.out << line << '\n';

@@ -22,6 +22,10 @@ int refuse(Context& ctx, const core::Error& error);
 // The whole of a command that prints lines: the lines and 0, or the refusal and kRefused.
 int print_or_refuse(Context& ctx, const core::Result<std::vector<std::string>>& lines);
 
+// A file a command is asked to write: refused when it is one of the program's own files
+// (the draw file given by --file, its backups, the help texts, the address file).
+[[nodiscard]] core::Status refuse_own_output(const Context& ctx, const std::string& path);
+
 // "a,b,,c" -> {"a", "b", "", "c"}; an empty text is one empty part.
 [[nodiscard]] std::vector<std::string> split(std::string_view text, char separator);
 

@@ -8,7 +8,6 @@
 #include "cli/output.h"
 #include "core/clock.h"
 #include "core/dates.h"
-#include "core/own_files.h"
 #include "exchange/data_server.h"
 #include "exchange/download.h"
 #include "exchange/print_lines.h"
@@ -37,8 +36,7 @@ int print_lines_command(Context& ctx) { return print_or_refuse(ctx, range_lines(
 core::Result<int> write_report(const Context& ctx) {
   const auto pdf = ctx.args.value("--pdf");
   if (!pdf || pdf->empty()) return core::Error::error("請以 --pdf OUT.pdf 指定報表檔");
-  const core::OwnFilePlaces own_files{ctx.args.value_or("--file", "TW539.txt"), ""};
-  if (const core::Status free = core::refuse_own_file(*pdf, own_files); !free) return free.error();
+  if (const core::Status free = refuse_own_output(ctx, *pdf); !free) return free.error();
   const auto lines = range_lines(ctx);
   if (!lines) return lines.error();
   exchange::ReportRequest request;

@@ -154,8 +154,11 @@ int chart_command(Context& ctx) {
   const auto settings = chart_settings(ctx);
   if (!settings) return refuse(ctx, settings.error());
   const auto data = trace::run_chart(trace::make_trace_table(ctx.history), *settings, ctx.history.game_name);
-  if (const auto png = ctx.args.value("--png"))
+  if (const auto png = ctx.args.value("--png")) {
+    for (const std::string& file : chart_picture_files(*png))
+      if (const core::Status free = refuse_own_output(ctx, file); !free) return refuse(ctx, free.error());
     if (const core::Status drawn = draw_chart_pictures(data, *png); !drawn) return refuse(ctx, drawn.error());
+  }
   ctx.out << data.period_draws << '\n';
   print_bars(ctx, data.number_title, data.numbers);
   print_bars(ctx, data.tail_title, data.tails);

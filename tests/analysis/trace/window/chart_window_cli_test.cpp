@@ -116,6 +116,9 @@ class ChartWindowCliTest : public QObject {
         {"one target is a folder",
          [&] { return run(kCli, kChart0618 + QStringList{"--png", dir.filePath("keep.png")}); },
          "無法儲存圖片檔 " + dir.filePath("keep-tails.png")},
+        // Whether or not the folder exists, a picture never goes among the draw file's backups.
+        {"own file", [&] { return run(kCli, kChart0618 + QStringList{"--png", VANTOR_DATA_DIR "/backup/x.png"}); },
+         QStringLiteral("「x.png」是本程式的開獎資料的備份檔,不能覆蓋,請另選檔名")},
         {"no drawing program", [&] { return run(lone_cli, kChart0618 + QStringList{"--png", dir.filePath("x.png")}); },
          "無法輸出圖片: 找不到繪圖程式 " + dir.filePath("alone/vantor39-chart-picture")},
         {"bad chart lines",
