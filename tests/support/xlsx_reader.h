@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/sheet_cells.h"
 #include "core/text_file.h"
 #include "exchange/zip_archive.h"
 
@@ -124,6 +125,28 @@ inline std::optional<Xlsx> read_xlsx(const std::string& path) {
     book.cells[detail::cell_place(detail::attribute(tag, "r"))] = cell;
   }
   return book;
+}
+
+// The first place where the sheet does not hold `lines` one row per line and one cell per
+// ","-separated field (texts as they are, numbers by value, blank fields as no cell),
+// "" when it holds them all and nothing else.
+inline std::string lines_mismatch(const Xlsx& book, const std::vector<std::string>& lines, int first_row = 0) {
+  std::size_t cells = 0;
+  for (std::size_t r = 0; r < lines.size(); ++r) {
+    const std::vector<std::string> fields = core::line_fields(lines[r]);
+    for (std::size_t c = 0; c < fields.size(); ++c) {
+      const std::string place = "row " + std::to_string(r) + " field " + std::to_string(c) + " \"" + fields[c] + "\"";
+      const core::Cell expected = core::read_cell(fields[c]);
+      const XlsxCell* cell = book.cell(first_row + static_cast<int>(r), static_cast<int>(c));
+      if ((cell != nullptr) != (expected.kind != core::CellKind::Empty)) return place + ": cell present or missing";
+      if (!cell) continue;
+      ++cells;
+      if (cell->text != (expected.kind == core::CellKind::Text)) return place + ": wrong kind";
+      if (cell->text ? cell->value != fields[c] : std::stod(cell->value) != expected.number)
+        return place + ": holds \"" + cell->value + "\"";
+    }
+  }
+  return cells == book.cells.size() ? std::string() : "more cells than fields";
 }
 
 }  // namespace test_support
