@@ -60,7 +60,8 @@ Cell read_cell(std::string_view field) {
   const std::string_view unsigned_part = text.starts_with('-') ? text.substr(1) : text;
   const auto point = unsigned_part.find('.');
   const std::string_view whole = unsigned_part.substr(0, point);
-  const std::string_view fraction = point == std::string_view::npos ? std::string_view() : unsigned_part.substr(point + 1);
+  const std::string_view fraction =
+      point == std::string_view::npos ? std::string_view() : unsigned_part.substr(point + 1);
   if (!all_digits(whole) || (point != std::string_view::npos && !all_digits(fraction))) return as_text;
   if (whole.size() > 1 && whole.front() == '0') return as_text;
   if (whole.size() + fraction.size() > kMostExactDigits) return as_text;

@@ -87,7 +87,8 @@ class Workbook {
       format_set_bold(bold);
       for (std::size_t c = 0; c < sheet.header.size(); ++c)
         if (!sheet.header[c].empty())
-          if (const lxw_error e = worksheet_write_string(page, row, static_cast<lxw_col_t>(c), sheet.header[c].c_str(), bold))
+          if (const lxw_error e =
+                  worksheet_write_string(page, row, static_cast<lxw_col_t>(c), sheet.header[c].c_str(), bold))
             return e;
       worksheet_freeze_panes(page, 1, 0);
       ++row;

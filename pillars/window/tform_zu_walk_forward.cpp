@@ -145,5 +145,6 @@ void TForm_zu_walk_forward::save(bool csv) {
   const auto all = pillars::walk_forward_lines(*run_);
   lines.insert(lines.end(), all.begin(), all.end());
   const core::Sheet sheet = core::sheet_of_lines(windowTitle().toStdString(), lines);
-  if (const auto written = ui::write_lines_or_sheet(*path, lines, sheet); !written) ui::show_error(this, written.error());
+  if (const auto written = ui::write_lines_or_sheet(*path, lines, sheet); !written)
+    ui::show_error(this, written.error());
 }

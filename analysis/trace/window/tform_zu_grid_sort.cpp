@@ -39,6 +39,8 @@ void TForm_zu_grid_sort::show_grid_sort(tracewin::SharedTrace shown) {
   ui::show_modeless(this);
 }
 
-void TForm_zu_grid_sort::N1Click() { tracewin::save_text_form(this, sgmap->grid(), max_ball_, title_.empty() ? windowTitle().toStdString() : title_); }
+void TForm_zu_grid_sort::N1Click() {
+  tracewin::save_text_form(this, sgmap->grid(), max_ball_, title_.empty() ? windowTitle().toStdString() : title_);
+}
 
 void TForm_zu_grid_sort::contextMenuEvent(QContextMenuEvent* event) { PopupMenu1->exec(event->globalPos()); }
