@@ -12,6 +12,7 @@ namespace {
 constexpr OptionSpec kGlobalOptions[] = {
     {"--file", Takes::Value, "PATH", "the draw file (default ./TW539.txt)"},
     {"--today", Takes::Value, "yyyy/mm/dd", "the date taken as today (default: the system date)"},
+    {"--xlsx", Takes::Value, "FILE", "also write the printed lines to FILE as a spreadsheet"},
     {"--help", Takes::Flag, "", "this text"},
 };
 
@@ -220,6 +221,8 @@ std::string program_usage(std::span<const CommandSpec> commands) {
   text << "usage: vantor39-cli [--file PATH] [--today yyyy/mm/dd] COMMAND [options]\n"
           "  --file PATH             the draw file (default ./TW539.txt)\n"
           "  --today yyyy/mm/dd      the date taken as today (default: the system date)\n"
+          "  --xlsx FILE             also write the printed lines to FILE as a spreadsheet (.xlsx):\n"
+          "                          one row per line, one cell per \",\"-separated field\n"
           "  COMMAND --help          the options of one command\n"
           "commands:\n";
   for (const auto& command : commands) {

@@ -1,11 +1,11 @@
 #include "cli/output.h"
 
-#include "core/own_files.h"
-
 namespace cli {
 
-core::Status refuse_own_output(const Context& ctx, const std::string& path) {
-  return core::refuse_own_file(path, core::OwnFilePlaces{ctx.args.value_or("--file", "TW539.txt"), ""});
+core::OwnFilePlaces own_file_places(const Args& args) { return {args.value_or("--file", "TW539.txt"), ""}; }
+
+core::Status refuse_own_output(const Args& args, const std::string& path) {
+  return core::refuse_own_file(path, own_file_places(args));
 }
 
 void print_lines(Context& ctx, const std::vector<std::string>& lines) {

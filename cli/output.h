@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli/context.h"
+#include "core/own_files.h"
 #include "core/result.h"
 #include "core/text_grid.h"
 
@@ -24,7 +25,8 @@ int print_or_refuse(Context& ctx, const core::Result<std::vector<std::string>>& 
 
 // A file a command is asked to write: refused when it is one of the program's own files
 // (the draw file given by --file, its backups, the help texts, the address file).
-[[nodiscard]] core::Status refuse_own_output(const Context& ctx, const std::string& path);
+[[nodiscard]] core::Status refuse_own_output(const Args& args, const std::string& path);
+[[nodiscard]] core::OwnFilePlaces own_file_places(const Args& args);
 
 // "a,b,,c" -> {"a", "b", "", "c"}; an empty text is one empty part.
 [[nodiscard]] std::vector<std::string> split(std::string_view text, char separator);

@@ -2,6 +2,7 @@
 
 #include "cli/commands/commands.h"
 #include "cli/context.h"
+#include "cli/printed_lines_sheet.h"
 #include "core/clock.h"
 #include "core/reload.h"
 
@@ -28,6 +29,11 @@ int run(const std::vector<std::string>& words, std::ostream& out, std::ostream& 
     err << checked.error().text << '\n';
     return kRefused;
   }
+  const auto sheet_file = spreadsheet_target(call.args);
+  if (!sheet_file) {
+    err << sheet_file.error().text << '\n';
+    return kRefused;
+  }
   core::DrawHistory history;
   const std::string path = call.args.value_or("--file", "TW539.txt");
   if (call.command->loads_draw_file) {
@@ -36,8 +42,19 @@ int run(const std::vector<std::string>& words, std::ostream& out, std::ostream& 
       return 1;
     }
   }
-  Context ctx{history, today, call.args, out, err};
-  return call.command->run(ctx);
+  if (sheet_file->empty()) {
+    Context ctx{history, today, call.args, out, err};
+    return call.command->run(ctx);
+  }
+  CopyingStream printed(out);
+  Context ctx{history, today, call.args, printed, err};
+  const int code = call.command->run(ctx);
+  if (code == kRefused) return code;
+  if (const auto written = write_printed_lines(*sheet_file, call.command->name, printed.copy(), call.args); !written) {
+    err << written.error().text << '\n';
+    return kRefused;
+  }
+  return code;
 }
 
 }  // namespace cli

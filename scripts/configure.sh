@@ -23,6 +23,7 @@ qt6-base-dev        Qt6Config|Qt6[A-Za-z]*Config[.]cmake|Qt component
 libgtest-dev        Could NOT find GTest|GTestConfig
 libbenchmark-dev    benchmarkConfig|provided by "benchmark"
 libzip-dev          LIBZIP_(INCLUDE_DIR|LIBRARY)
+libxlsxwriter-dev   LIBXLSXWRITER_(INCLUDE_DIR|LIBRARY)
 ninja-build         build program corresponding to "Ninja"
 g++                 No CMAKE_CXX_COMPILER
 MAP

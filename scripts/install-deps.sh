@@ -10,6 +10,7 @@ packages=(
   libqt6opengl6-dev libgl-dev              # Qt Charts and Qt Gui look for OpenGL at configure time
   qt6-translations-l10n                    # Qt's own dialogs and buttons in Traditional Chinese
   libzip-dev                               # the operator's result files come in ZIP archives
+  libxlsxwriter-dev                        # results saved as spreadsheets (.xlsx)
   libgtest-dev libbenchmark-dev            # tests and benchmarks
   fonts-noto-cjk fonts-arphic-ukai         # CJK screen font and the Kai report font
   xvfb xauth                               # a virtual display for screenshots and the monkey test

@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QMimeDatabase>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <algorithm>
 
@@ -16,10 +17,7 @@ namespace {
 DialogScript* g_script = nullptr;  // only tests set it
 std::function<core::OwnFilePlaces()> g_own_files;
 
-core::Status refuse_own_file(const QString& path) {
-  const core::OwnFilePlaces places = g_own_files ? g_own_files() : core::OwnFilePlaces{"TW539.txt", ""};
-  return core::refuse_own_file(path.toStdString(), places);
-}
+core::Status refuse_own_file(const QString& path) { return core::refuse_own_file(path.toStdString(), own_file_places()); }
 
 // Qt's own file dialog asks its icon provider for every listed file's type and icon, and
 // the stock provider reads the file's first bytes to guess them, in the window thread: a
@@ -43,6 +41,12 @@ class NameOnlyIconProvider : public QFileIconProvider {
   QMimeDatabase mime_types_;
 };
 
+// "描述(*.xlsx)" -> "xlsx"; "" when the filter names no single extension.
+QString suffix_of(const QString& filter) {
+  const auto match = QRegularExpression(QStringLiteral("\\(\\*\\.(\\w+)\\)")).match(filter);
+  return match.hasMatch() ? match.captured(1) : QString();
+}
+
 // Keeps the dialog open on a refused name, so the user picks another one where they are.
 class SaveDialog : public QFileDialog {
  public:
@@ -52,6 +56,12 @@ class SaveDialog : public QFileDialog {
     // gathering thread while the dialog is being torn down.
     static auto* const icons = new NameOnlyIconProvider;
     setIconProvider(icons);
+    // A name typed without extension takes the chosen format's (a text save that also
+    // offers a spreadsheet writes "name.xlsx" when that choice is picked).
+    connect(this, &QFileDialog::filterSelected, this, [this](const QString& chosen) {
+      const QString suffix = suffix_of(chosen);
+      if (!suffix.isEmpty()) setDefaultSuffix(suffix);
+    });
   }
   void accept() override {
     const QStringList chosen = selectedFiles();
@@ -125,6 +135,8 @@ bool confirm(QWidget* parent, const QString& text, MessageKind kind) {
 }
 
 void set_own_files(std::function<core::OwnFilePlaces()> places) { g_own_files = std::move(places); }
+
+core::OwnFilePlaces own_file_places() { return g_own_files ? g_own_files() : core::OwnFilePlaces{"TW539.txt", ""}; }
 
 std::optional<QString> save_file(QWidget* parent, const QString& title,
                                  const QString& default_suffix, const QString& filter) {

@@ -43,6 +43,8 @@ void show_error(QWidget* parent, const core::Error& error);
 // Where the program's own files are, asked at every save so a change of game is followed.
 // Until the application sets it: the draw file "TW539.txt" in the current directory.
 void set_own_files(std::function<core::OwnFilePlaces()> places);
+// Where they are now, for a writer that checks again.
+[[nodiscard]] core::OwnFilePlaces own_file_places();
 // Shows a window modally. After-close work belongs to the window's finished signal, so it
 // runs the same way when a test script closes the window.
 void show_modal(QDialog* dialog);

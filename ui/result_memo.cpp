@@ -1,12 +1,11 @@
 #include "ui/result_memo.h"
 
-#include <QFile>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core/text_file.h"
 #include "ui/dialogs.h"
+#include "ui/spreadsheet_save.h"
 #include "ui/widgets.h"
 
 namespace ui {
@@ -77,11 +76,13 @@ void ResultMemo::copy() {
 
 void ResultMemo::save(Command format) {
   const bool csv = format == Command::SaveCsv;
-  const auto path = save_file(memo_->window(), texts_.save_title, csv ? QStringLiteral("csv") : QStringLiteral("txt"),
-                              csv ? texts_.csv_filter : texts_.text_filter);
+  QWidget* window = memo_->window();
+  const auto path = save_file(window, texts_.save_title, csv ? QStringLiteral("csv") : QStringLiteral("txt"),
+                              with_spreadsheet(csv ? texts_.csv_filter : texts_.text_filter));
   if (!path) return;
-  const auto written = core::write_lines_atomic(QFile::encodeName(*path).toStdString(), memo_->lines());
-  if (!written) show_error(memo_->window(), written.error());
+  const std::vector<std::string> lines = memo_->lines();
+  const auto written = write_lines_or_sheet(*path, lines, core::sheet_of_lines(window->windowTitle().toStdString(), lines));
+  if (!written) show_error(window, written.error());
 }
 
 }  // namespace ui

@@ -36,7 +36,7 @@ int print_lines_command(Context& ctx) { return print_or_refuse(ctx, range_lines(
 core::Result<int> write_report(const Context& ctx) {
   const auto pdf = ctx.args.value("--pdf");
   if (!pdf || pdf->empty()) return core::Error::error("請以 --pdf OUT.pdf 指定報表檔");
-  if (const core::Status free = refuse_own_output(ctx, *pdf); !free) return free.error();
+  if (const core::Status free = refuse_own_output(ctx.args, *pdf); !free) return free.error();
   const auto lines = range_lines(ctx);
   if (!lines) return lines.error();
   exchange::ReportRequest request;

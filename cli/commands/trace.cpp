@@ -156,7 +156,7 @@ int chart_command(Context& ctx) {
   const auto data = trace::run_chart(trace::make_trace_table(ctx.history), *settings, ctx.history.game_name);
   if (const auto png = ctx.args.value("--png")) {
     for (const std::string& file : chart_picture_files(*png))
-      if (const core::Status free = refuse_own_output(ctx, file); !free) return refuse(ctx, free.error());
+      if (const core::Status free = refuse_own_output(ctx.args, file); !free) return refuse(ctx, free.error());
     if (const core::Status drawn = draw_chart_pictures(data, *png); !drawn) return refuse(ctx, drawn.error());
   }
   ctx.out << data.period_draws << '\n';

@@ -1,6 +1,5 @@
 #include "pillars/window/tform_zu_walk_forward.h"
 
-#include <QFile>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
@@ -9,12 +8,13 @@
 #include <QVBoxLayout>
 #include <chrono>
 
-#include "core/text_file.h"
+#include "core/spreadsheet.h"
 #include "pillars/walk_forward_report.h"
 #include "ui/busy_guard.h"
 #include "ui/controls.h"
 #include "ui/dialogs.h"
 #include "ui/events.h"
+#include "ui/spreadsheet_save.h"
 #include "ui/widgets.h"
 
 namespace {
@@ -134,8 +134,8 @@ void TForm_zu_walk_forward::btn_save_csvClick() { save(true); }
 void TForm_zu_walk_forward::save(bool csv) {
   if (!run_) return ui::message(this, ui::MessageKind::Information, QStringLiteral("請先按「開始」執行回測驗證"));
   const auto path = ui::save_file(this, QStringLiteral("儲存回測驗證"), csv ? "csv" : "txt",
-                                  csv ? QStringLiteral("Execel檔案(*.csv)|*.csv")
-                                      : QStringLiteral("文字檔案(*.txt)|*.txt"));
+                                  ui::with_spreadsheet(csv ? QStringLiteral("Execel檔案(*.csv)|*.csv")
+                                                           : QStringLiteral("文字檔案(*.txt)|*.txt")));
   if (!path) return;
   std::vector<std::string> lines;
   if (!csv) {
@@ -144,6 +144,7 @@ void TForm_zu_walk_forward::save(bool csv) {
   }
   const auto all = pillars::walk_forward_lines(*run_);
   lines.insert(lines.end(), all.begin(), all.end());
-  if (const auto written = core::write_lines_atomic(QFile::encodeName(*path).toStdString(), lines); !written)
+  const core::Sheet sheet = core::sheet_of_lines(windowTitle().toStdString(), lines);
+  if (const auto written = ui::write_lines_or_sheet(*path, lines, sheet); !written)
     ui::show_error(this, written.error());
 }

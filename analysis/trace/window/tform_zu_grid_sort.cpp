@@ -34,10 +34,13 @@ TForm_zu_grid_sort::TForm_zu_grid_sort(QWidget* parent) : QDialog(parent) {
 
 void TForm_zu_grid_sort::show_grid_sort(tracewin::SharedTrace shown) {
   max_ball_ = shown->max_ball;
+  title_ = shown->result.title;
   tracewin::show_trace_grid(sgmap, trace::sorted_grid(shown->result.grid, shown->result.keys, max_ball_));
   ui::show_modeless(this);
 }
 
-void TForm_zu_grid_sort::N1Click() { tracewin::save_text_form(this, sgmap->grid(), max_ball_); }
+void TForm_zu_grid_sort::N1Click() {
+  tracewin::save_text_form(this, sgmap->grid(), max_ball_, title_.empty() ? windowTitle().toStdString() : title_);
+}
 
 void TForm_zu_grid_sort::contextMenuEvent(QContextMenuEvent* event) { PopupMenu1->exec(event->globalPos()); }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QDialog>
+#include <string>
 
 #include "analysis/trace/window/shown_trace.h"
 
@@ -34,4 +35,5 @@ class TForm_zu_grid_sort : public QDialog {
 
  private:
   int max_ball_ = 39;
+  std::string title_;  // the shown trace's analysis title, the saved sheet's name
 };

@@ -195,7 +195,7 @@ void TForm_zu_trace_single::N3Click() {
 }
 
 void TForm_zu_trace_single::N4Click() {
-  if (shown_) tracewin::save_text_form(this, shown_->result.grid, shown_->max_ball);
+  if (shown_) tracewin::save_text_form(this, shown_->result.grid, shown_->max_ball, shown_->result.title);
 }
 
 void TForm_zu_trace_single::Excel1Click() {

@@ -4,9 +4,9 @@
 #include <algorithm>
 
 #include "analysis/trace/trace_grid.h"
-#include "core/text_file.h"
 #include "ui/controls.h"
 #include "ui/dialogs.h"
+#include "ui/spreadsheet_save.h"
 #include "ui/string_grid.h"
 
 namespace tracewin {
@@ -69,13 +69,16 @@ void show_trace_grid(ui::StringGrid* view, core::TextGrid grid) {
   view->set_column_widths(widths);
 }
 
-void save_text_form(QWidget* parent, const core::TextGrid& grid, int max_ball) {
+void save_text_form(QWidget* parent, const core::TextGrid& grid, int max_ball, const std::string& title) {
   const auto path = ui::save_file(parent, QStringLiteral("將本圖表資料存成文字檔案"), QStringLiteral("txt"),
-                                  QStringLiteral("文字檔案(*.txt)|*.txt"));
+                                  ui::with_spreadsheet(QStringLiteral("文字檔案(*.txt)|*.txt")));
   if (!path) return;
-  if (const auto written = core::write_lines_atomic(ui::u8(*path), trace::text_form(grid, max_ball)); !written)
+  const core::Sheet sheet = core::sheet_of_grid(title, grid, max_ball + 14);
+  if (const auto written = ui::write_lines_or_sheet(*path, trace::text_form(grid, max_ball), sheet); !written)
     return ui::show_error(parent, written.error());
-  ui::message(parent, ui::MessageKind::Information, QStringLiteral("本圖表數據已儲存為文字檔"));
+  ui::message(parent, ui::MessageKind::Information,
+              ui::names_spreadsheet(*path) ? QStringLiteral("本圖表數據已儲存為Excel檔")
+                                           : QStringLiteral("本圖表數據已儲存為文字檔"));
 }
 
 }  // namespace tracewin

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QColor>
+#include <string>
 
 #include "core/text_grid.h"
 
@@ -24,8 +25,9 @@ inline const QColor kNavy{0, 0, 128};
 void show_trace_grid(ui::StringGrid* view, core::TextGrid grid);
 
 // The save command of a trace grid: asks for a file, writes the grid's text form (one
-// comma-terminated line per row, Big5, CR LF, atomically) and says so. A cancelled
-// dialog writes nothing and says nothing; a failed write shows why.
-void save_text_form(QWidget* parent, const core::TextGrid& grid, int max_ball);
+// comma-terminated line per row, Big5, CR LF, atomically) or, for a name ending in
+// ".xlsx", the grid as a spreadsheet sheet named `title` under its header row, and says
+// so. A cancelled dialog writes nothing and says nothing; a failed write shows why.
+void save_text_form(QWidget* parent, const core::TextGrid& grid, int max_ball, const std::string& title);
 
 }  // namespace tracewin

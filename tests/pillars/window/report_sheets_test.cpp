@@ -9,6 +9,7 @@
 
 #include "pillars/messages.h"
 #include "support/workbench_fixture.h"
+#include "support/xlsx_reader.h"
 
 using fixture::lines;
 using fixture::text;
@@ -42,6 +43,7 @@ class ReportSheetsTest : public QObject {
   void full_combination_verification();
   void clear_and_copy();
   void save_as_text_and_csv();
+  void save_as_spreadsheet();
 };
 
 void ReportSheetsTest::full_combination_verification() {
@@ -108,12 +110,50 @@ void ReportSheetsTest::save_as_text_and_csv() {
   QVERIFY(script.messages[0].text.contains(QStringLiteral("report.txt")));
   QCOMPARE(lines(win.TS7->Memo3), memo3);
 
+  // Each dialog also offers the spreadsheet.
   QCOMPARE(script.titles, QStringList(4, QStringLiteral("儲存開獎資料")));
-  QCOMPARE(script.filters, (QStringList{QStringLiteral("文字檔案(*.txt)|*.txt"),
-                                        QStringLiteral("Execel檔案(*.csv)|*.csv"),
-                                        QStringLiteral("文字檔案(*.txt)|*.txt"),
-                                        QStringLiteral("Execel檔案(*.csv)|*.csv")}));
+  const QString xlsx = QStringLiteral("|另存Excel檔 (*.xlsx)|*.xlsx");
+  QCOMPARE(script.filters, (QStringList{QStringLiteral("文字檔案(*.txt)|*.txt") + xlsx,
+                                        QStringLiteral("Execel檔案(*.csv)|*.csv") + xlsx,
+                                        QStringLiteral("文字檔案(*.txt)|*.txt") + xlsx,
+                                        QStringLiteral("Execel檔案(*.csv)|*.csv") + xlsx}));
   ui::install_script(&w.guard.recorder);
+}
+
+// The pillar report saved as a spreadsheet: named after the window, one row per line and
+// one cell per field; a pillar's "05" keeps its zero, a count is a number.
+void ReportSheetsTest::save_as_spreadsheet() {
+  Workbench w(40);
+  TForm_bestpillars& win = *w.window;
+  w.select({5, 11, 17, 23});
+  for (int i = 1; i <= 4; ++i) win.TS5->mx_pillar[i]->set_lines({"05", "11"});
+  win.TS5->Button27->click();
+  const QStringList report = lines(win.TS6->Memo2);
+  QTemporaryDir dir;
+  const QString path = dir.filePath("report.xlsx");
+  w.guard.recorder.save_answers << path;
+  win.TS6->Button23->click();  // the csv save's dialog, the spreadsheet chosen
+  QVERIFY2(w.messages().isEmpty(), qPrintable(w.messages().join('\n')));
+  const auto book = test_support::read_xlsx(path.toStdString());
+  QVERIFY(book);
+  QCOMPARE(book->sheet_name, std::string("最佳彩柱"));
+  QVERIFY(!book->header_frozen);  // a memo has no header row
+  QCOMPARE(book->rows(), report.size());
+  bool zero_kept = false, number_seen = false;
+  for (int r = 0; r < report.size(); ++r) {
+    const QStringList fields = report[r].split(',');
+    for (int c = 0; c < fields.size(); ++c) {
+      const test_support::XlsxCell* cell = book->cell(r, c);
+      QCOMPARE(cell != nullptr, !fields[c].trimmed().isEmpty());
+      if (!cell) continue;
+      if (cell->text) QCOMPARE(QString::fromStdString(cell->value), fields[c]);
+      else QCOMPARE(QString::fromStdString(cell->value).toDouble(), fields[c].toDouble());
+      zero_kept |= cell->text && cell->value == "05";
+      number_seen |= !cell->text;
+    }
+  }
+  QVERIFY(zero_kept);
+  QVERIFY(number_seen);
 }
 
 QTEST_MAIN(ReportSheetsTest)

@@ -21,8 +21,10 @@
 #include "analysis/trace/window/single_number_sheet.h"
 #include "analysis/trace/window/tform_img_excel.h"
 #include "core/numbers.h"
+#include "core/sheet_cells.h"
 #include "core/text_file.h"
 #include "support/trace_window_fixture.h"
+#include "support/xlsx_reader.h"
 
 using namespace trace_fixture;
 
@@ -286,6 +288,36 @@ void TraceSingleTest::pop_up_commands() {
   w.N4->trigger();  // cancelled: nothing written, nothing said
   QVERIFY(!QFile::exists(path));
   QCOMPARE(recorder.messages.size(), 1);
+
+  // The same command saves a spreadsheet: the grid under its frozen header, named after
+  // the trace, every cell as the grid shows it ("05" stays text, counts are numbers).
+  const QString book_path = dir.filePath("trace.xlsx");
+  recorder.save_answers << book_path;
+  w.N4->trigger();
+  QCOMPARE(recorder.texts().last(), QStringLiteral("本圖表數據已儲存為Excel檔"));
+  const auto book = test_support::read_xlsx(book_path.toStdString());
+  QVERIFY(book);
+  QCOMPARE(book->sheet_name, core::sheet_name(f.shown().title));
+  QVERIFY(book->header_frozen);
+  const core::TextGrid& grid = f.shown().grid;
+  int numbers = 0;
+  for (int r = 0; r < grid.rows(); ++r)
+    for (int c = 0; c < 39 + 14; ++c) {
+      const test_support::XlsxCell* cell = book->cell(r, c);
+      const core::Cell expected = r == 0 && !grid.cell(c, r).empty() ? core::Cell{core::CellKind::Text}
+                                                                     : core::read_cell(grid.cell(c, r));
+      QVERIFY2((cell != nullptr) == (expected.kind != core::CellKind::Empty), grid.cell(c, r).c_str());
+      if (!cell) continue;
+      QCOMPARE(cell->text, expected.kind == core::CellKind::Text);
+      if (cell->text) {
+        QCOMPARE(cell->value, grid.cell(c, r));
+      } else {
+        QCOMPARE(std::stod(cell->value), expected.number);
+        ++numbers;
+      }
+    }
+  QCOMPARE(book->cell(0, 6)->value, std::string("05"));
+  QVERIFY(numbers > 0);
 
   w.Excel1->trigger();
   TForm_img_excel* guide = w.guide();

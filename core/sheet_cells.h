@@ -1,0 +1,42 @@
+// What a line of text becomes in a spreadsheet: which fields are numbers, how wide a
+// column must be for its texts, and the sheet name a spreadsheet program accepts.
+// Nothing here knows the file format; core/spreadsheet.h writes the file.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace core {
+
+enum class CellKind { Empty, Number, Text };
+
+struct Cell {
+  CellKind kind = CellKind::Empty;
+  double number = 0;  // for a Number
+  int decimals = 0;   // digits after the point, so "12.50" still shows two
+};
+
+// The cell a field becomes. Blanks around a field do not count.
+//   ""  "  "                      -> Empty
+//   "0" "12" "-3" "0.5" "12.50"   -> Number
+//   "05" "007" "-05"              -> Text (the leading zero is part of a ball or issue)
+//   "●" "１" "2024/01/02" "-" "+5" "1e3" ".5" "12345678901234567" -> Text
+// More than 15 digits stay text: a spreadsheet would round them.
+[[nodiscard]] Cell read_cell(std::string_view field);
+
+// The width a text takes in a spreadsheet column, in the width of one digit: East Asian
+// wide characters (CJK, full-width forms, the marks ● ○ ★ and the circled numbers)
+// count two, every other character one.
+[[nodiscard]] int text_width(std::string_view utf8);
+
+// A name a spreadsheet program takes for a sheet: the characters it refuses (the brackets,
+// : * ? / \ and control characters) become "_", an apostrophe may not open or close it, at most 31
+// characters (never a character cut in half); "" and "History" (a name it keeps for
+// itself) become "工作表1" and "History_".
+[[nodiscard]] std::string sheet_name(std::string_view title);
+
+// A memo line as a sheet row: one field per ","-separated part ("a,,b," -> a, "", b, "").
+[[nodiscard]] std::vector<std::string> line_fields(std::string_view line);
+
+}  // namespace core

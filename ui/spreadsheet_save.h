@@ -1,0 +1,31 @@
+// The spreadsheet choice of every save of a result. The save dialog of a text or CSV save
+// also lists "另存Excel檔 (*.xlsx)"; a chosen name that ends in ".xlsx" is written as a
+// spreadsheet (core/spreadsheet.h), any other name as the text it always was.
+//
+//   const auto path = ui::save_file(this, title, "txt", ui::with_spreadsheet(text_filter));
+//   if (!path) return;
+//   const core::Status written = ui::write_lines_or_sheet(*path, lines, core::sheet_of_lines(title, lines));
+#pragma once
+
+#include <QString>
+#include <string>
+#include <vector>
+
+#include "core/result.h"
+#include "core/spreadsheet.h"
+
+namespace ui {
+
+inline const QString kSpreadsheetFilter = QStringLiteral("另存Excel檔 (*.xlsx)|*.xlsx");
+
+// A save dialog's filter ("文字檔案(*.txt)|*.txt") with the spreadsheet choice after it.
+[[nodiscard]] QString with_spreadsheet(const QString& filter);
+// Whether a chosen path is to be written as a spreadsheet (".xlsx", any case).
+[[nodiscard]] bool names_spreadsheet(const QString& path);
+
+// Writes `sheet` to a spreadsheet path, else `lines` as Big5 text (CR LF), atomically
+// either way; the error names the file.
+[[nodiscard]] core::Status write_lines_or_sheet(const QString& path, const std::vector<std::string>& lines,
+                                                const core::Sheet& sheet);
+
+}  // namespace ui
