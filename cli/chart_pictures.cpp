@@ -27,6 +27,15 @@ std::filesystem::path own_folder() {
   return error ? std::filesystem::path() : self.parent_path();
 }
 
+// Beside the CLI in the build tree; an installed CLI (<prefix>/bin) finds it in
+// <prefix>/lib/vantor39, out of the users' command path.
+std::filesystem::path drawer_path() {
+  const std::filesystem::path beside = own_folder() / kDrawer;
+  const std::filesystem::path installed = own_folder().parent_path() / "lib" / "vantor39" / kDrawer;
+  if (::access(beside.c_str(), X_OK) != 0 && ::access(installed.c_str(), X_OK) == 0) return installed;
+  return beside;
+}
+
 // Both ends of a pipe, closed on destruction and in the drawing program, which gets
 // only the ends it is given.
 struct Pipe {
@@ -119,7 +128,7 @@ std::array<std::string, 3> chart_picture_files(const std::string& file) {
 
 core::Status draw_chart_pictures(const trace::ChartData& data, const std::string& file) {
   if (file.empty()) return core::Error::error(kCannotDraw + "--png 需要一個檔名");
-  const std::filesystem::path drawer = own_folder() / kDrawer;
+  const std::filesystem::path drawer = drawer_path();
   if (::access(drawer.c_str(), X_OK) != 0) return core::Error::error(kCannotDraw + "找不到繪圖程式 " + drawer.string());
   const auto [status, said] = run_drawer(drawer.string(), chart_picture_files(file), trace::chart_picture_lines(data));
   if (status == 0) return {};

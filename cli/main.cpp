@@ -6,5 +6,9 @@
 
 int main(int argc, char* argv[]) {
   std::vector<std::string> words(argv + 1, argv + argc);
+  if (words == std::vector<std::string>{"--version"}) {
+    std::cout << "vantor39-cli " << VANTOR_VERSION << '\n';
+    return 0;
+  }
   return cli::run(words, std::cout, std::cerr);
 }

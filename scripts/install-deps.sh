@@ -2,6 +2,7 @@
 # Installs the Debian packages the project needs (as root). This file is the one list of them.
 #   install-deps.sh          what building, running and testing the program needs
 #   install-deps.sh fuzz     the above plus clang for the fuzz targets
+#   install-deps.sh package  the above plus what packing the Debian package needs
 set -euo pipefail
 
 packages=(
@@ -18,6 +19,9 @@ packages=(
 )
 if [ "${1:-}" = fuzz ]; then
   packages+=(clang libclang-rt-dev)        # libFuzzer and the sanitizer runtimes
+fi
+if [ "${1:-}" = package ]; then
+  packages+=(dpkg-dev)                     # dpkg-shlibdeps: the package's dependencies
 fi
 
 missing=()

@@ -9,9 +9,11 @@ cmake --build "$root/build-release" -j"$(nproc)"
 
 workdir=${VANTOR39_HOME:-$HOME/vantor39}
 mkdir -p "$workdir"
-for f in TW539.txt help_record.txt help_single.txt help_moving.txt; do
-  if [ ! -e "$workdir/$f" ]; then
-    cp "$root/data/$f" "$workdir/$f"
+# The same files an installed program seeds its folder with (cmake/install.cmake).
+for source in "$root"/data/*.txt; do
+  f=$(basename "$source")
+  if [ ! -e "$workdir/$f" ] && [ ! -L "$workdir/$f" ]; then
+    cp "$source" "$workdir/$f"
     chmod u+w "$workdir/$f"
   fi
 done

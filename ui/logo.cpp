@@ -25,6 +25,36 @@ void draw_ball(QPainter& p, QPointF centre, qreal radius, const QColor& colour, 
              text);
 }
 
+
+// The rounded badge every logo sits on, in the game's colour.
+void draw_badge(QPainter& p, QSize size, const QColor& base, qreal corner) {
+  QLinearGradient fill(0, 0, 0, size.height());
+  fill.setColorAt(0, base.lighter(130));
+  fill.setColorAt(1, base.darker(115));
+  p.setBrush(fill);
+  p.setPen(QPen(base.darker(160), qMax<qreal>(1, size.height() / 32.0)));
+  p.drawRoundedRect(QRectF(1, 1, size.width() - 2, size.height() - 2), corner, corner);
+}
+
+void draw_bold_text(QPainter& p, const QRectF& box, int pixel_size, Qt::Alignment align, const QString& text) {
+  QFont font = p.font();
+  font.setBold(true);
+  font.setPixelSize(qMax(1, pixel_size));
+  p.setFont(font);
+  p.setPen(Qt::white);
+  p.drawText(box, align, text);
+}
+
+// The logo's three balls "05 03 09", right to left from `right`, centred on `y`.
+void draw_logo_balls(QPainter& p, qreal right, qreal y, qreal r) {
+  const QColor balls[3] = {QColor(220, 30, 30), QColor(30, 110, 220), QColor(40, 170, 60)};
+  const int numbers[3] = {5, 3, 9};
+  for (int i = 0; i < 3; ++i)
+    draw_ball(p, QPointF(right - r - i * (2.3 * r), y), r, balls[i], QString::asprintf("%02d", numbers[2 - i]));
+}
+
+const QColor kDaily539Colour(255, 128, 0);
+
 }  // namespace
 
 QPixmap game_logo(Game game, QSize size) {
@@ -32,26 +62,25 @@ QPixmap game_logo(Game game, QSize size) {
   pixmap.fill(Qt::transparent);
   QPainter p(&pixmap);
   p.setRenderHint(QPainter::Antialiasing);
-  const QColor base = game == Game::Daily539 ? QColor(255, 128, 0) : QColor(255, 0, 255);
-  QLinearGradient fill(0, 0, 0, size.height());
-  fill.setColorAt(0, base.lighter(130));
-  fill.setColorAt(1, base.darker(115));
-  p.setBrush(fill);
-  p.setPen(QPen(base.darker(160), 2));
-  p.drawRoundedRect(QRectF(1, 1, size.width() - 2, size.height() - 2), 12, 12);
-  QFont font = p.font();
-  font.setBold(true);
-  font.setPixelSize(size.height() / 3);
-  p.setFont(font);
-  p.setPen(Qt::white);
+  draw_badge(p, size, game == Game::Daily539 ? kDaily539Colour : QColor(255, 0, 255), 12);
   const QString name = game == Game::Daily539 ? QStringLiteral("今彩539") : QStringLiteral("加州夢幻５");
-  p.drawText(QRectF(8, 4, size.width() - 16, size.height() / 2.0), Qt::AlignLeft | Qt::AlignVCenter, name);
-  const qreal r = size.height() / 6.0;
-  const QColor balls[3] = {QColor(220, 30, 30), QColor(30, 110, 220), QColor(40, 170, 60)};
-  const int numbers[3] = {5, 3, 9};
-  for (int i = 0; i < 3; ++i)
-    draw_ball(p, QPointF(size.width() - 12 - r - i * (2.3 * r), size.height() * 0.72), r, balls[i],
-              QString::asprintf("%02d", numbers[2 - i]));
+  draw_bold_text(p, QRectF(8, 4, size.width() - 16, size.height() / 2.0), size.height() / 3,
+                 Qt::AlignLeft | Qt::AlignVCenter, name);
+  draw_logo_balls(p, size.width() - 12, size.height() * 0.72, size.height() / 6.0);
+  return pixmap;
+}
+
+QPixmap program_icon(int side) {
+  const QSize size(side, side);
+  QPixmap pixmap(size);
+  pixmap.fill(Qt::transparent);
+  QPainter p(&pixmap);
+  p.setRenderHint(QPainter::Antialiasing);
+  draw_badge(p, size, kDaily539Colour, side / 6.0);
+  draw_bold_text(p, QRectF(0, side * 0.04, side, side * 0.56), static_cast<int>(side * 0.46), Qt::AlignCenter,
+                 QStringLiteral("39"));
+  const qreal r = side / 7.6;
+  draw_logo_balls(p, side / 2.0 + 3.3 * r, side * 0.74, r);
   return pixmap;
 }
 

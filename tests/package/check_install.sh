@@ -1,0 +1,77 @@
+#!/usr/bin/env bash
+# Checks the installed program as a user meets it.
+#   check_install.sh --build BUILD_DIR VERSION   installs BUILD_DIR into a scratch prefix
+#   check_install.sh --deb PACKAGE.deb VERSION   extracts the package (its files under /usr)
+# Then: the files are in place, both programs print the version, the CLI draws a chart
+# picture through its installed helper, and a short offscreen start of the window program
+# fills a fresh working folder from the bundled files without touching a file already there.
+set -euo pipefail
+mode=$1 source=$2 version=$3
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+case $mode in
+  --build)
+    cmake --install "$source" --prefix "$scratch/prefix" >/dev/null
+    prefix=$scratch/prefix ;;
+  --deb)
+    [[ $(basename "$source") == vantor39_"$version"_*.deb ]] || fail "package file name $(basename "$source")"
+    for field in Package Version; do
+      [[ $(dpkg-deb -f "$source" "$field") == $([ $field = Package ] && echo vantor39 || echo "$version") ]] ||
+        fail "control field $field: $(dpkg-deb -f "$source" "$field")"
+    done
+    depends=$(dpkg-deb -f "$source" Depends)
+    for lib in libqt6widgets6 libqt6charts6 libqt6core6 libstdc++6; do
+      [[ $depends == *"$lib"* ]] || fail "Depends lacks $lib: $depends"
+    done
+    [[ $(dpkg-deb -f "$source" Recommends) == *fonts-noto-cjk* ]] || fail "Recommends lacks fonts-noto-cjk"
+    dpkg-deb -x "$source" "$scratch/root"
+    prefix=$scratch/root/usr ;;
+  *) fail "usage: check_install.sh --build DIR|--deb FILE VERSION" ;;
+esac
+
+for file in bin/vantor39 bin/vantor39-cli lib/vantor39/vantor39-chart-picture; do
+  [ -x "$prefix/$file" ] || fail "missing program $file"
+done
+for file in TW539.txt help_record.txt help_single.txt help_moving.txt; do
+  [ -f "$prefix/share/vantor39/$file" ] || fail "missing bundled file $file"
+done
+
+desktop=$prefix/share/applications/vantor39.desktop
+for line in 'Name[zh_TW]=３９Vantor 今彩539 分析工具' 'Exec=vantor39' 'Icon=vantor39' 'Terminal=false'; do
+  grep -qxF "$line" "$desktop" || fail "desktop entry lacks '$line'"
+done
+grep -qE '^Name=.+' "$desktop" && grep -qE '^Categories=.+;$' "$desktop" || fail "desktop entry lacks Name or Categories"
+
+# A PNG's width and height are the big-endian words at bytes 16 and 20.
+for side in 48 256; do
+  icon=$prefix/share/icons/hicolor/${side}x${side}/apps/vantor39.png
+  [ -f "$icon" ] || fail "missing icon $icon"
+  [ "$(head -c 8 "$icon" | od -An -tx1 | tr -d ' \n')" = 89504e470d0a1a0a ] || fail "$icon is no PNG"
+  size=$(od -An -tu1 -j16 -N8 "$icon" | awk '{print $3*256+$4 "x" $7*256+$8}')
+  [ "$size" = "${side}x${side}" ] || fail "$icon is $size"
+done
+
+[ "$("$prefix/bin/vantor39-cli" --version)" = "vantor39-cli $version" ] || fail "vantor39-cli --version"
+[ "$("$prefix/bin/vantor39" --version)" = "vantor39 $version" ] || fail "vantor39 --version"
+
+"$prefix/bin/vantor39-cli" --file "$prefix/share/vantor39/TW539.txt" --today 2026/12/09 trace-chart \
+  --query numbers --query-text 0618 --png "$scratch/chart.png" >/dev/null || fail "trace-chart --png"
+for picture in chart.png chart-heads.png chart-tails.png; do
+  [ -s "$scratch/$picture" ] || fail "trace-chart --png drew no $picture"
+done
+
+# Started from elsewhere, as a desktop menu does; the working folder does not exist yet
+# but for one file of the user's that must stay as it is.
+home=$scratch/home/vantor39
+mkdir -p "$home" "$scratch/elsewhere"
+printf 'mine\r\n' >"$home/help_record.txt"
+(cd "$scratch/elsewhere" && VANTOR39_HOME=$home VANTOR39_TEST_QUIT_AFTER_MS=1000 QT_QPA_PLATFORM=offscreen \
+  "$prefix/bin/vantor39") || fail "the window program did not end cleanly"
+for file in TW539.txt help_single.txt help_moving.txt; do
+  cmp -s "$prefix/share/vantor39/$file" "$home/$file" || fail "$file not seeded into the working folder"
+done
+[ "$(cat "$home/help_record.txt")" = $'mine\r' ] || fail "an existing file was overwritten"
+[ -z "$(ls -A "$scratch/elsewhere")" ] || fail "the program wrote into the folder it was started from"
+echo "installed tree OK ($mode)"
