@@ -19,6 +19,7 @@
 #include "exchange/history_import.h"
 #include "ui/controls.h"
 #include "ui/dialogs.h"
+#include "ui/spreadsheet_save.h"
 #include "ui/widgets.h"
 
 namespace {
@@ -73,6 +74,7 @@ void TForm_zu_lotto_record::build() {
   sgl->set_column_widths(record_column_widths(sgl->fontMetrics()));
   sgl->set_row_height(20);
   sgl->setSelectionBehavior(QAbstractItemView::SelectRows);
+  ui::offer_spreadsheet(sgl);
   sgl->setSelectionMode(QAbstractItemView::SingleSelection);
   sgl->setToolTip(QStringLiteral("按滑鼠右鍵列印開獎資料"));
   sgl->setContextMenuPolicy(Qt::ActionsContextMenu);

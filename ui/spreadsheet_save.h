@@ -14,6 +14,8 @@
 #include "core/result.h"
 #include "core/spreadsheet.h"
 
+class QWidget;
+
 namespace ui {
 
 inline const QString kSpreadsheetFilter = QStringLiteral("另存Excel檔 (*.xlsx)|*.xlsx");
@@ -27,5 +29,19 @@ inline const QString kSpreadsheetFilter = QStringLiteral("另存Excel檔 (*.xlsx
 // either way; the error names the file.
 [[nodiscard]] core::Status write_lines_or_sheet(const QString& path, const std::vector<std::string>& lines,
                                                 const core::Sheet& sheet);
+
+class Memo;
+class StringGrid;
+
+// Asks where to save `sheet` as a spreadsheet and writes it; a refusal or a failed write
+// is said in a message and the old file stays whole.
+void save_spreadsheet(QWidget* from, const core::Sheet& sheet);
+
+// "另存Excel檔..." in the right-click menu of a grid or a memo that has no save of its own:
+// the grid with its first row as the header, the memo a row per line. The sheet is named
+// after the window.
+inline const QString kSpreadsheetAction = QStringLiteral("另存Excel檔...");
+void offer_spreadsheet(StringGrid* grid);
+void offer_spreadsheet(Memo* memo);
 
 }  // namespace ui

@@ -4,6 +4,7 @@
 #include "app/tform_zu_main.h"
 #include "app/tform_zu_restore.h"
 #include "app/tform_zu_stk_txtfile.h"
+#include "core/sheet_cells.h"
 #include "core/text_file.h"
 #include "exchange/backups.h"
 #include "exchange/window/tform_dateselect.h"
@@ -11,6 +12,8 @@
 #include "exchange/window/tform_zu_ftpserverip.h"
 #include "exchange/window/trpt.h"
 #include "support/app_fixture.h"
+#include "support/xlsx_reader.h"
+#include "ui/spreadsheet_save.h"
 
 class RecordsWindowTest : public QObject {
   Q_OBJECT
@@ -109,6 +112,34 @@ class RecordsWindowTest : public QObject {
     }
     QVERIFY(records.sgl->fontMetrics().horizontalAdvance("2026/08/22") < records.sgl->columnWidth(0));
     QCOMPARE(records.sgl->viewport()->width(), total);
+  }
+
+  // The grid's right-click "另存Excel檔..." writes the table under its frozen header; an
+  // issue and a ball keep their leading zero, a ball without one is a number. The draw
+  // file itself is refused and stays as it was.
+  void gridSavesAsASpreadsheetButNeverOverTheDrawFile() {
+    AppFixture f(three_draws());
+    auto& records = f.start().window<TForm_zu_lotto_record>();
+    f.app->windows().open("lt_recordExecute");
+    QAction* save = records.sgl->actions().value(0);
+    QVERIFY(save && save->text() == ui::kSpreadsheetAction);
+    const QString book_path = f.dir.filePath("records.xlsx");
+    f.dialogs.recorder.save_answers << book_path << f.dir.filePath("TW539.txt");
+    save->trigger();
+    const auto book = test_support::read_xlsx(book_path.toStdString());
+    QVERIFY(book);
+    QCOMPARE(book->sheet_name, core::sheet_name(records.windowTitle().toStdString()));
+    QVERIFY(book->header_frozen);
+    QCOMPARE(book->rows(), 4);
+    const std::pair<const char*, bool> row1[] = {{"2009/01/05", true}, {"098003", true}, {"39", false}, {"05", true}};
+    for (int c = 0; c < 4; ++c) {
+      QCOMPARE(book->cell(1, c)->value, std::string(row1[c].first));
+      QCOMPARE(book->cell(1, c)->text, row1[c].second);
+    }
+    QVERIFY(f.messages().isEmpty());
+    save->trigger();
+    QCOMPARE(f.messages(), QStringList{QStringLiteral("「TW539.txt」是本程式的開獎資料檔,不能覆蓋,請另選檔名")});
+    QCOMPARE(f.read("TW539.txt"), three_draws());
   }
 
   void header_switching_changes_only_ball_columns() {

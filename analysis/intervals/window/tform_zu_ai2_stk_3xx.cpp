@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "core/ball_order.h"
+#include "ui/spreadsheet_save.h"
 #include "ui/widgets.h"
 
 namespace {
@@ -32,6 +33,8 @@ TForm_zu_ai2_stk_3xx::TForm_zu_ai2_stk_3xx(core::DrawHistory& history, QWidget* 
   mm = new ui::Memo(this);
   mm->setObjectName("mm");
   mm->setReadOnly(true);
+  ui::offer_spreadsheet(sgl);
+  ui::offer_spreadsheet(mm);
   auto* v = new QVBoxLayout(this);
   v->setContentsMargins(4, 4, 4, 4);
   v->addWidget(Panel1);

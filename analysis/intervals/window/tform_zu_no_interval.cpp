@@ -14,6 +14,7 @@
 
 #include "core/ball_text.h"
 #include "ui/controls.h"
+#include "ui/spreadsheet_save.h"
 #include "ui/widgets.h"
 
 namespace {
@@ -38,6 +39,7 @@ TForm_zu_no_interval::TForm_zu_no_interval(const core::DrawHistory& history, QWi
   sgmap->setObjectName("sgmap");
   sgmap->model_data().set_fixed_rows(1);
   sgmap->set_row_height(20);
+  ui::offer_spreadsheet(sgmap);
   auto* v = new QVBoxLayout(this);
   v->setContentsMargins(4, 4, 4, 4);
   v->addLayout(build_top_panel());
@@ -63,6 +65,7 @@ QLayout* TForm_zu_no_interval::build_top_panel() {
   Label4->installEventFilter(this);
   summaries = new ui::ResultMemo(this, "Memo1", {{ui::ResultMemo::Command::Clear, "Button3"}});
   Memo1 = summaries->memo();
+  ui::offer_spreadsheet(Memo1);
   Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   Memo1->setFixedHeight(130);
   Button3 = summaries->button(ui::ResultMemo::Command::Clear);

@@ -3,6 +3,7 @@
 #include <QMenu>
 #include <QVBoxLayout>
 
+#include "ui/spreadsheet_save.h"
 #include "ui/widgets.h"
 
 namespace chartwin {
@@ -16,6 +17,8 @@ ui::Memo* detail_memo(QWidget* parent, const char* name) {
   auto* menu = new QMenu(memo);
   menu->addAction(QStringLiteral("全選 Select All"), memo, &QPlainTextEdit::selectAll);
   menu->addAction(QStringLiteral("複製 COPY"), memo, &QPlainTextEdit::copy);
+  menu->addAction(ui::kSpreadsheetAction, memo,
+                  [memo] { ui::save_spreadsheet(memo, core::sheet_of_lines(memo->window()->windowTitle().toStdString(), memo->lines())); });
   memo->setContextMenuPolicy(Qt::CustomContextMenu);
   QObject::connect(memo, &QWidget::customContextMenuRequested, memo,
                    [memo, menu](const QPoint& at) { menu->popup(memo->viewport()->mapToGlobal(at)); });

@@ -9,6 +9,7 @@
 #include "analysis/trace/window/trace_grid_view.h"
 #include "ui/controls.h"
 #include "ui/dialogs.h"
+#include "ui/spreadsheet_save.h"
 #include "ui/string_grid.h"
 #include "ui/widgets.h"
 
@@ -30,6 +31,7 @@ ChoiceWindow::ChoiceWindow(int size, QWidget* parent) : QDialog(parent), size_(s
   setAutoFillBackground(true);
 
   sg1 = trace_grid(this, "sg1", kNavy, Qt::white);
+  ui::offer_spreadsheet(sg1);
   ComboBox1 = ui::make_combo(this, {}, {});
   ComboBox1->setObjectName("ComboBox1");
   ComboBox1->setMaxVisibleItems(20);
