@@ -5,7 +5,7 @@
 #include "core/reload.h"
 #include "core/text_file.h"
 #include "exchange/download.h"
-#include "exchange/window/http_request.h"
+#include "exchange/window/adapters/http_request.h"
 #include "exchange/window/tform_download_txt_from_http.h"
 #include "support/draw_file_bytes.h"
 #include "support/loopback_http_server.h"
