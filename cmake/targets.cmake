@@ -13,6 +13,22 @@ function(vantor_library name)
   target_link_libraries(${name} PUBLIC ${ARG_DEPS})
   vantor_link_qt(${name} PUBLIC ${ARG_QT})
   vantor_link_qt(${name} PRIVATE ${ARG_PRIVATE_QT})
+  if(Widgets IN_LIST ARG_QT)
+    vantor_precompile(${name} VANTOR_WINDOWS_PCH ${PROJECT_SOURCE_DIR}/cmake/windows_pch.h)
+  endif()
+endfunction()
+
+# vantor_precompile(TARGET GROUP HEADER): the first target of a group precompiles HEADER and
+# the others reuse it. The targets of a group compile with the same options (a library's
+# precompiled header does not serve an executable: -fPIC against -fPIE).
+function(vantor_precompile target group header)
+  get_property(first GLOBAL PROPERTY ${group})
+  if(first)
+    target_precompile_headers(${target} REUSE_FROM ${first})
+  else()
+    target_precompile_headers(${target} PRIVATE ${header})
+    set_property(GLOBAL PROPERTY ${group} ${target})
+  endif()
 endfunction()
 
 # vantor_window_library(NAME SOURCES ... DEPS ... QT component ...): a library of windows.

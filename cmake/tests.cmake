@@ -14,20 +14,44 @@ function(vantor_gtest name)
   target_link_libraries(${name} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gtest_main)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   target_compile_definitions(${name} PRIVATE VANTOR_DATA_DIR="${PROJECT_SOURCE_DIR}/data")
+  vantor_precompile(${name} VANTOR_GTEST_PCH ${PROJECT_SOURCE_DIR}/cmake/gtest_pch.h)
   # gtest_discover_tests hands PROPERTIES on as one flat list, so an ENVIRONMENT of several
   # variables kept only the first. The tests run (and are listed) through env instead.
   set_target_properties(${name} PROPERTIES CROSSCOMPILING_EMULATOR "env;${VANTOR_TEST_ENV}")
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60)
 endfunction()
 
-# vantor_qtest(NAME SOURCES ... DEPS ... [QT component ...]): a QtTest binary, run offscreen.
-function(vantor_qtest name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS;QT" ${ARGN})
+# What every QtTest executable compiles and links with, the same for all of them so they
+# share one precompiled header (cmake/qtests_pch.h). Qt Test is linked without its
+# QT_TESTCASE_BUILDDIR and QT_TESTCASE_SOURCEDIR, which name each test folder and would keep
+# the folders from sharing the header; only QFINDTESTDATA reads them, and no test does.
+add_library(vantor_qtest_support INTERFACE)
+target_link_libraries(vantor_qtest_support INTERFACE
+  $<LINK_ONLY:Qt6::Test> Qt6::Widgets Qt6::PrintSupport Qt6::Network Qt6::Charts)
+target_include_directories(vantor_qtest_support SYSTEM INTERFACE
+  $<TARGET_PROPERTY:Qt6::Test,INTERFACE_INCLUDE_DIRECTORIES>)
+target_include_directories(vantor_qtest_support INTERFACE ${PROJECT_SOURCE_DIR}/tests)
+target_compile_definitions(vantor_qtest_support INTERFACE
+  QT_TESTLIB_LIB VANTOR_DATA_DIR="${PROJECT_SOURCE_DIR}/data")
+
+# The main that runs one registered test class by the name of its file.
+add_library(vantor_test_main STATIC ${PROJECT_SOURCE_DIR}/tests/support/test_main.cpp
+  ${PROJECT_SOURCE_DIR}/tests/support/test_classes.h)
+target_link_libraries(vantor_test_main PUBLIC vantor_qtest_support)
+
+# vantor_qtests(NAME SOURCES ... DEPS ...): one QtTest executable for the window tests of a
+# folder (or tests that need Qt's event loop), run offscreen. Each source holds one test
+# class (VANTOR_TEST_CLASS, tests/support/test_classes.h) and is one CTest test named after
+# the file, run in a process of its own.
+function(vantor_qtests name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
-  target_link_libraries(${name} PRIVATE ${ARG_DEPS})
-  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
-  vantor_link_qt(${name} PRIVATE Test Widgets ${ARG_QT})
-  target_compile_definitions(${name} PRIVATE VANTOR_DATA_DIR="${PROJECT_SOURCE_DIR}/data")
-  add_test(NAME ${name} COMMAND ${name})
-  set_tests_properties(${name} PROPERTIES ENVIRONMENT "${VANTOR_TEST_ENV}" TIMEOUT 300)
+  target_link_libraries(${name} PRIVATE ${ARG_DEPS} vantor_test_main)
+  set_target_properties(${name} PROPERTIES AUTOMOC ON)
+  vantor_precompile(${name} VANTOR_QTESTS_PCH ${PROJECT_SOURCE_DIR}/cmake/qtests_pch.h)
+  foreach(source IN LISTS ARG_SOURCES)
+    get_filename_component(test ${source} NAME_WE)
+    add_test(NAME ${test} COMMAND ${name} ${test})
+    set_tests_properties(${test} PROPERTIES ENVIRONMENT "${VANTOR_TEST_ENV}" TIMEOUT 300)
+  endforeach()
 endfunction()

@@ -20,12 +20,13 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <QtTest>
+#include <QTest>
 #include <random>
 
 #include "app/application.h"
 #include "app/tform_zu_main.h"
 #include "ui/dialogs.h"
+#include "support/test_classes.h"
 
 namespace {
 
@@ -229,5 +230,5 @@ void MonkeyTest::random_actions_on_every_window() {
   }
 }
 
-QTEST_MAIN(MonkeyTest)
+VANTOR_TEST_CLASS(MonkeyTest)
 #include "monkey_test.moc"

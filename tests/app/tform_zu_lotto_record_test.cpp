@@ -1,4 +1,4 @@
-#include <QtTest>
+#include <QTest>
 
 #include "app/tform_zu_lotto_record.h"
 #include "app/tform_zu_main.h"
@@ -11,6 +11,7 @@
 #include "exchange/window/tform_zu_ftpserverip.h"
 #include "exchange/window/trpt.h"
 #include "support/app_fixture.h"
+#include "support/test_classes.h"
 
 class RecordsWindowTest : public QObject {
   Q_OBJECT
@@ -277,5 +278,5 @@ class RecordsWindowTest : public QObject {
   }
 };
 
-QTEST_MAIN(RecordsWindowTest)
+VANTOR_TEST_CLASS(RecordsWindowTest)
 #include "tform_zu_lotto_record_test.moc"

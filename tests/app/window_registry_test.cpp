@@ -1,12 +1,13 @@
 // The window registry: start-up order, opening by command, the tools menu and reloads.
 #include <QMenu>
-#include <QtTest>
+#include <QTest>
 
 #include "app/tform_zu_main.h"
 #include "app/window_registry.h"
 #include "exchange/window/trpt.h"
 #include "core/clock.h"
 #include "ui/dialogs.h"
+#include "support/test_classes.h"
 
 namespace {
 
@@ -119,5 +120,5 @@ class WindowRegistryTest : public QObject {
   }
 };
 
-QTEST_MAIN(WindowRegistryTest)
+VANTOR_TEST_CLASS(WindowRegistryTest)
 #include "window_registry_test.moc"

@@ -1,7 +1,7 @@
 // The exchange commands of vantor39-cli, run in-process: print-lines, report --pdf read
 // back with pdftotext, and download against a real HTTP server on 127.0.0.1.
 #include <QProcess>
-#include <QtTest>
+#include <QTest>
 #include <sstream>
 
 #include "cli/run.h"
@@ -9,6 +9,7 @@
 #include "exchange/download.h"
 #include "support/draw_file_bytes.h"
 #include "support/loopback_http_server.h"
+#include "support/test_classes.h"
 
 using test_support::HttpScript;
 
@@ -216,5 +217,5 @@ class ExchangeCliTest : public QObject {
   }
 };
 
-QTEST_MAIN(ExchangeCliTest)
+VANTOR_TEST_CLASS(ExchangeCliTest)
 #include "exchange_cli_test.moc"

@@ -13,7 +13,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 #include <QDialogButtonBox>
 #include <QMessageBox>
 #include <QRegularExpression>
@@ -30,6 +30,7 @@
 #include "ui/result_memo.h"
 #include "ui/string_grid.h"
 #include "ui/widgets.h"
+#include "support/test_classes.h"
 
 namespace {
 
@@ -452,5 +453,5 @@ class UiLayerTest : public QObject {
   }
 };
 
-QTEST_MAIN(UiLayerTest)
+VANTOR_TEST_CLASS(UiLayerTest)
 #include "ui_layer_test.moc"

@@ -1,6 +1,6 @@
 // The download window against a real HTTP server on 127.0.0.1: what ends up on disk, the
 // message shown, the reload on close and Button1's state, for every kind of reply.
-#include <QtTest>
+#include <QTest>
 
 #include "core/reload.h"
 #include "core/text_file.h"
@@ -11,6 +11,7 @@
 #include "support/loopback_http_server.h"
 #include "support/write_faults.h"
 #include "ui/dialogs.h"
+#include "support/test_classes.h"
 
 using test_support::HttpScript;
 
@@ -193,5 +194,5 @@ class DownloadWindowTest : public QObject {
   }
 };
 
-QTEST_MAIN(DownloadWindowTest)
+VANTOR_TEST_CLASS(DownloadWindowTest)
 #include "tform_download_test.moc"

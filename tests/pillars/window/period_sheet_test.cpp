@@ -3,10 +3,11 @@
 #include <QDateEdit>
 #include <QLineEdit>
 #include <QElapsedTimer>
-#include <QtTest>
+#include <QTest>
 
 #include "pillars/messages.h"
 #include "support/workbench_fixture.h"
+#include "support/test_classes.h"
 
 using fixture::lines;
 using fixture::text;
@@ -233,5 +234,5 @@ void PeriodSheetTest::huge_pasted_memos_are_counted_or_refused() {
   QCOMPARE(win.TS3->sga1->cell(0, 1), top_count);
 }
 
-QTEST_MAIN(PeriodSheetTest)
+VANTOR_TEST_CLASS(PeriodSheetTest)
 #include "period_sheet_test.moc"

@@ -5,10 +5,11 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 #include "pillars/messages.h"
 #include "support/workbench_fixture.h"
+#include "support/test_classes.h"
 
 using fixture::lines;
 using fixture::text;
@@ -116,5 +117,5 @@ void ReportSheetsTest::save_as_text_and_csv() {
   ui::install_script(&w.guard.recorder);
 }
 
-QTEST_MAIN(ReportSheetsTest)
+VANTOR_TEST_CLASS(ReportSheetsTest)
 #include "report_sheets_test.moc"

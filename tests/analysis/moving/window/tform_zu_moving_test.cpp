@@ -8,7 +8,7 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QToolButton>
-#include <QtTest>
+#include <QTest>
 #include <random>
 
 #include "analysis/moving/window/tform_zu_moving.h"
@@ -16,6 +16,7 @@
 #include "support/combo_input.h"
 #include "support/hand_made_draws.h"
 #include "ui/dialogs.h"
+#include "support/test_classes.h"
 
 using test_input::type_into;
 
@@ -141,5 +142,5 @@ class MovingWindowTest : public QObject {
   }
 };
 
-QTEST_MAIN(MovingWindowTest)
+VANTOR_TEST_CLASS(MovingWindowTest)
 #include "tform_zu_moving_test.moc"

@@ -6,7 +6,7 @@
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 #include <functional>
 
 #include "analysis/trace/window/chart_bars.h"
@@ -14,6 +14,7 @@
 #include "core/loader.h"
 #include "ui/dialogs.h"
 #include "ui/locale.h"
+#include "support/test_classes.h"
 
 namespace {
 
@@ -143,5 +144,5 @@ class ChartWindowCliTest : public QObject {
   }
 };
 
-QTEST_MAIN(ChartWindowCliTest)
+VANTOR_TEST_CLASS(ChartWindowCliTest)
 #include "chart_window_cli_test.moc"

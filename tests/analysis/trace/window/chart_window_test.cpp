@@ -13,7 +13,7 @@
 #include <QMainWindow>
 #include <QValueAxis>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 #include <functional>
 
 #include "analysis/trace/window/chart_bars.h"
@@ -22,6 +22,7 @@
 #include "support/draw_tables.h"
 #include "ui/controls.h"
 #include "ui/dialogs.h"
+#include "support/test_classes.h"
 
 namespace {
 
@@ -431,5 +432,5 @@ class ChartWindowTest : public QObject {
   }
 };
 
-QTEST_MAIN(ChartWindowTest)
+VANTOR_TEST_CLASS(ChartWindowTest)
 #include "chart_window_test.moc"

@@ -11,7 +11,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QToolButton>
-#include <QtTest>
+#include <QTest>
 
 #include "analysis/trace/trace_messages.h"
 #include "analysis/trace/window/add_sheet.h"
@@ -23,6 +23,7 @@
 #include "core/numbers.h"
 #include "core/text_file.h"
 #include "support/trace_window_fixture.h"
+#include "support/test_classes.h"
 
 using namespace trace_fixture;
 
@@ -330,5 +331,5 @@ void TraceSingleTest::grid_keeps_its_design_widths_and_cuts_no_text() {
   }
 }
 
-QTEST_MAIN(TraceSingleTest)
+VANTOR_TEST_CLASS(TraceSingleTest)
 #include "trace_single_test.moc"
