@@ -218,4 +218,4 @@ class ExchangeCliTest : public QObject {
 };
 
 VANTOR_TEST_CLASS(ExchangeCliTest)
-#include "exchange_cli_test.moc"
+#include "exchange_commands_test.moc"
