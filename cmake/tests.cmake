@@ -14,6 +14,8 @@ function(vantor_gtest name)
   target_link_libraries(${name} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gtest_main)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   target_compile_definitions(${name} PRIVATE VANTOR_DATA_DIR="${PROJECT_SOURCE_DIR}/data")
+  # Position-independent like the binaries that link Qt (cli_tests), so all share the header.
+  set_target_properties(${name} PROPERTIES POSITION_INDEPENDENT_CODE ON)
   vantor_precompile(${name} VANTOR_GTEST_PCH ${PROJECT_SOURCE_DIR}/cmake/gtest_pch.h)
   # gtest_discover_tests hands PROPERTIES on as one flat list, so an ENVIRONMENT of several
   # variables kept only the first. The tests run (and are listed) through env instead.

@@ -1,3 +1,5 @@
+#include <QDir>
+#include <QFile>
 #include <QTest>
 
 #include "app/tform_zu_lotto_record.h"

@@ -1,6 +1,9 @@
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QMenu>
-#include <functional>
 #include <QTest>
+#include <functional>
 
 #include "app/tform_zu_help.h"
 #include "app/tform_zu_lotto_record.h"

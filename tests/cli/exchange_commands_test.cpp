@@ -1,6 +1,11 @@
 // The exchange commands of vantor39-cli, run in-process: print-lines, report --pdf read
 // back with pdftotext, and download against a real HTTP server on 127.0.0.1.
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 #include <sstream>
 

@@ -3,20 +3,22 @@
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QClipboard>
-#include <QGuiApplication>
+#include <QCoreApplication>
 #include <QDateEdit>
 #include <QDialog>
+#include <QDialogButtonBox>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QTimer>
+#include <QGuiApplication>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QDialogButtonBox>
-#include <QMessageBox>
-#include <QRegularExpression>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "ui/locale.h"

@@ -1,7 +1,10 @@
 // The data-server address window, the date-range window and the memo report's preview.
+#include <QCoreApplication>
+#include <QFile>
 #include <QPrintPreviewWidget>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "core/loader.h"

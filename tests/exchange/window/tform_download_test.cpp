@@ -1,5 +1,6 @@
 // The download window against a real HTTP server on 127.0.0.1: what ends up on disk, the
 // message shown, the reload on close and Button1's state, for every kind of reply.
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "core/reload.h"

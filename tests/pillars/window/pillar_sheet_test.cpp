@@ -1,5 +1,6 @@
 // TS5 "選擇柱數": pillar count and sizes with their cost, and the manual pillar
 // verification whose report the pillar report sheet shows.
+#include <QImage>
 #include <QLabel>
 #include <QTest>
 

@@ -3,12 +3,13 @@
 // ball_order_windows_test). The grid's arithmetic is tested without a window.
 #include <QAction>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
-#include <QToolButton>
 #include <QTest>
+#include <QToolButton>
 #include <random>
 
 #include "analysis/moving/window/tform_zu_moving.h"

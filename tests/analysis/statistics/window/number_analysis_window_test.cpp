@@ -1,5 +1,6 @@
 // The number analysis window over an exported trace, and the rule definition window that
 // shares the rule settings with it.
+#include <QCoreApplication>
 #include <QTest>
 #include <functional>
 

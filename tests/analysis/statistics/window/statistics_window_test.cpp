@@ -1,5 +1,6 @@
 // The statistics window: the view and arrangement buttons recount the range through the
 // statistics views and place the balls and labels as the result orders them.
+#include <QImage>
 #include <QStackedWidget>
 #include <QTest>
 

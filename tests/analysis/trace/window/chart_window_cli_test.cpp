@@ -1,8 +1,10 @@
 // vantor39-cli trace-chart --png: the three charts drawn as the window saves them, by the
 // chart-picture program beside the CLI, with the text output unchanged; every failure is
 // one Chinese line on stderr, status 2, and leaves the files as they were.
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>

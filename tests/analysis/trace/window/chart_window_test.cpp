@@ -5,15 +5,18 @@
 #include <QBarSeries>
 #include <QBarSet>
 #include <QClipboard>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QGraphicsRectItem>
 #include <QGraphicsScene>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QImage>
 #include <QMainWindow>
-#include <QValueAxis>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QValueAxis>
 #include <functional>
 
 #include "analysis/trace/window/chart_bars.h"

@@ -2,16 +2,18 @@
 // pinned mode, every other tab's boxes, refused boxes and the pop-up commands. What each
 // trace holds is the computation's business; here the window must show exactly what the
 // computation gives for the boxes on screen.
-#include <QLabel>
+#include <QFile>
 #include <QHeaderView>
+#include <QImage>
+#include <QLabel>
 #include <QMenu>
 #include <QScrollBar>
 #include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
-#include <QToolButton>
 #include <QTest>
+#include <QToolButton>
 
 #include "analysis/trace/trace_messages.h"
 #include "analysis/trace/window/add_sheet.h"
