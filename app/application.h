@@ -29,7 +29,7 @@ class Application {
   // The registered window of type W (every registered window exists after construction).
   template <class W>
   [[nodiscard]] W& window() {
-    return *windows_.find<W>();
+    return windows_.get<W>();
   }
 
  private:

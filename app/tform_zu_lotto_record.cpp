@@ -48,7 +48,7 @@ QString shown_lines(const std::vector<std::string>& lines, std::size_t limit = k
 
 TForm_zu_lotto_record::TForm_zu_lotto_record(TForm_zu_main& main, core::DrawHistory& history,
                                              QWidget* parent)
-    : QDialog(parent), main_(main), history_(history) {
+    : ui::FormDialog(parent), main_(main), history_(history) {
   setObjectName("TForm_zu_lotto_record");
   setWindowTitle(QStringLiteral("今彩 539"));
   build();
@@ -136,12 +136,6 @@ void TForm_zu_lotto_record::build() {
   connect(SpeedButton13, &QToolButton::clicked, this, [this] { SpeedButton13Click(); });
   connect(N1, &QAction::triggered, this, [this] { SpeedButton13Click(); });
   connect(BitBtn1, &QPushButton::clicked, this, [this] { reject(); });
-}
-
-void TForm_zu_lotto_record::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  // Restoring a minimised window is not a new opening: the grid keeps its order and header.
-  if (!event->spontaneous()) FormShow();
 }
 
 void TForm_zu_lotto_record::FormShow() {

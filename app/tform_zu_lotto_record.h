@@ -4,7 +4,6 @@
 // reloads the draw table.
 #pragma once
 
-#include <QDialog>
 #include <QLabel>
 #include <QPushButton>
 #include <QToolButton>
@@ -12,13 +11,14 @@
 #include <string>
 
 #include "core/draw_history.h"
+#include "ui/form_dialog.h"
 #include "ui/string_grid.h"
 
 class QAction;
 class TForm_zu_main;
 class TForm_zu_restore;
 
-class TForm_zu_lotto_record : public QDialog {
+class TForm_zu_lotto_record : public ui::FormDialog {
   Q_OBJECT
  public:
   TForm_zu_lotto_record(TForm_zu_main& main, core::DrawHistory& history, QWidget* parent = nullptr);
@@ -31,7 +31,7 @@ class TForm_zu_lotto_record : public QDialog {
     open_print_range_ = std::move(print_range);
   }
 
-  void FormShow();
+  void FormShow() override;
   // After a reload: the table as loaded (oldest first) under the drawn-order header.
   void show_loaded_table();
   void SpeedButton3Click();   // balls in ascending order
@@ -58,9 +58,6 @@ class TForm_zu_lotto_record : public QDialog {
   QAction* N1 = nullptr;
   QToolButton* SpeedButton10 = nullptr;
   QPushButton* BitBtn1 = nullptr;
-
- protected:
-  void showEvent(QShowEvent* event) override;
 
  private:
   void build();

@@ -85,7 +85,6 @@ class TForm_zu_main : public QMainWindow {
   void build_body();
   QFrame* build_panel5();
   QFrame* build_panel6();
-  void set_game_labels();
   void apply_labels(const std::string& date, const std::string& issue, const std::string& balls);
   void open(std::string_view command);
 

@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QDialog>
 #include <QMenu>
+#include <cstdlib>
+#include <cxxabi.h>
 
 #include "ui/dialogs.h"
 
@@ -10,11 +12,21 @@ namespace app {
 
 void WindowRegistry::create_all(const WindowContext& context) {
   context_.emplace(context);
+  for (Entry& entry : entries_) entry.window = entry.create(context);
+  for (Entry& entry : entries_)
+    if (entry.wire) entry.wire(*entry.window, context);
   for (std::size_t i = 0; i < entries_.size(); ++i) {
-    QWidget* window = entries_[i].window = entries_[i].create(context);
     if (entries_[i].on_reload)
-      connect(this, &WindowRegistry::reloaded, window, [this, i] { entries_[i].on_reload(*entries_[i].window); });
+      connect(this, &WindowRegistry::reloaded, entries_[i].window, [this, i] { entries_[i].on_reload(*entries_[i].window); });
   }
+}
+
+void WindowRegistry::missing_window(const char* type_name) {
+  int status = 0;
+  char* readable = abi::__cxa_demangle(type_name, nullptr, nullptr, &status);
+  const QByteArray name = status == 0 ? QByteArray(readable) : QByteArray(type_name);
+  std::free(readable);
+  qFatal("No window of type %s is registered (app/windows.cpp), or the windows are not created yet", name.constData());
 }
 
 void WindowRegistry::build_menu(QMenu* menu) {

@@ -8,11 +8,15 @@
 //   registry.add<TForm_zu_trace_single>(...)
 //       .command("N12Click", {}, Showing::Modeless, [](TForm_zu_trace_single& w, const WindowContext&) { w.show_page(1); })
 //       .on_reload(&TForm_zu_trace_single::refresh);
+//   registry.add<TForm_zu_rule_define>(...)
+//       .wire([](TForm_zu_rule_define& w, const WindowContext& c) { c.windows.get<TForm_zu_no_analysis>().set_rule_definition(&w); });
 //
 // - A command with a menu text becomes an item of the main window's "分析工具" menu, in
 //   registration order; one without is opened by a control (windows().open(name)).
 // - A command's prepare step runs just before the window shows (pass it the game logo,
 //   select a page).
+// - wire connects a window to other windows. It runs once every window exists, so the
+//   order of registration never decides whether the other window is there yet.
 // - on_reload names the refresh of a window that shows table data and must not show a
 //   stale table after a reload; other windows refresh when they are next shown.
 #pragma once
@@ -23,6 +27,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <typeinfo>
 #include <vector>
 
 #include "core/clock.h"
@@ -60,7 +65,8 @@ class WindowRegistry : public QObject {
   template <class W>
   Registration<W> add(std::function<W*(const WindowContext&)> create);
 
-  // Creates every registered window, in registration order. Run once.
+  // Creates every registered window, in registration order, then runs every wiring in the
+  // same order. Run once.
   void create_all(const WindowContext& context);
   // Adds an item for every command with a menu text.
   void build_menu(QMenu* menu);
@@ -74,6 +80,11 @@ class WindowRegistry : public QObject {
   // The window of type W; nullptr before create_all or when none is registered.
   template <class W>
   [[nodiscard]] W* find() const;
+  // The window of type W, for windows that rely on each other: a missing one is a fault of
+  // the registrations, so it stops the program with the type's name rather than leaving a
+  // null pointer to crash on later.
+  template <class W>
+  [[nodiscard]] W& get() const;
 
   // The load sequence calls this after every run.
   void announce_reload() { emit reloaded(); }
@@ -86,6 +97,7 @@ class WindowRegistry : public QObject {
   friend class Registration;
   struct Entry {
     std::function<QWidget*(const WindowContext&)> create;
+    std::function<void(QWidget&, const WindowContext&)> wire;
     std::function<void(QWidget&)> on_reload;
     QWidget* window = nullptr;
   };
@@ -97,6 +109,7 @@ class WindowRegistry : public QObject {
     std::size_t entry;
   };
   void show(const Command& command);
+  [[noreturn]] static void missing_window(const char* type_name);
 
   std::vector<Entry> entries_;
   std::vector<Command> commands_;
@@ -108,6 +121,7 @@ template <class W>
 class Registration {
  public:
   using Prepare = std::function<void(W&, const WindowContext&)>;
+  using Wiring = std::function<void(W&, const WindowContext&)>;
 
   Registration(WindowRegistry& registry, std::size_t entry) : registry_(registry), entry_(entry) {}
 
@@ -118,6 +132,13 @@ class Registration {
     if (prepare)
       erased = [p = std::move(prepare)](QWidget& w, const WindowContext& c) { p(static_cast<W&>(w), c); };
     registry_.commands_.push_back({std::move(name), menu_text, showing, std::move(erased), entry_});
+    return *this;
+  }
+  // Connects the window to other windows once every window exists (see get()).
+  Registration& wire(Wiring wiring) {
+    registry_.entries_[entry_].wire = [w = std::move(wiring)](QWidget& window, const WindowContext& c) {
+      w(static_cast<W&>(window), c);
+    };
     return *this;
   }
   // The member function that refreshes the window after each reload.
@@ -133,7 +154,7 @@ class Registration {
 
 template <class W>
 Registration<W> WindowRegistry::add(std::function<W*(const WindowContext&)> create) {
-  entries_.push_back({[create = std::move(create)](const WindowContext& c) -> QWidget* { return create(c); }, {}});
+  entries_.push_back({[create = std::move(create)](const WindowContext& c) -> QWidget* { return create(c); }, {}, {}});
   return Registration<W>(*this, entries_.size() - 1);
 }
 
@@ -142,6 +163,12 @@ W* WindowRegistry::find() const {
   for (const Entry& entry : entries_)
     if (auto* window = dynamic_cast<W*>(entry.window)) return window;
   return nullptr;
+}
+
+template <class W>
+W& WindowRegistry::get() const {
+  if (W* window = find<W>()) return *window;
+  missing_window(typeid(W).name());
 }
 
 }  // namespace app

@@ -3,7 +3,8 @@
 // sort, two-of-one, three-of-one, simulated draw, report, date range, data server,
 // trace chart, moving pattern, best pillars, walk-forward check, download, number intervals,
 // double trace.
-// Insert a new window at its place.
+// Insert a new window at its place; a window that needs another one finds it with get()
+// inside a callback or in its wire step, never while windows are still being created.
 #include "app/windows.h"
 
 #include "analysis/intervals/window/tform_zu_ai2_stk_3xx.h"
@@ -46,14 +47,13 @@ void register_windows(WindowRegistry& registry) {
   }).command("lt_recordExecute").on_reload(&TForm_zu_lotto_record::show_loaded_table);
   registry.add<TForm_zu_trace_single>([](const WindowContext& c) {
     auto* window = new TForm_zu_trace_single(c.history, &c.main);
-    // The follow-up windows are created after this one: found when a button asks.
     window->set_follow_ups({
-        [&c](tracewin::SharedTrace shown) { c.windows.find<TForm_zu_twoforone>()->get_twoforone(std::move(shown)); },
-        [&c](tracewin::SharedTrace shown) { c.windows.find<TForm_zu_threeforone>()->get_threeforone(std::move(shown)); },
-        [&c](tracewin::SharedTrace shown) { c.windows.find<TForm_zu_grid_sort>()->show_grid_sort(std::move(shown)); },
+        [&c](tracewin::SharedTrace shown) { c.windows.get<TForm_zu_twoforone>().get_twoforone(std::move(shown)); },
+        [&c](tracewin::SharedTrace shown) { c.windows.get<TForm_zu_threeforone>().get_threeforone(std::move(shown)); },
+        [&c](tracewin::SharedTrace shown) { c.windows.get<TForm_zu_grid_sort>().show_grid_sort(std::move(shown)); },
         [&c] { c.main.show_memo(QStringLiteral("help_single.txt")); }});
     window->set_number_analysis([&c](const trace::TraceExport& shown, const std::string& title) {
-      c.windows.find<TForm_zu_no_analysis>()->show_for(shown, title);
+      c.windows.get<TForm_zu_no_analysis>().show_for(shown, title);
     });
     return window;
   })
@@ -64,12 +64,11 @@ void register_windows(WindowRegistry& registry) {
       .command("N19Click", QStringLiteral("大小加減版路"), Showing::Modeless, trace_page(5))
       .on_reload(&TForm_zu_trace_single::refresh);
   registry.add<TForm_zu_no_analysis>([](const WindowContext& c) { return new TForm_zu_no_analysis(c.history, &c.main); });
-  registry.add<TForm_zu_rule_define>([](const WindowContext& c) {
-    auto* window = new TForm_zu_rule_define(c.history, &c.main);
-    // 版路定義 of the number analysis opens it; closing it runs the analysis's rules again.
-    c.windows.find<TForm_zu_no_analysis>()->set_rule_definition(window);
-    return window;
-  });
+  registry.add<TForm_zu_rule_define>([](const WindowContext& c) { return new TForm_zu_rule_define(c.history, &c.main); })
+      // 版路定義 of the number analysis opens it; closing it runs the analysis's rules again.
+      .wire([](TForm_zu_rule_define& w, const WindowContext& c) {
+        c.windows.get<TForm_zu_no_analysis>().set_rule_definition(&w);
+      });
   registry.add<TForm_zu_help>([](const WindowContext& c) { return new TForm_zu_help(&c.main); });
   registry.add<TForm_zu_statistics>([](const WindowContext& c) {
     return new TForm_zu_statistics(c.history, c.clock, &c.main);
@@ -82,15 +81,15 @@ void register_windows(WindowRegistry& registry) {
   registry.add<TForm_dateselect>([](const WindowContext& c) {
     auto* window = new TForm_dateselect(c.history, c.clock, c.report, &c.main);
     // Printing by date range prints the records grid as the user sees it.
-    window->set_records_grid([&c]() -> const core::TextGrid& { return c.windows.find<TForm_zu_lotto_record>()->sgl->grid(); });
+    window->set_records_grid([&c]() -> const core::TextGrid& { return c.windows.get<TForm_zu_lotto_record>().sgl->grid(); });
     return window;
   }).command("dateselectExecute");
-  registry.add<TForm_zu_FtpServerIP>([](const WindowContext& c) {
-    auto* window = new TForm_zu_FtpServerIP(c.working_dir, &c.main);
-    QObject::connect(window, &TForm_zu_FtpServerIP::download_enabled_changed, c.windows.find<TForm_zu_lotto_record>(),
-                     &TForm_zu_lotto_record::set_download_enabled);
-    return window;
-  }).command("ftpipExecute", QStringLiteral("資料伺服器位址設定"));
+  registry.add<TForm_zu_FtpServerIP>([](const WindowContext& c) { return new TForm_zu_FtpServerIP(c.working_dir, &c.main); })
+      .command("ftpipExecute", QStringLiteral("資料伺服器位址設定"))
+      .wire([](TForm_zu_FtpServerIP& w, const WindowContext& c) {
+        QObject::connect(&w, &TForm_zu_FtpServerIP::download_enabled_changed, &c.windows.get<TForm_zu_lotto_record>(),
+                         &TForm_zu_lotto_record::set_download_enabled);
+      });
   registry.add<TForm_zu_chart1>([](const WindowContext& c) { return new TForm_zu_chart1(c.history, c.clock, &c.main); })
       .command("N59Click", QStringLiteral("拖牌匯總統計圖"), Showing::Modal,
                [](TForm_zu_chart1& w, const WindowContext& c) { w.set_logo(c.main.game_logo()); });
@@ -109,20 +108,20 @@ void register_windows(WindowRegistry& registry) {
   }).command("BestPillarsExecute", {}, Showing::Modal, [](TForm_bestpillars& w, const WindowContext& c) {
     w.set_logo(c.main.game_logo());
   });
-  registry.add<TForm_zu_walk_forward>([](const WindowContext& c) {
-    auto* window = new TForm_zu_walk_forward(c.history, &c.main);
-    c.windows.find<TForm_bestpillars>()->set_walk_forward([window, &c](const std::vector<std::string>& selection) {
-      window->use_selection(selection);
-      c.windows.open("walkForwardExecute");
-    });
-    return window;
-  }).command("walkForwardExecute", QStringLiteral("回測驗證"));
+  registry.add<TForm_zu_walk_forward>([](const WindowContext& c) { return new TForm_zu_walk_forward(c.history, &c.main); })
+      .command("walkForwardExecute", QStringLiteral("回測驗證"))
+      .wire([](TForm_zu_walk_forward& w, const WindowContext& c) {
+        c.windows.get<TForm_bestpillars>().set_walk_forward([&w, &c](const std::vector<std::string>& selection) {
+          w.use_selection(selection);
+          c.windows.open("walkForwardExecute");
+        });
+      });
   registry.add<TForm_Download_TxT_from_http>([](const WindowContext& c) {
     auto* window = new TForm_Download_TxT_from_http(c.history, c.clock, c.working_dir, &c.main);
     // Closing the download window reloads, then shows the new lines newest first.
     window->set_reload([&c] {
       c.main.load_sequence();
-      c.windows.find<TForm_zu_lotto_record>()->FormShow();
+      c.windows.get<TForm_zu_lotto_record>().FormShow();
     });
     return window;
   }).command("DownloadExecute");

@@ -12,8 +12,8 @@
 #include "core/text_file.h"
 #include "exchange/download.h"
 #include "exchange/print_lines.h"
-#include "exchange/window/http_request.h"
-#include "exchange/window/report_pdf.h"
+#include "exchange/window/adapters/http_request.h"
+#include "exchange/window/adapters/report_pdf.h"
 #include "support/loopback_http_server.h"
 
 namespace {

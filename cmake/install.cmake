@@ -41,11 +41,4 @@ foreach(side ${VANTOR_ICON_SIDES})
           DESTINATION share/icons/hicolor/${side}x${side}/apps)
 endforeach()
 
-# The installed tree, checked as a user meets it: install into a scratch prefix and run it.
-if(BUILD_TESTING)
-  add_test(NAME install_tree
-    COMMAND bash ${PROJECT_SOURCE_DIR}/tests/package/check_install.sh --build ${PROJECT_BINARY_DIR} ${PROJECT_VERSION})
-  set_tests_properties(install_tree PROPERTIES ENVIRONMENT "${VANTOR_TEST_ENV}" TIMEOUT 300)
-endif()
-
 include(${CMAKE_CURRENT_LIST_DIR}/packaging.cmake)

@@ -1,48 +1,59 @@
 # One helper per kind of target, so every target reads the same.
 
-# vantor_library(NAME SOURCES ... [DEPS ...] [QT component ...])
+# vantor_library(NAME SOURCES ... [DEPS ...] [QT component ...] [PRIVATE_QT component ...])
 # A library without QT links only the standard library and its DEPS, so a toolkit-free
-# folder cannot include a Qt header. QT components are linked PRIVATE; a target whose own
-# headers show Qt types names the components its users need in their QT list too.
+# folder cannot include a Qt header. QT components are public: the library's headers show
+# Qt types, so its users get the same components without naming them again. PRIVATE_QT
+# components stay behind headers without Qt types: a toolkit-free user of such a library
+# still cannot include a Qt header.
 function(vantor_library name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS;QT" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS;QT;PRIVATE_QT" ${ARGN})
   add_library(${name} STATIC ${ARG_SOURCES})
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
   target_link_libraries(${name} PUBLIC ${ARG_DEPS})
-  vantor_link_qt(${name} ${ARG_QT})
-endfunction()
-
-# vantor_link_qt(TARGET component ...): Qt components, PRIVATE, with moc for the target.
-function(vantor_link_qt target)
-  if(ARGN)
-    set_target_properties(${target} PROPERTIES AUTOMOC ON)
-    foreach(component ${ARGN})
-      target_link_libraries(${target} PRIVATE Qt6::${component})
-    endforeach()
+  vantor_link_qt(${name} PUBLIC ${ARG_QT})
+  vantor_link_qt(${name} PRIVATE ${ARG_PRIVATE_QT})
+  if(Widgets IN_LIST ARG_QT)
+    vantor_precompile(${name} VANTOR_WINDOWS_PCH ${PROJECT_SOURCE_DIR}/cmake/windows_pch.h)
   endif()
 endfunction()
 
-# Common CTest environment: offscreen windows, a fixed locale and time zone.
-set(VANTOR_TEST_ENV "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;TZ=Asia/Taipei;ASAN_OPTIONS=detect_leaks=0;UBSAN_OPTIONS=print_stacktrace=1")
-
-# vantor_gtest(NAME SOURCES ... DEPS ...): a GoogleTest binary over toolkit-free code.
-function(vantor_gtest name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
-  add_executable(${name} ${ARG_SOURCES})
-  target_link_libraries(${name} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gtest_main)
-  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
-  target_compile_definitions(${name} PRIVATE VANTOR_DATA_DIR="${PROJECT_SOURCE_DIR}/data")
-  gtest_discover_tests(${name} PROPERTIES ENVIRONMENT "${VANTOR_TEST_ENV}" DISCOVERY_TIMEOUT 60)
+# vantor_precompile(TARGET GROUP HEADER): the first target of a group precompiles HEADER and
+# the others reuse it. The targets of a group compile with the same options (a library's
+# precompiled header does not serve an executable: -fPIC against -fPIE).
+function(vantor_precompile target group header)
+  get_property(first GLOBAL PROPERTY ${group})
+  if(first)
+    target_precompile_headers(${target} REUSE_FROM ${first})
+  else()
+    target_precompile_headers(${target} PRIVATE ${header})
+    set_property(GLOBAL PROPERTY ${group} ${target})
+  endif()
 endfunction()
 
-# vantor_qtest(NAME SOURCES ... DEPS ... [QT component ...]): a QtTest binary, run offscreen.
-function(vantor_qtest name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS;QT" ${ARGN})
-  add_executable(${name} ${ARG_SOURCES})
-  target_link_libraries(${name} PRIVATE ${ARG_DEPS})
-  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
-  vantor_link_qt(${name} Test Widgets ${ARG_QT})
-  target_compile_definitions(${name} PRIVATE VANTOR_DATA_DIR="${PROJECT_SOURCE_DIR}/data")
-  add_test(NAME ${name} COMMAND ${name})
-  set_tests_properties(${name} PROPERTIES ENVIRONMENT "${VANTOR_TEST_ENV}" TIMEOUT 300)
+# vantor_window_library(NAME SOURCES ... DEPS ... QT component ...): a library of windows.
+# app/ links every window library, so a subsystem's windows reach the program without a
+# further list.
+function(vantor_window_library name)
+  vantor_library(${name} ${ARGN})
+  set_property(GLOBAL APPEND PROPERTY VANTOR_WINDOW_LIBRARIES ${name})
+endfunction()
+
+# vantor_link_qt(TARGET PUBLIC|PRIVATE component ...): Qt components, with moc for the target.
+function(vantor_link_qt target scope)
+  if(ARGN)
+    set_target_properties(${target} PROPERTIES AUTOMOC ON)
+    list(TRANSFORM ARGN PREPEND Qt6::)
+    target_link_libraries(${target} ${scope} ${ARGN})
+  endif()
+endfunction()
+
+# The computation library of every subsystem (folder analysis/trace: vantor_trace).
+function(vantor_subsystem_libraries out)
+  set(libraries)
+  foreach(subsystem IN LISTS VANTOR_SUBSYSTEMS)
+    get_filename_component(name ${subsystem} NAME)
+    list(APPEND libraries vantor_${name})
+  endforeach()
+  set(${out} ${libraries} PARENT_SCOPE)
 endfunction()

@@ -11,4 +11,10 @@ std::string ball_text(int value) {
   return zero_pad(value, 2);
 }
 
+std::vector<std::string> ball_texts(int max_ball) {
+  std::vector<std::string> texts;
+  for (int n = 1; n <= max_ball; ++n) texts.push_back(ball_text(n));
+  return texts;
+}
+
 }  // namespace core

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace core {
 
@@ -25,5 +26,8 @@ namespace core {
 
 // "05" for 5; values of three digits or more keep all their digits.
 [[nodiscard]] std::string ball_text(int value);
+
+// Every ball's text, "01" .. max_ball (the number boxes' items).
+[[nodiscard]] std::vector<std::string> ball_texts(int max_ball);
 
 }  // namespace core

@@ -1,7 +1,7 @@
 // Checking a downloaded draw file before it may replace the one on disk, and replacing
 // it safely.
 //
-// The HTTP client (exchange/window/http_get.h) hands over an HttpReply; review_download
+// The HTTP client (exchange/window/adapters/http_get.h) hands over an HttpReply; review_download
 // decides whether the body may replace the draw file, and a refusal names the real reason:
 //   - a failed transfer (no connection, idle time-out, a body cut short) blames the
 //     network; a status other than 2xx, a body over 16 MB and a server too slow to finish

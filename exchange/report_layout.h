@@ -1,6 +1,7 @@
 // The memo report as data: the pages of a list of text lines in the shared report layout,
 // so pagination and every page's texts are fixed (and tested) without a toolkit. The
-// report window and the PDF writer (exchange/window/) only draw what this computes.
+// report window (exchange/window/) and the PDF writer (exchange/window/adapters/) only
+// draw what this computes.
 //
 // The page is A4 portrait, measured in millimetres from the top-left corner of the area
 // inside the margins. Each page has

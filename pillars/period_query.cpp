@@ -54,7 +54,7 @@ std::vector<std::string> get_sumno(const core::DrawHistory& history, int start_d
 
 PeriodResult query_date_range(const core::DrawHistory& history, int start_day, int end_day) {
   PeriodResult result;
-  result.source_mode = 1;
+  result.source_mode = SourceMode::DateRange;
   result.lines = get_sumno(history, start_day, end_day);
   result.edit1 = edit1_text(result.lines.size());
   result.period_title = "驗證期間：" + day_text(start_day) + " 至 " + day_text(end_day) + " 共 " +
@@ -79,7 +79,7 @@ core::Result<BoxNumber> read_position_box(std::string_view text) {
 
 PeriodResult query_recent(const core::DrawHistory& history, const BoxNumber& cbis) {
   PeriodResult result;
-  result.source_mode = 2;
+  result.source_mode = SourceMode::MostRecent;
   result.period_title = "最近 " + cbis.text + " 期驗證";
   const int count = draw_count_of(history);
   std::vector<int> draws;
@@ -94,7 +94,7 @@ PeriodResult query_recent(const core::DrawHistory& history, const BoxNumber& cbi
 PeriodResult query_every(const core::DrawHistory& history, const BoxNumber& cb_intv,
                          const BoxNumber& cbis_2) {
   PeriodResult result;
-  result.source_mode = 3;
+  result.source_mode = SourceMode::EveryMth;
   result.period_title = "每 " + cb_intv.text + " 期一次，取最近 " + cbis_2.text + " 期驗證";
   const int count = draw_count_of(history);
   const int m = std::max(cb_intv.value, 1);
@@ -154,7 +154,7 @@ core::Result<TraceInputs> read_trace_boxes(std::string_view cb_ii, std::string_v
 
 PeriodResult query_trace(const core::DrawHistory& history, const TraceInputs& in) {
   PeriodResult result;
-  result.source_mode = 4;
+  result.source_mode = SourceMode::NumberTrace;
   const int count = draw_count_of(history);
   const int a = std::clamp(in.position.value, 1, kBalls) - 1;
   const std::int64_t n = in.distance.value;

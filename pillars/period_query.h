@@ -3,10 +3,10 @@
 // Memo3, the count text for Edit1, period_title, source_mode, the date DateTimePicker1
 // moves to and pick_draws. The window then runs the statistics on the new lines.
 //
-//   source_mode 1 date range    query_date_range  (Button1Click; get_sumno is its core)
-//               2 most recent N query_recent      (Button16Click)
-//               3 every M-th    query_every       (Button17Click)
-//               4 number trace  query_trace       (Button18Click; trace_setup fills its boxes)
+//   SourceMode::DateRange   query_date_range  (Button1Click; get_sumno is its core)
+//   SourceMode::MostRecent  query_recent      (Button16Click)
+//   SourceMode::EveryMth    query_every       (Button17Click)
+//   SourceMode::NumberTrace query_trace       (Button18Click; trace_setup fills its boxes)
 //
 // Number boxes are read with the read_* helpers below: they turn the combo texts into
 // integers or into the message the window shows, and keep the texts for the titles.
@@ -19,11 +19,12 @@
 
 #include "core/draw_history.h"
 #include "core/result.h"
+#include "pillars/source_mode.h"
 
 namespace pillars {
 
 struct PeriodResult {
-  int source_mode = 1;
+  SourceMode source_mode = SourceMode::DateRange;
   std::string period_title;
   std::vector<std::string> lines;  // Memo1 = Memo2 = Memo3
   std::string edit1;               // two blanks + the line count

@@ -16,6 +16,7 @@
 #include "pillars/hot_combinations.h"
 #include "pillars/pillar_cost.h"
 #include "pillars/pillar_report.h"
+#include "pillars/source_mode.h"
 #include "pillars/statistics.h"
 
 namespace pillars {
@@ -24,9 +25,8 @@ inline constexpr std::size_t kPickCapacity = 2500;  // pick_draws
 inline constexpr int kMaxSelectable = 49;           // sel_no, number boxes
 
 struct WorkbenchState {
-  // Which query built the period list: 1 date range, 2 most recent N, 3 every M-th,
-  // 4 single-number trace. The clear buttons re-run it.
-  int source_mode = 1;
+  // Which query built the period list; the clear buttons re-run it.
+  SourceMode source_mode = SourceMode::DateRange;
   std::string period_title;
 
   // Frequency codes (count x 100 + number / digit). After the statistics entry r-1 holds

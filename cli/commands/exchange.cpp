@@ -11,8 +11,8 @@
 #include "exchange/data_server.h"
 #include "exchange/download.h"
 #include "exchange/print_lines.h"
-#include "exchange/window/http_get.h"
-#include "exchange/window/report_pdf.h"
+#include "exchange/window/adapters/http_get.h"
+#include "exchange/window/adapters/report_pdf.h"
 
 namespace cli {
 namespace {

@@ -9,7 +9,7 @@
 #include "core/loader.h"
 #include "core/reload.h"
 #include "exchange/download.h"
-#include "exchange/window/http_request.h"
+#include "exchange/window/adapters/http_request.h"
 #include "ui/controls.h"
 #include "ui/dialogs.h"
 #include "ui/logo.h"

@@ -82,7 +82,6 @@ void TForm_zu_FtpServerIP::Button2Click() {
     return ui::show_error(this, written.error());
   ui::message(this, ui::MessageKind::Information, QString::fromUtf8(exchange::kAddressSaved));
   FormShow();
-  data_server_address_ = *address;
   download_enabled_ = exchange::download_enabled_for(*address);
   emit download_enabled_changed(download_enabled_);
 }

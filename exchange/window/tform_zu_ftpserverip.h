@@ -18,7 +18,6 @@ class TForm_zu_FtpServerIP : public QDialog {
   void FormShow();
   void Button2Click();
 
-  [[nodiscard]] const std::string& data_server_address() const { return data_server_address_; }
   [[nodiscard]] bool download_enabled() const { return download_enabled_; }
 
   QLabel* Label2 = nullptr;  // the current address
@@ -39,6 +38,5 @@ class TForm_zu_FtpServerIP : public QDialog {
   void build();
 
   QString working_dir_;
-  std::string data_server_address_;
   bool download_enabled_ = true;
 };

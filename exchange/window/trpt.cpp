@@ -6,8 +6,8 @@
 #include <QPrinter>
 #include <QToolBar>
 
-#include "exchange/window/report_pdf.h"
-#include "exchange/window/report_render.h"
+#include "exchange/window/adapters/report_pdf.h"
+#include "exchange/window/adapters/report_render.h"
 #include "ui/controls.h"
 #include "ui/dialogs.h"
 

@@ -17,7 +17,7 @@
 
 #include "core/clock.h"
 #include "exchange/report_layout.h"
-#include "exchange/window/report_pdf.h"
+#include "exchange/window/adapters/report_pdf.h"
 
 class QPagedPaintDevice;
 class QPrinter;

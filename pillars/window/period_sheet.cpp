@@ -187,11 +187,12 @@ bool PeriodSheet::Button18Click() {
 
 bool PeriodSheet::rerun_query() {
   switch (links_.state.source_mode) {
-    case 2: return Button16Click();
-    case 3: return Button17Click();
-    case 4: return Button18Click();
-    default: return Button1Click();
+    case pillars::SourceMode::MostRecent: return Button16Click();
+    case pillars::SourceMode::EveryMth: return Button17Click();
+    case pillars::SourceMode::NumberTrace: return Button18Click();
+    case pillars::SourceMode::DateRange: break;
   }
+  return Button1Click();
 }
 
 void PeriodSheet::Button2Click() {

@@ -18,7 +18,7 @@ constexpr int kClientHeight = 594;
 using bestpillars::Sheet;
 
 TForm_bestpillars::TForm_bestpillars(const core::DrawHistory& history, const core::Clock& clock, QWidget* parent)
-    : QDialog(parent), history_(history), links_{history, clock, state_, working_dir_} {
+    : ui::FormDialog(parent), history_(history), links_{history, clock, state_, working_dir_} {
   setObjectName("TForm_bestpillars");
   setWindowTitle(QStringLiteral("最佳彩柱"));
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
@@ -99,12 +99,6 @@ bool TForm_bestpillars::busy() const { return ui::BusyGuard::holds(this); }
 
 void TForm_bestpillars::reject() {
   if (!busy()) QDialog::reject();
-}
-
-void TForm_bestpillars::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  // A restore from the task bar is not a new opening of the workbench.
-  if (!event->spontaneous()) FormShow();
 }
 
 void TForm_bestpillars::FormShow() {

@@ -13,7 +13,6 @@
 // honoured by the next step.
 #pragma once
 
-#include <QDialog>
 #include <QPixmap>
 #include <QString>
 
@@ -28,10 +27,11 @@
 #include "pillars/window/statistics_sheet.h"
 #include "pillars/window/workbench_links.h"
 #include "pillars/workbench_state.h"
+#include "ui/form_dialog.h"
 
 class QTabWidget;
 
-class TForm_bestpillars : public QDialog {
+class TForm_bestpillars : public ui::FormDialog {
   Q_OBJECT
 
  public:
@@ -55,7 +55,7 @@ class TForm_bestpillars : public QDialog {
   void reject() override;
 
   // Every showing: four pillars of two, the trace dates, TS2 with the whole period.
-  void FormShow();
+  void FormShow() override;
   void reset_table();
 
   QTabWidget* PageC = nullptr;
@@ -65,9 +65,6 @@ class TForm_bestpillars : public QDialog {
   bestpillars::PillarSheet* TS5 = nullptr;        // "選擇柱數"
   bestpillars::PillarReportSheet* TS6 = nullptr;  // "彩柱驗證"
   bestpillars::FullCombinationSheet* TS7 = nullptr;  // "連碰驗證"
-
- protected:
-  void showEvent(QShowEvent* event) override;
 
  private:
   void link_sheets();

@@ -11,21 +11,24 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDateEdit>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
-#include <QtTest>
 #include <random>
 
 #include "app/application.h"
 #include "app/tform_zu_main.h"
 #include "ui/dialogs.h"
+#include "support/test_classes.h"
 
 namespace {
 
@@ -229,5 +232,5 @@ void MonkeyTest::random_actions_on_every_window() {
   }
 }
 
-QTEST_MAIN(MonkeyTest)
+VANTOR_TEST_CLASS(MonkeyTest)
 #include "monkey_test.moc"

@@ -1,4 +1,6 @@
-#include <QtTest>
+#include <QDir>
+#include <QFile>
+#include <QTest>
 
 #include "app/tform_zu_lotto_record.h"
 #include "app/tform_zu_main.h"
@@ -12,6 +14,7 @@
 #include "exchange/window/tform_zu_ftpserverip.h"
 #include "exchange/window/trpt.h"
 #include "support/app_fixture.h"
+#include "support/test_classes.h"
 #include "support/xlsx_reader.h"
 #include "ui/spreadsheet_save.h"
 
@@ -308,5 +311,5 @@ class RecordsWindowTest : public QObject {
   }
 };
 
-QTEST_MAIN(RecordsWindowTest)
+VANTOR_TEST_CLASS(RecordsWindowTest)
 #include "tform_zu_lotto_record_test.moc"

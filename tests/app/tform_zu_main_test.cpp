@@ -1,6 +1,9 @@
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QMenu>
+#include <QTest>
 #include <functional>
-#include <QtTest>
 
 #include "app/tform_zu_help.h"
 #include "app/tform_zu_lotto_record.h"
@@ -9,6 +12,7 @@
 #include "exchange/window/tform_zu_ftpserverip.h"
 #include "support/app_fixture.h"
 #include "pillars/window/tform_bestpillars.h"
+#include "support/test_classes.h"
 
 class MainWindowTest : public QObject {
   Q_OBJECT
@@ -164,5 +168,5 @@ class MainWindowTest : public QObject {
   }
 };
 
-QTEST_MAIN(MainWindowTest)
+VANTOR_TEST_CLASS(MainWindowTest)
 #include "tform_zu_main_test.moc"

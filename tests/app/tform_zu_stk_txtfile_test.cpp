@@ -1,8 +1,9 @@
-#include <QtTest>
+#include <QTest>
 
 #include "app/tform_zu_main.h"
 #include "app/tform_zu_stk_txtfile.h"
 #include "support/app_fixture.h"
+#include "support/test_classes.h"
 
 // The draw-file editor: nothing the user typed is lost without a question, and a save
 // reports a bad line once, by its line number in the file.
@@ -60,5 +61,5 @@ class EditorTest : public QObject {
   }
 };
 
-QTEST_MAIN(EditorTest)
+VANTOR_TEST_CLASS(EditorTest)
 #include "tform_zu_stk_txtfile_test.moc"

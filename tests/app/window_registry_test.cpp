@@ -1,12 +1,13 @@
 // The window registry: start-up order, opening by command, the tools menu and reloads.
 #include <QMenu>
-#include <QtTest>
+#include <QTest>
 
 #include "app/tform_zu_main.h"
 #include "app/window_registry.h"
 #include "exchange/window/trpt.h"
 #include "core/clock.h"
 #include "ui/dialogs.h"
+#include "support/test_classes.h"
 
 namespace {
 
@@ -26,6 +27,8 @@ class Probe : public QDialog {
 class First : public Probe { using Probe::Probe; };
 class Second : public Probe { using Probe::Probe; };
 class Third : public Probe { using Probe::Probe; };
+class Fourth : public Probe { using Probe::Probe; };
+class Fifth : public Probe { using Probe::Probe; };
 
 struct Registered {
   ui::ScopedRecorder dialogs;
@@ -95,6 +98,19 @@ class WindowRegistryTest : public QObject {
     QCOMPARE(r.log.last(), QStringLiteral("prepare second page 1"));
   }
 
+  void a_window_is_wired_once_every_window_exists() {
+    Registered r;
+    // Fourth needs Fifth, which is registered (and created) after it.
+    r.registry.add<Fourth>([&r](const app::WindowContext& c) { return new Fourth("fourth", r.log, &c.main); })
+        .wire([&r](Fourth& w, const app::WindowContext& c) {
+          r.log << QStringLiteral("wire fourth to %1").arg(c.windows.get<Fifth>().parent() == w.parent() ? "fifth" : "?");
+        });
+    r.registry.add<Fifth>([&r](const app::WindowContext& c) { return new Fifth("fifth", r.log, &c.main); });
+    r.registry.create_all(r.context);
+    QCOMPARE(r.log.mid(3), (QStringList{"create fourth", "create fifth", "wire fourth to fifth"}));
+    QCOMPARE(&r.registry.get<Fifth>(), r.registry.find<Fifth>());
+  }
+
   void a_reload_reaches_the_windows_that_follow_it() {
     Registered r;
     r.registry.create_all(r.context);
@@ -104,5 +120,5 @@ class WindowRegistryTest : public QObject {
   }
 };
 
-QTEST_MAIN(WindowRegistryTest)
+VANTOR_TEST_CLASS(WindowRegistryTest)
 #include "window_registry_test.moc"

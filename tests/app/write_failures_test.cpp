@@ -1,7 +1,7 @@
 // Every place the program writes a file, made to fail in ways root cannot get round (a
 // folder that is a regular file, a full disk, a read-only file): the user gets a message
 // naming the file, the old file stays whole and nothing typed or computed is lost.
-#include <QtTest>
+#include <QTest>
 
 #include <filesystem>
 
@@ -12,6 +12,7 @@
 #include "support/app_fixture.h"
 #include "support/write_faults.h"
 #include "ui/result_memo.h"
+#include "support/test_classes.h"
 
 class WriteFailuresTest : public QObject {
   Q_OBJECT
@@ -67,5 +68,5 @@ class WriteFailuresTest : public QObject {
   }
 };
 
-QTEST_MAIN(WriteFailuresTest)
+VANTOR_TEST_CLASS(WriteFailuresTest)
 #include "write_failures_test.moc"

@@ -7,11 +7,7 @@
 #include <filesystem>
 #include <functional>
 
-#include "core/ball_text.h"
 #include "core/codepage.h"
-#include "core/dates.h"
-#include "core/numbers.h"
-#include "core/text_grid.h"
 #include "support/write_faults.h"
 
 namespace {
@@ -123,48 +119,6 @@ TEST(SplitLines, AllLineEnds) {
   EXPECT_EQ(core::split_lines("a\r\n"), std::vector<std::string>{"a"});
   EXPECT_EQ(core::split_lines("a\n\nb"), (std::vector<std::string>{"a", "", "b"}));
   EXPECT_TRUE(core::split_lines("").empty());
-}
-
-TEST(Dates, ParseFormatAndDayNumbers) {
-  EXPECT_EQ(core::day_number(*core::parse_date("2007/01/05")), 39087);
-  EXPECT_EQ(core::format_date(core::date_from_day_number(39087)), "2007/01/05");
-  EXPECT_EQ(core::day_number(*core::parse_date("1899/12/30")), 0);
-  for (const char* bad : {"2007/13/45", "2007/02/30", "2007-01-05", "2007/1/5", "", "abcd/ef/gh", "2007/00/10"})
-    EXPECT_FALSE(core::parse_date(bad)) << bad;
-  EXPECT_TRUE(core::parse_date("2024/02/29"));
-  EXPECT_FALSE(core::parse_date("2023/02/29"));
-}
-
-TEST(Numbers, StrictIntegers) {
-  EXPECT_EQ(core::to_int(" 42 "), 42);
-  EXPECT_EQ(core::to_int("-3"), -3);
-  EXPECT_EQ(core::to_int("+7"), 7);
-  for (const char* bad : {"", "4x", "x", "99999999999", "1.5", "+-5", "--5", "+"}) EXPECT_FALSE(core::to_int(bad)) << bad;
-  EXPECT_EQ(core::to_int_strict("-2147483648"), -2147483647 - 1);
-  for (const char* bad : {" 42", "42 ", "2147483648", ""}) EXPECT_FALSE(core::to_int_strict(bad)) << bad;
-  EXPECT_EQ(core::zero_pad(5, 2), "05");
-  EXPECT_EQ(core::zero_pad(1234, 3), "1234");
-}
-
-TEST(BallText, TwoDigitsBothWays) {
-  const std::pair<int, const char*> texts[] = {{0, "00"}, {5, "05"}, {39, "39"}, {99, "99"}, {100, "100"}, {-3, "-03"}};
-  for (const auto& [value, text] : texts) EXPECT_EQ(core::ball_text(value), text) << value;
-  EXPECT_EQ(core::two_digit_value("07"), 7);
-  for (const char* bad : {"7", " 7", "7x", "007", ""}) EXPECT_FALSE(core::two_digit_value(bad)) << bad;
-  EXPECT_EQ(core::ball_value("39"), 39);
-  EXPECT_FALSE(core::ball_value("40"));
-  EXPECT_FALSE(core::ball_value("00"));
-}
-
-TEST(TextGrid, ResizeKeepsCellsAndIgnoresOutOfRange) {
-  core::TextGrid grid(2, 2);
-  grid.set_cell(1, 1, "x");
-  grid.set_cell(5, 5, "ignored");
-  grid.resize(3, 3);
-  EXPECT_EQ(grid.cell(1, 1), "x");
-  EXPECT_EQ(grid.cell(9, 9), "");
-  grid.set_row(2, {"a", "b", "c", "d"});
-  EXPECT_EQ(grid.column(2), (std::vector<std::string>{"", "", "c"}));
 }
 
 }  // namespace

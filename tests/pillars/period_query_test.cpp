@@ -63,7 +63,7 @@ BoxNumber box(int value) { return {value, std::to_string(value)}; }
 TEST(QueryDateRange, IncludesBothEndsAndTitlesTheCount) {
   const auto h = daily_history(57, day("2009/01/02"));
   const auto r = query_date_range(h, day("2009/01/01"), day("2009/03/31"));
-  EXPECT_EQ(r.source_mode, 1);
+  EXPECT_EQ(r.source_mode, pillars::SourceMode::DateRange);
   ASSERT_EQ(r.lines.size(), 57u);
   EXPECT_EQ(r.lines.front().substr(0, 16), "0001,2009/01/02,");
   EXPECT_EQ(r.lines.back().substr(0, 16), "0057,2009/02/27,");
@@ -89,7 +89,7 @@ TEST(QueryDateRange, EmptyPeriods) {
 TEST(QueryRecent, TakesTheLatestDraws) {
   const auto h = daily_history(30, day("2009/01/02"));
   const auto r = query_recent(h, box(5));
-  EXPECT_EQ(r.source_mode, 2);
+  EXPECT_EQ(r.source_mode, pillars::SourceMode::MostRecent);
   EXPECT_EQ(r.period_title, "最近 5 期驗證");
   EXPECT_EQ(draws_of(r), (std::vector<int>{26, 27, 28, 29, 30}));
   EXPECT_EQ(r.lines.front().substr(0, 4), "0001");
@@ -116,7 +116,7 @@ TEST(QueryRecent, TakesTheLatestDraws) {
 TEST(QueryEvery, CountsBackFromTheLatestDraw) {
   const auto h = daily_history(1000, day("2005/01/01"));
   const auto r = query_every(h, box(3), box(4));
-  EXPECT_EQ(r.source_mode, 3);
+  EXPECT_EQ(r.source_mode, pillars::SourceMode::EveryMth);
   EXPECT_EQ(r.period_title, "每 3 期一次，取最近 4 期驗證");
   EXPECT_EQ(draws_of(r), (std::vector<int>{991, 994, 997, 1000}));
   EXPECT_EQ(r.pick_draws.size(), 334u);  // 1, 4, ..., 1000
@@ -200,7 +200,7 @@ TEST(QueryTrace, ListsTheFollowersOfEachEarlierOccurrence) {
   const auto in = read_trace_inputs("2", "17", "1", true);
   ASSERT_TRUE(in.ok());
   const auto r = query_trace(h, *in);
-  EXPECT_EQ(r.source_mode, 4);
+  EXPECT_EQ(r.source_mode, pillars::SourceMode::NumberTrace);
   EXPECT_EQ(r.pick_draws, (std::vector<int>{3, 7, 10}));
   EXPECT_EQ(draws_of(r), (std::vector<int>{4, 8}));
   EXPECT_EQ(r.lines[1].substr(0, 4), "0002");

@@ -3,20 +3,22 @@
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QClipboard>
-#include <QGuiApplication>
+#include <QCoreApplication>
 #include <QDateEdit>
 #include <QDialog>
+#include <QDialogButtonBox>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QTimer>
+#include <QGuiApplication>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QtTest>
-#include <QDialogButtonBox>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "ui/locale.h"
@@ -30,6 +32,7 @@
 #include "ui/result_memo.h"
 #include "ui/string_grid.h"
 #include "ui/widgets.h"
+#include "support/test_classes.h"
 
 namespace {
 
@@ -452,5 +455,5 @@ class UiLayerTest : public QObject {
   }
 };
 
-QTEST_MAIN(UiLayerTest)
+VANTOR_TEST_CLASS(UiLayerTest)
 #include "ui_layer_test.moc"

@@ -19,7 +19,7 @@ const QList<int> kColumnWidths = {96, 72, 34, 34, 34, 34, 34, 6, 6, 84, 72, 140,
 }  // namespace
 
 TForm_zu_ai2_stk_3xx::TForm_zu_ai2_stk_3xx(core::DrawHistory& history, QWidget* parent)
-    : QDialog(parent), history_(history) {
+    : ui::FormDialog(parent), history_(history) {
   setObjectName("TForm_zu_ai2_stk_3xx");
   setWindowTitle(QStringLiteral("雙連拖定位獨支"));
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
@@ -47,11 +47,6 @@ TForm_zu_ai2_stk_3xx::TForm_zu_ai2_stk_3xx(core::DrawHistory& history, QWidget* 
   connect(Panel1, &TracePanel::order_chosen, this, [this] { rb_ball_sortClick(); });
   connect(Panel1, &TracePanel::step_requested, this, [this](int step) { show_rule(rule_index_ + step); });
   reset_table();  // the header row stands even before a first search (an empty table has none)
-}
-
-void TForm_zu_ai2_stk_3xx::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  if (!event->spontaneous()) FormShow();
 }
 
 void TForm_zu_ai2_stk_3xx::FormShow() {

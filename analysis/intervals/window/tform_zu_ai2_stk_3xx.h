@@ -11,21 +11,21 @@
 // to 順球 keeps the first rule on display, any other resets the view.
 #pragma once
 
-#include <QDialog>
 
 #include "analysis/intervals/double_trace_view.h"
 #include "analysis/intervals/window/double_trace_panel.h"
 #include "core/draw_history.h"
+#include "ui/form_dialog.h"
 #include "ui/memo.h"
 #include "ui/string_grid.h"
 
-class TForm_zu_ai2_stk_3xx : public QDialog {
+class TForm_zu_ai2_stk_3xx : public ui::FormDialog {
   Q_OBJECT
 
  public:
   explicit TForm_zu_ai2_stk_3xx(core::DrawHistory& history, QWidget* parent = nullptr);
 
-  void FormShow();
+  void FormShow() override;
   void rb_ball_sortClick();
   // 搜尋: the matches, then the rules, the first one shown.
   void SpeedButton4Click();
@@ -38,9 +38,6 @@ class TForm_zu_ai2_stk_3xx : public QDialog {
   double_trace::TracePanel* Panel1 = nullptr;
   ui::StringGrid* sgl = nullptr;
   ui::Memo* mm = nullptr;
-
- protected:
-  void showEvent(QShowEvent* event) override;
 
  private:
   void show_view(intervals::DoubleTraceView view);

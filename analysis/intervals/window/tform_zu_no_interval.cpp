@@ -22,16 +22,10 @@ namespace {
 constexpr int kNumberColumnWidth = 30;
 constexpr int kRowLabelWidth = 40;
 
-std::vector<std::string> number_texts(int max_ball) {
-  std::vector<std::string> items;
-  for (int n = 1; n <= max_ball; ++n) items.push_back(core::ball_text(n));
-  return items;
-}
-
 }  // namespace
 
 TForm_zu_no_interval::TForm_zu_no_interval(const core::DrawHistory& history, QWidget* parent)
-    : QDialog(parent), history_(history) {
+    : ui::FormDialog(parent), history_(history) {
   setObjectName("TForm_zu_no_interval");
   setWindowTitle(QStringLiteral("號碼開出間隔分析"));
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
@@ -80,11 +74,6 @@ QLayout* TForm_zu_no_interval::build_top_panel() {
   return top;
 }
 
-void TForm_zu_no_interval::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  if (!event->spontaneous()) FormShow();
-}
-
 bool TForm_zu_no_interval::eventFilter(QObject* watched, QEvent* event) {
   if (watched == Label4 && event->type() == QEvent::MouseButtonRelease) {
     Label4Click();
@@ -95,7 +84,7 @@ bool TForm_zu_no_interval::eventFilter(QObject* watched, QEvent* event) {
 
 void TForm_zu_no_interval::FormShow() {
   Memo1->clear_lines();
-  ui::set_items(cb_no, number_texts(history_.max_ball));
+  ui::set_items(cb_no, core::ball_texts(history_.max_ball));
   ui::set_text(cb_no, "01");
   Label2->setText(QStringLiteral("---"));
   Button1Click();

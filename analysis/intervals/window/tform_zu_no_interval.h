@@ -9,11 +9,11 @@
 // until 清除, 全部號碼 or the next showing empties it.
 #pragma once
 
-#include <QDialog>
 #include <string>
 
 #include "analysis/intervals/number_summary.h"
 #include "core/draw_history.h"
+#include "ui/form_dialog.h"
 #include "ui/result_memo.h"
 #include "ui/string_grid.h"
 
@@ -21,13 +21,13 @@ class QComboBox;
 class QLabel;
 class QPushButton;
 
-class TForm_zu_no_interval : public QDialog {
+class TForm_zu_no_interval : public ui::FormDialog {
   Q_OBJECT
 
  public:
   explicit TForm_zu_no_interval(const core::DrawHistory& history, QWidget* parent = nullptr);
 
-  void FormShow();
+  void FormShow() override;
   // The computation: every number's gaps into the grid, the longest gap, number 01's summary.
   void Button1Click();
   void show_no(const std::string& typed);
@@ -44,7 +44,6 @@ class TForm_zu_no_interval : public QDialog {
   ui::StringGrid* sgmap = nullptr;
 
  protected:
-  void showEvent(QShowEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:

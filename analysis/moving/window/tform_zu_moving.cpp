@@ -21,7 +21,7 @@ constexpr int kClientHeight = 660;
 
 }  // namespace
 
-TForm_zu_moving::TForm_zu_moving(core::DrawHistory& history, QWidget* parent) : QDialog(parent), history_(history) {
+TForm_zu_moving::TForm_zu_moving(core::DrawHistory& history, QWidget* parent) : ui::FormDialog(parent), history_(history) {
   setObjectName("TForm_zu_moving");
   setWindowTitle(QStringLiteral("移動式版路(三期內養牌)"));
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
@@ -50,11 +50,6 @@ void TForm_zu_moving::connect_controls() {
   connect(sgl->selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& current) {
     if (current.isValid()) sglSelectCell(current.column(), current.row() + 1);
   });
-}
-
-void TForm_zu_moving::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  if (!event->spontaneous()) FormShow();
 }
 
 void TForm_zu_moving::FormShow() {

@@ -10,7 +10,6 @@
 // ltno_copy, where it stays for the other windows until the table is derived again.
 #pragma once
 
-#include <QDialog>
 #include <functional>
 #include <string>
 #include <vector>
@@ -19,6 +18,7 @@
 #include "analysis/moving/window/moving_rule_sheet.h"
 #include "core/ball_order.h"
 #include "core/draw_history.h"
+#include "ui/form_dialog.h"
 #include "ui/result_memo.h"
 #include "ui/string_grid.h"
 
@@ -30,7 +30,7 @@ class QRadioButton;
 class QTabWidget;
 class QToolButton;
 
-class TForm_zu_moving : public QDialog {
+class TForm_zu_moving : public ui::FormDialog {
   Q_OBJECT
 
  public:
@@ -44,7 +44,7 @@ class TForm_zu_moving : public QDialog {
   void set_outlets(Outlets outlets) { outlets_ = std::move(outlets); }
 
   // Every showing: the boxes' items, then the order choice (rb_LClick) as if just made.
-  void FormShow();
+  void FormShow() override;
   // After a reload: a shown window recomputes; a hidden one does when it is next shown.
   void refresh();
   // Selects a tab and runs the tab change (the main window's N41Click opens page 1).
@@ -77,9 +77,6 @@ class TForm_zu_moving : public QDialog {
   ui::ResultMemo* notes = nullptr;
   ui::Memo* Memo1 = nullptr;
   QPushButton *SpeedButton2 = nullptr, *SpeedButton1 = nullptr;  // 清除, 存檔
-
- protected:
-  void showEvent(QShowEvent* event) override;
 
  private:
   using RuleSheet = moving_window::RuleSheet;

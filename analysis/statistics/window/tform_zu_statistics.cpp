@@ -38,7 +38,7 @@ using statistics::View;
 
 TForm_zu_statistics::TForm_zu_statistics(const core::DrawHistory& history, const core::Clock& clock,
                                          QWidget* parent)
-    : QDialog(parent), history_(history), clock_(clock) {
+    : ui::FormDialog(parent), history_(history), clock_(clock) {
   setObjectName("TForm_zu_statistics");
   setWindowTitle(QStringLiteral("統計資料"));
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
@@ -100,11 +100,6 @@ QLayout* TForm_zu_statistics::build_bar() {
   bar->addLayout(range);
   bar->addLayout(buttons);
   return bar;
-}
-
-void TForm_zu_statistics::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  if (!event->spontaneous()) FormShow();
 }
 
 // The count shown is the range's, as every recount shows it.

@@ -9,7 +9,6 @@
 #pragma once
 
 #include <QDateEdit>
-#include <QDialog>
 #include <QLabel>
 #include <QToolButton>
 
@@ -18,16 +17,17 @@
 #include "analysis/statistics/window/tail_values_panel.h"
 #include "core/clock.h"
 #include "core/draw_history.h"
+#include "ui/form_dialog.h"
 
 class QStackedWidget;
 
-class TForm_zu_statistics : public QDialog {
+class TForm_zu_statistics : public ui::FormDialog {
   Q_OBJECT
 
  public:
   TForm_zu_statistics(const core::DrawHistory& history, const core::Clock& clock, QWidget* parent = nullptr);
 
-  void FormShow();
+  void FormShow() override;
   void sb_F1Click();
   void sb_F2Click();
   void sb_F3Click();
@@ -46,9 +46,6 @@ class TForm_zu_statistics : public QDialog {
   statwin::BallValuesPanel* Panel_F1 = nullptr;
   statwin::TailValuesPanel* Panel_F2 = nullptr;
   QStackedWidget* panels = nullptr;  // the panel in front
-
- protected:
-  void showEvent(QShowEvent* event) override;
 
  private:
   void build();

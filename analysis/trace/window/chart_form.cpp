@@ -21,7 +21,7 @@ const QString kHideDetail = QStringLiteral("隱藏拖牌明細");
 using chartwin::BarChart;
 
 TForm_zu_chart1::TForm_zu_chart1(const core::DrawHistory& history, const core::Clock& clock, QWidget* parent)
-    : QDialog(parent), history_(history), clock_(clock) {
+    : ui::FormDialog(parent), history_(history), clock_(clock) {
   setObjectName("TForm_zu_chart1");
   setWindowTitle(QStringLiteral("拖牌匯總統計圖"));
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
@@ -90,11 +90,6 @@ void TForm_zu_chart1::add_detail_items(BarChart* chart, const QString& show, con
 
 void TForm_zu_chart1::set_logo(const QPixmap& logo) {
   Panel1->Image1->setPixmap(logo.scaled(Panel1->Image1->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
-}
-
-void TForm_zu_chart1::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  if (!event->spontaneous()) FormShow();
 }
 
 void TForm_zu_chart1::FormShow() {

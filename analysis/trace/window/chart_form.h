@@ -11,7 +11,6 @@
 // their controls.
 #pragma once
 
-#include <QDialog>
 #include <QPixmap>
 #include <QPushButton>
 
@@ -22,12 +21,13 @@
 #include "analysis/trace/window/chart_settings_panel.h"
 #include "core/clock.h"
 #include "core/draw_history.h"
+#include "ui/form_dialog.h"
 
 namespace chartwin {
 class BarChart;  // chart_bars.h; the form's users need not see the chart library
 }
 
-class TForm_zu_chart1 : public QDialog {
+class TForm_zu_chart1 : public ui::FormDialog {
   Q_OBJECT
 
  public:
@@ -41,7 +41,7 @@ class TForm_zu_chart1 : public QDialog {
   // The game logo the main window passes before showing the chart.
   void set_logo(const QPixmap& logo);
 
-  void FormShow();
+  void FormShow() override;
   // The summary run of every summary control; nothing in query mode.
   void cb_next01Click();
   // A query box's run over the ticked distances.
@@ -60,9 +60,6 @@ class TForm_zu_chart1 : public QDialog {
   QPushButton* Button1 = nullptr;
   chartwin::ChartDetailPanel* Panel4 = nullptr;
   chartwin::ChartQueryPanel* Panel3 = nullptr;
-
- protected:
-  void showEvent(QShowEvent* event) override;
 
  private:
   void build();

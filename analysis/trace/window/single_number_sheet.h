@@ -34,7 +34,6 @@ class SingleNumberSheet : public TraceSheet {
   void end_pinned_mode();
 
   [[nodiscard]] bool pinned() const { return pinned_; }
-  [[nodiscard]] int pinned_distance() const { return pinned_distance_; }
   [[nodiscard]] int selected_draw() const { return selected_draw_; }
 
   QComboBox *cb_latest = nullptr, *cb_trno = nullptr;

@@ -27,16 +27,10 @@ namespace {
 
 const QColor kHighlight{200, 0, 0};
 
-std::vector<std::string> number_texts(int max_ball) {
-  std::vector<std::string> numbers;
-  for (int n = 1; n <= max_ball; ++n) numbers.push_back(core::ball_text(n));
-  return numbers;
-}
-
 }  // namespace
 
 TForm_zu_trace_single::TForm_zu_trace_single(core::DrawHistory& history, QWidget* parent)
-    : QDialog(parent),
+    : ui::FormDialog(parent),
       history_(history),
       links_{table_, [this](const trace::TraceBoxes& boxes, int distance,
                             const std::string& issue) { return show_trace(boxes, distance, issue); },
@@ -107,21 +101,17 @@ void TForm_zu_trace_single::set_number_analysis(
   N1->setEnabled(static_cast<bool>(number_analysis_));
 }
 
-void TForm_zu_trace_single::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  // A restore from the task bar is not a new opening.
-  if (!event->spontaneous()) FormShow();
-}
-
 void TForm_zu_trace_single::contextMenuEvent(QContextMenuEvent* event) { PopupMenu1->exec(event->globalPos()); }
 
 void TForm_zu_trace_single::FormShow() {
   TabSheet1->end_pinned_mode();
-  // Another window may have left its own ball order in the working columns.
+  // The columns derived afresh from the loaded lines: this also puts the working ball
+  // column back in draw order for the windows that read it (the trace table reads only
+  // the drawn and sorted columns).
   if (const auto derived = core::put_to_ltno(history_); !derived) ui::show_error(this, derived.error());
   table_ = trace::make_trace_table(history_);
   source_list_ = trace::all_draws(table_);
-  const tracewin::OpeningItems items{number_texts(table_.max_ball), trace::latest_issues(table_)};
+  const tracewin::OpeningItems items{core::ball_texts(table_.max_ball), trace::latest_issues(table_)};
   for (TraceSheet* sheet : sheets_) sheet->open(items);
   // The number box's trace stands until a draw is chosen (an empty table has none).
   TabSheet1->cb_trnoChange();

@@ -12,7 +12,6 @@
 // boxes and asks the form to trace them; the tab that traced last owns the grid.
 #pragma once
 
-#include <QDialog>
 #include <array>
 #include <functional>
 #include <optional>
@@ -23,6 +22,7 @@
 #include "analysis/trace/window/shown_trace.h"
 #include "analysis/trace/window/trace_sheet.h"
 #include "core/draw_history.h"
+#include "ui/form_dialog.h"
 
 class QAction;
 class QMenu;
@@ -40,7 +40,7 @@ class AddSheet;
 class CycleSheet;
 }  // namespace tracewin
 
-class TForm_zu_trace_single : public QDialog {
+class TForm_zu_trace_single : public ui::FormDialog {
   Q_OBJECT
 
  public:
@@ -63,7 +63,7 @@ class TForm_zu_trace_single : public QDialog {
   // After a reload of the draw table an open window opens afresh on the new table.
   void refresh();
 
-  void FormShow();
+  void FormShow() override;
   void PageControl1Change();
   void N1Click();      // 版路分析及拖牌結果
   void N3Click();      // 操作說明
@@ -92,7 +92,6 @@ class TForm_zu_trace_single : public QDialog {
   QAction *N1 = nullptr, *N2 = nullptr, *N3 = nullptr, *N4 = nullptr, *Excel1 = nullptr;
 
  protected:
-  void showEvent(QShowEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:

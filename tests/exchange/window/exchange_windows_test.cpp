@@ -1,8 +1,11 @@
 // The data-server address window, the date-range window and the memo report's preview.
+#include <QCoreApplication>
+#include <QFile>
 #include <QPrintPreviewWidget>
 #include <QScreen>
 #include <QSignalSpy>
-#include <QtTest>
+#include <QTemporaryDir>
+#include <QTest>
 
 #include "core/loader.h"
 #include "core/text_file.h"
@@ -11,6 +14,7 @@
 #include "exchange/window/tform_zu_ftpserverip.h"
 #include "exchange/window/trpt.h"
 #include "ui/dialogs.h"
+#include "support/test_classes.h"
 
 namespace {
 
@@ -172,5 +176,5 @@ class ExchangeWindowsTest : public QObject {
   }
 };
 
-QTEST_MAIN(ExchangeWindowsTest)
+VANTOR_TEST_CLASS(ExchangeWindowsTest)
 #include "exchange_windows_test.moc"

@@ -1,16 +1,18 @@
 // The download window against a real HTTP server on 127.0.0.1: what ends up on disk, the
 // message shown, the reload on close and Button1's state, for every kind of reply.
-#include <QtTest>
+#include <QTemporaryDir>
+#include <QTest>
 
 #include "core/reload.h"
 #include "core/text_file.h"
 #include "exchange/download.h"
-#include "exchange/window/http_request.h"
+#include "exchange/window/adapters/http_request.h"
 #include "exchange/window/tform_download_txt_from_http.h"
 #include "support/draw_file_bytes.h"
 #include "support/loopback_http_server.h"
 #include "support/write_faults.h"
 #include "ui/dialogs.h"
+#include "support/test_classes.h"
 
 using test_support::HttpScript;
 
@@ -193,5 +195,5 @@ class DownloadWindowTest : public QObject {
   }
 };
 
-QTEST_MAIN(DownloadWindowTest)
+VANTOR_TEST_CLASS(DownloadWindowTest)
 #include "tform_download_test.moc"

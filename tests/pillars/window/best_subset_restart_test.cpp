@@ -3,10 +3,11 @@
 // scripts/tsan.sh: the two-thread search must show no data race and no crash.
 #include <QLabel>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 #include "support/during_run.h"
 #include "support/workbench_fixture.h"
+#include "support/test_classes.h"
 
 using fixture::Workbench;
 
@@ -59,5 +60,5 @@ void BestSubsetRestartTest::start_stop_and_restart_many_times() {
   QVERIFY(!w12.window->TS6->Memo2->lines().empty());
 }
 
-QTEST_MAIN(BestSubsetRestartTest)
+VANTOR_TEST_CLASS(BestSubsetRestartTest)
 #include "best_subset_restart_test.moc"

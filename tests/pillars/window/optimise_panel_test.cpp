@@ -6,13 +6,14 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <QtTest>
+#include <QTest>
 #include <functional>
 
 #include "support/during_run.h"
 #include "support/workbench_fixture.h"
 #include "pillars/optimise_texts.h"
 #include "ui/logo.h"
+#include "support/test_classes.h"
 
 using fixture::lines;
 using fixture::text;
@@ -305,5 +306,5 @@ void OptimisePanelTest::screenshots() {
   save(win, QStringLiteral("TS5_thirty"));
 }
 
-QTEST_MAIN(OptimisePanelTest)
+VANTOR_TEST_CLASS(OptimisePanelTest)
 #include "optimise_panel_test.moc"

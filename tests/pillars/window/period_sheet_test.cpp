@@ -3,10 +3,11 @@
 #include <QDateEdit>
 #include <QLineEdit>
 #include <QElapsedTimer>
-#include <QtTest>
+#include <QTest>
 
 #include "pillars/messages.h"
 #include "support/workbench_fixture.h"
+#include "support/test_classes.h"
 
 using fixture::lines;
 using fixture::text;
@@ -37,7 +38,7 @@ void PeriodSheetTest::opening_queries_from_2009_to_today() {
   QCOMPARE(memo1.first().left(23), QStringLiteral("0001,2009/01/02,098001,"));
   QCOMPARE(memo1.first().size(), 37);
   QCOMPARE(win.TS2->Edit1->text(), QStringLiteral("  60"));
-  QCOMPARE(win.state().source_mode, 1);
+  QCOMPARE(win.state().source_mode, pillars::SourceMode::DateRange);
   QCOMPARE(win.state().period_title, std::string("驗證期間：2009/01/01 至 2009/12/31 共   60 期"));
   QCOMPARE(win.TS2->DateTimePicker1->date(), QDate(2009, 1, 1));
   QCOMPARE(win.TS2->DateTimePicker2->date(), QDate(2009, 12, 31));
@@ -80,7 +81,7 @@ void PeriodSheetTest::recent_and_periodic_queries() {
   type_into(win.TS2->cbis, "10");
   win.TS2->Button16->click();
   QCOMPARE(win.TS2->Memo1->line_count(), 10);
-  QCOMPARE(win.state().source_mode, 2);
+  QCOMPARE(win.state().source_mode, pillars::SourceMode::MostRecent);
   QCOMPARE(win.state().period_title, std::string("最近 10 期驗證"));
   QCOMPARE(win.TS2->DateTimePicker1->date(), QDate(2009, 2, 21));  // draw 51
   QCOMPARE(win.TS7->Memo3->line_count(), 10);
@@ -88,7 +89,7 @@ void PeriodSheetTest::recent_and_periodic_queries() {
   ui::set_text(win.TS2->cb_intv, "3");
   ui::set_text(win.TS2->cbis_2, "4");
   win.TS2->Button17->click();
-  QCOMPARE(win.state().source_mode, 3);
+  QCOMPARE(win.state().source_mode, pillars::SourceMode::EveryMth);
   QCOMPARE(win.state().period_title, std::string("每 3 期一次，取最近 4 期驗證"));
   const QStringList memo1 = lines(win.TS2->Memo1);
   QCOMPARE(memo1.size(), 4);
@@ -111,7 +112,7 @@ void PeriodSheetTest::trace_query_and_date_change() {
   QCOMPARE(text(win.TS2->CB_xx), w.history.ltno_sorted[0][57]);
 
   win.TS2->Button18->click();
-  QCOMPARE(win.state().source_mode, 4);
+  QCOMPARE(win.state().source_mode, pillars::SourceMode::NumberTrace);
   const std::string number = text(win.TS2->CB_xx);
   const std::string count = std::to_string(win.TS2->Memo1->line_count());
   QCOMPARE(win.state().period_title,
@@ -152,7 +153,7 @@ void PeriodSheetTest::refused_source_inputs_keep_the_period() {
   QCOMPARE(w.messages()[2], QStringLiteral("找不到開獎日期為 2000/01/01 的資料"));
   QCOMPARE(w.messages()[3], QString::fromUtf8(pillars::msg::kPositionOutOfRange.data()));
   QCOMPARE(lines(win.TS2->Memo1), before);
-  QCOMPARE(win.state().source_mode, 1);
+  QCOMPARE(win.state().source_mode, pillars::SourceMode::DateRange);
   QCOMPARE(text(win.TS2->CB_xx), traced);
   QCOMPARE(text(win.TS2->cb_prediction), std::string("1"));
 
@@ -233,5 +234,5 @@ void PeriodSheetTest::huge_pasted_memos_are_counted_or_refused() {
   QCOMPARE(win.TS3->sga1->cell(0, 1), top_count);
 }
 
-QTEST_MAIN(PeriodSheetTest)
+VANTOR_TEST_CLASS(PeriodSheetTest)
 #include "period_sheet_test.moc"

@@ -1,13 +1,15 @@
 // TS5 "選擇柱數": pillar count and sizes with their cost, and the manual pillar
 // verification whose report the pillar report sheet shows.
+#include <QImage>
 #include <QLabel>
-#include <QtTest>
+#include <QTest>
 
 #include "core/ball_text.h"
 #include "pillars/messages.h"
 #include "ui/busy_guard.h"
 #include "ui/memo.h"
 #include "support/workbench_fixture.h"
+#include "support/test_classes.h"
 
 using fixture::lines;
 using fixture::text;
@@ -184,5 +186,5 @@ void PillarSheetTest::pillar_boxes_keep_their_state_across_a_long_command() {
   QVERIFY(win.TS5->Button27->isEnabled());
 }
 
-QTEST_MAIN(PillarSheetTest)
+VANTOR_TEST_CLASS(PillarSheetTest)
 #include "pillar_sheet_test.moc"

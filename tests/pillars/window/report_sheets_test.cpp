@@ -5,10 +5,11 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 #include "pillars/messages.h"
 #include "support/workbench_fixture.h"
+#include "support/test_classes.h"
 #include "support/xlsx_reader.h"
 
 using fixture::lines;
@@ -156,5 +157,5 @@ void ReportSheetsTest::save_as_spreadsheet() {
   QVERIFY(number_seen);
 }
 
-QTEST_MAIN(ReportSheetsTest)
+VANTOR_TEST_CLASS(ReportSheetsTest)
 #include "report_sheets_test.moc"

@@ -1,12 +1,13 @@
 // TS4 "選擇號碼": the number, tail and head boxes, the most frequent numbers and the
 // selection they make.
 #include <QLabel>
-#include <QtTest>
+#include <QTest>
 #include <functional>
 
 #include "pillars/messages.h"
 #include "support/workbench_fixture.h"
 #include "ui/string_grid.h"
+#include "support/test_classes.h"
 
 using fixture::lines;
 using fixture::text;
@@ -121,5 +122,5 @@ void SelectionSheetTest::the_limit_is_said_once_per_action() {
   }
 }
 
-QTEST_MAIN(SelectionSheetTest)
+VANTOR_TEST_CLASS(SelectionSheetTest)
 #include "selection_sheet_test.moc"

@@ -1,11 +1,12 @@
 // TS3 "號碼和尾數統計": the frequency grids of the period list and the hot combination
 // orderings with their progress and copy commands.
 #include <QLabel>
-#include <QtTest>
+#include <QTest>
 
 #include "core/numbers.h"
 #include "support/workbench_fixture.h"
 #include "ui/string_grid.h"
+#include "support/test_classes.h"
 
 using fixture::lines;
 using fixture::text;
@@ -84,5 +85,5 @@ void StatisticsSheetTest::hot_orderings_fill_their_memos() {
   QCOMPARE(w.messages(), QStringList{QStringLiteral("資料已複製Copy")});
 }
 
-QTEST_MAIN(StatisticsSheetTest)
+VANTOR_TEST_CLASS(StatisticsSheetTest)
 #include "statistics_sheet_test.moc"

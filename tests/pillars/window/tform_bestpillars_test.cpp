@@ -1,10 +1,11 @@
 // The workbench form: its sheets, what showing it does, and how the sheets pass the
 // period list, the selection and the pillar count to each other.
 #include <QLabel>
-#include <QtTest>
+#include <QTest>
 
 #include "core/loader.h"
 #include "support/workbench_fixture.h"
+#include "support/test_classes.h"
 
 using fixture::lines;
 using fixture::text;
@@ -115,5 +116,5 @@ void BestPillarsFormTest::opening_the_bundled_draw_file() {
   QVERIFY(guard.recorder.messages.isEmpty());
 }
 
-QTEST_MAIN(BestPillarsFormTest)
+VANTOR_TEST_CLASS(BestPillarsFormTest)
 #include "tform_bestpillars_test.moc"

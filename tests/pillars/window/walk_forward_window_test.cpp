@@ -9,7 +9,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QtTest>
+#include <QTest>
 
 #include "pillars/walk_forward_report.h"
 #include "pillars/window/tform_zu_walk_forward.h"
@@ -17,6 +17,7 @@
 #include "support/during_run.h"
 #include "support/workbench_fixture.h"
 #include "ui/controls.h"
+#include "support/test_classes.h"
 
 class WalkForwardWindowTest : public QObject {
   Q_OBJECT
@@ -165,5 +166,5 @@ void WalkForwardWindowTest::the_workbench_hands_over_its_selection() {
   QCOMPARE(walk.window->run()->settings().numbers, (std::vector<int>{3, 4, 5, 6, 7, 8, 9, 10}));
 }
 
-QTEST_MAIN(WalkForwardWindowTest)
+VANTOR_TEST_CLASS(WalkForwardWindowTest)
 #include "walk_forward_window_test.moc"

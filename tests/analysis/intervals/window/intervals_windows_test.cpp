@@ -8,7 +8,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QToolButton>
-#include <QtTest>
+#include <QTest>
 #include <random>
 
 #include "analysis/intervals/window/tform_zu_ai2_stk_3xx.h"
@@ -16,6 +16,7 @@
 #include "support/combo_input.h"
 #include "support/hand_made_draws.h"
 #include "ui/dialogs.h"
+#include "support/test_classes.h"
 
 using test_input::choose;
 using test_input::type_into;
@@ -224,5 +225,5 @@ class IntervalsWindowsTest : public QObject {
   }
 };
 
-QTEST_MAIN(IntervalsWindowsTest)
+VANTOR_TEST_CLASS(IntervalsWindowsTest)
 #include "intervals_windows_test.moc"

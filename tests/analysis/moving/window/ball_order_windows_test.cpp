@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QTabWidget>
-#include <QtTest>
+#include <QTest>
 
 #include "analysis/intervals/window/tform_zu_ai2_stk_3xx.h"
 #include "analysis/moving/window/tform_zu_moving.h"
@@ -13,6 +13,7 @@
 #include "support/app_fixture.h"
 #include "support/combo_input.h"
 #include "support/draw_file_bytes.h"
+#include "support/test_classes.h"
 
 namespace {
 
@@ -103,5 +104,5 @@ class BallOrderWindowsTest : public QObject {
   }
 };
 
-QTEST_MAIN(BallOrderWindowsTest)
+VANTOR_TEST_CLASS(BallOrderWindowsTest)
 #include "ball_order_windows_test.moc"

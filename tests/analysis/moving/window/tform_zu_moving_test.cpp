@@ -3,12 +3,13 @@
 // ball_order_windows_test). The grid's arithmetic is tested without a window.
 #include <QAction>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTest>
 #include <QToolButton>
-#include <QtTest>
 #include <random>
 
 #include "analysis/moving/window/tform_zu_moving.h"
@@ -16,6 +17,7 @@
 #include "support/combo_input.h"
 #include "support/hand_made_draws.h"
 #include "ui/dialogs.h"
+#include "support/test_classes.h"
 
 using test_input::type_into;
 
@@ -145,5 +147,5 @@ class MovingWindowTest : public QObject {
   }
 };
 
-QTEST_MAIN(MovingWindowTest)
+VANTOR_TEST_CLASS(MovingWindowTest)
 #include "tform_zu_moving_test.moc"

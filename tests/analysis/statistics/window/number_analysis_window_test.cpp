@@ -1,6 +1,7 @@
 // The number analysis window over an exported trace, and the rule definition window that
 // shares the rule settings with it.
-#include <QtTest>
+#include <QCoreApplication>
+#include <QTest>
 #include <functional>
 
 #include "analysis/statistics/number_analysis.h"
@@ -11,6 +12,7 @@
 #include "support/draw_tables.h"
 #include "ui/controls.h"
 #include "ui/dialogs.h"
+#include "support/test_classes.h"
 
 namespace {
 
@@ -163,5 +165,5 @@ class NumberAnalysisWindowTest : public QObject {
   }
 };
 
-QTEST_MAIN(NumberAnalysisWindowTest)
+VANTOR_TEST_CLASS(NumberAnalysisWindowTest)
 #include "number_analysis_window_test.moc"

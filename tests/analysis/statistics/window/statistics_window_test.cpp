@@ -1,12 +1,14 @@
 // The statistics window: the view and arrangement buttons recount the range through the
 // statistics views and place the balls and labels as the result orders them.
+#include <QImage>
 #include <QStackedWidget>
-#include <QtTest>
+#include <QTest>
 
 #include "analysis/statistics/window/tform_zu_statistics.h"
 #include "support/draw_tables.h"
 #include "ui/controls.h"
 #include "ui/dialogs.h"
+#include "support/test_classes.h"
 
 namespace {
 
@@ -130,5 +132,5 @@ class StatisticsWindowTest : public QObject {
   }
 };
 
-QTEST_MAIN(StatisticsWindowTest)
+VANTOR_TEST_CLASS(StatisticsWindowTest)
 #include "statistics_window_test.moc"

@@ -1,12 +1,14 @@
 // vantor39-cli trace-chart --png: the three charts drawn as the window saves them, by the
 // chart-picture program beside the CLI, with the text output unchanged; every failure is
 // one Chinese line on stderr, status 2, and leaves the files as they were.
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 #include <functional>
 
 #include "analysis/trace/window/chart_bars.h"
@@ -14,6 +16,7 @@
 #include "core/loader.h"
 #include "ui/dialogs.h"
 #include "ui/locale.h"
+#include "support/test_classes.h"
 
 namespace {
 
@@ -146,5 +149,5 @@ class ChartWindowCliTest : public QObject {
   }
 };
 
-QTEST_MAIN(ChartWindowCliTest)
+VANTOR_TEST_CLASS(ChartWindowCliTest)
 #include "chart_window_cli_test.moc"

@@ -5,15 +5,18 @@
 #include <QBarSeries>
 #include <QBarSet>
 #include <QClipboard>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QGraphicsRectItem>
 #include <QGraphicsScene>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QImage>
 #include <QMainWindow>
-#include <QValueAxis>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
+#include <QValueAxis>
 #include <functional>
 
 #include "analysis/trace/window/chart_bars.h"
@@ -22,6 +25,7 @@
 #include "support/draw_tables.h"
 #include "ui/controls.h"
 #include "ui/dialogs.h"
+#include "support/test_classes.h"
 
 namespace {
 
@@ -431,5 +435,5 @@ class ChartWindowTest : public QObject {
   }
 };
 
-QTEST_MAIN(ChartWindowTest)
+VANTOR_TEST_CLASS(ChartWindowTest)
 #include "chart_window_test.moc"

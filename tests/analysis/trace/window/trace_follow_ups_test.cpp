@@ -8,7 +8,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QToolButton>
-#include <QtTest>
+#include <QTest>
 
 #include "analysis/trace/sorted_grid.h"
 #include "analysis/trace/window/single_number_sheet.h"
@@ -21,6 +21,7 @@
 #include "core/text_file.h"
 #include "support/app_fixture.h"
 #include "support/trace_window_fixture.h"
+#include "support/test_classes.h"
 
 using namespace trace_fixture;
 
@@ -160,5 +161,5 @@ void TraceFollowUpsTest::number_analysis_reads_the_trace_on_screen() {
   QCOMPARE(analysis.trace_rows().rows.back().marks, expected.rows.back().marks);
 }
 
-QTEST_MAIN(TraceFollowUpsTest)
+VANTOR_TEST_CLASS(TraceFollowUpsTest)
 #include "trace_follow_ups_test.moc"

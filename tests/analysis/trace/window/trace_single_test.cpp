@@ -2,16 +2,18 @@
 // pinned mode, every other tab's boxes, refused boxes and the pop-up commands. What each
 // trace holds is the computation's business; here the window must show exactly what the
 // computation gives for the boxes on screen.
-#include <QLabel>
+#include <QFile>
 #include <QHeaderView>
+#include <QImage>
+#include <QLabel>
 #include <QMenu>
 #include <QScrollBar>
 #include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QToolButton>
-#include <QtTest>
 
 #include "analysis/trace/trace_messages.h"
 #include "analysis/trace/window/add_sheet.h"
@@ -24,6 +26,7 @@
 #include "core/sheet_cells.h"
 #include "core/text_file.h"
 #include "support/trace_window_fixture.h"
+#include "support/test_classes.h"
 #include "support/xlsx_reader.h"
 
 using namespace trace_fixture;
@@ -362,5 +365,5 @@ void TraceSingleTest::grid_keeps_its_design_widths_and_cuts_no_text() {
   }
 }
 
-QTEST_MAIN(TraceSingleTest)
+VANTOR_TEST_CLASS(TraceSingleTest)
 #include "trace_single_test.moc"

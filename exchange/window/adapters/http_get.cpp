@@ -1,9 +1,9 @@
-#include "exchange/window/http_get.h"
+#include "exchange/window/adapters/http_get.h"
 
 #include <QEventLoop>
 
-#include "exchange/window/http_request.h"
-#include "exchange/window/qt_runtime.h"
+#include "exchange/window/adapters/http_request.h"
+#include "exchange/window/adapters/qt_runtime.h"
 
 namespace exchange {
 

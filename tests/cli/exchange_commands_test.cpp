@@ -1,7 +1,12 @@
 // The exchange commands of vantor39-cli, run in-process: print-lines, report --pdf read
 // back with pdftotext, and download against a real HTTP server on 127.0.0.1.
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QProcess>
-#include <QtTest>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
 #include <sstream>
 
 #include "cli/run.h"
@@ -9,6 +14,7 @@
 #include "exchange/download.h"
 #include "support/draw_file_bytes.h"
 #include "support/loopback_http_server.h"
+#include "support/test_classes.h"
 
 using test_support::HttpScript;
 
@@ -216,5 +222,5 @@ class ExchangeCliTest : public QObject {
   }
 };
 
-QTEST_MAIN(ExchangeCliTest)
-#include "exchange_cli_test.moc"
+VANTOR_TEST_CLASS(ExchangeCliTest)
+#include "exchange_commands_test.moc"

@@ -1,11 +1,11 @@
-#include "exchange/window/report_pdf.h"
+#include "exchange/window/adapters/report_pdf.h"
 
 #include <QBuffer>
 #include <QPdfWriter>
 
 #include "core/text_file.h"
-#include "exchange/window/qt_runtime.h"
-#include "exchange/window/report_render.h"
+#include "exchange/window/adapters/qt_runtime.h"
+#include "exchange/window/adapters/report_render.h"
 
 namespace exchange {
 

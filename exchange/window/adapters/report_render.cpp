@@ -1,4 +1,4 @@
-#include "exchange/window/report_render.h"
+#include "exchange/window/adapters/report_render.h"
 
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>

@@ -1,4 +1,4 @@
-#include "exchange/window/http_request.h"
+#include "exchange/window/adapters/http_request.h"
 
 #include <QNetworkReply>
 #include <QNetworkRequest>

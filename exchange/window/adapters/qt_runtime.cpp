@@ -1,4 +1,4 @@
-#include "exchange/window/qt_runtime.h"
+#include "exchange/window/adapters/qt_runtime.h"
 
 #include <QGuiApplication>
 #include <cstdio>

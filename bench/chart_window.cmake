@@ -1,1 +1,0 @@
-vantor_bench(chart_window_bench DEPS vantor_chart_window QT Widgets)

@@ -1,1 +1,0 @@
-vantor_bench(intervals_bench DEPS vantor_intervals vantor_intervals_window QT Widgets)

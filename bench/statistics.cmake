@@ -1,1 +1,0 @@
-vantor_bench(statistics_bench DEPS vantor_statistics vantor_statistics_window QT Widgets)

@@ -1,0 +1,59 @@
+# The test helpers: only a build with BUILD_TESTING needs GoogleTest and Qt Test.
+find_package(GTest REQUIRED)
+find_package(Qt6 6.4 REQUIRED COMPONENTS Test)
+include(GoogleTest)
+
+# Common CTest environment: offscreen windows, a fixed locale and time zone.
+set(VANTOR_TEST_ENV QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8 TZ=Asia/Taipei ASAN_OPTIONS=detect_leaks=0
+    UBSAN_OPTIONS=print_stacktrace=1)
+
+# vantor_gtest(NAME SOURCES ... DEPS ...): a GoogleTest binary over toolkit-free code.
+function(vantor_gtest name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gtest_main)
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+  target_compile_definitions(${name} PRIVATE VANTOR_DATA_DIR="${PROJECT_SOURCE_DIR}/data")
+  # Position-independent like the binaries that link Qt (cli_tests), so all share the header.
+  set_target_properties(${name} PROPERTIES POSITION_INDEPENDENT_CODE ON)
+  vantor_precompile(${name} VANTOR_GTEST_PCH ${PROJECT_SOURCE_DIR}/cmake/gtest_pch.h)
+  # gtest_discover_tests hands PROPERTIES on as one flat list, so an ENVIRONMENT of several
+  # variables kept only the first. The tests run (and are listed) through env instead.
+  set_target_properties(${name} PROPERTIES CROSSCOMPILING_EMULATOR "env;${VANTOR_TEST_ENV}")
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60)
+endfunction()
+
+# What every QtTest executable compiles and links with, the same for all of them so they
+# share one precompiled header (cmake/qtests_pch.h). Qt Test is linked without its
+# QT_TESTCASE_BUILDDIR and QT_TESTCASE_SOURCEDIR, which name each test folder and would keep
+# the folders from sharing the header; only QFINDTESTDATA reads them, and no test does.
+add_library(vantor_qtest_support INTERFACE)
+target_link_libraries(vantor_qtest_support INTERFACE
+  $<LINK_ONLY:Qt6::Test> Qt6::Widgets Qt6::PrintSupport Qt6::Network Qt6::Charts)
+target_include_directories(vantor_qtest_support SYSTEM INTERFACE
+  $<TARGET_PROPERTY:Qt6::Test,INTERFACE_INCLUDE_DIRECTORIES>)
+target_include_directories(vantor_qtest_support INTERFACE ${PROJECT_SOURCE_DIR}/tests)
+target_compile_definitions(vantor_qtest_support INTERFACE
+  QT_TESTLIB_LIB VANTOR_DATA_DIR="${PROJECT_SOURCE_DIR}/data")
+
+# The main that runs one registered test class by the name of its file.
+add_library(vantor_test_main STATIC ${PROJECT_SOURCE_DIR}/tests/support/test_main.cpp
+  ${PROJECT_SOURCE_DIR}/tests/support/test_classes.h)
+target_link_libraries(vantor_test_main PUBLIC vantor_qtest_support)
+
+# vantor_qtests(NAME SOURCES ... DEPS ...): one QtTest executable for the window tests of a
+# folder (or tests that need Qt's event loop), run offscreen. Each source holds one test
+# class (VANTOR_TEST_CLASS, tests/support/test_classes.h) and is one CTest test named after
+# the file, run in a process of its own.
+function(vantor_qtests name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_DEPS} vantor_test_main)
+  set_target_properties(${name} PROPERTIES AUTOMOC ON)
+  vantor_precompile(${name} VANTOR_QTESTS_PCH ${PROJECT_SOURCE_DIR}/cmake/qtests_pch.h)
+  foreach(source IN LISTS ARG_SOURCES)
+    get_filename_component(test ${source} NAME_WE)
+    add_test(NAME ${test} COMMAND ${name} ${test})
+    set_tests_properties(${test} PROPERTIES ENVIRONMENT "${VANTOR_TEST_ENV}" TIMEOUT 300)
+  endforeach()
+endfunction()

@@ -1,0 +1,22 @@
+// The windows' show handler. A window that sets itself up on each opening derives from
+// FormDialog and implements FormShow; it runs every time the program shows the window,
+// after the dialog has placed itself, and not when the user restores the window from the
+// task bar (that is no new opening: the window keeps what it shows).
+#pragma once
+
+#include <QDialog>
+
+namespace ui {
+
+class FormDialog : public QDialog {
+  Q_OBJECT
+ public:
+  using QDialog::QDialog;
+
+  virtual void FormShow() = 0;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+};
+
+}  // namespace ui
