@@ -8,7 +8,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
 build="$root/build-test"
 "$root/scripts/configure.sh" "$build" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g1" -DVANTOR_SANITIZE=ON -DVANTOR_BENCH=OFF
-cmake --build "$build" -j"$(nproc)" --target monkey_test
+cmake --build "$build" -j"$(nproc)" --target app_window_tests
 actions=${1:-200000}
 seed=${2:-$RANDOM$RANDOM}
 # Qt Test ends a test function after 300 s unless told otherwise; a long session needs time
@@ -22,7 +22,7 @@ log=$(mktemp)
 trap 'rm -f "$log"' EXIT
 set +e
 QT_QPA_PLATFORM=offscreen QTEST_FUNCTION_TIMEOUT=$timeout_ms VANTOR_MONKEY_ACTIONS=$actions VANTOR_MONKEY_SEED=$seed \
-  VANTOR_MONKEY_HANG_MS=$hang_ms ASAN_OPTIONS=detect_leaks=0 "$build/tests/monkey_test" -maxwarnings 0 2>&1 | tee "$log"
+  VANTOR_MONKEY_HANG_MS=$hang_ms ASAN_OPTIONS=detect_leaks=0 "$build/tests/app_window_tests" monkey_test -maxwarnings 0 2>&1 | tee "$log"
 status=${PIPESTATUS[0]}
 set -e
 echo "---- monkey seed $seed: $(grep -o 'monkey ended: .*' "$log" | tail -1 | sed 's/^monkey ended: //' || true)"
