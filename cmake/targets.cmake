@@ -57,3 +57,14 @@ function(vantor_subsystem_libraries out)
   endforeach()
   set(${out} ${libraries} PARENT_SCOPE)
 endfunction()
+
+# vantor_system_library(TARGET HEADER LIBRARY): an interface target for a C library Debian
+# installs without a usable CMake package, found by its header and library name.
+function(vantor_system_library target header library)
+  string(TOUPPER ${target} var)
+  find_path(${var}_INCLUDE_DIR ${header} REQUIRED)
+  find_library(${var}_LIBRARY ${library} REQUIRED)
+  add_library(${target} INTERFACE)
+  target_include_directories(${target} SYSTEM INTERFACE ${${var}_INCLUDE_DIR})
+  target_link_libraries(${target} INTERFACE ${${var}_LIBRARY})
+endfunction()
