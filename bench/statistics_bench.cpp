@@ -57,7 +57,7 @@ void BM_NumberAnalysis(benchmark::State& state) {
   const core::DrawHistory settings = every_rule(static_cast<int>(state.range(0)));
   const auto& shown = longest_trace();
   for (auto _ : state) {
-    const auto rows = trace::export_trace(shown, trace::kExportAllRows);
+    const auto rows = trace::export_trace(shown, trace::ExportBound::all_rows());
     benchmark::DoNotOptimize(statistics::show_analysis(rows, std::to_string(rows.rows.size()), true, 39));
     benchmark::DoNotOptimize(statistics::run_rules(rows, settings, shown.title));
   }
@@ -76,7 +76,7 @@ BENCHMARK(BM_OpenStatisticsWindow)->Unit(benchmark::kMillisecond);
 // show_for on the longest trace: counts over all 2500 rows and the ten rules, then paints.
 void BM_OpenNumberAnalysisWindow(benchmark::State& state) {
   const core::DrawHistory settings = every_rule(3);
-  const auto rows = trace::export_trace(longest_trace(), trace::kExportAllRows);
+  const auto rows = trace::export_trace(longest_trace(), trace::ExportBound::all_rows());
   ui::ScopedRecorder dialogs;  // show_for shows the window without blocking
   TForm_zu_no_analysis window(settings);
   bench_window::time_openings(

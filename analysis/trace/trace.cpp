@@ -17,11 +17,11 @@ core::Result<TraceResult> trace_tab(const TraceTable& table, const TraceBoxes& b
   return result;
 }
 
-TraceExport export_trace(const TraceResult& trace, std::string_view issue) {
+TraceExport export_trace(const TraceResult& trace, const ExportBound& bound) {
   TraceExport out;
   for (int r = 1; r <= trace.trace_row_count(); ++r) {
     const std::string& row_issue = trace.grid.cell(1, r);
-    if (row_issue > issue) break;
+    if (!bound.takes(row_issue)) break;
     out.rows.push_back({trace.grid.cell(0, r), row_issue, trace.row_marks[static_cast<std::size_t>(r - 1)]});
   }
   return out;

@@ -11,6 +11,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -41,8 +42,24 @@ struct TraceResult {
 [[nodiscard]] core::Result<TraceResult> trace_tab(const TraceTable& table, const TraceBoxes& boxes, int distance,
                                                   std::span<const int> source);
 
-// trace_export: the leading rows whose issue is not greater (as text) than `issue`, which
-// is the unbroken run the number analysis reads. The add/subtract tab exports all rows.
+// Which leading rows of a trace go to the number analysis: those whose issue is not greater
+// (as text) than the tab's issue, the unbroken run the analysis reads, or every row on the
+// add/subtract tab, which has no issue box.
+class ExportBound {
+ public:
+  [[nodiscard]] static ExportBound all_rows() { return ExportBound{}; }
+  [[nodiscard]] static ExportBound up_to(std::string issue) {
+    ExportBound bound;
+    bound.last_issue_ = std::move(issue);
+    return bound;
+  }
+  [[nodiscard]] bool takes(std::string_view row_issue) const { return !last_issue_ || row_issue <= *last_issue_; }
+  bool operator==(const ExportBound&) const = default;
+
+ private:
+  std::optional<std::string> last_issue_;
+};
+
 struct ExportRow {
   std::string date;
   std::string issue;
@@ -51,8 +68,6 @@ struct ExportRow {
 struct TraceExport {
   std::vector<ExportRow> rows;
 };
-inline constexpr std::string_view kExportAllRows = "999999";
-
-[[nodiscard]] TraceExport export_trace(const TraceResult& trace, std::string_view issue);
+[[nodiscard]] TraceExport export_trace(const TraceResult& trace, const ExportBound& bound);
 
 }  // namespace trace

@@ -71,7 +71,7 @@ std::span<const OptionSpec> trace_options() { return kTraceOptions; }
 core::Result<TraceRun> trace_from_options(const Context& ctx) {
   const auto tab_word = read_choice(ctx.args, "--tab", "single");
   if (!tab_word) return tab_word.error();
-  TraceRun run{trace::make_trace_table(ctx.history), {}, std::string(trace::kExportAllRows)};
+  TraceRun run{trace::make_trace_table(ctx.history), {}, trace::ExportBound::all_rows()};
   const trace::TraceTable& table = run.table;
   trace::TraceBoxes boxes;
   boxes.tab = choice_entry(kTabs, *tab_word).tab;
@@ -84,7 +84,7 @@ core::Result<TraceRun> trace_from_options(const Context& ctx) {
     boxes.number = trace::number_box(table, *s, boxes.tab).text;
     default_distance = trace::next_draw_distance(table, *s);
   }
-  if (has_issue_box(boxes.tab) || boxes.tab == TraceTab::Cycle) run.export_issue = issue;
+  if (has_issue_box(boxes.tab) || boxes.tab == TraceTab::Cycle) run.export_bound = trace::ExportBound::up_to(issue);
   boxes.issue = issue;
   boxes.number = ctx.args.value_or("--number", boxes.number);
   boxes.position = ctx.args.value_or("--position", boxes.position);

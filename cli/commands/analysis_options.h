@@ -27,7 +27,7 @@ inline constexpr std::string_view kBadDateWording = "日期格式錯誤: {value}
 struct TraceRun {
   trace::TraceTable table;
   trace::TraceResult result;
-  std::string export_issue;  // the tab's issue; "999999" on the add/subtract tab
+  trace::ExportBound export_bound;  // up to the tab's issue; every row on the add/subtract tab
 };
 
 // The trace the options describe, or the refusal of the first bad option in the order

@@ -92,7 +92,7 @@ core::Result<NumberAnalysis> number_analysis(const Context& ctx) {
   const auto run = trace_from_options(ctx);
   if (!run) return run.error();
   NumberAnalysis analysis;
-  analysis.rows = trace::export_trace(run->result, run->export_issue);
+  analysis.rows = trace::export_trace(run->result, run->export_bound);
   analysis.title = run->result.title;
   analysis.recent = ctx.args.value_or("--recent", std::to_string(analysis.rows.rows.size()));
   auto counts = statistics::show_analysis(analysis.rows, analysis.recent, ctx.args.has("--sort"), run->table.max_ball);

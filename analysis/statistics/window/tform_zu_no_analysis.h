@@ -3,7 +3,7 @@
 // numbers the enabled pattern rules predict for the next draw, with their evidence.
 //
 //   window.set_rule_definition(&rule_window);     // 版路定義; its closing re-runs the rules
-//   window.show_for(trace::export_trace(trace, issue), trace.title);
+//   window.show_for(trace::export_trace(trace, bound), trace.title);
 //
 // The form keeps the export it was shown with; the counting panel and the rule panel
 // read it, the rule panel with the shared rule settings of the draw table.

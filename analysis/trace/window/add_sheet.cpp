@@ -34,7 +34,7 @@ bool AddSheet::retrace() {
   boxes.sign = ui::text_of(cb_add2);
   boxes.amount = ui::text_of(cb_add3);
   boxes.p2 = ui::text_of(cb_add4);
-  return show(boxes, std::string(trace::kExportAllRows), {cb_add3});
+  return show(boxes, trace::ExportBound::all_rows(), {cb_add3});
 }
 
 }  // namespace tracewin

@@ -45,7 +45,7 @@ bool CombinationSheet::retrace() {
   trace::TraceBoxes boxes;
   boxes.tab = tab_;
   boxes.number = ui::text_of(numbers);
-  return show(boxes, ui::text_of(issue));
+  return show(boxes, trace::ExportBound::up_to(ui::text_of(issue)));
 }
 
 }  // namespace tracewin

@@ -36,7 +36,7 @@ bool CycleSheet::retrace() {
   boxes.tab = trace::TraceTab::Cycle;
   boxes.issue = ui::text_of(cb_latest_ck);
   boxes.step = ui::text_of(cb_ck);
-  return show(boxes, boxes.issue, {cb_ck});
+  return show(boxes, trace::ExportBound::up_to(boxes.issue), {cb_ck});
 }
 
 }  // namespace tracewin

@@ -52,7 +52,7 @@ bool PositionSheet::retrace() {
   boxes.tab = tab_;
   boxes.position = ui::text_of(position);
   boxes.number = ui::text_of(number);
-  return show(boxes, ui::text_of(issue));
+  return show(boxes, trace::ExportBound::up_to(ui::text_of(issue)));
 }
 
 }  // namespace tracewin

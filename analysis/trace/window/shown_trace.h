@@ -13,7 +13,7 @@ namespace tracewin {
 struct ShownTrace {
   trace::TraceResult result;
   int max_ball = 39;
-  std::string export_issue;  // the rows up to this issue go to the number analysis
+  trace::ExportBound export_bound;  // the rows that go to the number analysis
 };
 using SharedTrace = std::shared_ptr<const ShownTrace>;
 

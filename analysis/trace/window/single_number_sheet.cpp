@@ -79,7 +79,7 @@ bool SingleNumberSheet::cb_trnoChange() { return retrace(); }
 bool SingleNumberSheet::retrace() {
   trace::TraceBoxes boxes;
   boxes.number = ui::text_of(cb_trno);
-  if (!show(boxes, ui::text_of(cb_latest))) return false;
+  if (!show(boxes, trace::ExportBound::up_to(ui::text_of(cb_latest)))) return false;
   ui::set_label(lbn1, trace::target_label(links_.table, selected_draw_, distance_));
   return true;
 }
@@ -121,7 +121,7 @@ void SingleNumberSheet::SpeedButton17Click() {
 bool SingleNumberSheet::retrace_pinned() {
   trace::TraceBoxes boxes;
   boxes.number = ui::text_of(cbn1);
-  if (const core::Status shown = links_.show_trace(boxes, pinned_distance_, ui::text_of(cb_latest)); !shown) {
+  if (const core::Status shown = links_.show_trace(boxes, pinned_distance_, trace::ExportBound::up_to(ui::text_of(cb_latest))); !shown) {
     refuse(shown.error(), {cbn1});
     return false;
   }

@@ -33,7 +33,7 @@ TForm_zu_trace_single::TForm_zu_trace_single(core::DrawHistory& history, QWidget
     : ui::FormDialog(parent),
       history_(history),
       links_{table_, [this](const trace::TraceBoxes& boxes, int distance,
-                            const std::string& issue) { return show_trace(boxes, distance, issue); },
+                            const trace::ExportBound& bound) { return show_trace(boxes, distance, bound); },
              [this](bool pinned) { pin(pinned); }} {
   setObjectName("TForm_zu_trace_single");
   setWindowTitle(QStringLiteral("單期號碼拖牌"));
@@ -155,13 +155,13 @@ void TForm_zu_trace_single::chk_highlight() {
 }
 
 core::Status TForm_zu_trace_single::show_trace(const trace::TraceBoxes& boxes, int distance,
-                                               const std::string& export_issue) {
+                                               const trace::ExportBound& export_bound) {
   auto traced = trace::trace_tab(table_, boxes, distance, source_list_);
   if (!traced) return traced.error();
   auto shown = std::make_shared<tracewin::ShownTrace>();
   shown->result = std::move(traced).value();
   shown->max_ball = table_.max_ball;
-  shown->export_issue = export_issue;
+  shown->export_bound = export_bound;
   tracewin::show_trace_grid(sgmap, shown->result.grid);
   shown_ = std::move(shown);
   return {};
@@ -177,7 +177,7 @@ void TForm_zu_trace_single::follow_up(const std::function<void(tracewin::SharedT
 
 void TForm_zu_trace_single::N1Click() {
   if (number_analysis_ && shown_)
-    number_analysis_(trace::export_trace(shown_->result, shown_->export_issue), shown_->result.title);
+    number_analysis_(trace::export_trace(shown_->result, shown_->export_bound), shown_->result.title);
 }
 
 void TForm_zu_trace_single::N3Click() {

@@ -98,7 +98,7 @@ class TForm_zu_trace_single : public ui::FormDialog {
   void build_pages();
   void build_menu();
   void connect_sheet(tracewin::TraceSheet* sheet);
-  core::Status show_trace(const trace::TraceBoxes& boxes, int distance, const std::string& export_issue);
+  core::Status show_trace(const trace::TraceBoxes& boxes, int distance, const trace::ExportBound& export_bound);
   void pin(bool pinned);
   void select_page(int page);
   void chk_highlight();

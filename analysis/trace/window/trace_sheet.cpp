@@ -54,9 +54,9 @@ bool TraceSheet::retrace_at(int distance) {
   return false;
 }
 
-bool TraceSheet::show(const trace::TraceBoxes& boxes, const std::string& export_issue,
+bool TraceSheet::show(const trace::TraceBoxes& boxes, const trace::ExportBound& export_bound,
                       const std::vector<const QComboBox*>& read) {
-  if (const core::Status shown = links_.show_trace(boxes, distance_, export_issue); !shown) {
+  if (const core::Status shown = links_.show_trace(boxes, distance_, export_bound); !shown) {
     refuse(shown.error(), read);
     return false;
   }

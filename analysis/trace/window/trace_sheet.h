@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/trace/trace.h"
 #include "analysis/trace/trace_query.h"
 #include "analysis/trace/trace_table.h"
 #include "core/result.h"
@@ -31,10 +32,10 @@ namespace tracewin {
 struct TraceLinks {
   // The draw table of the window's last opening.
   const trace::TraceTable& table;
-  // Traces `boxes` at `distance` and shows the grid; the rows up to `export_issue` are
+  // Traces `boxes` at `distance` and shows the grid; the rows `export_bound` takes are
   // what the number analysis will read. A refusal comes back for the tab to show, and the
   // previous trace stays.
-  std::function<core::Status(const trace::TraceBoxes& boxes, int distance, const std::string& export_issue)>
+  std::function<core::Status(const trace::TraceBoxes& boxes, int distance, const trace::ExportBound& export_bound)>
       show_trace;
   // Pinned mode of the single-number tab: the single-number rule examines the rows of
   // the trace on screen (true) or every draw again (false).
@@ -87,7 +88,7 @@ class TraceSheet : public QWidget {
   // Traces `boxes` at the tab's distance; on success the label shows the distance. A
   // refusal is shown; one of an empty box names the box among `read`, the boxes whose
   // numbers the trace reads.
-  bool show(const trace::TraceBoxes& boxes, const std::string& export_issue,
+  bool show(const trace::TraceBoxes& boxes, const trace::ExportBound& export_bound,
             const std::vector<const QComboBox*>& read = {});
   // Shows a refusal of the trace, naming an empty one of `read`.
   void refuse(const core::Error& error, const std::vector<const QComboBox*>& read);

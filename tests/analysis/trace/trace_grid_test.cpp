@@ -160,13 +160,13 @@ TEST(SortedGrid, ColumnsMoveWholeByTotals) {
 
 TEST(ExportTrace, RowsUpToTheIssue) {
   const TraceResult shown = traced(TraceTab::Single, "10", 0);
-  const TraceExport some = export_trace(shown, "098002");
+  const TraceExport some = export_trace(shown, ExportBound::up_to("098002"));
   ASSERT_EQ(some.rows.size(), 1u);
   EXPECT_EQ(some.rows[0].date, "2009/01/01");
   EXPECT_EQ(some.rows[0].issue, "098001");
   EXPECT_EQ(some.rows[0].marks, (1ull << 10) | (1ull << 20) | (1ull << 35));
-  EXPECT_EQ(export_trace(shown, kExportAllRows).rows.size(), 2u);
-  EXPECT_TRUE(export_trace(shown, "000000").rows.empty());
+  EXPECT_EQ(export_trace(shown, ExportBound::all_rows()).rows.size(), 2u);
+  EXPECT_TRUE(export_trace(shown, ExportBound::up_to("000000")).rows.empty());
 }
 
 }  // namespace

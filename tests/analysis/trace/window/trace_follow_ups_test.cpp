@@ -154,7 +154,7 @@ void TraceFollowUpsTest::number_analysis_reads_the_trace_on_screen() {
   auto& analysis = f.app->window<TForm_zu_no_analysis>();
   QVERIFY(f.recorder().shown_modal.contains(&analysis));
   QCOMPARE(analysis.rules->lb_ruletitle->text().toStdString(), f.shown().title);
-  const trace::TraceExport expected = trace::export_trace(f.shown(), f.trace().shown()->export_issue);
+  const trace::TraceExport expected = trace::export_trace(f.shown(), f.trace().shown()->export_bound);
   QVERIFY(!expected.rows.empty());
   QCOMPARE(analysis.trace_rows().rows.size(), expected.rows.size());
   QCOMPARE(analysis.trace_rows().rows.front().issue, expected.rows.front().issue);

@@ -95,7 +95,7 @@ void TraceSingleTest::stepping_and_choosing_an_issue() {
   QCOMPARE(s.distance_label->text(), QStringLiteral("下 4 期"));
   QCOMPARE(s.selected_draw(), f.newest() - 3);
   QCOMPARE(items(s.cb_trno), qlist(trace::drawn_texts(f.table(), f.newest() - 3)));
-  QCOMPARE(f.window.shown()->export_issue, f.table().issue(f.newest() - 3));
+  QVERIFY(f.window.shown()->export_bound == trace::ExportBound::up_to(f.table().issue(f.newest() - 3)));
 
   // An issue no draw has selects nothing: said, the trace stays and the box shows its issue.
   const tracewin::SharedTrace before = f.window.shown();
@@ -173,8 +173,8 @@ void TraceSingleTest::every_tab_traces_its_boxes() {
     QCOMPARE(sheet.distance_label->text(), q(trace::distance_label(distance)));
     QVERIFY2(same_grid(f.shown().grid, f.expected(boxes, distance).grid), c.number_box);
     QCOMPARE(f.shown().title, f.expected(boxes, distance).title);
-    QCOMPARE(f.window.shown()->export_issue,
-             c.tab == TraceTab::Add ? std::string(trace::kExportAllRows) : f.table().issue(f.newest()));
+    QVERIFY(f.window.shown()->export_bound == (c.tab == TraceTab::Add ? trace::ExportBound::all_rows()
+                                                                        : trace::ExportBound::up_to(f.table().issue(f.newest()))));
     sheet.forward->click();
     QCOMPARE(sheet.distance_label->text(), q(trace::distance_label(distance + 1)));
     QVERIFY(same_grid(f.shown().grid, f.expected(boxes, distance + 1).grid));
@@ -274,7 +274,7 @@ void TraceSingleTest::pop_up_commands() {
   QVERIFY(w.N1->isEnabled());
   choose(w.TabSheet1->cb_latest, 5);  // an older issue: the export stops at it
   w.N1->trigger();
-  const trace::TraceExport expected = trace::export_trace(f.shown(), text(w.TabSheet1->cb_latest));
+  const trace::TraceExport expected = trace::export_trace(f.shown(), trace::ExportBound::up_to(text(w.TabSheet1->cb_latest)));
   QCOMPARE(exported.rows.size(), expected.rows.size());
   QVERIFY(exported.rows.empty() || exported.rows.back().issue <= text(w.TabSheet1->cb_latest));
   QCOMPARE(title, f.shown().title);
