@@ -19,7 +19,7 @@ std::string_view order_word(BallOrder order) { return order == BallOrder::Sorted
 
 std::vector<DrawBalls> ball_values(const DrawHistory& history, BallOrder order) {
   const BallColumns& balls = ball_columns(history, order);
-  const int count = std::clamp(history.draw_count, 0, kDrawCapacity);
+  const int count = history.stored_draws();
   std::vector<DrawBalls> values(static_cast<std::size_t>(count));
   for (int i = 0; i < count; ++i)
     for (int k = 0; k < kBallsPerDraw; ++k) values[i][k] = two_digit_value(balls[k][i]).value_or(-1);

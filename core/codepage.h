@@ -8,6 +8,10 @@
 
 namespace core {
 
+// The byte-order mark some editors write before UTF-8 text. The draw file never holds one;
+// text from outside the program may.
+inline constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+
 // Big5 bytes to UTF-8. Bytes that do not form a Big5 character become U+FFFD, so a
 // damaged file still shows what it can.
 [[nodiscard]] std::string big5_to_utf8(std::string_view big5);

@@ -4,23 +4,13 @@
 #include <cmath>
 #include <cstdio>
 
+#include "core/numbers.h"
+
 namespace core {
 namespace {
 
 constexpr std::chrono::sys_days kEpoch =
     std::chrono::year{1899} / std::chrono::December / std::chrono::day{30};
-
-bool all_digits(std::string_view text) {
-  for (char c : text)
-    if (c < '0' || c > '9') return false;
-  return true;
-}
-
-int to_number(std::string_view digits) {
-  int value = 0;
-  for (char c : digits) value = value * 10 + (c - '0');
-  return value;
-}
 
 }  // namespace
 
@@ -36,7 +26,7 @@ std::optional<Date> parse_date(std::string_view text) {
   if (text.size() != 10 || text[4] != '/' || text[7] != '/') return std::nullopt;
   const auto y = text.substr(0, 4), m = text.substr(5, 2), d = text.substr(8, 2);
   if (!all_digits(y) || !all_digits(m) || !all_digits(d)) return std::nullopt;
-  Date date{to_number(y), to_number(m), to_number(d)};
+  Date date{digits_value(y), digits_value(m), digits_value(d)};
   if (!is_valid_date(date.year, date.month, date.day)) return std::nullopt;
   return date;
 }

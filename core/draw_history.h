@@ -8,6 +8,7 @@
 // newest first while it is open.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <string>
 #include <vector>
@@ -38,6 +39,8 @@ struct DrawHistory {
   // Columns are cut on these bytes; only displays convert them to UTF-8.
   std::vector<std::string> orirec;
   int draw_count = 0;
+  // The draws the columns below hold: draw_count within 0 .. kDrawCapacity.
+  [[nodiscard]] int stored_draws() const { return std::clamp(draw_count, 0, kDrawCapacity); }
   // The line number in the draw file of each orirec entry, kept in step with orirec's
   // order, so a message can point the user at the line to edit. Empty when the lines did
   // not come from a file.

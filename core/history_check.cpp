@@ -5,6 +5,7 @@
 #include <unordered_map>
 
 #include "core/ball_text.h"
+#include "core/codepage.h"
 #include "core/dates.h"
 #include "core/draw_line.h"
 #include "core/loader.h"
@@ -14,7 +15,6 @@
 namespace core {
 namespace {
 
-constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
 bool is_blank(char c) { return static_cast<unsigned char>(c) <= 32; }
 
@@ -51,12 +51,6 @@ struct Finding {
   std::string text;
   bool before_line = false;  // about what is missing before the line, so told first
 };
-
-int digits_value(std::string_view digits) {
-  int value = 0;
-  for (const char c : digits) value = value * 10 + (c - '0');
-  return value;
-}
 
 struct Present {
   int sequence;

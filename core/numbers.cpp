@@ -1,5 +1,6 @@
 #include "core/numbers.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdlib>
 
@@ -32,6 +33,16 @@ std::string zero_pad(long long value, int width) {
   std::string digits = std::to_string(value < 0 ? -value : value);
   if (static_cast<int>(digits.size()) < width) digits.insert(0, width - digits.size(), '0');
   return value < 0 ? "-" + digits : digits;
+}
+
+bool all_digits(std::string_view text) {
+  return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+int digits_value(std::string_view digits) {
+  int value = 0;
+  for (const char c : digits) value = value * 10 + (c - '0');
+  return value;
 }
 
 }  // namespace core

@@ -16,6 +16,13 @@ namespace core {
 // more decimal digits, nothing else (no blanks), within 32 bits.
 [[nodiscard]] std::optional<int> to_int_strict(std::string_view text);
 
+// True for a non-empty run of ASCII digits.
+[[nodiscard]] bool all_digits(std::string_view text);
+
+// The value of a run of ASCII digits (all_digits holds), unchecked for range: the callers
+// read short fields such as a year, a month or a ball.
+[[nodiscard]] int digits_value(std::string_view digits);
+
 // "「abc」不是有效的整數": the message for a number box that holds no integer.
 [[nodiscard]] std::string not_an_integer(std::string_view text);
 

@@ -4,6 +4,8 @@
 #include <cctype>
 #include <charconv>
 
+#include "core/numbers.h"
+
 namespace core {
 namespace {
 
@@ -14,10 +16,6 @@ std::string_view trimmed(std::string_view text) {
   const auto first = text.find_first_not_of(" \t");
   if (first == std::string_view::npos) return {};
   return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
-bool all_digits(std::string_view text) {
-  return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 // One character of UTF-8: its code point and its length in bytes. A byte that starts no

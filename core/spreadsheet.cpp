@@ -26,10 +26,6 @@ constexpr int kColumnAir = 2;
 constexpr int kNarrowestColumn = 4;
 constexpr int kWidestColumn = 80;
 
-Error write_failure(const std::string& path, const std::string& why) {
-  return Error::error("無法寫入檔案 " + path + "：" + why);
-}
-
 int characters(std::string_view utf8) {
   return static_cast<int>(std::count_if(utf8.begin(), utf8.end(), [](char c) { return (c & 0xC0) != 0x80; }));
 }

@@ -4,6 +4,10 @@
 
 namespace core {
 
+Error write_failure(const std::string& path, const std::string& why) {
+  return Error::error("無法寫入檔案 " + path + "：" + why);
+}
+
 std::string system_error_text(int errnum) {
   switch (errnum) {
     case ENOENT: return "找不到檔案或資料夾";

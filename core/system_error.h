@@ -4,9 +4,14 @@
 
 #include <string>
 
+#include "core/result.h"
+
 namespace core {
 
 // "找不到檔案或資料夾" for ENOENT, and so on; unknown codes name their number.
 [[nodiscard]] std::string system_error_text(int errnum);
+
+// "無法寫入檔案 <path>：<why>": the refusal of every write that failed.
+[[nodiscard]] Error write_failure(const std::string& path, const std::string& why);
 
 }  // namespace core

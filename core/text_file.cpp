@@ -67,10 +67,6 @@ bool file_exists(const std::string& path) {
 
 namespace {
 
-Error write_failure(const std::string& path, const std::string& why) {
-  return Error::error("無法寫入檔案 " + path + "：" + why);
-}
-
 std::string write_all(int fd, std::string_view bytes) {
   while (!bytes.empty()) {
     const ssize_t n = ::write(fd, bytes.data(), bytes.size());

@@ -9,6 +9,7 @@
 #include "core/draw_history.h"
 #include "core/draw_line.h"
 #include "core/loader.h"
+#include "core/numbers.h"
 #include "core/system_error.h"
 #include "core/text_file.h"
 
@@ -26,34 +27,24 @@ std::string stamp(const core::LocalDateTime& t) {
   return text;
 }
 
-bool all_digits(std::string_view text) {
-  return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
-int number(std::string_view digits) {
-  int value = 0;
-  for (const char c : digits) value = value * 10 + (c - '0');
-  return value;
-}
-
 // "<stem>-yyyymmdd-hhmmss[-n].txt" read back; nullopt for any other name.
 std::optional<BackupFile> parse_backup_name(const std::string& stem, const fs::path& path) {
   const std::string name = path.filename().string();
   const std::string prefix = stem + "-";
   if (!name.starts_with(prefix) || !name.ends_with(".txt")) return std::nullopt;
   const std::string_view rest = std::string_view(name).substr(prefix.size(), name.size() - prefix.size() - 4);
-  if (rest.size() < 15 || rest[8] != '-' || !all_digits(rest.substr(0, 8)) || !all_digits(rest.substr(9, 6)))
+  if (rest.size() < 15 || rest[8] != '-' || !core::all_digits(rest.substr(0, 8)) || !core::all_digits(rest.substr(9, 6)))
     return std::nullopt;
   BackupFile backup{path.string(), name, {}, 0};
   const std::string_view tail = rest.substr(15);
   if (!tail.empty()) {
-    if (tail[0] != '-' || !all_digits(tail.substr(1)) || tail.size() > 6) return std::nullopt;
-    backup.sequence = number(tail.substr(1));
+    if (tail[0] != '-' || !core::all_digits(tail.substr(1)) || tail.size() > 6) return std::nullopt;
+    backup.sequence = core::digits_value(tail.substr(1));
   }
-  backup.taken.date = {number(rest.substr(0, 4)), number(rest.substr(4, 2)), number(rest.substr(6, 2))};
-  backup.taken.hour = number(rest.substr(9, 2));
-  backup.taken.minute = number(rest.substr(11, 2));
-  backup.taken.second = number(rest.substr(13, 2));
+  backup.taken.date = {core::digits_value(rest.substr(0, 4)), core::digits_value(rest.substr(4, 2)), core::digits_value(rest.substr(6, 2))};
+  backup.taken.hour = core::digits_value(rest.substr(9, 2));
+  backup.taken.minute = core::digits_value(rest.substr(11, 2));
+  backup.taken.second = core::digits_value(rest.substr(13, 2));
   return backup;
 }
 

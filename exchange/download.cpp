@@ -1,15 +1,14 @@
 #include "exchange/download.h"
 
+#include "core/codepage.h"
 #include "core/history_check.h"
 #include "core/text_file.h"
 
 namespace exchange {
 namespace {
 
-constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
-
 std::string with_crlf_line_ends(std::string_view body) {
-  if (body.starts_with(kUtf8Bom)) body.remove_prefix(kUtf8Bom.size());
+  if (body.starts_with(core::kUtf8Bom)) body.remove_prefix(core::kUtf8Bom.size());
   std::string bytes;
   bytes.reserve(body.size() + body.size() / 16);
   for (const auto& line : core::split_lines(body)) {

@@ -5,6 +5,7 @@
 #include <unordered_map>
 
 #include "core/ball_text.h"
+#include "core/codepage.h"
 #include "core/draw_line.h"
 #include "core/history_check.h"
 #include "core/loader.h"
@@ -13,8 +14,6 @@
 namespace exchange {
 namespace {
 
-constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
-
 bool blank_line(std::string_view line) {
   return std::all_of(line.begin(), line.end(), [](char c) { return static_cast<unsigned char>(c) <= 32; });
 }
@@ -22,7 +21,7 @@ bool blank_line(std::string_view line) {
 // The draw file's lines that are draws, as read; a refusal for a line that is neither a
 // draw nor blank.
 core::Result<std::vector<std::string>> file_draw_lines(std::string_view draw_file) {
-  if (draw_file.starts_with(kUtf8Bom)) draw_file.remove_prefix(kUtf8Bom.size());
+  if (draw_file.starts_with(core::kUtf8Bom)) draw_file.remove_prefix(core::kUtf8Bom.size());
   std::vector<std::string> lines = core::split_lines(draw_file);
   std::vector<std::string> draws;
   draws.reserve(lines.size());
@@ -40,12 +39,6 @@ core::Result<std::vector<std::string>> file_draw_lines(std::string_view draw_fil
 std::array<int, 5> sorted_balls(std::string_view line) {
   std::array<int, 5> balls{};
   for (int k = 0; k < 5; ++k) balls[static_cast<std::size_t>(k)] = core::two_digit_value(core::draw_line::ball(line, k)).value_or(0);
-  std::sort(balls.begin(), balls.end());
-  return balls;
-}
-
-std::array<int, 5> sorted_balls(const ResultDraw& draw) {
-  std::array<int, 5> balls = draw.balls;
   std::sort(balls.begin(), balls.end());
   return balls;
 }
@@ -73,7 +66,7 @@ core::Result<ImportPlan> plan_import(std::string_view draw_file, std::span<const
   for (const ResultDraw& draw : draws) {
     if (const auto found = by_issue.find(draw.issue); found != by_issue.end()) {
       const std::string_view line = (*lines)[found->second];
-      if (core::draw_line::date(line) == draw.date && sorted_balls(line) == sorted_balls(draw))
+      if (core::draw_line::date(line) == draw.date && sorted_balls(line) == draw.sorted_balls())
         ++plan.already;
       else
         plan.conflicts.push_back({draw.issue, line_date_and_balls(line), draw.date_and_balls()});

@@ -7,6 +7,7 @@
 
 #include "core/ball_text.h"
 #include "core/dates.h"
+#include "core/numbers.h"
 #include "core/text_file.h"
 #include "exchange/text_encoding.h"
 #include "exchange/zip_archive.h"
@@ -78,26 +79,16 @@ core::Error damaged(const std::string& source, int line, const std::string& why)
   return core::Error::warning("「" + source + "」第 " + std::to_string(line) + " 行：" + why + kNothingImported);
 }
 
-bool all_digits(std::string_view text) {
-  return !text.empty() && std::all_of(text.begin(), text.end(), core::is_digit);
-}
-
-int number(std::string_view digits) {
-  int value = 0;
-  for (const char c : digits) value = value * 10 + (c - '0');
-  return value;
-}
-
 // "yyyy/mm/dd" or "yyyy/m/d".
 std::optional<core::Date> result_date(std::string_view text) {
   const std::size_t first = text.find('/'), second = first == std::string_view::npos ? first : text.find('/', first + 1);
   if (second == std::string_view::npos) return std::nullopt;
   const std::string_view year = text.substr(0, first), month = text.substr(first + 1, second - first - 1),
                          day = text.substr(second + 1);
-  if (year.size() != 4 || month.size() > 2 || day.size() > 2 || !all_digits(year) || !all_digits(month) ||
-      !all_digits(day))
+  if (year.size() != 4 || month.size() > 2 || day.size() > 2 || !core::all_digits(year) || !core::all_digits(month) ||
+      !core::all_digits(day))
     return std::nullopt;
-  const core::Date date{number(year), number(month), number(day)};
+  const core::Date date{core::digits_value(year), core::digits_value(month), core::digits_value(day)};
   if (!core::is_valid_date(date.year, date.month, date.day)) return std::nullopt;
   return date;
 }
@@ -106,30 +97,24 @@ core::Result<ResultDraw> read_row(const std::vector<std::string>& fields, const 
                                   const std::string& source, int line) {
   if (fields.size() < columns.needed) return damaged(source, line, "欄位不足");
   const std::string& period = fields[columns.period];
-  if (period.size() != 9 || !all_digits(period)) return damaged(source, line, "期別「" + period + "」不是 9 位數字");
+  if (period.size() != 9 || !core::all_digits(period)) return damaged(source, line, "期別「" + period + "」不是 9 位數字");
   if (period.substr(3, 3) != "000" || period.substr(6) == "000")
     return damaged(source, line, "期別「" + period + "」不是「民國年 + 000 + 序號」");
   const std::string& date_text = fields[columns.date];
   const auto date = result_date(date_text);
   if (!date) return damaged(source, line, "開獎日期「" + date_text + "」不是有效的日期");
-  if (date->year - 1911 != number(period.substr(0, 3)))
+  if (date->year - 1911 != core::digits_value(period.substr(0, 3)))
     return damaged(source, line, "期別「" + period + "」的年度與開獎日期「" + date_text + "」不符");
   ResultDraw draw{core::format_date(*date), period.substr(0, 3) + period.substr(6), {}, source, line};
   for (std::size_t k = 0; k < 5; ++k) {
     const std::string& ball = fields[columns.balls[k]];
-    const int value = ball.size() <= 2 && all_digits(ball) ? number(ball) : 0;
+    const int value = ball.size() <= 2 && core::all_digits(ball) ? core::digits_value(ball) : 0;
     if (value < 1 || value > 39) return damaged(source, line, "獎號「" + ball + "」不在 01 到 39 之間");
     if (std::find(draw.balls.begin(), draw.balls.begin() + k, value) != draw.balls.begin() + k)
       return damaged(source, line, "獎號 " + core::ball_text(value) + " 出現兩次");
     draw.balls[k] = value;
   }
   return draw;
-}
-
-std::array<int, 5> sorted_balls(const ResultDraw& draw) {
-  std::array<int, 5> balls = draw.balls;
-  std::sort(balls.begin(), balls.end());
-  return balls;
 }
 
 bool wanted_in_archive(std::string_view name) {
@@ -152,6 +137,12 @@ std::string ResultDraw::draw_line() const {
     line += core::ball_text(ball);
   }
   return line;
+}
+
+std::array<int, 5> ResultDraw::sorted_balls() const {
+  std::array<int, 5> sorted = balls;
+  std::sort(sorted.begin(), sorted.end());
+  return sorted;
 }
 
 std::string ResultDraw::date_and_balls() const {
@@ -203,7 +194,7 @@ core::Result<std::vector<ResultDraw>> unique_draws(std::vector<ResultDraw> draws
   for (ResultDraw& draw : draws) {
     if (!unique.empty() && unique.back().issue == draw.issue) {
       const ResultDraw& first = unique.back();
-      if (first.date != draw.date || sorted_balls(first) != sorted_balls(draw))
+      if (first.date != draw.date || first.sorted_balls() != draw.sorted_balls())
         return damaged(draw.source, draw.line, "期數 " + draw.issue + " 與「" + first.source + "」第 " +
                                                    std::to_string(first.line) + " 行不一致 (" + first.date_and_balls() +
                                                    " / " + draw.date_and_balls() + ")");

@@ -36,6 +36,8 @@ struct ResultDraw {
   [[nodiscard]] std::string draw_line() const;
   // "2014/01/01 05,13,24,26,34"
   [[nodiscard]] std::string date_and_balls() const;
+  // The balls in ascending order: two rows of one draw agree whatever their order.
+  [[nodiscard]] std::array<int, 5> sorted_balls() const;
 };
 
 // The draws of the game in one result file's bytes, in file order. Refuses (warning)

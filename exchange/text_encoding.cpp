@@ -30,8 +30,7 @@ bool is_valid_utf8(std::string_view bytes) {
 }
 
 std::string text_as_utf8(std::string_view bytes) {
-  constexpr std::string_view kBom = "\xEF\xBB\xBF";
-  if (bytes.starts_with(kBom)) bytes.remove_prefix(kBom.size());
+  if (bytes.starts_with(core::kUtf8Bom)) bytes.remove_prefix(core::kUtf8Bom.size());
   return is_valid_utf8(bytes) ? std::string(bytes) : core::big5_to_utf8(bytes);
 }
 

@@ -11,7 +11,7 @@ namespace {
 
 constexpr int kMaxBoxes = static_cast<int>(std::tuple_size_v<NumberBoxes>);
 
-int clamp_max_ball(int max_ball) { return std::clamp(max_ball, 0, kMaxBoxes); }
+int boxes_within_limit(int max_ball) { return std::clamp(max_ball, 0, kMaxBoxes); }
 
 void set_numbers_of_tail(std::vector<BoxSetting>& out, int t, bool state, int max_ball, int top_head) {
   for (int h = 0; h <= top_head; ++h) {
@@ -31,7 +31,7 @@ void set_numbers_of_head(std::vector<BoxSetting>& out, int h, bool state, int ma
 
 Selection rebuild_selection(const NumberBoxes& checked, int max_ball) {
   Selection s;
-  const int top = clamp_max_ball(max_ball);
+  const int top = boxes_within_limit(max_ball);
   for (int n = 1; n <= top; ++n) {
     if (!checked[n - 1]) continue;
     ++s.sel_count;
@@ -47,7 +47,7 @@ Selection rebuild_selection(const NumberBoxes& checked, int max_ball) {
 
 std::vector<BoxSetting> tail_filter(const std::array<bool, 10>& tails, const std::array<bool, 5>& heads,
                                     int max_ball) {
-  max_ball = clamp_max_ball(max_ball);
+  max_ball = boxes_within_limit(max_ball);
   const int top_tail = max_ball % 10;
   const int top_head = std::min(max_ball / 10, 4);
   std::vector<BoxSetting> out;
@@ -59,7 +59,7 @@ std::vector<BoxSetting> tail_filter(const std::array<bool, 10>& tails, const std
 
 std::vector<BoxSetting> head_filter(const std::array<bool, 10>& tails, const std::array<bool, 5>& heads,
                                     int max_ball) {
-  max_ball = clamp_max_ball(max_ball);
+  max_ball = boxes_within_limit(max_ball);
   std::vector<BoxSetting> out;
   for (int h = 0; h <= 4; ++h) set_numbers_of_head(out, h, heads[h], max_ball, 9);
   for (int t = 0; t <= 9; ++t)

@@ -10,7 +10,7 @@
 namespace pillars {
 namespace {
 
-int clamp_max_ball(int max_ball) { return std::clamp(max_ball, 1, kMaxNumbers); }
+int numbers_within_limit(int max_ball) { return std::clamp(max_ball, 1, kMaxNumbers); }
 
 GridColumn number_column(int code) { return {core::ball_text(code % 100), std::to_string(code / 100)}; }
 
@@ -53,7 +53,7 @@ void exchange_sort_descending(std::span<int> codes) {
 }
 
 core::Result<NumberCounts> Count_Sumno(std::span<const std::string> lines, int max_ball) {
-  Pass pass = count_all(lines, clamp_max_ball(max_ball));
+  Pass pass = count_all(lines, numbers_within_limit(max_ball));
   if (pass.bad_line != 0) return core::Error::error(msg::bad_period_line(pass.bad_line));
   return std::move(pass.numbers);
 }
@@ -88,7 +88,7 @@ TailOrder show_sumno_tail(std::array<int, 10> tail_count) {
 }
 
 core::Result<Statistics> run_statistics(std::span<const std::string> lines, int max_ball) {
-  Pass pass = count_all(lines, clamp_max_ball(max_ball));
+  Pass pass = count_all(lines, numbers_within_limit(max_ball));
   if (pass.bad_line != 0) return core::Error::error(msg::bad_period_line(pass.bad_line));
   Statistics stats;
   stats.numbers = show_sumno(std::move(pass.numbers.no_count));

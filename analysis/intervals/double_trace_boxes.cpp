@@ -23,7 +23,7 @@ core::Result<std::string> read_trace_number(std::string_view text) {
 }
 
 core::Result<int> check_later(const core::DrawHistory& history, int base_draw, int later) {
-  const int most = std::clamp(history.draw_count, 0, core::kDrawCapacity) - base_draw;
+  const int most = history.stored_draws() - base_draw;
   if (later < 0 || later > most)
     return core::Error::warning("且下期數必須是 0 到 " + std::to_string(most) + ": " + std::to_string(later));
   return later;

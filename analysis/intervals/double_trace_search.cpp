@@ -12,7 +12,6 @@
 namespace intervals {
 namespace {
 
-int table_size(const core::DrawHistory& h) { return std::clamp(h.draw_count, 0, core::kDrawCapacity); }
 
 // Per position and offset, how many of the counted matches hit. Offset o is element
 // o + V - 1 of its position's row of `width` = V + 9 elements.
@@ -74,7 +73,7 @@ struct BallMasks {
 
 std::optional<BallMasks> ball_masks(const core::DrawHistory& h, core::BallOrder order) {
   const core::BallColumns& balls = core::ball_columns(h, order);
-  const int n = table_size(h);
+  const int n = h.stored_draws();
   BallMasks masks;
   masks.mask.assign(static_cast<std::size_t>(n) + 2, 0);
   for (auto& column : masks.bit) column.assign(static_cast<std::size_t>(n) + 1, 0);
@@ -111,21 +110,21 @@ std::optional<int> draw_of_date(const core::DrawHistory& history, std::string_vi
   const auto parsed = core::parse_date(date);
   if (!parsed) return std::nullopt;
   const double day = core::day_number(*parsed);
-  for (int d = table_size(history); d >= 1; --d)
+  for (int d = history.stored_draws(); d >= 1; --d)
     if (std::floor(history.draw_date[d - 1]) == day) return d;
   return std::nullopt;
 }
 
 std::vector<std::string> recent_dates(const core::DrawHistory& history, int count) {
   std::vector<std::string> dates;
-  for (int d = table_size(history); d >= 1 && static_cast<int>(dates.size()) < count; --d)
+  for (int d = history.stored_draws(); d >= 1 && static_cast<int>(dates.size()) < count; --d)
     dates.push_back(core::day_text(history.draw_date[d - 1]));
   return dates;
 }
 
 // A draw's five balls are the same set in either order.
 bool among_balls(const core::DrawHistory& history, const std::string& text, int draw) {
-  if (draw < 1 || draw > table_size(history)) return false;
+  if (draw < 1 || draw > history.stored_draws()) return false;
   for (int k = 0; k < core::kBallsPerDraw; ++k)
     if (history.ltno_drawn[k][draw - 1] == text) return true;
   return false;
@@ -133,14 +132,14 @@ bool among_balls(const core::DrawHistory& history, const std::string& text, int 
 
 std::array<std::string, 5> draw_balls(const core::DrawHistory& history, core::BallOrder order, int draw) {
   std::array<std::string, 5> balls;
-  if (draw < 1 || draw > table_size(history)) return balls;
+  if (draw < 1 || draw > history.stored_draws()) return balls;
   const core::BallColumns& columns = core::ball_columns(history, order);
   for (int k = 0; k < core::kBallsPerDraw; ++k) balls[k] = columns[k][draw - 1];
   return balls;
 }
 
 DoubleTraceQuery date_choice(const core::DrawHistory& history, int base_draw, core::BallOrder order) {
-  const int n = table_size(history);
+  const int n = history.stored_draws();
   DoubleTraceQuery query;
   query.order = order;
   query.base_draw = base_draw;
@@ -153,7 +152,7 @@ DoubleTraceQuery date_choice(const core::DrawHistory& history, int base_draw, co
 
 std::vector<int> double_trace_matches(const core::DrawHistory& history, const DoubleTraceQuery& query) {
   std::vector<int> matches;
-  const int last = table_size(history) - query.distance + 1;
+  const int last = history.stored_draws() - query.distance + 1;
   for (int i = 1; i <= last; ++i)
     if (among_balls(history, query.x, i) && among_balls(history, query.y, i + query.later)) matches.push_back(i);
   return matches;
@@ -168,7 +167,7 @@ DoubleTraceSearch search_double_trace(const core::DrawHistory& history, const Do
   if (match_count <= 1 || query.run < 1) return search;
   if (match_count < query.run) search.query.run = match_count - 1;
   const int v = query.distance;
-  if (v < 1 || v > table_size(history) + 1) return search;  // no verification draw to read
+  if (v < 1 || v > history.stored_draws() + 1) return search;  // no verification draw to read
   auto rules = detail::mask_rule_search(history, search.matches, search.query);
   search.rules = rules ? std::move(*rules) : detail::literal_rule_search(history, search.matches, search.query);
   rank(search.rules);
@@ -183,7 +182,7 @@ std::optional<std::vector<DoubleTraceRule>> mask_rule_search(const core::DrawHis
   const int distance = query.distance, run = query.run;
   const auto masks = ball_masks(history, query.order);
   if (!masks) return std::nullopt;
-  const int n = table_size(history);
+  const int n = history.stored_draws();
   HitCounts counts = empty_counts(distance);
   for (std::size_t j = 0; j < matches.size(); ++j) {
     const int m = matches[j];
@@ -203,7 +202,7 @@ std::vector<DoubleTraceRule> literal_rule_search(const core::DrawHistory& histor
                                                  const DoubleTraceQuery& query) {
   const int distance = query.distance, run = query.run;
   const core::BallColumns& balls = core::ball_columns(history, query.order);
-  const int n = table_size(history);
+  const int n = history.stored_draws();
   HitCounts counts = empty_counts(distance);
   for (int p = 0; p < core::kBallsPerDraw; ++p) {
     for (int oi = 0; oi < counts.width; ++oi) {

@@ -14,8 +14,7 @@ constexpr int kListedRows = 15;    // a reset lists at most 13 matches in 15 row
 const std::vector<std::string> kHeader = {" 日     期", " 期 數", "一", "二", "三", "四", "五", "", "",
                                           "預測 ", "驗證期", "開獎號碼", "命中"};
 
-int table_size(const core::DrawHistory& h) { return std::clamp(h.draw_count, 0, core::kDrawCapacity); }
-bool in_table(const core::DrawHistory& h, int d) { return d >= 1 && d <= table_size(h); }
+bool in_table(const core::DrawHistory& h, int d) { return d >= 1 && d <= h.stored_draws(); }
 
 std::string date_of(const core::DrawHistory& h, int d) {
   return in_table(h, d) ? core::day_text(h.draw_date[d - 1]) : std::string();

@@ -71,7 +71,7 @@ std::string gap_text(int gap) {
 }
 
 IntervalAnalysis analyse_intervals(const core::DrawHistory& history) {
-  const int draw_count = std::clamp(history.draw_count, 0, core::kDrawCapacity);
+  const int draw_count = history.stored_draws();
   IntervalAnalysis analysis;
   for (const auto& draws : appearances_of(history, draw_count)) {
     analysis.numbers.push_back(gaps_of(draws, draw_count));

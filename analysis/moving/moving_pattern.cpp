@@ -152,7 +152,7 @@ class RowRule {
 
 core::Result<MovingPattern> moving_pattern(const core::DrawHistory& history, const MovingRule& rule) {
   if (const auto usable = check_moving_rule(rule); !usable) return usable.error();
-  const int n = std::clamp(history.draw_count, 0, core::kDrawCapacity);
+  const int n = history.stored_draws();
   MovingPattern pattern;
   pattern.look_back = rule.look_back;
   pattern.sgl = core::TextGrid(n + 2, kGridColumns);

@@ -57,7 +57,7 @@ TraceTable make_trace_table(const core::DrawHistory& history) {
   TraceTable table;
   table.max_ball = std::clamp(history.max_ball, 1, kMaxColumnBall);
   const std::uint64_t columns = ball_range_mask(table.max_ball);
-  const auto count = static_cast<std::size_t>(std::clamp(history.draw_count, 0, core::kDrawCapacity));
+  const auto count = static_cast<std::size_t>(history.stored_draws());
   table.draws.reserve(count);
   for (std::size_t i = 0; i < count; ++i) {
     table.draws.push_back(draw_of(history, i, columns));

@@ -95,11 +95,11 @@ int download_command(Context& ctx) {
   return 0;
 }
 
-constexpr std::string_view kOrders[] = {"drawn", "sorted"};
+constexpr std::string_view kBallOrders[] = {"drawn", "sorted"};
 constexpr OptionSpec kRangeOptions[] = {
     {"--from", Takes::Value, "yyyy/mm/dd", "first date of the range (default 2002/01/22)"},
     {"--to", Takes::Value, "yyyy/mm/dd", "last date of the range (default --today)"},
-    {"--order", Takes::Value, "drawn|sorted", "balls in drawn or ascending order (default drawn)", kOrders},
+    {"--order", Takes::Value, "drawn|sorted", "balls in drawn or ascending order (default drawn)", kBallOrders},
 };
 constexpr OptionSpec kReportOptions[] = {{"--pdf", Takes::Value, "OUT.pdf", "the PDF file to write"}};
 constexpr OptionSpec kDownloadOptions[] = {
@@ -107,7 +107,7 @@ constexpr OptionSpec kDownloadOptions[] = {
     {"--replace-smaller", Takes::Flag, "", "replace the file even with a copy holding fewer draws"},
 };
 
-const CommandSpec kCommands[] = {
+const CommandSpec kExchangeCommands[] = {
     {"print-lines", "the lines printing by date range prints, newest first", join({kRangeOptions}),
      print_lines_command},
     {"report", "the date-range report as a PDF file", join({kReportOptions, kRangeOptions}), report_command},
@@ -117,6 +117,6 @@ const CommandSpec kCommands[] = {
 
 }  // namespace
 
-std::span<const CommandSpec> exchange_commands() { return kCommands; }
+std::span<const CommandSpec> exchange_commands() { return kExchangeCommands; }
 
 }  // namespace cli

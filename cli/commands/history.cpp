@@ -13,12 +13,12 @@ int draws_command(Context& ctx) {
   return 0;
 }
 
-const CommandSpec kCommands[] = {
+const CommandSpec kHistoryCommands[] = {
     {"draws", "the three latest-draw labels, then every accepted draw line, oldest first", {}, draws_command},
 };
 
 }  // namespace
 
-std::span<const CommandSpec> history_commands() { return kCommands; }
+std::span<const CommandSpec> history_commands() { return kHistoryCommands; }
 
 }  // namespace cli

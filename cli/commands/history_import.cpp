@@ -53,7 +53,7 @@ constexpr OptionSpec kImportOptions[] = {
     {"--dry-run", Takes::Flag, "", "print the summary without writing the draw file"},
 };
 
-const CommandSpec kCommands[] = {
+const CommandSpec kHistoryUpkeepCommands[] = {
     {"import", "merge the operator's result files (CSV or ZIP) into --file, keeping a dated backup",
      join({kImportOptions}), import_command, NotTakenWording::NamesCommand, false, "FILE..."},
     {"check", "list what is wrong in --file (exit status 1 when anything is)", {}, check_command,
@@ -62,6 +62,6 @@ const CommandSpec kCommands[] = {
 
 }  // namespace
 
-std::span<const CommandSpec> history_upkeep_commands() { return kCommands; }
+std::span<const CommandSpec> history_upkeep_commands() { return kHistoryUpkeepCommands; }
 
 }  // namespace cli

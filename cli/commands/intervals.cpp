@@ -107,9 +107,9 @@ constexpr OptionSpec kSummaryOptions[] = {
     {"--number", Takes::Value, "TEXT", "the number box text (default 01)"},
     {"--all", Takes::Flag, "", "every number's summary (全部號碼)"},
 };
-constexpr std::string_view kBallOrders[] = {"sorted", "drawn"};
+constexpr std::string_view kSortedFirst[] = {"sorted", "drawn"};
 constexpr OptionSpec kTraceOptions[] = {
-    {"--ball-order", Takes::Value, "sorted|drawn", "ascending (順球, default) or drawn (落球) ball order", kBallOrders,
+    {"--ball-order", Takes::Value, "sorted|drawn", "ascending (順球, default) or drawn (落球) ball order", kSortedFirst,
      "{option} 必須是 {choices}: {value}"},
     {"--date", Takes::Value, "yyyy/mm/dd", "the base draw's date (default the latest draw)"},
     {"--x", Takes::Value, "NN", "number X of the base draw (default its first ball)"},
@@ -120,7 +120,7 @@ constexpr OptionSpec kTraceOptions[] = {
 constexpr OptionSpec kRuleOption[] = {{"--rule", Takes::Value, "N", "the rule to show (default 1)"}};
 
 constexpr auto kThisCommand = NotTakenWording::ThisCommand;
-const CommandSpec kCommands[] = {
+const CommandSpec kIntervalsCommands[] = {
     {"intervals", "the longest gap and the gap grid of every number", {}, intervals_command, kThisCommand},
     {"interval-summary", "one number's gap summary, or every number's", join({kSummaryOptions}),
      interval_summary_command, kThisCommand},
@@ -132,6 +132,6 @@ const CommandSpec kCommands[] = {
 
 }  // namespace
 
-std::span<const CommandSpec> intervals_commands() { return kCommands; }
+std::span<const CommandSpec> intervals_commands() { return kIntervalsCommands; }
 
 }  // namespace cli

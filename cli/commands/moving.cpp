@@ -89,10 +89,10 @@ int moving_command(Context& ctx) {
   return 0;
 }
 
-constexpr std::string_view kBallOrders[] = {"drawn", "sorted"};
+constexpr std::string_view kDrawnFirst[] = {"drawn", "sorted"};
 constexpr std::string_view kShows[] = {"grid", "detail", "title"};
 constexpr OptionSpec kMovingOptions[] = {
-    {"--ball-order", Takes::Value, "drawn|sorted", "balls as drawn (落球, default) or ascending (順球)", kBallOrders},
+    {"--ball-order", Takes::Value, "drawn|sorted", "balls as drawn (落球, default) or ascending (順球)", kDrawnFirst},
     {"--position", Takes::Value, "1..5|average", "the ball the rule reads (default 1), or the average of three"},
     {"--average-of", Takes::Value, "P1,P2,P3", "the three positions averaged (default 1,2,3)"},
     {"--look-back", Takes::Value, "K", "read the draw K places back (default 1)"},
@@ -100,12 +100,12 @@ constexpr OptionSpec kMovingOptions[] = {
     {"--show", Takes::Value, "grid|detail|title", "the grid (default), the notes sentences or the rule title", kShows},
 };
 
-const CommandSpec kCommands[] = {
+const CommandSpec kMovingCommands[] = {
     {"moving", "the moving-pattern grid, notes or title", join({kMovingOptions}), moving_command},
 };
 
 }  // namespace
 
-std::span<const CommandSpec> moving_commands() { return kCommands; }
+std::span<const CommandSpec> moving_commands() { return kMovingCommands; }
 
 }  // namespace cli

@@ -188,7 +188,7 @@ constexpr OptionSpec kBestSubsetOptions[] = {
      "「{value}」不是有效的號碼數，請用 {choices}"},
     kNumbers, kPriority, {"--write-report", Takes::Flag, "", "also write C12_8.txt / C15_10.txt"}};
 
-const CommandSpec kCommands[] = {
+const CommandSpec kOptimiseCommands[] = {
     {"arrange", "computer-arranged pillars and their verification", join({kArrangeOptions, period_options()}),
      arrange_command},
     {"analyse", "best division of the selection into a pillar shape", join({kAnalyseOptions, period_options()}),
@@ -199,6 +199,6 @@ const CommandSpec kCommands[] = {
 
 }  // namespace
 
-std::span<const CommandSpec> optimise_commands() { return kCommands; }
+std::span<const CommandSpec> optimise_commands() { return kOptimiseCommands; }
 
 }  // namespace cli

@@ -146,7 +146,7 @@ constexpr OptionSpec kCostOptions[] = {{"--sizes", Takes::Value, "S1,S2,...", "p
 constexpr OptionSpec kVerifyOptions[] = {
     {"--pillars", Takes::Value, "05,12/23,30/...", "the pillars' numbers, pillars separated by /"}};
 
-const CommandSpec kCommands[] = {
+const CommandSpec kPillarsCommands[] = {
     {"period", "the period title and lines", join({period_options()}), period_command},
     {"stats", "numbers and tails in frequency order", join({period_options()}), stats_command},
     {"hot", "hot combinations of the period", join({kHotOptions, period_options()}), hot_command},
@@ -158,6 +158,6 @@ const CommandSpec kCommands[] = {
 
 }  // namespace
 
-std::span<const CommandSpec> pillars_commands() { return kCommands; }
+std::span<const CommandSpec> pillars_commands() { return kPillarsCommands; }
 
 }  // namespace cli

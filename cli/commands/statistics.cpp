@@ -127,10 +127,10 @@ int number_analysis_command(Context& ctx) {
 }
 
 constexpr std::string_view kViews[] = {"numbers", "tails", "gaps"};
-constexpr std::string_view kOrders[] = {"value", "number"};
+constexpr std::string_view kCountOrders[] = {"value", "number"};
 constexpr OptionSpec kStatisticsOptions[] = {
     {"--view", Takes::Value, "numbers|tails|gaps", "號碼統計, 尾數統計 or 遠星統計 (default numbers)", kViews},
-    {"--order", Takes::Value, "value|number", "統計順序 or 號碼順序 (default value)", kOrders},
+    {"--order", Takes::Value, "value|number", "統計順序 or 號碼順序 (default value)", kCountOrders},
     {"--from", Takes::Value, "yyyy/mm/dd", "first day of the range (default 2002/01/01)", {}, kBadDateWording},
     {"--to", Takes::Value, "yyyy/mm/dd", "last day of the range (default today)", {}, kBadDateWording},
 };

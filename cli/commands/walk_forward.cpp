@@ -88,13 +88,13 @@ constexpr OptionSpec kOptions[] = {
     {"--priority", Takes::Value, "4|3|2", "which star count ranks first (default 4)", kPriorities},
 };
 
-const CommandSpec kCommands[] = {
+const CommandSpec kWalkForwardCommands[] = {
     {"walk-forward", "walk-forward check of an optimisation against chance", {std::begin(kOptions), std::end(kOptions)},
      walk_forward_command},
 };
 
 }  // namespace
 
-std::span<const CommandSpec> walk_forward_commands() { return kCommands; }
+std::span<const CommandSpec> walk_forward_commands() { return kWalkForwardCommands; }
 
 }  // namespace cli

@@ -10,7 +10,7 @@ namespace {
 
 bool is_pair(trace::TraceTab tab) { return tab == trace::TraceTab::Pair; }
 
-TraceSheet::Names names_of(trace::TraceTab tab) {
+TraceSheet::Names combination_names(trace::TraceTab tab) {
   if (is_pair(tab)) return {"Panel3", "SpeedButton6", "lbtridx2", "SpeedButton5", "Button4", "Button3", "Button15", "BitBtn3"};
   return {"Panel2", "SpeedButton4", "lbtridx2_3", "SpeedButton7", "Button6", "Button5", "Button16", "BitBtn2"};
 }
@@ -18,7 +18,7 @@ TraceSheet::Names names_of(trace::TraceTab tab) {
 }  // namespace
 
 CombinationSheet::CombinationSheet(const TraceLinks& links, trace::TraceTab tab, QWidget* parent)
-    : TraceSheet(links, names_of(tab), parent), tab_(tab) {
+    : TraceSheet(links, combination_names(tab), parent), tab_(tab) {
   setObjectName(is_pair(tab) ? "TabSheet2" : "TabSheet7");
   issue = issue_box(is_pair(tab) ? "cb_latest2" : "cb_latest2_3");
   numbers = box(is_pair(tab) ? "cb_tr22" : "cb_tr22_3", {}, "02", is_pair(tab) ? 90 : 110);

@@ -10,7 +10,7 @@ namespace {
 
 bool is_ascending(trace::TraceTab tab) { return tab == trace::TraceTab::Ascending; }
 
-TraceSheet::Names names_of(trace::TraceTab tab) {
+TraceSheet::Names position_names(trace::TraceTab tab) {
   if (is_ascending(tab))
     return {"Panel4", "SpeedButton9", "lbtridx_fix1", "SpeedButton8", "Button8", "Button7", "Button17", "BitBtn4"};
   return {"Panel5", "SpeedButton12", "lbtridx_fix2", "SpeedButton11", "Button10", "Button9", "Button18", "BitBtn5"};
@@ -19,7 +19,7 @@ TraceSheet::Names names_of(trace::TraceTab tab) {
 }  // namespace
 
 PositionSheet::PositionSheet(const TraceLinks& links, trace::TraceTab tab, QWidget* parent)
-    : TraceSheet(links, names_of(tab), parent), tab_(tab) {
+    : TraceSheet(links, position_names(tab), parent), tab_(tab) {
   const bool ascending = is_ascending(tab);
   setObjectName(ascending ? "TabSheet3" : "TabSheet4");
   issue = issue_box(ascending ? "cb_latest3" : "cb_latest4");
