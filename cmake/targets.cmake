@@ -13,6 +13,11 @@ function(vantor_library name)
   target_link_libraries(${name} PUBLIC ${ARG_DEPS})
   vantor_link_qt(${name} PUBLIC ${ARG_QT})
   vantor_link_qt(${name} PRIVATE ${ARG_PRIVATE_QT})
+  if(NOT ARG_QT AND NOT ARG_PRIVATE_QT)
+    # The computations stay optimised in a debug build: the tests run them millions of
+    # times, and a window or a test body gains nothing from it but compile time.
+    target_compile_options(${name} PRIVATE $<$<CONFIG:Debug>:-O1>)
+  endif()
   if(Widgets IN_LIST ARG_QT)
     vantor_precompile(${name} VANTOR_WINDOWS_PCH ${PROJECT_SOURCE_DIR}/cmake/windows_pch.h)
   endif()

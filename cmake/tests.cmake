@@ -7,16 +7,36 @@ include(GoogleTest)
 set(VANTOR_TEST_ENV QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8 TZ=Asia/Taipei ASAN_OPTIONS=detect_leaks=0
     UBSAN_OPTIONS=print_stacktrace=1)
 
-# vantor_gtest(NAME SOURCES ... DEPS ...): a GoogleTest binary over toolkit-free code.
+# vantor_test_code(TARGET): how test code compiles. It is not the code under test: in a
+# sanitizer build it keeps AddressSanitizer but not UndefinedBehaviorSanitizer, whose checks
+# around every assertion macro cost more compile time than the test bodies run.
+function(vantor_test_code target)
+  # A test class is seen by moc, so it stays outside the anonymous namespace that its
+  # fixtures live in; in a batch its source is an included file, where GCC warns of that.
+  target_compile_options(${target} PRIVATE -Wno-subobject-linkage)
+  if(VANTOR_SANITIZE)
+    target_compile_options(${target} PRIVATE -fno-sanitize=undefined)
+  endif()
+endfunction()
+
+# vantor_gtest(NAME SOURCES ... DEPS ... [REFERENCE_MODELS]): a GoogleTest binary over
+# toolkit-free code. REFERENCE_MODELS: the tests run the slow reference models of
+# tests/support, which compile optimised like the computations (with a header of their own).
 function(vantor_gtest name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
+  cmake_parse_arguments(ARG "REFERENCE_MODELS" "" "SOURCES;DEPS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gtest_main)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   target_compile_definitions(${name} PRIVATE VANTOR_DATA_DIR="${PROJECT_SOURCE_DIR}/data")
-  # Position-independent like the binaries that link Qt (cli_tests), so all share the header.
-  set_target_properties(${name} PROPERTIES POSITION_INDEPENDENT_CODE ON)
-  vantor_precompile(${name} VANTOR_GTEST_PCH ${PROJECT_SOURCE_DIR}/cmake/gtest_pch.h)
+  # -fPIC as Qt asks of its users (cli_tests links Qt), so every binary shares the header.
+  target_compile_options(${name} PRIVATE -fPIC)
+  vantor_test_code(${name})
+  if(ARG_REFERENCE_MODELS)
+    target_compile_options(${name} PRIVATE $<$<CONFIG:Debug>:-O1>)
+    vantor_precompile(${name} VANTOR_GTEST_OPTIMISED_PCH ${PROJECT_SOURCE_DIR}/cmake/gtest_pch.h)
+  else()
+    vantor_precompile(${name} VANTOR_GTEST_PCH ${PROJECT_SOURCE_DIR}/cmake/gtest_pch.h)
+  endif()
   # gtest_discover_tests hands PROPERTIES on as one flat list, so an ENVIRONMENT of several
   # variables kept only the first. The tests run (and are listed) through env instead.
   set_target_properties(${name} PROPERTIES CROSSCOMPILING_EMULATOR "env;${VANTOR_TEST_ENV}")
@@ -50,6 +70,7 @@ function(vantor_qtests name)
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_DEPS} vantor_test_main)
   set_target_properties(${name} PROPERTIES AUTOMOC ON)
+  vantor_test_code(${name})
   vantor_precompile(${name} VANTOR_QTESTS_PCH ${PROJECT_SOURCE_DIR}/cmake/qtests_pch.h)
   foreach(source IN LISTS ARG_SOURCES)
     get_filename_component(test ${source} NAME_WE)

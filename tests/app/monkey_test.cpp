@@ -68,6 +68,7 @@ class RandomAnswers : public ui::DialogScript {
 
 // The session's figures, printed however it ends (a failed check returns early).
 struct SessionFigures {
+  explicit SessionFigures(const RandomAnswers& session_answers) : answers(session_answers) {}
   const RandomAnswers& answers;
   int done = 0;
   qint64 slowest = 0;
@@ -184,7 +185,7 @@ void MonkeyTest::random_actions_on_every_window() {
 
   const std::vector<std::string> commands = app.windows().command_names();
   bool draw_file_saved = false;
-  SessionFigures figures{answers};
+  SessionFigures figures(answers);
   for (int step = 0; step < actions; ++step) {
     if (step > 0 && step % 2500 == 0) figures.print("so far");
     QElapsedTimer clock;

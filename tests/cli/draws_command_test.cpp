@@ -1,33 +1,14 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-
-#include "cli/run.h"
+#include "support/cli_run.h"
 
 namespace {
 
-struct CliResult {
-  int code;
-  std::string out;
-  std::string err;
-};
-
-CliResult run_cli(const std::vector<std::string>& words) {
-  std::ostringstream out, err;
-  const int code = cli::run(words, out, err);
-  return {code, out.str(), err.str()};
-}
-
-std::string temp_file(const std::string& name, const std::string& bytes) {
-  const auto path = std::filesystem::temp_directory_path() / name;
-  std::ofstream(path, std::ios::binary) << bytes;
-  return path.string();
-}
+using test_support::CliResult;
+using test_support::run_cli;
 
 TEST(CliDraws, PrintsLabelsThenLinesOldestFirst) {
-  const std::string file = temp_file("cli_draws.txt",
+  const std::string file = test_support::temp_draw_file("cli_draws.txt",
                                      "2009/01/05,098003,39,05,17,22,08\r\n"
                                      "2009/01/02,098001,01,02,03,04,05\r\n"
                                      "2009/01/09,098004,01,02,03,04,05\r\n");
@@ -44,7 +25,7 @@ TEST(CliDraws, ErrorsGoToStderrWithNonZeroExit) {
   EXPECT_NE(r.err.find("/nonexistent/TW539.txt"), std::string::npos);
   EXPECT_TRUE(r.out.empty());
 
-  r = run_cli({"--file", temp_file("cli_bad.txt", "2009/02/30,098001,01,02,03,04,05\r\n"), "--today", "2010/01/01", "draws"});
+  r = run_cli({"--file", test_support::temp_draw_file("cli_bad.txt", "2009/02/30,098001,01,02,03,04,05\r\n"), "--today", "2010/01/01", "draws"});
   EXPECT_NE(r.code, 0);
   EXPECT_NE(r.err.find("2009/02/30"), std::string::npos);
 

@@ -10,13 +10,13 @@ using test_support::lines_of;
 using test_support::matches_elided;
 using test_support::run_bundled;
 
-struct Golden {
+struct IntervalsExample {
   std::vector<std::string> args;
   std::size_t line_count;                                  // 0: not documented
   std::vector<std::pair<std::size_t, std::string>> lines;  // 1-based line number, documented text
 };
 
-const Golden kExamples[] = {
+const IntervalsExample kIntervalsExamples[] = {
     {{"intervals"},
      367,
      {{1, "63期  號碼 34 位置 114"},
@@ -71,7 +71,7 @@ const Golden kExamples[] = {
 };
 
 TEST(IntervalsCommands, DocumentedExamples) {
-  for (const auto& example : kExamples) {
+  for (const auto& example : kIntervalsExamples) {
     SCOPED_TRACE(example.args.front() + " " + (example.args.size() > 1 ? example.args[1] : ""));
     const auto result = run_bundled(example.args);
     ASSERT_EQ(result.code, 0) << result.err;

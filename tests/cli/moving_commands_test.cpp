@@ -9,13 +9,13 @@ namespace {
 using test_support::lines_of;
 using test_support::run_bundled;
 
-struct Golden {
+struct MovingExample {
   std::vector<std::string> args;
   std::size_t line_count;
   std::vector<std::string> head, tail;  // the first and last lines, as documented
 };
 
-const Golden kExamples[] = {
+const MovingExample kMovingExamples[] = {
     {{"moving"},
      2502,
      {"日     期,期  數,落一,落二,落三,落四,落五,落六,特號,預    測,本期開出,隔一期開,隔二期開",
@@ -55,7 +55,7 @@ const Golden kExamples[] = {
 };
 
 TEST(MovingCommand, DocumentedExamples) {
-  for (const auto& example : kExamples) {
+  for (const auto& example : kMovingExamples) {
     SCOPED_TRACE(example.args.back());
     const auto result = run_bundled(example.args);
     ASSERT_EQ(result.code, 0) << result.err;

@@ -190,8 +190,9 @@ TEST(ChoiceOptions, AWrongWordIsRefusedWithTheAllowedWords) {
       const auto refused = cli::read_choice(args_of(command, option, "?"), option.name, "");
       ASSERT_FALSE(refused) << command.name << " " << option.name;
       for (const auto word : option.choices) {
-        if (option.refusal.empty() || option.refusal.find("{choices}") != std::string_view::npos)
+        if (option.refusal.empty() || option.refusal.find("{choices}") != std::string_view::npos) {
           EXPECT_NE(refused.error().text.find(word), std::string::npos) << command.name << " " << option.name;
+        }
         EXPECT_EQ(cli::read_choice(args_of(command, option, word), option.name, "").value(), word);
       }
     }

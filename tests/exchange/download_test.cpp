@@ -17,7 +17,7 @@ namespace fs = std::filesystem;
 using test_support::fresh_dir;
 using test_support::draw_file_bytes;
 
-constexpr const char* kToday = "2010/01/01";
+constexpr const char* kDownloadDay = "2010/01/01";
 
 exchange::HttpReply ok(std::string body) { return {true, 200, std::move(body), {}}; }
 
@@ -50,7 +50,7 @@ TEST(review_download, RefusesFailedRequestsAndBodiesThatAreNoDrawFile) {
        "下載的開獎資料有錯誤:第 4 行：號碼 05 出現兩次"},
   };
   for (const auto& c : cases) {
-    const auto review = exchange::review_download(c.reply, path, kToday);
+    const auto review = exchange::review_download(c.reply, path, kDownloadDay);
     ASSERT_FALSE(review) << c.what;
     EXPECT_EQ(review.error().kind, core::ErrorKind::Warning) << c.what;
     EXPECT_EQ(review.error().text.rfind(c.expected_start, 0), 0u) << c.what << ": " << review.error().text;
@@ -84,15 +84,17 @@ TEST(review_download, CountsDrawsOnBothSidesAndNormalisesLineEnds) {
   };
   for (const auto& c : cases) {
     fs::remove(path);
-    if (!c.local.empty()) ASSERT_TRUE(core::write_bytes_atomic(path, c.local));
+    if (!c.local.empty()) {
+      ASSERT_TRUE(core::write_bytes_atomic(path, c.local));
+    }
     const auto review = exchange::review_download(ok(c.body), path, "2030/01/01");
     ASSERT_TRUE(review) << c.what << ": " << review.error().text;
     EXPECT_EQ(review->server_draws, c.server_draws) << c.what;
     EXPECT_EQ(review->local_draws, c.local_draws) << c.what;
     EXPECT_EQ(review->has_fewer_draws(), c.fewer) << c.what;
   }
-  EXPECT_EQ(exchange::review_download(ok(lf_only), path, kToday)->bytes, draw_file_bytes(2));
-  EXPECT_EQ(exchange::review_download(ok("\xEF\xBB\xBF" + lf_only), path, kToday)->bytes, draw_file_bytes(2));
+  EXPECT_EQ(exchange::review_download(ok(lf_only), path, kDownloadDay)->bytes, draw_file_bytes(2));
+  EXPECT_EQ(exchange::review_download(ok("\xEF\xBB\xBF" + lf_only), path, kDownloadDay)->bytes, draw_file_bytes(2));
   fs::remove_all(dir);
 }
 

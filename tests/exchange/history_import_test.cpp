@@ -19,7 +19,7 @@ namespace fs = std::filesystem;
 using test_support::ResultFile;
 using test_support::with_sorted_balls;
 
-constexpr const char* kToday = "2026/12/09";
+constexpr const char* kImportDay = "2026/12/09";
 
 std::string joined(const std::vector<std::string>& lines, std::size_t from, std::size_t to,
                    const std::function<std::string(const std::string&)>& form) {
@@ -100,7 +100,7 @@ TEST(import, GivesTheBundledHistoryBackByteForByte) {
     for (const Start& start : starts) {
       fs::remove(draw_path);
       if (!start.file.empty()) put(draw_path, start.file);
-      const auto plan = exchange::plan_import_files(draw_path, paths, kToday);
+      const auto plan = exchange::plan_import_files(draw_path, paths, kImportDay);
       ASSERT_TRUE(plan) << form << ", " << start.what << ": " << plan.error().text;
       EXPECT_TRUE(plan->bytes == start.expected) << form << ", " << start.what;
       EXPECT_EQ(plan->conflicts.size(), 0u) << form;
@@ -206,7 +206,7 @@ TEST(import, RefusesDamageAndForeignFilesWhole) {
     const auto folder = dir / "given";
     fs::remove_all(folder);
     fs::create_directories(folder);
-    const auto plan = exchange::plan_import_files(draw_path, written(folder, c.files), kToday);
+    const auto plan = exchange::plan_import_files(draw_path, written(folder, c.files), kImportDay);
     ASSERT_FALSE(plan) << c.what;
     EXPECT_EQ(plan.error().kind, core::ErrorKind::Warning) << c.what;
     EXPECT_EQ(plan.error().text, c.message) << c.what;

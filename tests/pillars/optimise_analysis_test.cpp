@@ -4,6 +4,7 @@
 
 #include "pillars/optimise_analysis.h"
 #include "pillars/optimise_texts.h"
+#include "support/arith_fixtures.h"
 #include "support/random_period.h"
 #include "support/reference_pillars.h"
 
@@ -14,13 +15,10 @@ using arith::Shape;
 
 const std::vector<std::string> kEight{"01", "02", "03", "04", "05", "06", "07", "08"};
 
-constexpr arith::Priority kPriorities[] = {arith::Priority::four_first, arith::Priority::three_first,
-                                           arith::Priority::two_first};
-
 core::Result<OptimiseReport> run(Shape shape, const std::vector<std::string>& selection,
                                  const std::vector<std::string>& period = {}, int priority = 0) {
   return analyse_fixed_shape(shape, {period, "驗證期間：2009/01/01 至 2009/03/31 共   57 期", selection,
-                                     kPriorities[priority]});
+                                     testdata::kModelPriorities[priority]});
 }
 
 TEST(AnalyseFixedShape, WrongSelectionSizeIsRefused) {

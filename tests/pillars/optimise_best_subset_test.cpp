@@ -5,6 +5,7 @@
 
 #include "pillars/optimise_best_subset.h"
 #include "pillars/optimise_texts.h"
+#include "support/arith_fixtures.h"
 #include "support/random_period.h"
 #include "support/reference_pillars.h"
 
@@ -22,12 +23,9 @@ std::vector<std::string> numbers_from(int first, int count) {
   return out;
 }
 
-constexpr arith::Priority kPriorities[] = {arith::Priority::four_first, arith::Priority::three_first,
-                                           arith::Priority::two_first};
-
 BestSubsetAnalysis start(SubsetRun run, const std::vector<std::string>& selection,
                          const std::vector<std::string>& period = {}, int priority = 0) {
-  auto started = BestSubsetAnalysis::start(run, {period, "驗證期間", selection, kPriorities[priority]});
+  auto started = BestSubsetAnalysis::start(run, {period, "驗證期間", selection, testdata::kModelPriorities[priority]});
   return std::move(started).value();
 }
 

@@ -81,7 +81,7 @@ struct MethodCase {
 TEST(WalkForward, EveryStepIsTheWorkbenchsOwnAnalysis) {
   std::mt19937 rng(20);
   // Balls from 1..18 make ties in the frequencies and in the scores common.
-  const core::DrawHistory h = test_support::history_of(test_support::random_draws(rng, 48, 18));
+  const core::DrawHistory h = test_support::hand_made_history(test_support::random_draws(rng, 48, 18));
   const MethodCase cases[] = {
       {WalkMethod::k2x2x2x2, 12, 10, 1, Priority::two_first, false},
       {WalkMethod::k1x1x2x2x2, 9, 7, 2, Priority::four_first, false},
@@ -140,7 +140,7 @@ TEST(WalkForward, PriorityFollowsOnlyTheMethodsThatRankByIt) {
       {WalkMethod::ten_of_fifteen, Priority::four_first, Priority::four_first, 4},
   };
   std::mt19937 rng(3);
-  const core::DrawHistory h = test_support::history_of(test_support::random_draws(rng, 30));
+  const core::DrawHistory h = test_support::hand_made_history(test_support::random_draws(rng, 30));
   for (const auto& c : cases) {
     auto run = WalkForwardRun::start(h, {c.method, {}, 20, 1, 1, c.asked});
     ASSERT_TRUE(run);
@@ -195,7 +195,7 @@ TEST(ChanceMoments, AgreeWithEveryDrawCountedOneByOne) {
 
 TEST(WalkForward, Refusals) {
   std::mt19937 rng(5);
-  const core::DrawHistory h = test_support::history_of(test_support::random_draws(rng, 50));
+  const core::DrawHistory h = test_support::hand_made_history(test_support::random_draws(rng, 50));
   const struct {
     WalkSettings settings;
     std::string message;
@@ -226,7 +226,7 @@ TEST(WalkForward, Refusals) {
 // A run stopped after some steps sums up exactly the steps it did.
 TEST(WalkForward, SummaryCoversTheStepsDoneSoFar) {
   std::mt19937 rng(8);
-  const core::DrawHistory h = test_support::history_of(test_support::random_draws(rng, 60, 20));
+  const core::DrawHistory h = test_support::hand_made_history(test_support::random_draws(rng, 60, 20));
   auto run = WalkForwardRun::start(h, {WalkMethod::k2x2x2x2, {}, 20, 40, 3});
   ASSERT_TRUE(run);
   EXPECT_EQ(run->summary().steps, 0);

@@ -13,10 +13,7 @@
 #include "core/draw_history.h"
 #include "core/loader.h"
 
-// An inline namespace of its own: support/draw_tables.h has a history_of of the same
-// signature dated from 2009, and test files of both kinds link into one executable.
 namespace test_support {
-inline namespace hand_made {
 
 using Balls = std::array<int, 5>;  // in drawn order
 
@@ -26,7 +23,7 @@ inline std::string draw_date_of(int draw) {
 
 inline std::string issue_of(int draw) { return std::to_string(100000 + draw); }
 
-inline core::DrawHistory history_of(const std::vector<Balls>& draws) {
+inline core::DrawHistory hand_made_history(const std::vector<Balls>& draws) {
   core::DrawHistory h;
   for (std::size_t i = 0; i < draws.size(); ++i) {
     const int d = static_cast<int>(i) + 1;
@@ -55,5 +52,4 @@ inline std::vector<Balls> random_draws(std::mt19937& rng, int count, int top = 3
   return draws;
 }
 
-}  // namespace hand_made
 }  // namespace test_support

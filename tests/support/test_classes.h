@@ -34,5 +34,5 @@ bool add(const char* file, std::function<std::unique_ptr<QObject>()> make);
 
 #define VANTOR_TEST_CLASS(Class)                                                                     \
   namespace {                                                                                        \
-  [[maybe_unused]] const bool registered_test_class = testclasses::add(__FILE__, [] { return std::unique_ptr<QObject>(new Class); }); \
+  [[maybe_unused]] const bool registered_##Class = testclasses::add(__FILE__, [] { return std::unique_ptr<QObject>(new Class); }); \
   }

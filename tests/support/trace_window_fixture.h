@@ -66,7 +66,7 @@ inline bool same_grid(const core::TextGrid& a, const core::TextGrid& b) {
 // The trace window alone, shown on the random table.
 struct TraceWindow {
   ui::ScopedRecorder dialogs;
-  core::DrawHistory history = test_support::history_of(random_draws());
+  core::DrawHistory history = test_support::hand_made_history(random_draws());
   TForm_zu_trace_single window{history};
 
   TraceWindow() { window.show(); }

@@ -43,7 +43,7 @@ TEST(DoubleTraceAgainstReference, RandomTablesBothOrders) {
   };
   int capped = 0;
   for (const auto t : {Table{1, 39}, Table{12, 8}, Table{60, 10}, Table{200, 39}, Table{400, 8}, Table{80, 99}}) {
-    auto h = test_support::history_of(test_support::random_draws(rng, t.draws, t.top));
+    auto h = test_support::hand_made_history(test_support::random_draws(rng, t.draws, t.top));
     for (int trial = 0; trial < 12; ++trial) {
       const auto order = trial % 2 ? core::BallOrder::Drawn : core::BallOrder::Sorted;
       // The working column holds the other order: the search reads the order it is given.

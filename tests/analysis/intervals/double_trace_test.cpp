@@ -23,7 +23,7 @@ const std::vector<test_support::Balls> kDraws = {
 
 // Searched in ascending order; the working column ltno_copy keeps the drawn order it was
 // derived with, which no search reads.
-core::DrawHistory sorted_table() { return test_support::history_of(kDraws); }
+core::DrawHistory sorted_table() { return test_support::hand_made_history(kDraws); }
 
 DoubleTraceQuery latest_with_run(const core::DrawHistory& h, int run) {
   auto query = date_choice(h, h.draw_count, core::BallOrder::Sorted);
@@ -231,7 +231,7 @@ TEST(DoubleTraceBoxes, ReadOrRefuse) {
 
 TEST(reset_view, ListsTheLastThirteenOfManyMatches) {
   std::vector<test_support::Balls> draws(30, test_support::Balls{1, 2, 3, 4, 5});
-  const auto h = test_support::history_of(draws);
+  const auto h = test_support::hand_made_history(draws);
   const auto reset = reset_view(h, search_double_trace(h, date_choice(h, 30, core::BallOrder::Sorted)));
   ASSERT_EQ(reset.sgl.rows(), 15);
   EXPECT_EQ(reset.sgl.cell(1, 1), "100018");

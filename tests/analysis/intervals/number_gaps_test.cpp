@@ -18,7 +18,7 @@ core::DrawHistory twelve_draws() {
     const bool seven = d == 3 || d == 4 || d == 10;
     draws.push_back({seven ? 7 : 30, d == 12 ? 20 : 31, 32, 33, 34});
   }
-  return test_support::history_of(draws);
+  return test_support::hand_made_history(draws);
 }
 
 TEST(analyse_intervals, GapRunsOfOneNumber) {
@@ -61,7 +61,7 @@ TEST(analyse_intervals, EmptyTableAndLongRuns) {
   // 01 in all 2,500 draws: far beyond the 300 appearances and 200 labelled rows of old.
   std::vector<test_support::Balls> draws(2500, test_support::Balls{1, 2, 3, 4, 5});
   for (int d = 0; d < 2500; d += 7) draws[d] = {1, 10, 11, 12, 13};
-  const auto full = analyse_intervals(test_support::history_of(draws));
+  const auto full = analyse_intervals(test_support::hand_made_history(draws));
   EXPECT_EQ(full.max_rows, 2500);
   EXPECT_EQ(full.numbers[0].cells.size(), 2501U);
   ASSERT_EQ(full.sgmap.rows(), 2505);

@@ -75,7 +75,7 @@ const GridCase kGridCases[] = {
 TEST(moving_pattern, PredictionsAndHitsInTheNextThreeDraws) {
   for (const auto& c : kGridCases) {
     SCOPED_TRACE(c.name);
-    auto h = test_support::history_of(kDraws);
+    auto h = test_support::hand_made_history(kDraws);
     const auto p = pattern_of(h, c.order, c.boxes);
     ASSERT_EQ(p.sgl.rows(), 7);
     for (const auto& row : c.rows) {
@@ -91,7 +91,7 @@ TEST(moving_pattern, PredictionsAndHitsInTheNextThreeDraws) {
 // The documented examples cover the drawn layout; the ascending one names and fills its
 // position columns from the sorted balls.
 TEST(moving_pattern, AscendingLayout) {
-  auto h = test_support::history_of(kDraws);
+  auto h = test_support::hand_made_history(kDraws);
   const auto sorted = pattern_of(h, core::BallOrder::Sorted, MovingBoxes{});
   EXPECT_EQ(sorted.sgl.row(0)[2] + sorted.sgl.row(0)[7], "順一順六");
   EXPECT_EQ(sorted.sgl.row(1), (std::vector<std::string>{"2020/01/01", "100001", "01", "05", "31", "37", "39", "", "",
@@ -106,7 +106,7 @@ TEST(moving_pattern, LookBackAtTheEdgeOfTheTable) {
   };
   for (const auto c : {Case{"5", 6}, Case{"6", 0}, Case{"7", 0}, Case{"2147483647", 0}}) {
     SCOPED_TRACE(c.look_back);
-    auto h = test_support::history_of(kDraws);
+    auto h = test_support::hand_made_history(kDraws);
     const auto p = pattern_of(h, core::BallOrder::Drawn, boxes(c.look_back, false, {"1"}, {{"加", "0"}}));
     ASSERT_EQ(p.sgl.rows(), 7);
     for (int q = 1; q <= 6; ++q) EXPECT_EQ(p.sgl.cell(9, q).empty(), q != c.first_predicted) << q;
@@ -116,7 +116,7 @@ TEST(moving_pattern, LookBackAtTheEdgeOfTheTable) {
 }
 
 TEST(moving_pattern, NotesSentences) {
-  auto h = test_support::history_of(kDraws);
+  auto h = test_support::hand_made_history(kDraws);
   const auto first = pattern_of(h, core::BallOrder::Drawn, MovingBoxes{});
   EXPECT_EQ(detail_lines(first),
             (std::vector<std::string>{
@@ -136,7 +136,7 @@ TEST(moving_pattern, NotesSentences) {
 }
 
 TEST(note_for_cell, OnlyResultColumnsOfPredictedRows) {
-  auto h = test_support::history_of(kDraws);
+  auto h = test_support::hand_made_history(kDraws);
   const auto p = pattern_of(h, core::BallOrder::Drawn, boxes("2", false, {"1"}, {{"加", "0"}}));
   struct Case {
     int column, row;
@@ -156,7 +156,7 @@ TEST(note_for_cell, OnlyResultColumnsOfPredictedRows) {
 // A rule built by hand that cannot be evaluated is refused, not shown as a grid without
 // predictions.
 TEST(moving_pattern, RefusesARuleItCannotEvaluate) {
-  const auto h = test_support::history_of(kDraws);
+  const auto h = test_support::hand_made_history(kDraws);
   const auto rule = [](std::array<int, 3> positions, bool average, int look_back, std::vector<long long> offsets) {
     MovingRule r;
     r.positions = positions;
@@ -186,7 +186,7 @@ TEST(moving_pattern, RefusesARuleItCannotEvaluate) {
 
 // An order choice rewrites the shared working column; computations read the order they name.
 TEST(set_ball_order, RewritesTheWorkingColumnOnly) {
-  auto h = test_support::history_of(kDraws);
+  auto h = test_support::hand_made_history(kDraws);
   core::set_ball_order(h, core::BallOrder::Sorted);
   EXPECT_EQ(h.ltno_copy[0][0], "01");
   EXPECT_EQ(h.ltno_copy[4][0], "39");

@@ -9,9 +9,9 @@
 namespace statistics {
 namespace {
 
-constexpr int kRows = 12;
+constexpr int kRowCount = 12;
 
-trace::TraceExport rows_with(const std::vector<std::pair<int, int>>& marks, int row_count = kRows) {
+trace::TraceExport rows_with(const std::vector<std::pair<int, int>>& marks, int row_count = kRowCount) {
   trace::TraceExport out;
   for (int r = 1; r <= row_count; ++r) {
     const std::string day = (r < 10 ? "0" : "") + std::to_string(r);
@@ -26,7 +26,7 @@ trace::TraceExport rows_with(const std::vector<std::pair<int, int>>& marks, int 
 std::vector<std::pair<int, int>> walk(int rule, int L, int n, int gap) {
   const int d = rule_shape(rule).step;
   std::vector<std::pair<int, int>> marks;
-  for (int j = 1; j <= L; ++j) marks.push_back({kRows - gap * (L - j) - (gap - 1), n + (j - 1) * d});
+  for (int j = 1; j <= L; ++j) marks.push_back({kRowCount - gap * (L - j) - (gap - 1), n + (j - 1) * d});
   return marks;
 }
 

@@ -7,7 +7,7 @@
 namespace trace {
 namespace {
 
-const TraceTable& table() {
+const TraceTable& chart_table() {
   static const TraceTable t = make_trace_table(test_support::history_of({
       {6, 18, 22, 30, 45},  // 1 (45 has no column)
       {1, 2, 3, 4, 5},      // 2
@@ -58,7 +58,7 @@ std::vector<std::string> labels(const std::vector<Bar>& bars) {
 TEST(ChartSummary, NewestDrawIsTheReferenceOfTheFirstDistance) {
   ChartSettings s = settings({1});
   s.sorted = false;
-  const ChartData data = run_chart(table(), s, "今彩539");
+  const ChartData data = run_chart(chart_table(), s, "今彩539");
   EXPECT_EQ(data.period_draws, 6);
   EXPECT_EQ(data.number_title, "拖牌號碼統計(2009/01/01-2009/01/06)");
   EXPECT_EQ(data.tail_title, "拖牌尾數統計(2009/01/01-2009/01/06)");
@@ -79,13 +79,13 @@ TEST(ChartSummary, NewestDrawIsTheReferenceOfTheFirstDistance) {
 }
 
 TEST(ChartSummary, SortedBarsPutTheHigherItemFirstOnTies) {
-  const ChartData data = run_chart(table(), settings({1}), "今彩539");
+  const ChartData data = run_chart(chart_table(), settings({1}), "今彩539");
   EXPECT_EQ(labels(data.tails), (std::vector<std::string>{"3尾=4", "1尾=3", "2尾=2", "8尾=1", "6尾=1", "5尾=1", "4尾=1",
                                                           "0尾=1", "9尾=0", "7尾=0"}));
   EXPECT_EQ(labels(data.numbers).front(), "33=1");
   EXPECT_EQ(labels(data.numbers).back(), "07=0");
   // Nothing counted: zero bars in descending item order.
-  const ChartData none = run_chart(table(), settings({}), "今彩539");
+  const ChartData none = run_chart(chart_table(), settings({}), "今彩539");
   EXPECT_EQ(labels(none.heads), (std::vector<std::string>{"3頭=0", "2頭=0", "1頭=0", "0頭=0"}));
   EXPECT_EQ(none.memo1.size(), 1u);
 }
@@ -113,11 +113,11 @@ TEST(ChartSummary, LevelsDistancesAndThePeriod) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    const ChartData data = run_chart(table(), c.s, "今彩539");
+    const ChartData data = run_chart(chart_table(), c.s, "今彩539");
     EXPECT_EQ(issues(data.memo1), c.memo1);
     EXPECT_EQ(issues(data.memo2), c.memo2);
   }
-  EXPECT_EQ(run_chart(table(), period, "今彩539").period_draws, 4);
+  EXPECT_EQ(run_chart(chart_table(), period, "今彩539").period_draws, 4);
 }
 
 TEST(ChartQuery, MatchesTitlesAndMessages) {
@@ -156,19 +156,19 @@ TEST(ChartQuery, MatchesTitlesAndMessages) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    const ChartData data = run_chart(table(), c.s, "今彩539");
+    const ChartData data = run_chart(chart_table(), c.s, "今彩539");
     EXPECT_EQ(issues(data.memo1), c.memo1);
     EXPECT_EQ(data.number_title, c.title_prefix + "拖牌號碼統計(2009/01/01-2009/01/06)");
     EXPECT_EQ(data.messages.size(), data.memo2.size() > 1 ? 0u : 1u);
   }
-  EXPECT_EQ(run_chart(table(), query(ChartQueryKind::Numbers, "0606", {1, 2}), "今彩539").messages,
+  EXPECT_EQ(run_chart(chart_table(), query(ChartQueryKind::Numbers, "0606", {1, 2}), "今彩539").messages,
             (std::vector<std::string>(2, "您查詢的號碼0606尚無開出記錄,故無統計資訊")));
-  EXPECT_EQ(run_chart(table(), query(ChartQueryKind::PositionTails, "9,,,,"), "今彩539").messages,
+  EXPECT_EQ(run_chart(chart_table(), query(ChartQueryKind::PositionTails, "9,,,,"), "今彩539").messages,
             (std::vector<std::string>{"您查詢的尾數9,,,,尚無開出記錄,故無統計資訊"}));
 }
 
 TEST(ChartQuery, PositionalQueriesListTheLastDistanceInTheirOrder) {
-  const ChartData data = run_chart(table(), query(ChartQueryKind::Positions, ",18,,,", {1, 2}), "今彩539");
+  const ChartData data = run_chart(chart_table(), query(ChartQueryKind::Positions, ",18,,,", {1, 2}), "今彩539");
   // Memo1 starts afresh at distance 2; the counter runs on; Memo2 keeps both distances.
   EXPECT_EQ(data.memo1, (std::vector<std::string>{
                             "編號, 開獎日期__, 期數__, 號碼", "0004, 2009/01/01, 098001, 06,18,22,30,45,",

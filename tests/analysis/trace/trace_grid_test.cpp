@@ -12,7 +12,7 @@ namespace trace {
 namespace {
 
 // Draw 1 holds the hand-edited balls 45 and 00, which have no column.
-const TraceTable& table() {
+const TraceTable& grid_table() {
   static const TraceTable t = make_trace_table(test_support::history_of({
       {10, 20, 35, 45, 0},   // 1
       {1, 2, 3, 4, 5},       // 2
@@ -28,7 +28,7 @@ TraceResult traced(TraceTab tab, const std::string& number, int distance, const 
   b.position = extra;
   b.step = extra;
   b.issue = "098003";
-  return *trace_tab(table(), b, distance, all_draws(table()));
+  return *trace_tab(grid_table(), b, distance, all_draws(grid_table()));
 }
 
 // A text-form line: 53 fields, each followed by ",", holding `cells` at their columns.

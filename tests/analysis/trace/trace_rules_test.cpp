@@ -10,7 +10,7 @@ namespace {
 
 // Draw 2 is drawn 03 17 05 22 08 (ascending 03 05 08 17 22); draws 3 and 8 start with
 // two consecutive numbers.
-const TraceTable& table() {
+const TraceTable& rules_table() {
   static const TraceTable t = make_trace_table(test_support::history_of({
       {5, 12, 23, 30, 38},   // 1
       {3, 17, 5, 22, 8},     // 2
@@ -32,7 +32,7 @@ TraceBoxes boxes(TraceTab tab, std::string number = "01") {
 }
 
 std::vector<int> rows_of(const TraceBoxes& b, int distance) {
-  const auto result = trace_tab(table(), b, distance, all_draws(table()));
+  const auto result = trace_tab(rules_table(), b, distance, all_draws(rules_table()));
   EXPECT_TRUE(result.ok());
   return result ? result->trace_list : std::vector<int>{};
 }
@@ -91,22 +91,22 @@ TEST(SelectRows, EveryTabAtEveryKindOfDistance) {
 }
 
 TEST(SelectRows, PinnedModeEntersStepsAndLeaves) {
-  const auto all = all_draws(table());
-  const auto first = trace_tab(table(), boxes(TraceTab::Single, "05"), 0, all);
+  const auto all = all_draws(rules_table());
+  const auto first = trace_tab(rules_table(), boxes(TraceTab::Single, "05"), 0, all);
   ASSERT_TRUE(first.ok());
   // Entering: the single-number rule examines only the rows of the trace on screen.
-  const auto pinned = trace_tab(table(), boxes(TraceTab::Single, "30"), 0, first->trace_list);
+  const auto pinned = trace_tab(rules_table(), boxes(TraceTab::Single, "30"), 0, first->trace_list);
   EXPECT_EQ(pinned->trace_list, (std::vector<int>{1, 5}));
   EXPECT_EQ(pinned->title, "本期開 30 本期 拖牌分析");
   // Stepping the pinned level shifts those draws; the newest draw's next does not exist.
-  EXPECT_EQ(trace_tab(table(), boxes(TraceTab::Single, "30"), 1, first->trace_list)->trace_list,
+  EXPECT_EQ(trace_tab(rules_table(), boxes(TraceTab::Single, "30"), 1, first->trace_list)->trace_list,
             (std::vector<int>{2, 6}));
-  EXPECT_EQ(trace_tab(table(), boxes(TraceTab::Single, "05"), 1, first->trace_list)->trace_list,
+  EXPECT_EQ(trace_tab(rules_table(), boxes(TraceTab::Single, "05"), 1, first->trace_list)->trace_list,
             (std::vector<int>{2, 3, 4, 6}));
   // Leaving: every draw again, the first trace unchanged.
-  EXPECT_EQ(trace_tab(table(), boxes(TraceTab::Single, "05"), 0, all)->trace_list, first->trace_list);
+  EXPECT_EQ(trace_tab(rules_table(), boxes(TraceTab::Single, "05"), 0, all)->trace_list, first->trace_list);
   // A pinned trace with no rows has nothing to examine.
-  EXPECT_TRUE(trace_tab(table(), boxes(TraceTab::Single, "05"), 0, {})->trace_list.empty());
+  EXPECT_TRUE(trace_tab(rules_table(), boxes(TraceTab::Single, "05"), 0, {})->trace_list.empty());
 }
 
 TEST(ReadTraceBoxes, RefusesWhatTheBoxesCannotMean) {
@@ -135,13 +135,13 @@ TEST(ReadTraceBoxes, RefusesWhatTheBoxesCannotMean) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.message);
-    const auto result = trace_tab(table(), c.boxes, 0, all_draws(table()));
+    const auto result = trace_tab(rules_table(), c.boxes, 0, all_draws(rules_table()));
     ASSERT_FALSE(result.ok());
     EXPECT_EQ(result.error().text, c.message);
   }
   // Boxes a tab has not are never read.
-  EXPECT_TRUE(trace_tab(table(), with(TraceTab::Single, [](TraceBoxes& b) { b.step = "x"; }), 0, {}).ok());
-  EXPECT_TRUE(trace_tab(table(), with(TraceTab::Drawn, [](TraceBoxes& b) { b.position = "7"; }), 0, {}).ok());
+  EXPECT_TRUE(trace_tab(rules_table(), with(TraceTab::Single, [](TraceBoxes& b) { b.step = "x"; }), 0, {}).ok());
+  EXPECT_TRUE(trace_tab(rules_table(), with(TraceTab::Drawn, [](TraceBoxes& b) { b.position = "7"; }), 0, {}).ok());
 }
 
 TEST(TraceTexts, LabelsAndTitlesOfEveryTab) {
@@ -165,24 +165,24 @@ TEST(TraceTexts, LabelsAndTitlesOfEveryTab) {
 }
 
 TEST(IssueBoxes, NumberBoxesFollowTheChosenDraw) {
-  EXPECT_EQ(find_issue(table(), "098002"), 2);
-  EXPECT_FALSE(find_issue(table(), "098009").has_value());
-  EXPECT_EQ(next_draw_distance(table(), 8), 1);
-  EXPECT_EQ(target_label(table(), 8, 1), "下 1 期 ");
-  EXPECT_EQ(target_label(table(), 6, 1), "下 1 期 098007");
-  EXPECT_EQ(target_label(table(), 2, -2), "上 2 期 ");
-  EXPECT_EQ(latest_issues(table(), 3), (std::vector<std::string>{"098008", "098007", "098006"}));
-  EXPECT_EQ(number_box(table(), 2, TraceTab::Single).items, (std::vector<std::string>{"03", "17", "05", "22", "08"}));
-  EXPECT_EQ(number_box(table(), 2, TraceTab::Ascending).text, "03");
-  const auto pairs = number_box(table(), 4, TraceTab::Pair);
+  EXPECT_EQ(find_issue(rules_table(), "098002"), 2);
+  EXPECT_FALSE(find_issue(rules_table(), "098009").has_value());
+  EXPECT_EQ(next_draw_distance(rules_table(), 8), 1);
+  EXPECT_EQ(target_label(rules_table(), 8, 1), "下 1 期 ");
+  EXPECT_EQ(target_label(rules_table(), 6, 1), "下 1 期 098007");
+  EXPECT_EQ(target_label(rules_table(), 2, -2), "上 2 期 ");
+  EXPECT_EQ(latest_issues(rules_table(), 3), (std::vector<std::string>{"098008", "098007", "098006"}));
+  EXPECT_EQ(number_box(rules_table(), 2, TraceTab::Single).items, (std::vector<std::string>{"03", "17", "05", "22", "08"}));
+  EXPECT_EQ(number_box(rules_table(), 2, TraceTab::Ascending).text, "03");
+  const auto pairs = number_box(rules_table(), 4, TraceTab::Pair);
   EXPECT_EQ(pairs.items, (std::vector<std::string>{"03.11", "03.17", "03.25", "03.30", "11.17", "11.25", "11.30",
                                                    "17.25", "17.30", "25.30"}));
   EXPECT_EQ(pairs.text, "03.11");
-  const auto triples = number_box(table(), 4, TraceTab::Triple);
+  const auto triples = number_box(rules_table(), 4, TraceTab::Triple);
   EXPECT_EQ(triples.items.size(), 10u);
   EXPECT_EQ(triples.items.front(), "03.11.17");
   EXPECT_EQ(triples.items.back(), "17.25.30");
-  EXPECT_TRUE(number_box(table(), 9, TraceTab::Single).items.empty());
+  EXPECT_TRUE(number_box(rules_table(), 9, TraceTab::Single).items.empty());
 }
 
 }  // namespace

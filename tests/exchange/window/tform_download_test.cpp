@@ -183,7 +183,9 @@ class DownloadWindowTest : public QObject {
 
   void closingWhileRunningAbandonsTheTransfer() {
     Fixture f;
-    f.server.set_script({HttpScript::Mode::Silent});
+    HttpScript silent;
+    silent.mode = HttpScript::Mode::Silent;
+    f.server.set_script(silent);
     f.window.Button1->click();
     QVERIFY(f.window.request().running());
     f.window.reject();

@@ -6,15 +6,11 @@
 #include "pillars/arithmetic/best_subset.h"
 #include "pillars/arithmetic/cooccurrence.h"
 #include "pillars/optimise_period.h"
+#include "support/arith_fixtures.h"
 #include "support/random_period.h"
 
 namespace pillars::arith {
 namespace {
-
-CoOccurrence table_of(const std::vector<std::string>& period, const std::vector<int>& selection) {
-  const auto masks = period_masks(period);
-  return *CoOccurrence::build(masks, selection);
-}
 
 TEST(SubsetMasks, LexicographicOrderAndEnds) {
   const auto& twelve = subset_masks(SubsetRun::eight_of_twelve);
@@ -33,8 +29,8 @@ TEST(BestSubsetSearch, StepwiseBatchedAndSingleThreadedRunsAgree) {
   std::mt19937 rng(5);
   const auto selection = testdata::random_selection(rng, 15);
   const auto period = testdata::random_period(rng, 80, selection);
-  BestSubsetSearch stepwise(SubsetRun::ten_of_fifteen, table_of(period, selection), Priority::three_first, 2);
-  BestSubsetSearch single(SubsetRun::ten_of_fifteen, table_of(period, selection), Priority::three_first, 1);
+  BestSubsetSearch stepwise(SubsetRun::ten_of_fifteen, testdata::table_of(period, selection), Priority::three_first, 2);
+  BestSubsetSearch single(SubsetRun::ten_of_fifteen, testdata::table_of(period, selection), Priority::three_first, 1);
   single.compute_all();
   int steps = 0;
   while (!stepwise.finished()) {
@@ -56,7 +52,7 @@ TEST(BestSubsetSearch, ComputedAheadIsDiscardedAtAStop) {
   std::mt19937 rng(9);
   const auto selection = testdata::random_selection(rng, 12);
   const auto period = testdata::random_period(rng, 40, selection);
-  BestSubsetSearch search(SubsetRun::eight_of_twelve, table_of(period, selection), Priority::four_first);
+  BestSubsetSearch search(SubsetRun::eight_of_twelve, testdata::table_of(period, selection), Priority::four_first);
   for (int i = 0; i < 3; ++i) search.compute_next();
   const auto bests = search.bests();
   ASSERT_EQ(bests.size(), 3u) << "a batch was computed, but only three subsets count";
@@ -85,7 +81,7 @@ TEST(CoOccurrence, CountsAndRefusals) {
   const std::vector<std::string> period{"0001,2009/01/02,096001,05,12,23,30,38",
                                         "0002,2009/01/03,096002,05,12,13,30,39", ""};
   const std::vector<int> selection{5, 12, 30, 38};
-  const auto t = table_of(period, selection);
+  const auto t = testdata::table_of(period, selection);
   EXPECT_EQ(t.draw_count(), 3);
   EXPECT_EQ(t.count(0b0011), 2) << "05-12";
   EXPECT_EQ(t.count(0b0111), 2) << "05-12-30";

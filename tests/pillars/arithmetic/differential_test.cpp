@@ -9,6 +9,7 @@
 #include "pillars/arithmetic/hoisted_2x2x3x3.h"
 #include "pillars/arithmetic/shape_scoring.h"
 #include "pillars/optimise_period.h"
+#include "support/arith_fixtures.h"
 #include "support/random_period.h"
 #include "support/reference_pillars.h"
 
@@ -19,18 +20,10 @@ struct ShapeCase {
   Shape shape;
   const char* name;
 };
-constexpr ShapeCase kShapes[] = {{Shape::k2x2x2x2, "2x2x2x2"},
+constexpr ShapeCase kNamedShapes[] = {{Shape::k2x2x2x2, "2x2x2x2"},
                                  {Shape::k3x3x3, "3x3x3"},
                                  {Shape::k1x1x2x2x2, "1x1x2x2x2"},
                                  {Shape::k2x2x3x3, "2x2x3x3"}};
-
-// The reference model numbers the priorities 0 four-star, 1 three-star, 2 two-star first.
-constexpr Priority kPriorities[] = {Priority::four_first, Priority::three_first, Priority::two_first};
-
-CoOccurrence table_of(const std::vector<std::string>& period, const std::vector<int>& selection) {
-  const auto masks = period_masks(period);
-  return *CoOccurrence::build(masks, selection);
-}
 
 // The engine's entry as the model writes it: key of its counts, then its numbers.
 std::string entry_text(const ScoredArrangement& e, const std::vector<int>& selection, int priority) {
@@ -48,21 +41,21 @@ std::vector<int> first_positions(int n) {
 TEST(EngineAgainstReference, EveryShapeAndPriority) {
   std::mt19937 rng(539);
   for (const int draws : {0, 1, 9, 45}) {
-    for (const auto& c : kShapes) {
+    for (const auto& c : kNamedShapes) {
       const auto selection = testdata::random_selection(rng, shape_numbers(c.shape));
       const auto period = testdata::random_period(rng, draws, selection);
-      const auto table = table_of(period, selection);
+      const auto table = testdata::table_of(period, selection);
       const auto scored = score_shape(c.shape, table, first_positions(shape_numbers(c.shape)));
       for (int priority = 0; priority < 3; ++priority) {
         SCOPED_TRACE(std::string(c.name) + " draws " + std::to_string(draws) + " priority " + std::to_string(priority));
         auto ours = scored;
-        rank_arrangements(ours, kPriorities[priority]);
+        rank_arrangements(ours, testdata::kModelPriorities[priority]);
         std::vector<std::string> texts;
         for (const auto& e : ours) texts.push_back(entry_text(e, selection, priority));
         const auto expected = reference::ranked_entries(c.name, testdata::joined(selection), period, priority);
         ASSERT_EQ(texts, expected);
         const auto best = best_of_shape(c.shape, table, first_positions(shape_numbers(c.shape)),
-                                        kPriorities[priority]);
+                                        testdata::kModelPriorities[priority]);
         ASSERT_TRUE(best.has_value());
         EXPECT_EQ(entry_text(*best, selection, priority), expected.front());
       }
@@ -76,7 +69,7 @@ TEST(HoistedScorer, MatchesGenericScorerOnSubsetsOfLargerSelections) {
     const int n = 10 + round % 6;
     const auto selection = testdata::random_selection(rng, n);
     const auto period = testdata::random_period(rng, 60 + 40 * round, selection);
-    const auto table = table_of(period, selection);
+    const auto table = testdata::table_of(period, selection);
     auto subset = first_positions(n);
     std::shuffle(subset.begin(), subset.end(), rng);
     subset.resize(10);
@@ -91,8 +84,8 @@ TEST(HoistedScorer, MatchesGenericScorerOnSubsetsOfLargerSelections) {
     }
     for (int priority = 0; priority < 3; ++priority) {
       auto ranked = generic;
-      rank_arrangements(ranked, kPriorities[priority]);
-      const auto best = best_2x2x3x3(table, subset, kPriorities[priority]);
+      rank_arrangements(ranked, testdata::kModelPriorities[priority]);
+      const auto best = best_2x2x3x3(table, subset, testdata::kModelPriorities[priority]);
       ASSERT_TRUE(best.has_value());
       EXPECT_EQ(best->arrangement, ranked.front().arrangement);
       EXPECT_EQ(best->wins, ranked.front().wins);
@@ -136,7 +129,7 @@ TEST(BestSubsetAgainstReference, EightOfTwelveFullRunEveryPriority) {
   }
   for (int priority = 0; priority < 3; ++priority) {
     SCOPED_TRACE(priority);
-    BestSubsetSearch search(SubsetRun::eight_of_twelve, table_of(period, selection), kPriorities[priority]);
+    BestSubsetSearch search(SubsetRun::eight_of_twelve, testdata::table_of(period, selection), testdata::kModelPriorities[priority]);
     search.compute_all();
     EXPECT_EQ(engine_texts(search.ranked(), selection, priority), expected[priority]);
   }
@@ -150,7 +143,7 @@ TEST(BestSubsetAgainstReference, TenOfFifteenSampledSubsetsAndOrder) {
   ASSERT_EQ(subsets.size(), 3003u);
   for (int priority = 0; priority < 3; ++priority) {
     SCOPED_TRACE(priority);
-    BestSubsetSearch search(SubsetRun::ten_of_fifteen, table_of(period, selection), kPriorities[priority]);
+    BestSubsetSearch search(SubsetRun::ten_of_fifteen, testdata::table_of(period, selection), testdata::kModelPriorities[priority]);
     search.compute_all();
     const auto bests = search.bests();
     ASSERT_EQ(bests.size(), 3003u);
@@ -170,7 +163,7 @@ TEST(BestSubsetAgainstReference, TenOfFifteenStoppedRunEqualsTheModelOverTheComp
   const auto selection = testdata::random_selection(rng, 15);
   const auto period = testdata::random_period(rng, 20, selection);
   const auto subsets = reference::subset_list(testdata::texts(selection));
-  BestSubsetSearch search(SubsetRun::ten_of_fifteen, table_of(period, selection), Priority::two_first);
+  BestSubsetSearch search(SubsetRun::ten_of_fifteen, testdata::table_of(period, selection), Priority::two_first);
   while (search.next_subset() < 31) search.compute_next();  // a stop noticed at subset 31
   ASSERT_EQ(search.computed(), 30);
   EXPECT_EQ(engine_texts(search.ranked(), selection, 2), reference_run(subsets, "2x2x3x3", period, 2, 30));

@@ -26,7 +26,7 @@ namespace {
 // Small numbers make repeats, and so double traces and rules, common.
 core::DrawHistory small_number_history(int draws) {
   std::mt19937 rng(39);
-  return test_support::history_of(test_support::random_draws(rng, draws, 10));
+  return test_support::hand_made_history(test_support::random_draws(rng, draws, 10));
 }
 
 QStringList lines_of(const std::vector<std::string>& lines) {

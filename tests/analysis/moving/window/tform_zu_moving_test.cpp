@@ -27,7 +27,7 @@ struct MovingFixture {
   ui::ScopedRecorder dialogs;
   core::DrawHistory history = [] {
     std::mt19937 rng(8);
-    return test_support::history_of(test_support::random_draws(rng, 12, 12));
+    return test_support::hand_made_history(test_support::random_draws(rng, 12, 12));
   }();
   TForm_zu_moving window{history};
 

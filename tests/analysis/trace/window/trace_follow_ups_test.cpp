@@ -28,7 +28,7 @@ using namespace trace_fixture;
 namespace {
 
 struct TraceApp : AppFixture {
-  TraceApp() : AppFixture(draw_file(test_support::history_of(random_draws()))) {
+  TraceApp() : AppFixture(draw_file(test_support::hand_made_history(random_draws()))) {
     start(core::Date{2020, 12, 31});
     app->windows().open("N3Click");
   }
@@ -139,7 +139,7 @@ void TraceFollowUpsTest::help_and_reload() {
   QCOMPARE(help.mm->lines(), std::vector<std::string>{"trace help"});
 
   // One more draw in the file: the open trace window opens again on it.
-  core::DrawHistory more = test_support::history_of(random_draws(kDraws + 1));
+  core::DrawHistory more = test_support::hand_made_history(random_draws(kDraws + 1));
   f.write("TW539.txt", draw_file(more));
   QVERIFY(f.app->main_window().load_sequence());
   QCOMPARE(text(f.trace().TabSheet1->cb_latest), more.issue_no[kDraws]);
