@@ -19,6 +19,14 @@ function(vantor_test_code target)
   endif()
 endfunction()
 
+# vantor_light_moc_compilation(TARGET): the test classes' moc output is included by their
+# sources, so the target's moc compilation unit is empty and needs no precompiled header,
+# whose loading would be all its compile time.
+function(vantor_light_moc_compilation target)
+  set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/${target}_autogen/mocs_compilation.cpp
+    PROPERTIES SKIP_PRECOMPILE_HEADERS ON)
+endfunction()
+
 # vantor_gtest(NAME SOURCES ... DEPS ... [REFERENCE_MODELS]): a GoogleTest binary over
 # toolkit-free code. REFERENCE_MODELS: the tests run the slow reference models of
 # tests/support, which compile optimised like the computations (with a header of their own).
@@ -60,6 +68,8 @@ target_compile_definitions(vantor_qtest_support INTERFACE
 add_library(vantor_test_main STATIC ${PROJECT_SOURCE_DIR}/tests/support/test_main.cpp
   ${PROJECT_SOURCE_DIR}/tests/support/test_classes.h)
 target_link_libraries(vantor_test_main PUBLIC vantor_qtest_support)
+vantor_test_code(vantor_test_main)
+vantor_precompile(vantor_test_main VANTOR_QTESTS_PCH ${PROJECT_SOURCE_DIR}/cmake/qtests_pch.h)
 
 # vantor_qtests(NAME SOURCES ... DEPS ...): one QtTest executable for the window tests of a
 # folder (or tests that need Qt's event loop), run offscreen. Each source holds one test
@@ -71,6 +81,7 @@ function(vantor_qtests name)
   target_link_libraries(${name} PRIVATE ${ARG_DEPS} vantor_test_main)
   set_target_properties(${name} PROPERTIES AUTOMOC ON)
   vantor_test_code(${name})
+  vantor_light_moc_compilation(${name})
   vantor_precompile(${name} VANTOR_QTESTS_PCH ${PROJECT_SOURCE_DIR}/cmake/qtests_pch.h)
   foreach(source IN LISTS ARG_SOURCES)
     get_filename_component(test ${source} NAME_WE)

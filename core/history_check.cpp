@@ -18,7 +18,7 @@ namespace {
 
 bool is_blank(char c) { return static_cast<unsigned char>(c) <= 32; }
 
-std::string_view trimmed(std::string_view line) {
+std::string_view without_blanks(std::string_view line) {
   while (!line.empty() && is_blank(line.front())) line.remove_prefix(1);
   while (!line.empty() && is_blank(line.back())) line.remove_suffix(1);
   return line;
@@ -60,7 +60,7 @@ struct Present {
 // The sentence for a line that is no draw line.
 std::string not_a_draw_line(int number, std::string_view line) {
   if (number == 1 && line.starts_with(kUtf8Bom)) return at_line(number) + "：開頭有 UTF-8 的 BOM 記號,不是開獎資料格式";
-  if (trimmed(line).empty()) return at_line(number) + "是空白行";
+  if (without_blanks(line).empty()) return at_line(number) + "是空白行";
   return at_line(number) + "：" + judge_draw_line(line).reason + " " + quoted(line);
 }
 
@@ -106,7 +106,7 @@ std::optional<LineProblem> first_impossible_draw(std::string_view bytes) {
     std::size_t end = bytes.find_first_of("\r\n", start);
     if (end == std::string_view::npos) end = bytes.size();
     const std::string_view line = bytes.substr(start, end - start);
-    if (trimmed(line).size() != draw_line::kLength) return std::nullopt;  // where the loader stops
+    if (without_blanks(line).size() != draw_line::kLength) return std::nullopt;  // where the loader stops
     if (DrawLineVerdict verdict = judge_draw_line(line); verdict.fault != DrawLineFault::None)
       return LineProblem{number, at_line(number) + "：" + verdict.reason + " " + quoted(line)};
     if (end + 1 < bytes.size() && bytes[end] == '\r' && bytes[end + 1] == '\n') ++end;
@@ -119,7 +119,7 @@ std::vector<std::string> check_history(std::string_view bytes) {
   const std::vector<std::string> lines = split_lines(bytes);
   std::size_t last_filled = 0;  // lines after it are blank: the end of the file, no problem
   for (std::size_t i = 0; i < lines.size(); ++i)
-    if (!trimmed(lines[i]).empty()) last_filled = i + 1;
+    if (!without_blanks(lines[i]).empty()) last_filled = i + 1;
 
   std::vector<Finding> findings;
   bool load_end_told = false;
@@ -130,12 +130,12 @@ std::vector<std::string> check_history(std::string_view bytes) {
   for (std::size_t i = 0; i < last_filled; ++i) {
     const std::string_view line = lines[i];
     const int number = static_cast<int>(i) + 1;
-    if (trimmed(line).size() != draw_line::kLength) {
+    if (without_blanks(line).size() != draw_line::kLength) {
       std::string text = not_a_draw_line(number, line);
       if (!load_end_told) {
         load_end_told = true;
         const auto following = std::count_if(lines.begin() + number, lines.end(),
-                                              [](const std::string& l) { return !trimmed(l).empty(); });
+                                              [](const std::string& l) { return !without_blanks(l).empty(); });
         if (following > 0) text += ",程式讀到此行即停止,其後 " + std::to_string(following) + " 行不會載入";
       }
       findings.push_back({number, std::move(text)});

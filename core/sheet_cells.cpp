@@ -12,7 +12,7 @@ namespace {
 constexpr int kMostExactDigits = 15;
 constexpr std::size_t kMostSheetNameCharacters = 31;
 
-std::string_view trimmed(std::string_view text) {
+std::string_view without_spaces_and_tabs(std::string_view text) {
   const auto first = text.find_first_not_of(" \t");
   if (first == std::string_view::npos) return {};
   return text.substr(first, text.find_last_not_of(" \t") - first + 1);
@@ -52,7 +52,7 @@ bool refused_in_sheet_name(unsigned char c) {
 }  // namespace
 
 Cell read_cell(std::string_view field) {
-  const std::string_view text = trimmed(field);
+  const std::string_view text = without_spaces_and_tabs(field);
   if (text.empty()) return {};
   const Cell as_text{CellKind::Text};
   const std::string_view unsigned_part = text.starts_with('-') ? text.substr(1) : text;
@@ -93,7 +93,7 @@ std::string sheet_name(std::string_view title) {
   }
   if (name.starts_with('\'')) name.front() = '_';
   if (name.ends_with('\'')) name.back() = '_';
-  if (trimmed(name).empty()) return "工作表1";
+  if (without_spaces_and_tabs(name).empty()) return "工作表1";
   std::string lower = name;
   std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return std::tolower(c); });
   if (lower == "history") return name + "_";

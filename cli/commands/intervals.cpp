@@ -108,7 +108,7 @@ constexpr OptionSpec kSummaryOptions[] = {
     {"--all", Takes::Flag, "", "every number's summary (全部號碼)"},
 };
 constexpr std::string_view kSortedFirst[] = {"sorted", "drawn"};
-constexpr OptionSpec kTraceOptions[] = {
+constexpr OptionSpec kDoubleTraceOptions[] = {
     {"--ball-order", Takes::Value, "sorted|drawn", "ascending (順球, default) or drawn (落球) ball order", kSortedFirst,
      "{option} 必須是 {choices}: {value}"},
     {"--date", Takes::Value, "yyyy/mm/dd", "the base draw's date (default the latest draw)"},
@@ -124,9 +124,9 @@ const CommandSpec kIntervalsCommands[] = {
     {"intervals", "the longest gap and the gap grid of every number", {}, intervals_command, kThisCommand},
     {"interval-summary", "one number's gap summary, or every number's", join({kSummaryOptions}),
      interval_summary_command, kThisCommand},
-    {"double-trace", "one fixed-position rule behind a double trace", join({kTraceOptions, kRuleOption}),
+    {"double-trace", "one fixed-position rule behind a double trace", join({kDoubleTraceOptions, kRuleOption}),
      double_trace_command, kThisCommand},
-    {"double-trace-rules", "every fixed-position rule behind a double trace, ranked", join({kTraceOptions}),
+    {"double-trace-rules", "every fixed-position rule behind a double trace, ranked", join({kDoubleTraceOptions}),
      double_trace_rules_command, kThisCommand},
 };
 

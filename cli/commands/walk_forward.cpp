@@ -76,7 +76,7 @@ int walk_forward_command(Context& ctx) {
 }
 
 constexpr std::string_view kMethods[] = {"2x2x2x2", "1x1x2x2x2", "3x3x3", "2x2x3x3", "8of12", "10of15"};
-constexpr std::string_view kPriorities[] = {"4", "3", "2"};
+constexpr std::string_view kPriorityChoices[] = {"4", "3", "2"};
 
 constexpr OptionSpec kOptions[] = {
     {"--method", Takes::Value, "2x2x2x2|1x1x2x2x2|3x3x3|2x2x3x3|8of12|10of15", "the optimisation (default 2x2x3x3)",
@@ -85,7 +85,7 @@ constexpr OptionSpec kOptions[] = {
     {"--train", Takes::Value, "W", "training draws before each test draw, 1..2499 (default 100)"},
     {"--test", Takes::Value, "T", "the last T draws are tested (default 300)"},
     {"--step", Takes::Value, "S", "re-optimise every S test draws (default 1)"},
-    {"--priority", Takes::Value, "4|3|2", "which star count ranks first (default 4)", kPriorities},
+    {"--priority", Takes::Value, "4|3|2", "which star count ranks first (default 4)", kPriorityChoices},
 };
 
 const CommandSpec kWalkForwardCommands[] = {

@@ -145,7 +145,7 @@ class MonkeyTest : public QObject {
 void MonkeyTest::random_actions_on_every_window() {
   const int actions = qEnvironmentVariableIntValue("VANTOR_MONKEY_ACTIONS") > 0
                           ? qEnvironmentVariableIntValue("VANTOR_MONKEY_ACTIONS")
-                          : 10000;
+                          : 4000;  // the normal run; scripts/monkey.sh runs the long sessions
   const unsigned seed = qEnvironmentVariableIsSet("VANTOR_MONKEY_SEED")
                             ? qEnvironmentVariable("VANTOR_MONKEY_SEED").toUInt()
                             : 20261209u;
