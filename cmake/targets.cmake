@@ -14,13 +14,18 @@ function(vantor_library name)
   vantor_link_qt(${name} PUBLIC ${ARG_QT})
   vantor_link_qt(${name} PRIVATE ${ARG_PRIVATE_QT})
   if(NOT ARG_QT AND NOT ARG_PRIVATE_QT)
-    # The computations stay optimised in a debug build: the tests run them millions of
-    # times, and a window or a test body gains nothing from it but compile time.
-    target_compile_options(${name} PRIVATE $<$<CONFIG:Debug>:-O1>)
+    vantor_optimise_in_debug(${name})
   endif()
   if(Widgets IN_LIST ARG_QT)
     vantor_precompile(${name} VANTOR_WINDOWS_PCH ${PROJECT_SOURCE_DIR}/cmake/windows_pch.h)
   endif()
+endfunction()
+
+# vantor_optimise_in_debug(TARGET): the computations (and the tests that run reference
+# models of them) stay optimised in a debug build: the tests run them millions of times,
+# and a window or a test body gains nothing from it but compile time.
+function(vantor_optimise_in_debug target)
+  target_compile_options(${target} PRIVATE $<$<CONFIG:Debug>:-O1>)
 endfunction()
 
 # vantor_precompile(TARGET GROUP HEADER): the first target of a group precompiles HEADER and
