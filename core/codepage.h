@@ -1,5 +1,6 @@
 // Conversion between the program's UTF-8 text and code page 950 (Big5), the encoding of
-// every file the program reads or writes. Only core's file functions call these.
+// every file the program reads or writes. Only core's file functions call these. iconv does
+// the work on Linux (codepage_iconv.cpp), the Windows API on Windows (codepage_windows.cpp).
 #pragma once
 
 #include <optional>
