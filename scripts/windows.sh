@@ -36,7 +36,7 @@ install_packages() {
 # Debian's source packages through a deb-src index of our own, so the system's apt
 # configuration stays untouched.
 apt_private() {
-  apt-get -o Dir::Etc::SourceList=/dev/null -o Dir::Etc::SourceParts="$cache/apt/sources.list.d" \
+  apt-get -o APT::Sandbox::User=root -o Dir::Etc::SourceList=/dev/null -o Dir::Etc::SourceParts="$cache/apt/sources.list.d" \
     -o Dir::State::Lists="$cache/apt/lists" "$@"
 }
 
@@ -78,6 +78,7 @@ once() {
 
 cross_cmake() {
   local src=$1 build=$2; shift 2
+  mkdir -p "$(dirname "$build")"
   cmake -S "$src" -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_INSTALL_PREFIX="$prefix" -DCMAKE_PREFIX_PATH="$prefix" "$@" >"$build.configure.log" 2>&1 ||
     { tail -40 "$build.configure.log"; exit 1; }
