@@ -297,6 +297,21 @@ TEST(WalkForward, Refusals) {
   EXPECT_EQ(read_walk_count(WalkCount::test, "測試期數", " 5").error().text, "測試期數 必須至少為 1:  5");
   EXPECT_EQ(read_walk_count(WalkCount::step, "--step", "0").error().text, "--step 必須至少為 1: 0");
   EXPECT_EQ(*read_walk_count(WalkCount::train, "--train", "2499"), 2499);
+  // What a box says of an entry that the bare range would not explain.
+  const struct {
+    WalkCount which;
+    std::string text, message;
+  } entries[] = {
+      {WalkCount::test, "", "測試期數 不可空白"},
+      {WalkCount::train, "１００", "測試期數 請用半形數字: １００"},
+      {WalkCount::step, "2１", "測試期數 請用半形數字: 2１"},
+      {WalkCount::test, "99999999999", "測試期數 數字太大: 99999999999"},
+      {WalkCount::train, "99999999999", "測試期數 必須是 1 到 2499: 99999999999"},
+      {WalkCount::step, "-99999999999", "測試期數 必須至少為 1: -99999999999"},
+  };
+  for (const auto& e : entries)
+    EXPECT_EQ(read_walk_count_entry(e.which, "測試期數", e.text).error().text, e.message) << e.text;
+  EXPECT_EQ(*read_walk_count_entry(WalkCount::test, "測試期數", "2147483647"), 2147483647);
 }
 
 // A run stopped after some steps sums up exactly the steps it did.
