@@ -19,6 +19,7 @@
 #include "pillars/walk_forward.h"
 #include "pillars/walk_forward_chance.h"
 #include "pillars/walk_forward_report.h"
+#include "support/comma_decimal_locale.h"
 #include "support/hand_made_draws.h"
 #include "support/reference_pillars.h"
 
@@ -234,6 +235,25 @@ TEST(WalkForward, SummaryLinesAgreeWithTheReferenceModel) {
     EXPECT_EQ(std::vector<std::string>(lines.end() - static_cast<long>(expected.size()), lines.end()), expected);
     EXPECT_EQ(run->summary().verdict, c.verdict);
   }
+}
+
+// Qt gives the process the desktop's LC_NUMERIC; the lines the window shows and saves must
+// stay those of the command line, which runs under "C".
+TEST(WalkForward, LinesDoNotDependOnTheProcessLocale) {
+  std::mt19937 rng(28);
+  const core::DrawHistory h = test_support::hand_made_history(test_support::random_draws(rng, 60));
+  auto run = WalkForwardRun::start(h, {WalkMethod::ten_of_fifteen, {}, 20, 6, 1, Priority::four_first});
+  ASSERT_TRUE(run);
+  run->compute_all();
+  auto lines = walk_forward_lines(*run);
+  const auto text = walk_summary_text(run->settings(), run->summary());
+  lines.insert(lines.end(), text.begin(), text.end());
+  const test_support::CommaDecimalLocale comma;
+  ASSERT_TRUE(comma.active()) << comma.missing();
+  auto under_comma = walk_forward_lines(*run);
+  const auto text_under_comma = walk_summary_text(run->settings(), run->summary());
+  under_comma.insert(under_comma.end(), text_under_comma.begin(), text_under_comma.end());
+  EXPECT_EQ(under_comma, lines);
 }
 
 // A point per played draw, also when one arrangement plays every test draw; each point's
