@@ -36,11 +36,13 @@ std::string totals_line(std::string_view title, const std::array<long long, 3>& 
 }
 
 // A probability as a reader's percentage, one decimal; never "0.0%" for a chance that is
-// there, nor "100.0%" for one that falls short of certainty.
+// there, nor "100.0%" for one that falls short of certainty. The running law drops
+// probabilities below 1e-15 at its ends, so a certain event adds up to 1 within that.
 std::string walk_percent_text(double p) {
+  if (p >= 1 - 1e-12) return "100%";
   const std::string text = fixed(p * 100, 1);
   if (text == "0.0" && p > 0) return "不到 0.1%";
-  if (text == "100.0" && p < 1) return "超過 99.9%";
+  if (text == "100.0") return "超過 99.9%";
   return text + "%";
 }
 
@@ -129,8 +131,8 @@ std::vector<std::string> walk_summary_text(const WalkSettings& settings, const W
           std::to_string(s.cost.four) + " 碰",
       star + "每期中獎：樣本內 " + fixed(s.in_sample[j], 4) + "，樣本外 " + fixed(s.out_of_sample[j], 4) +
           "，隨機期望 " + fixed(s.chance[j], 4),
-      star + "樣本外 " + std::to_string(s.totals[j]) + " 次，隨機期望 " + fixed(s.expected_totals[j], 2) +
-          " 次，隨機下至少這麼多的機率 " + walk_percent_text(s.upper_tail[j]) + "，至多這麼多的機率 " +
+      star + "樣本外 " + std::to_string(s.totals[j]) + " 次，隨機期望 " + fixed(s.expected_totals[j], 2) + " 次",
+      "隨機下至少這麼多次的機率 " + walk_percent_text(s.upper_tail[j]) + "，至多這麼多次的機率 " +
           walk_percent_text(s.lower_tail[j]),
       "結論：" + verdict_text(s.verdict) + "（任一機率不到 2.5% 才算有差異；z 值 " + fixed(s.ranked_z(), 2) +
           " 只供參考）",
