@@ -100,8 +100,11 @@ void SettingsPanel::build() {
                                      std::tuple{WalkCount::test, cb_test, lb_test_msg},
                                      std::tuple{WalkCount::step, cb_step, lb_step_msg}}) {
     grid->addWidget(ui::label(this, label_of(which)), row, 0);
-    grid->addWidget(box, row, 1, Qt::AlignLeft);
-    grid->addWidget(message, row, 2, 1, 2);
+    auto* line = ui::row();
+    line->addWidget(box);
+    line->addSpacing(8);
+    line->addWidget(message, 1);
+    grid->addLayout(line, row, 1, 1, 3);
     ++row;
   }
   grid->setColumnStretch(3, 1);
