@@ -30,7 +30,7 @@ std::string counts_line(std::string_view title, const std::array<double, 3>& val
          fixed(values[2], decimals);
 }
 
-std::string totals_line(std::string_view title, const std::array<long long, 3>& values) {
+std::string walk_totals_line(std::string_view title, const std::array<long long, 3>& values) {
   return std::string(title) + "," + std::to_string(values[0]) + "," + std::to_string(values[1]) + "," +
          std::to_string(values[2]);
 }
@@ -103,7 +103,7 @@ std::vector<std::string> walk_summary_lines(const WalkSummary& s) {
           counts_line("樣本外每期平均", s.out_of_sample, 4),
           counts_line("隨機期望每期", s.chance, 4),
           counts_line("z值", s.z, 2),
-          totals_line("樣本外總數", s.totals),
+          walk_totals_line("樣本外總數", s.totals),
           counts_line("隨機期望總數", s.expected_totals, 4),
           counts_line("上尾機率", s.upper_tail, 4),
           counts_line("下尾機率", s.lower_tail, 4),
