@@ -1,8 +1,8 @@
 #include "pillars/optimise_best_subset.h"
 
 #include <algorithm>
-#include <cstdio>
 
+#include "core/number_format.h"
 #include "pillars/optimise_texts.h"
 
 namespace pillars {
@@ -38,9 +38,7 @@ BestSubsetAnalysis::BestSubsetAnalysis(arith::SubsetRun run, const OptimiseInput
 std::string BestSubsetAnalysis::progress_caption() const {
   const int s = next_subset();
   if (is_twelve(run_)) return std::to_string(s / 5) + "%處理中";
-  char number[32];
-  std::snprintf(number, sizeof number, "%.2f", s / 30.0);
-  return std::string(number) + "%處理中";
+  return core::fixed(s / 30.0, 2) + "%處理中";
 }
 
 std::string BestSubsetAnalysis::counter_text() const {

@@ -82,9 +82,12 @@ int walk_method_numbers(WalkMethod method) { return facts(method).numbers; }
 
 std::span<const int> walk_method_sizes(WalkMethod method) { return arith::shape_sizes(facts(method).shape); }
 
+bool walk_method_follows_priority(WalkMethod method) {
+  return method == WalkMethod::k2x2x3x3 || facts(method).subsets;
+}
+
 arith::Priority walk_priority(WalkMethod method, arith::Priority asked) {
-  const bool follows = method == WalkMethod::k2x2x3x3 || facts(method).subsets;
-  return follows ? asked : arith::Priority::four_first;
+  return walk_method_follows_priority(method) ? asked : arith::Priority::four_first;
 }
 
 int priority_digit(arith::Priority priority) {
@@ -105,6 +108,32 @@ core::Result<int> read_walk_count(WalkCount which, std::string_view label, std::
   }
   if (value && *value >= 1) return *value;
   return core::Error::warning(std::string(label) + " 必須至少為 1: " + std::string(text));
+}
+
+namespace {
+
+// ０..９ in UTF-8: EF BC 90 .. EF BC 99.
+bool walk_entry_has_full_width_digit(std::string_view text) {
+  for (std::size_t i = 0; i + 2 < text.size(); ++i)
+    if (text.substr(i, 2) == "\xEF\xBC" && static_cast<unsigned char>(text[i + 2]) >= 0x90 &&
+        static_cast<unsigned char>(text[i + 2]) <= 0x99)
+      return true;
+  return false;
+}
+
+bool walk_entry_all_ascii_digits(std::string_view text) {
+  return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+}  // namespace
+
+core::Result<int> read_walk_count_entry(WalkCount which, std::string_view label, std::string_view text) {
+  const std::string name(label);
+  if (text.empty()) return core::Error::warning(name + " 不可空白");
+  if (walk_entry_has_full_width_digit(text)) return core::Error::warning(name + " 請用半形數字: " + std::string(text));
+  if (which != WalkCount::train && walk_entry_all_ascii_digits(text) && !core::to_int_strict(text))
+    return core::Error::warning(name + " 數字太大: " + std::string(text));
+  return read_walk_count(which, label, text);
 }
 
 core::Result<WalkForwardRun> WalkForwardRun::start(const core::DrawHistory& history, WalkSettings settings) {
@@ -163,7 +192,7 @@ std::vector<int> WalkForwardRun::numbers_for(int first, int end) const {
   return numbers;
 }
 
-WalkStep WalkForwardRun::compute_step(int index) {
+WalkStep WalkForwardRun::compute_step(int index, std::vector<arith::StarCounts>& draw_wins) {
   const int t = first_test_ + (index - 1) * settings_.step;  // 1-based
   const int window_first = t - settings_.train - 1;          // 0-based, inclusive
   const int window_end = t - 1;                              // 0-based, exclusive
@@ -198,16 +227,40 @@ WalkStep WalkForwardRun::compute_step(int index) {
     step.in_sample = best->wins;
   }
   const int last = std::min(t + settings_.step - 1, static_cast<int>(masks_.size()));
+  draw_wins.clear();
   for (int d = t; d <= last; ++d) {
-    step.out_of_sample += wins_on(step.pillars, masks_[d - 1]);
+    draw_wins.push_back(wins_on(step.pillars, masks_[d - 1]));
+    step.out_of_sample += draw_wins.back();
     ++step.played;
   }
   return step;
 }
 
+int WalkForwardRun::ranked_star() const {
+  return settings_.method == WalkMethod::k3x3x3 ? 3 : priority_digit(settings_.priority);
+}
+
+// One more random draw in each total's law per played draw, and the ranked star's point.
+void WalkForwardRun::add_to_chance(const std::vector<arith::StarCounts>& draw_wins) {
+  const int j = ranked_star() - 2;
+  for (const arith::StarCounts& wins : draw_wins) {
+    for (int star = 0; star < 3; ++star) chance_total_[star].add(chance_.one_draw[star]);
+    const core::CountDistribution& law = chance_total_[j];
+    WalkPoint point;
+    point.played = points_.empty() ? 1 : points_.back().played + 1;
+    point.wins = (points_.empty() ? 0 : points_.back().wins) + as_array(wins)[j];
+    point.expected = chance_.mean[j] * static_cast<double>(point.played);
+    point.low = law.quantile(kVerdictTail);
+    point.high = law.quantile(1 - kVerdictTail);
+    points_.push_back(point);
+  }
+}
+
 void WalkForwardRun::compute_next() {
   if (finished()) return;
-  steps_.push_back(compute_step(computed() + 1));
+  std::vector<arith::StarCounts> draw_wins;
+  steps_.push_back(compute_step(computed() + 1, draw_wins));
+  add_to_chance(draw_wins);
 }
 
 void WalkForwardRun::compute_all() {
@@ -234,10 +287,16 @@ WalkSummary WalkForwardRun::summary() const {
     const double variance = chance_.variance[j];
     if (variance > 0 && s.played > 0)
       s.z[j] = (s.out_of_sample[j] - s.chance[j]) / std::sqrt(variance / static_cast<double>(s.played));
+    s.totals[j] = out[j];
+    s.expected_totals[j] = s.chance[j] * static_cast<double>(s.played);
+    s.upper_tail[j] = chance_total_[j].at_least(out[j]);
+    s.lower_tail[j] = chance_total_[j].at_most(out[j]);
   }
-  s.ranked_star = settings_.method == WalkMethod::k3x3x3 ? 3 : priority_digit(settings_.priority);
-  const double z = s.ranked_z();
-  s.verdict = z >= 1.96 ? Verdict::above_chance : z <= -1.96 ? Verdict::below_chance : Verdict::no_difference;
+  s.ranked_star = ranked_star();
+  const int r = s.ranked();
+  s.verdict = s.upper_tail[r] <= kVerdictTail   ? Verdict::above_chance
+              : s.lower_tail[r] <= kVerdictTail ? Verdict::below_chance
+                                                : Verdict::no_difference;
   return s;
 }
 

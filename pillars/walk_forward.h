@@ -9,6 +9,11 @@
 //   draw table -> ball masks -> per step: numbers of the W-draw window -> co-occurrence
 //   counts -> best arrangement -> wins on draws t .. t+S-1 -> summary, z values, verdict
 //
+// The verdict rests on the exact law of the total wins of D random draws (the D-fold
+// convolution of one draw's law, core::CountDistribution), kept up to date draw by draw as
+// the steps are computed: four-star wins are so rare that a normal approximation calls
+// one lucky win "above chance".
+//
 // A run is steppable like BestSubsetAnalysis: a window computes one step between event
 // pumps and may stop at any step; the command line computes all of them.
 //
@@ -26,6 +31,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/count_distribution.h"
 #include "core/draw_history.h"
 #include "core/result.h"
 #include "pillars/arithmetic/ranking.h"
@@ -48,8 +54,10 @@ inline constexpr std::array<WalkMethod, 6> kWalkMethods{WalkMethod::k2x2x2x2,   
 [[nodiscard]] int walk_method_numbers(WalkMethod method);
 // The pillar sizes of the arrangement it plays (8of12 plays 2x2x2x2, 10of15 2x2x3x3).
 [[nodiscard]] std::span<const int> walk_method_sizes(WalkMethod method);
-// The priority the method's analysis ranks by: the asked one for 2x2x3x3, 8of12 and
-// 10of15, four-star first for the other shapes.
+// Whether the method's analysis ranks by the asked priority (2x2x3x3, 8of12, 10of15); the
+// other shapes always rank four-star first.
+[[nodiscard]] bool walk_method_follows_priority(WalkMethod method);
+// The priority the method's analysis ranks by.
 [[nodiscard]] arith::Priority walk_priority(WalkMethod method, arith::Priority asked);
 // 4, 3 or 2 as written for the priority.
 [[nodiscard]] int priority_digit(arith::Priority priority);
@@ -71,6 +79,11 @@ struct WalkSettings {
 //   train: label + " 必須是 1 到 2499: " + text; test and step: label + " 必須至少為 1: " + text.
 enum class WalkCount { train, test, step };
 [[nodiscard]] core::Result<int> read_walk_count(WalkCount which, std::string_view label, std::string_view text);
+// The same check for a box the user types into, with messages that say what is wrong with
+// the entries a bare range does not explain: an empty box (label + " 不可空白"), full-width
+// digits (label + " 請用半形數字: " + text) and a number too large for any count
+// (label + " 數字太大: " + text).
+[[nodiscard]] core::Result<int> read_walk_count_entry(WalkCount which, std::string_view label, std::string_view text);
 
 struct WalkStep {
   int index = 0;  // k, 1-based
@@ -93,11 +106,30 @@ struct WalkSummary {
   std::array<double, 3> out_of_sample{};
   std::array<double, 3> chance{};     // expected wins of a random draw
   std::array<double, 3> z{};          // (out_of_sample - chance) / sqrt(variance / played); 0 without variance
+  std::array<long long, 3> totals{};  // out-of-sample wins over all played draws
+  std::array<double, 3> expected_totals{};  // chance × played
+  // P(X >= total) and P(X <= total), X the total wins of `played` random draws.
+  std::array<double, 3> upper_tail{}, lower_tail{};
   int steps = 0;
   long long played = 0;
   int ranked_star = 4;  // the star level the ranking puts first (3 for 3x3x3)
-  Verdict verdict = Verdict::no_difference;  // of z at ranked_star, against +-1.96
-  [[nodiscard]] double ranked_z() const { return z[ranked_star - 2]; }
+  // Above chance when the upper tail at ranked_star is at most kVerdictTail, below when
+  // the lower one is.
+  Verdict verdict = Verdict::no_difference;
+  [[nodiscard]] int ranked() const { return ranked_star - 2; }
+  [[nodiscard]] double ranked_z() const { return z[ranked()]; }
+};
+
+inline constexpr double kVerdictTail = 0.025;
+
+// After each played draw, in play order: the ranked star's cumulative wins, and the exact
+// 2.5 % and 97.5 % points of the same total over as many random draws. Each point's band
+// holds 95 % of random runs at that point alone; most random curves leave it somewhere.
+struct WalkPoint {
+  long long played = 0;
+  long long wins = 0;
+  double expected = 0;
+  long long low = 0, high = 0;
 };
 
 class SlidingSubsetSearch;
@@ -126,6 +158,9 @@ class WalkForwardRun {
   // Over the steps computed so far.
   [[nodiscard]] WalkSummary summary() const;
   [[nodiscard]] const ChanceMoments& chance() const { return chance_; }
+  [[nodiscard]] const std::vector<WalkPoint>& points() const { return points_; }
+  // The star level the ranking puts first: the priority's, three-star for 3x3x3.
+  [[nodiscard]] int ranked_star() const;
   // Subsets searched in full, for the benchmarks (0 for the fixed shapes).
   [[nodiscard]] long long subsets_searched() const;
 
@@ -133,7 +168,9 @@ class WalkForwardRun {
   WalkForwardRun(const core::DrawHistory& history, WalkSettings settings);
 
   [[nodiscard]] std::vector<int> numbers_for(int first, int end) const;
-  [[nodiscard]] WalkStep compute_step(int index);
+  // The step, and the wins of each of its played draws in `draw_wins`.
+  [[nodiscard]] WalkStep compute_step(int index, std::vector<arith::StarCounts>& draw_wins);
+  void add_to_chance(const std::vector<arith::StarCounts>& draw_wins);
 
   WalkSettings settings_;
   int max_ball_ = 39;
@@ -142,6 +179,8 @@ class WalkForwardRun {
   int first_test_ = 0;                // f, 1-based
   int total_ = 0;
   ChanceMoments chance_;
+  std::array<core::CountDistribution, 3> chance_total_;  // the law of the total over the played draws
+  std::vector<WalkPoint> points_;
   std::vector<WalkStep> steps_;
   std::unique_ptr<SlidingSubsetSearch> subsets_;
 };

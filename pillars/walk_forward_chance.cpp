@@ -9,12 +9,14 @@ namespace pillars {
 
 namespace {
 
-// Running sums over the splits: the number of draws, and the sums of each star count and
-// of its square, all weighted by the draws of the split. Exact integers.
+// Running sums over the splits: the number of draws, the sums of each star count and of
+// its square, and the draws that give each count, all weighted by the draws of the split.
+// Exact integers.
 struct Sums {
   long long draws = 0;
   std::array<long long, 3> wins{};
   std::array<long long, 3> squares{};
+  std::array<std::vector<long long>, 3> draws_with{};  // [j][x]: draws with x wins
 };
 
 void visit_splits(std::span<const int> sizes, std::size_t pillar, int left, long long weight,
@@ -28,6 +30,9 @@ void visit_splits(std::span<const int> sizes, std::size_t pillar, int left, long
     for (int j = 0; j < 3; ++j) {
       sums.wins[j] += w * wins[j];
       sums.squares[j] += w * wins[j] * wins[j];
+      auto& with = sums.draws_with[j];
+      if (with.size() <= static_cast<std::size_t>(wins[j])) with.resize(static_cast<std::size_t>(wins[j]) + 1);
+      with[static_cast<std::size_t>(wins[j])] += w;
     }
     return;
   }
@@ -63,6 +68,7 @@ ChanceMoments chance_moments(std::span<const int> sizes, int max_ball, int balls
                                static_cast<__int128>(sums.wins[j]) * sums.wins[j];
     m.mean[j] = static_cast<double>(sums.wins[j] / n);
     m.variance[j] = static_cast<double>(static_cast<long double>(numerator) / (n * n));
+    for (const long long with : sums.draws_with[j]) m.one_draw[j].push_back(static_cast<double>(with / n));
   }
   return m;
 }

@@ -25,7 +25,8 @@ namespace pillars {
 // The fields of one step, and the step joined by ",".
 [[nodiscard]] std::vector<std::string> walk_step_fields(const WalkStep& step);
 [[nodiscard]] std::string walk_step_line(const WalkStep& step);
-// 成本每期, 樣本內每期平均, 樣本外每期平均, 隨機期望每期, z值 and 結論 lines.
+// 成本每期, 樣本內每期平均, 樣本外每期平均, 隨機期望每期, z值, 樣本外總數, 隨機期望總數,
+// 上尾機率, 下尾機率 and 結論 lines.
 [[nodiscard]] std::vector<std::string> walk_summary_lines(const WalkSummary& summary);
 // Everything: settings line, header, step lines, summary lines.
 [[nodiscard]] std::vector<std::string> walk_forward_lines(const WalkForwardRun& run);
@@ -35,19 +36,13 @@ namespace pillars {
 // "高於隨機", "低於隨機", "與隨機無顯著差異".
 [[nodiscard]] std::string verdict_text(Verdict verdict);
 
-// The summary for a reader: what was tested, the three averages side by side, the
-// verdict in a sentence, then what in-sample, out-of-sample and the chance band mean.
+// The summary for a reader: what was tested, the averages side by side, the counts and
+// tail probabilities the verdict rests on, the verdict in a sentence.
 [[nodiscard]] std::vector<std::string> walk_summary_text(const WalkSettings& settings, const WalkSummary& summary);
+// What in-sample, out-of-sample, the tails and the chart's band mean.
 [[nodiscard]] std::vector<std::string> walk_explanation();
-
-// The chart's series: after each step, the ranked star's cumulative out-of-sample wins,
-// the cumulative chance expectation and its band of +-1.96 standard deviations.
-struct WalkCurve {
-  std::vector<double> played;  // cumulative draws played (the x values)
-  std::vector<double> wins;
-  std::vector<double> expected;
-  std::vector<double> low, high;
-};
-[[nodiscard]] WalkCurve walk_curve(const WalkForwardRun& run);
+// For the saves of a stopped run: one line that says so and how far it got; none for a
+// finished run.
+[[nodiscard]] std::vector<std::string> walk_stopped_lines(const WalkForwardRun& run);
 
 }  // namespace pillars

@@ -16,6 +16,7 @@ packages=(
   fonts-noto-cjk fonts-arphic-ukai         # CJK screen font and the Kai report font
   xvfb xauth                               # a virtual display for screenshots and the monkey test
   poppler-utils                            # pdftotext: the report PDF test reads the PDF back
+  locales                                  # a comma-decimal locale for the number-format tests
 )
 if [ "${1:-}" = fuzz ]; then
   packages+=(clang libclang-rt-dev)        # libFuzzer and the sanitizer runtimes
@@ -33,4 +34,9 @@ if [ ${#missing[@]} -gt 0 ]; then
   export DEBIAN_FRONTEND=noninteractive
   apt-get update -qq
   apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+# The tests write numbers under a comma-decimal LC_NUMERIC and fail without it.
+if ! locale -a 2>/dev/null | grep -qix 'de_DE\.utf-\?8'; then
+  localedef -i de_DE -f UTF-8 de_DE.UTF-8
 fi

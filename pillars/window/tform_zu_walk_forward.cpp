@@ -22,6 +22,8 @@ namespace {
 // Steps computed between two event pumps: the window repaints and the stop button
 // answers well within a tenth of a second, while a run loses little to pumping.
 constexpr std::chrono::milliseconds kSlice{40};
+// The grid, summary and chart take the new steps at most this often while a run goes.
+constexpr std::chrono::milliseconds kShowEvery{250};
 
 }  // namespace
 
@@ -46,6 +48,9 @@ void TForm_zu_walk_forward::build() {
   pb_progress->setRange(0, 1);
   pb_progress->setValue(0);
   lb_progress = ui::label(this, QStringLiteral("尚未執行"), "lb_progress");
+  lb_stale = ui::label(this, QStringLiteral("設定已變更：下方是上一次設定的結果，按「開始」以目前的設定重算"), "lb_stale");
+  ui::set_look(lb_stale, QColor(170, 90, 0), true);
+  lb_stale->hide();
   btn_save_txt = ui::push_button(this, QStringLiteral("存檔(txt)"), "btn_save_txt");
   btn_save_csv = ui::push_button(this, QStringLiteral("存檔(csv)"), "btn_save_csv");
   PageC = new QTabWidget(this);
@@ -65,8 +70,12 @@ void TForm_zu_walk_forward::build() {
   layout->setContentsMargins(4, 4, 4, 4);
   layout->addWidget(settings);
   layout->addLayout(commands);
+  layout->addWidget(lb_stale);
   layout->addWidget(PageC, 1);
 
+  connect(settings, &walkforward::SettingsPanel::edited, this, [this] {
+    if (run_) lb_stale->show();
+  });
   connect(btn_start, &QPushButton::clicked, this, [this] { btn_startClick(); });
   connect(btn_stop, &QPushButton::clicked, this, [this] { btn_stopClick(); });
   connect(btn_save_txt, &QPushButton::clicked, this, [this] { btn_save_txtClick(); });
@@ -86,14 +95,15 @@ void TForm_zu_walk_forward::reject() {
 void TForm_zu_walk_forward::btn_startClick() {
   settings->set_max_ball(history_.max_ball);
   const auto chosen = settings->read_settings();
-  if (!chosen) return;
+  if (!chosen) return clear_results();
   auto started = pillars::WalkForwardRun::start(history_, *chosen);
-  if (!started) return settings->show_run_refusal(started.error().text);
+  if (!started) {
+    clear_results();
+    return settings->show_run_refusal(started.error().text);
+  }
+  clear_results();
   run_.emplace(std::move(*started));
-  TS_steps->show_steps({});
-  TS_summary->clear_run();
   pb_progress->setRange(0, run_->total());
-  pb_progress->setValue(0);
   stop_requested_ = false;
   {
     ui::BusyGuard busy(this, {btn_stop});
@@ -105,11 +115,26 @@ void TForm_zu_walk_forward::btn_startClick() {
   show_results();
 }
 
+void TForm_zu_walk_forward::clear_results() {
+  run_.reset();
+  shown_steps_ = 0;
+  TS_steps->show_steps({});
+  TS_summary->clear_run();
+  pb_progress->setRange(0, 1);
+  pb_progress->setValue(0);
+  lb_progress->setText(QStringLiteral("尚未執行"));
+  lb_stale->hide();
+}
+
 void TForm_zu_walk_forward::run_steps() {
   using Clock = std::chrono::steady_clock;
+  auto next_show = Clock::now() + kShowEvery;
   while (!run_->finished()) {
-    pb_progress->setValue(run_->computed());
-    lb_progress->setText(QStringLiteral("%1 / %2").arg(run_->computed()).arg(run_->total()));
+    show_progress();
+    if (Clock::now() >= next_show) {
+      show_new_steps();
+      next_show = Clock::now() + kShowEvery;
+    }
     ui::pump_events();
     if (stop_requested_) return;
     const auto until = Clock::now() + kSlice;
@@ -120,12 +145,25 @@ void TForm_zu_walk_forward::run_steps() {
 
 void TForm_zu_walk_forward::btn_stopClick() { stop_requested_ = true; }
 
-void TForm_zu_walk_forward::show_results() {
+void TForm_zu_walk_forward::show_progress() {
   pb_progress->setValue(run_->computed());
   const QString done = QStringLiteral("%1 / %2").arg(run_->computed()).arg(run_->total());
-  lb_progress->setText(run_->finished() ? done : done + QStringLiteral("（已停止）"));
-  TS_steps->show_steps(run_->steps());
+  const bool stopped = !run_->finished() && !busy();
+  lb_progress->setText(stopped ? done + QStringLiteral("（已停止）") : done);
+}
+
+// The steps computed since the last showing join the grid; the summary and the chart
+// are redrawn over all steps so far.
+void TForm_zu_walk_forward::show_new_steps() {
+  const auto& steps = run_->steps();
+  TS_steps->append_steps({steps.begin() + shown_steps_, steps.end()});
+  shown_steps_ = static_cast<int>(steps.size());
   TS_summary->show_run(*run_);
+}
+
+void TForm_zu_walk_forward::show_results() {
+  show_progress();
+  show_new_steps();
 }
 
 void TForm_zu_walk_forward::btn_save_txtClick() { save(false); }
@@ -137,9 +175,10 @@ void TForm_zu_walk_forward::save(bool csv) {
                                   ui::with_spreadsheet(csv ? QStringLiteral("Execel檔案(*.csv)|*.csv")
                                                            : QStringLiteral("文字檔案(*.txt)|*.txt")));
   if (!path) return;
-  std::vector<std::string> lines;
+  std::vector<std::string> lines = pillars::walk_stopped_lines(*run_);
   if (!csv) {
-    lines = pillars::walk_summary_text(run_->settings(), run_->summary());
+    const auto summary = pillars::walk_summary_text(run_->settings(), run_->summary());
+    lines.insert(lines.end(), summary.begin(), summary.end());
     lines.push_back("");
   }
   const auto all = pillars::walk_forward_lines(*run_);

@@ -4,9 +4,12 @@
 //   settings panel -> pillars::WalkForwardRun, computed a few steps between event pumps
 //   -> 各期明細 (the steps' grid) and 摘要與累計圖 (summary, explanation, chart)
 //
-// 開始 runs the check on the draw table as it stands; 停止 ends it at the next pump and
-// the sheets show the steps done so far with their summary. The workbench opens this
-// window with its selection ready as the fixed set; the 分析工具 menu opens it too.
+// 開始 runs the check on the draw table as it stands; the grid, the summary and the chart
+// fill while it runs. 停止 ends it at the next pump: the sheets show the steps done so far
+// with their summary, and the saves say where it stopped. A result stays only while it
+// is the boxes' own: a refused start clears it, and a changed setting (also a new
+// selection from the workbench, which opens this window with its selection ready as the
+// fixed set) marks it as the previous settings' result. The 分析工具 menu opens it too.
 #pragma once
 
 #include <QDialog>
@@ -48,6 +51,7 @@ class TForm_zu_walk_forward : public QDialog {
   QPushButton *btn_start = nullptr, *btn_stop = nullptr;
   QProgressBar* pb_progress = nullptr;
   QLabel* lb_progress = nullptr;
+  QLabel* lb_stale = nullptr;  // shown while the result belongs to earlier settings
   QPushButton *btn_save_txt = nullptr, *btn_save_csv = nullptr;
   QTabWidget* PageC = nullptr;
   walkforward::StepsSheet* TS_steps = nullptr;      // "各期明細"
@@ -56,10 +60,14 @@ class TForm_zu_walk_forward : public QDialog {
  private:
   void build();
   void run_steps();
+  void show_progress();
+  void show_new_steps();
   void show_results();
+  void clear_results();
   void save(bool csv);
 
   const core::DrawHistory& history_;
   std::optional<pillars::WalkForwardRun> run_;
   bool stop_requested_ = false;
+  int shown_steps_ = 0;  // steps already in the grid and the chart
 };

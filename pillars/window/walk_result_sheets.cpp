@@ -11,6 +11,7 @@
 #include <QValueAxis>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 
 #include "ui/controls.h"
 #include "ui/widgets.h"
@@ -32,11 +33,44 @@ StepsSheet::StepsSheet(QWidget* parent) : QWidget(parent) {
 
 void StepsSheet::show_steps(const std::vector<pillars::WalkStep>& steps) {
   const auto titles = pillars::walk_step_titles();
-  core::TextGrid grid(static_cast<int>(steps.size()) + 1, static_cast<int>(titles.size()));
+  core::TextGrid grid(1, static_cast<int>(titles.size()));
   grid.set_row(0, titles);
-  for (std::size_t k = 0; k < steps.size(); ++k) grid.set_row(static_cast<int>(k) + 1, pillars::walk_step_fields(steps[k]));
   sg_steps->set_grid(std::move(grid));
+  append_steps(steps);
 }
+
+void StepsSheet::append_steps(std::span<const pillars::WalkStep> steps) {
+  if (steps.empty()) return;
+  core::TextGrid& grid = sg_steps->model_data().begin_edit();
+  const int first = grid.rows();
+  grid.set_rows(first + static_cast<int>(steps.size()));
+  for (std::size_t k = 0; k < steps.size(); ++k) grid.set_row(first + static_cast<int>(k), pillars::walk_step_fields(steps[k]));
+  sg_steps->model_data().end_edit();
+}
+
+namespace {
+
+// A whole-number step for an axis from 0 to `top`: 1, 2 or 5 times a power of ten, so
+// that the axis has at most about eight labels, each a whole number.
+double walk_axis_step(double top) {
+  double step = 1;
+  while (top / step > 8) {
+    if (top / (step * 2) <= 8) return step * 2;
+    if (top / (step * 5) <= 8) return step * 5;
+    step *= 10;
+  }
+  return step;
+}
+
+void walk_whole_number_axis(QValueAxis* axis, double top) {
+  const double step = walk_axis_step(std::max(1.0, top));
+  axis->setTickType(QValueAxis::TicksDynamic);
+  axis->setTickAnchor(0);
+  axis->setTickInterval(step);
+  axis->setRange(0, std::ceil(std::max(1.0, top) / step) * step);
+}
+
+}  // namespace
 
 SummarySheet::SummarySheet(QWidget* parent) : QWidget(parent) {
   mm_summary = ui::fixed_pitch_memo(this, "mm_summary");
@@ -74,7 +108,7 @@ void SummarySheet::build_chart() {
   band_low = new QLineSeries(chart);
   band_high = new QLineSeries(chart);
   band = new QAreaSeries(band_high, band_low);
-  band->setName(QStringLiteral("隨機 95% 範圍 (±1.96σ)"));
+  band->setName(QStringLiteral("隨機下每一點單獨的 95% 範圍"));
   band->setColor(QColor(160, 160, 160, 90));
   band->setBorderColor(QColor(150, 150, 150));
   expected = new QLineSeries;
@@ -87,7 +121,7 @@ void SummarySheet::build_chart() {
   axis_x_->setTitleText(QStringLiteral("樣本外期數"));
   axis_x_->setLabelFormat(QStringLiteral("%d"));
   axis_y_ = new QValueAxis;
-  axis_y_->setLabelFormat(QStringLiteral("%g"));
+  axis_y_->setLabelFormat(QStringLiteral("%d"));
   chart->addAxis(axis_x_, Qt::AlignBottom);
   chart->addAxis(axis_y_, Qt::AlignLeft);
   for (QAbstractSeries* series : {static_cast<QAbstractSeries*>(band), static_cast<QAbstractSeries*>(expected),
@@ -113,32 +147,32 @@ void SummarySheet::show_run(const pillars::WalkForwardRun& run) {
   const auto csv = pillars::walk_summary_lines(summary);
   lines.insert(lines.end(), csv.begin(), csv.end());
   mm_summary->set_lines(lines);
-  show_curve(pillars::walk_curve(run), summary.ranked_star);
+  show_curve(run.points(), summary.ranked_star);
   ch_cumulative->chart()->setTitle(ui::qs(pillars::star_name(summary.ranked_star) + "：樣本外累計中獎與隨機期望"));
 }
 
-void SummarySheet::show_curve(const pillars::WalkCurve& curve, int ranked_star) {
+void SummarySheet::show_curve(const std::vector<pillars::WalkPoint>& points, int ranked_star) {
   QList<QPointF> w, e, low, high;
+  w.reserve(static_cast<qsizetype>(points.size()) + 1);
   w << QPointF(0, 0);
   e << QPointF(0, 0);
   low << QPointF(0, 0);
   high << QPointF(0, 0);
   double top = 1;
-  for (std::size_t i = 0; i < curve.played.size(); ++i) {
-    const double x = curve.played[i];
-    w << QPointF(x, curve.wins[i]);
-    e << QPointF(x, curve.expected[i]);
-    low << QPointF(x, std::max(0.0, curve.low[i]));
-    high << QPointF(x, curve.high[i]);
-    top = std::max({top, curve.wins[i], curve.high[i]});
+  for (const pillars::WalkPoint& p : points) {
+    const double x = static_cast<double>(p.played);
+    w << QPointF(x, static_cast<double>(p.wins));
+    e << QPointF(x, p.expected);
+    low << QPointF(x, static_cast<double>(p.low));
+    high << QPointF(x, static_cast<double>(p.high));
+    top = std::max({top, static_cast<double>(p.wins), static_cast<double>(p.high)});
   }
   wins->replace(w);
   expected->replace(e);
   band_low->replace(low);
   band_high->replace(high);
-  axis_x_->setRange(0, curve.played.empty() ? 1 : std::max(1.0, curve.played.back()));
-  axis_y_->setRange(0, top * 1.05);
-  axis_y_->applyNiceNumbers();
+  walk_whole_number_axis(axis_x_, points.empty() ? 1.0 : static_cast<double>(points.back().played));
+  walk_whole_number_axis(axis_y_, top);
   axis_y_->setTitleText(ui::qs("累計" + pillars::star_name(ranked_star) + "中獎碰數"));
 }
 

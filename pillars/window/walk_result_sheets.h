@@ -1,11 +1,13 @@
 // The result sheets of the walk-forward window:
 // - StepsSheet "各期明細": one grid row per step, the fields the command line prints;
 // - SummarySheet "摘要與累計圖": the summary and a plain explanation of what it means,
-//   beside a line chart of the ranked star's cumulative out-of-sample wins against the
-//   cumulative chance expectation and its band of +-1.96 standard deviations.
+//   beside a line chart of the ranked star's cumulative out-of-sample wins after each
+//   played draw against the cumulative chance expectation and the exact 2.5-97.5 % range
+//   of each point taken alone.
 #pragma once
 
 #include <QWidget>
+#include <span>
 
 #include "pillars/walk_forward.h"
 #include "pillars/walk_forward_report.h"
@@ -26,6 +28,8 @@ class StepsSheet : public QWidget {
  public:
   explicit StepsSheet(QWidget* parent = nullptr);
   void show_steps(const std::vector<pillars::WalkStep>& steps);
+  // The steps as rows after those shown.
+  void append_steps(std::span<const pillars::WalkStep> steps);
 
   ui::StringGrid* sg_steps = nullptr;
 };
@@ -46,7 +50,7 @@ class SummarySheet : public QWidget {
 
  private:
   void build_chart();
-  void show_curve(const pillars::WalkCurve& curve, int ranked_star);
+  void show_curve(const std::vector<pillars::WalkPoint>& points, int ranked_star);
 
   QValueAxis *axis_x_ = nullptr, *axis_y_ = nullptr;
 };

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <tuple>
 
+#include "core/draw_history.h"
 #include "core/numbers.h"
 #include "pillars/messages.h"
 #include "ui/controls.h"
@@ -40,9 +41,11 @@ QString label_of(WalkCount which) {
   return {};
 }
 
+// A message never asks for room: its text does not widen its column or shift a box.
 QLabel* message_label(QWidget* parent, const QString& name) {
   QLabel* label = ui::label(parent, {}, name);
   ui::set_look(label, Qt::red, false);
+  label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
   return label;
 }
 
@@ -54,6 +57,8 @@ SettingsPanel::SettingsPanel(QWidget* parent) : QGroupBox(QStringLiteral("回測
   setObjectName("SettingsPanel");
   build();
   connect_checks();
+  connect_edits();
+  follow_method();
 }
 
 void SettingsPanel::build() {
@@ -86,24 +91,23 @@ void SettingsPanel::build() {
   auto* grid = new QGridLayout(this);
   grid->addWidget(ui::label(this, QStringLiteral("方法")), 0, 0);
   grid->addWidget(cb_method, 0, 1);
-  grid->addWidget(ui::label(this, QStringLiteral("排列優先")), 0, 2);
-  grid->addWidget(priorities, 0, 3, 1, 2);
+  grid->addLayout(ui::row_of({ui::label(this, QStringLiteral("排列優先")), priorities}), 0, 2, 1, 2, Qt::AlignLeft);
   grid->addWidget(ui::label(this, QStringLiteral("號碼")), 1, 0);
-  grid->addLayout(ui::row_of({rb_frequent, rb_fixed, ed_numbers}), 1, 1, 1, 4);
-  grid->addWidget(lb_numbers_msg, 1, 5);
-  auto* counts = ui::row();
+  grid->addLayout(ui::row_of({rb_frequent, rb_fixed, ed_numbers}), 1, 1, 1, 2);
+  grid->addWidget(lb_numbers_msg, 1, 3);
+  int row = 2;
   for (auto [which, box, message] : {std::tuple{WalkCount::train, cb_train, lb_train_msg},
                                      std::tuple{WalkCount::test, cb_test, lb_test_msg},
                                      std::tuple{WalkCount::step, cb_step, lb_step_msg}}) {
-    counts->addWidget(ui::label(this, label_of(which)));
-    counts->addWidget(box);
-    counts->addWidget(message);
-    counts->addSpacing(12);
+    grid->addWidget(ui::label(this, label_of(which)), row, 0);
+    auto* line = ui::row();
+    line->addWidget(box);
+    line->addSpacing(8);
+    line->addWidget(message, 1);
+    grid->addLayout(line, row, 1, 1, 3);
+    ++row;
   }
-  counts->addStretch();
-  grid->addWidget(ui::label(this, QStringLiteral("期數")), 2, 0);
-  grid->addLayout(counts, 2, 1, 1, 5);
-  grid->setColumnStretch(5, 1);
+  grid->setColumnStretch(3, 1);
 }
 
 void SettingsPanel::connect_checks() {
@@ -114,6 +118,35 @@ void SettingsPanel::connect_checks() {
     if (rb_fixed->isChecked()) (void)read_numbers();
   });
   ui::on_click(rb_fixed, this, [this] { lb_numbers_msg->clear(); });
+  // An entry left empty runs no change handler; leaving the box names it.
+  for (auto [which, box, message] : {std::tuple{WalkCount::train, cb_train, lb_train_msg},
+                                     std::tuple{WalkCount::test, cb_test, lb_test_msg},
+                                     std::tuple{WalkCount::step, cb_step, lb_step_msg}})
+    connect(box->lineEdit(), &QLineEdit::editingFinished, this, [this, which, box, message] {
+      if (box->currentText().trimmed().isEmpty()) (void)read_count(which, box, message);
+    });
+}
+
+void SettingsPanel::connect_edits() {
+  const auto edited_now = [this] { emit edited(); };
+  connect(cb_method, &QComboBox::currentIndexChanged, this, [this, edited_now] {
+    follow_method();
+    edited_now();
+  });
+  for (QComboBox* box : {cb_train, cb_test, cb_step}) connect(box, &QComboBox::currentTextChanged, this, edited_now);
+  connect(ed_numbers, &QLineEdit::textChanged, this, edited_now);
+  for (QRadioButton* button : {rb_frequent, rb_fixed, rb_priority[0], rb_priority[1], rb_priority[2]})
+    connect(button, &QRadioButton::toggled, this, [edited_now](bool on) {
+      if (on) edited_now();
+    });
+}
+
+// The shapes that always rank four-star first take no priority.
+void SettingsPanel::follow_method() {
+  const bool follows = pillars::walk_method_follows_priority(method());
+  for (QRadioButton* button : rb_priority) button->setEnabled(follows);
+  rb_priority[0]->parentWidget()->setToolTip(follows ? QString()
+                                                     : QStringLiteral("這個方法固定以四星優先排列（3x3x3 沒有四星，看三星）"));
 }
 
 pillars::WalkMethod SettingsPanel::method() const {
@@ -128,7 +161,7 @@ pillars::arith::Priority SettingsPanel::priority() const {
 
 std::optional<int> SettingsPanel::read_count(WalkCount which, QComboBox* box, QLabel* message) {
   const auto value =
-      pillars::read_walk_count(which, ui::u8(label_of(which)), ui::u8(box->currentText().trimmed()));
+      pillars::read_walk_count_entry(which, ui::u8(label_of(which)), ui::u8(box->currentText().trimmed()));
   show_message(message, value ? std::string() : value.error().text);
   if (!value) return std::nullopt;
   return *value;
@@ -168,7 +201,11 @@ std::optional<pillars::WalkSettings> SettingsPanel::read_settings() {
   return pillars::WalkSettings{method(), *numbers, *train, *test, *step, priority()};
 }
 
-void SettingsPanel::show_run_refusal(const std::string& text) { show_message(lb_test_msg, text); }
+void SettingsPanel::show_run_refusal(const std::string& text) {
+  const bool too_few = text.starts_with("開獎資料不足");
+  show_message(lb_test_msg,
+               too_few ? text + "(程式最多讀取最近 " + std::to_string(core::kDrawCapacity) + " 期)" : text);
+}
 
 void SettingsPanel::use_selection(const std::vector<std::string>& selection) {
   if (selection.empty()) return;  // nothing chosen yet: each step's most frequent numbers

@@ -1,8 +1,10 @@
 // vantor39-cli walk-forward against the documented example on the bundled history
-// ("…" marks what the example elides), each method's first lines, and the refusals.
+// ("…" marks what the example elides), its summary against the reference model, each
+// method's first lines, and the refusals.
 #include <gtest/gtest.h>
 
 #include "support/cli_run.h"
+#include "support/reference_pillars.h"
 
 namespace {
 
@@ -14,7 +16,7 @@ TEST(WalkForwardCommand, DocumentedExample) {
   const auto result = run_bundled({"walk-forward", "--method", "2x2x2x2", "--train", "100", "--test", "20"});
   ASSERT_EQ(result.code, 0) << result.err;
   const auto lines = lines_of(result.out);
-  ASSERT_EQ(lines.size(), 2u + 20u + 6u);
+  ASSERT_EQ(lines.size(), 2u + 20u + 10u);
   const std::vector<std::string> head{
       "2x2x2x2,100,20,1,4",
       "序號,日期,期數,號碼,立柱,樣本內二星,樣本內三星,樣本內四星,樣本外期數,樣本外二星,樣本外三星,樣本外四星"};
@@ -25,10 +27,25 @@ TEST(WalkForwardCommand, DocumentedExample) {
       "樣本外每期平均,0.2000,0.0000,0.0000",
       "隨機期望每期,0.3239,0.0350,0.0010",
       "z值,-0.78,-0.69,-0.13",
+      "樣本外總數,4,0,0",
+      "隨機期望總數,6.4777,0.7003,0.0195",
+      "上尾機率,0.8288,1.0000,1.0000",
+      "下尾機率,0.2895,0.5507,0.9818",
       "結論,四星,與隨機無顯著差異,-0.13"};
   EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + 2), head);
-  EXPECT_EQ(std::vector<std::string>(lines.end() - 7, lines.end()), tail);
+  EXPECT_EQ(std::vector<std::string>(lines.end() - 11, lines.end()), tail);
   EXPECT_EQ(result.err, "");
+}
+
+// One four-star win in 100 draws: z = 2.74, yet chance gives at least one in 8.8 % of runs.
+TEST(WalkForwardCommand, TheVerdictRestsOnTheExactTails) {
+  const auto result = run_bundled({"walk-forward", "--method", "8of12", "--train", "50", "--test", "100"});
+  ASSERT_EQ(result.code, 0) << result.err;
+  const auto lines = lines_of(result.out);
+  const auto expected = reference::walk_summary_lines(lines);
+  EXPECT_EQ(std::vector<std::string>(lines.end() - static_cast<long>(expected.size()), lines.end()), expected);
+  EXPECT_EQ(lines[lines.size() - 3], "上尾機率,0.5862,0.2804,0.0877");
+  EXPECT_EQ(lines.back(), "結論,四星,與隨機無顯著差異,2.74");
 }
 
 // Each method: its settings line with the priority used, a step line of its shape, the
@@ -59,7 +76,7 @@ TEST(WalkForwardCommand, EveryMethod) {
     EXPECT_TRUE(matches_elided(lines[2], c.step) || matches_elided(lines[3], c.step) ||
                 matches_elided(lines[4], c.step))
         << c.step;
-    EXPECT_EQ(lines[lines.size() - 6], c.cost);
+    EXPECT_EQ(lines[lines.size() - 10], c.cost);
     EXPECT_TRUE(matches_elided(lines.back(), c.verdict)) << lines.back();
   }
 }

@@ -1,10 +1,10 @@
 #include "core/count_distribution.h"
 
-#include <clocale>
 #include <cstdio>
 #include <random>
 
 #include "core/number_format.h"
+#include "support/comma_decimal_locale.h"
 #include <gtest/gtest.h>
 
 namespace {
@@ -70,11 +70,14 @@ TEST(FixedNumber, RoundsAsPrintfAndIgnoresTheLocale) {
       std::snprintf(expected, sizeof expected, "%.*f", decimals, value);
       EXPECT_EQ(core::fixed(value, decimals), expected) << value;
     }
-  // Under a comma-decimal locale printf would write "0,9345"; the engine's numbers keep ".".
-  if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8") || std::setlocale(LC_NUMERIC, "fr_FR.UTF-8")) {
-    EXPECT_EQ(core::fixed(0.93449, 4), "0.9345");
-    std::setlocale(LC_NUMERIC, "C");
-  }
+  // Under a comma-decimal locale printf writes "0,9345"; the engine's numbers keep ".".
+  const test_support::CommaDecimalLocale comma;
+  ASSERT_TRUE(comma.active()) << comma.missing();
+  char printed[32];
+  std::snprintf(printed, sizeof printed, "%.4f", 0.93449);
+  EXPECT_STREQ(printed, "0,9345");
+  EXPECT_EQ(core::fixed(0.93449, 4), "0.9345");
+  EXPECT_EQ(core::fixed(-2.5, 2), "-2.50");
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "pillars/optimise_texts.h"
 #include "support/arith_fixtures.h"
 #include "support/random_period.h"
+#include "support/comma_decimal_locale.h"
 #include "support/reference_pillars.h"
 
 namespace pillars {
@@ -157,6 +158,11 @@ TEST(BestSubsetAnalysis, ProgressTexts) {
   for (int i = 0; i < 3002; ++i) ten.compute_next();
   EXPECT_EQ(ten.counter_text(), "3003 / 3003");
   EXPECT_EQ(ten.progress_caption(), "100.10%處理中");
+  {
+    const test_support::CommaDecimalLocale comma;  // as Qt leaves it on a German desktop
+    ASSERT_TRUE(comma.active()) << comma.missing();
+    EXPECT_EQ(ten.progress_caption(), "100.10%處理中");
+  }
   auto eight = start(SubsetRun::eight_of_twelve, numbers_from(1, 12));
   EXPECT_EQ(eight.progress_caption(), "0%處理中");
   for (int i = 0; i < 494; ++i) eight.compute_next();

@@ -2,7 +2,8 @@
 // numbers must be the statistics' most frequent ones of its training period, its pillars
 // the winner of the analysis (or best-subset run) over that period, and its wins what the
 // pillar check counts on the training and the played draws. The chance moments against
-// every one of the C(39, 5) draws; the refusals.
+// every one of the C(39, 5) draws; the summary lines and the chart's band against a
+// reference model that reads only the printed step lines; the refusals.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -17,7 +18,10 @@
 #include "pillars/statistics.h"
 #include "pillars/walk_forward.h"
 #include "pillars/walk_forward_chance.h"
+#include "pillars/walk_forward_report.h"
+#include "support/comma_decimal_locale.h"
 #include "support/hand_made_draws.h"
+#include "support/reference_pillars.h"
 
 namespace pillars {
 namespace {
@@ -191,6 +195,98 @@ TEST(ChanceMoments, AgreeWithEveryDrawCountedOneByOne) {
     }
   }
   EXPECT_EQ(chance_moments(std::vector<int>{3, 3, 3}).variance[2], 0.0);
+  for (const auto& layout : layouts) {
+    const auto law = reference::walk_one_draw_law(layout);
+    const ChanceMoments m = chance_moments(layout);
+    for (int j = 0; j < 3; ++j) {
+      ASSERT_EQ(m.one_draw[j].size(), law[j].size());
+      for (std::size_t x = 0; x < law[j].size(); ++x) EXPECT_NEAR(m.one_draw[j][x], law[j][x], 1e-15);
+    }
+  }
+}
+
+// Tables of balls 1..18 against the chance of 39 balls: the most frequent numbers win far
+// more often than chance, numbers that never come win nothing, so both verdicts occur
+// beside the undecided ones.
+TEST(WalkForward, SummaryLinesAgreeWithTheReferenceModel) {
+  std::mt19937 rng(26);
+  const core::DrawHistory narrow = test_support::hand_made_history(test_support::random_draws(rng, 90, 18));
+  const core::DrawHistory wide = test_support::hand_made_history(test_support::random_draws(rng, 90));
+  const std::vector<int> never{20, 21, 22, 23, 24, 25, 26, 27, 28, 29};
+  const struct {
+    const core::DrawHistory& history;
+    WalkSettings settings;
+    Verdict verdict;
+  } cases[] = {
+      {narrow, {WalkMethod::k2x2x3x3, {}, 30, 60, 1, Priority::two_first}, Verdict::above_chance},
+      {narrow, {WalkMethod::k2x2x3x3, never, 30, 40, 3, Priority::two_first}, Verdict::below_chance},
+      {wide, {WalkMethod::k2x2x2x2, {}, 20, 70, 2, Priority::four_first}, Verdict::no_difference},
+      {wide, {WalkMethod::k3x3x3, {}, 25, 50, 1, Priority::two_first}, Verdict::no_difference},
+      {wide, {WalkMethod::k1x1x2x2x2, {}, 10, 25, 40, Priority::four_first}, Verdict::no_difference},
+      {narrow, {WalkMethod::eight_of_twelve, {}, 15, 12, 1, Priority::three_first}, Verdict::above_chance},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(walk_settings_line(c.settings));
+    auto run = WalkForwardRun::start(c.history, c.settings);
+    ASSERT_TRUE(run) << run.error().text;
+    run->compute_all();
+    const auto lines = walk_forward_lines(*run);
+    const auto expected = reference::walk_summary_lines(lines);
+    EXPECT_EQ(std::vector<std::string>(lines.end() - static_cast<long>(expected.size()), lines.end()), expected);
+    EXPECT_EQ(run->summary().verdict, c.verdict);
+  }
+}
+
+// Qt gives the process the desktop's LC_NUMERIC; the lines the window shows and saves must
+// stay those of the command line, which runs under "C".
+TEST(WalkForward, LinesDoNotDependOnTheProcessLocale) {
+  std::mt19937 rng(28);
+  const core::DrawHistory h = test_support::hand_made_history(test_support::random_draws(rng, 60));
+  auto run = WalkForwardRun::start(h, {WalkMethod::ten_of_fifteen, {}, 20, 6, 1, Priority::four_first});
+  ASSERT_TRUE(run);
+  run->compute_all();
+  auto lines = walk_forward_lines(*run);
+  const auto text = walk_summary_text(run->settings(), run->summary());
+  lines.insert(lines.end(), text.begin(), text.end());
+  const test_support::CommaDecimalLocale comma;
+  ASSERT_TRUE(comma.active()) << comma.missing();
+  auto under_comma = walk_forward_lines(*run);
+  const auto text_under_comma = walk_summary_text(run->settings(), run->summary());
+  under_comma.insert(under_comma.end(), text_under_comma.begin(), text_under_comma.end());
+  EXPECT_EQ(under_comma, lines);
+}
+
+// A point per played draw, also when one arrangement plays every test draw; each point's
+// band is the exact 2.5 % and 97.5 % points of the total over that many random draws.
+TEST(WalkForward, TheBandIsTheExactRangeOfEachPointAlone) {
+  std::mt19937 rng(4);
+  const core::DrawHistory h = test_support::hand_made_history(test_support::random_draws(rng, 80));
+  auto run = WalkForwardRun::start(h, {WalkMethod::k2x2x3x3, {}, 20, 60, 100, Priority::two_first});
+  ASSERT_TRUE(run);
+  run->compute_all();
+  ASSERT_EQ(run->computed(), 1);
+  const auto& points = run->points();
+  ASSERT_EQ(points.size(), 60u);
+  const auto law = reference::walk_one_draw_law({2, 2, 3, 3})[0];
+  const auto& pillars = run->steps()[0].pillars;
+  long long wins = 0;
+  for (int d = 0; d < 60; ++d) {
+    SCOPED_TRACE(d);
+    const auto total = reference::walk_total_law(law, d + 1);
+    long long low = -1, high = -1;
+    long double sum = 0;
+    for (std::size_t x = 0; x < total.size(); ++x) {
+      sum += total[x];
+      if (low < 0 && sum >= 0.025L) low = static_cast<long long>(x);
+      if (high < 0 && sum >= 0.975L) high = static_cast<long long>(x);
+    }
+    wins += arith::check_draw(pillars, period_line_balls(format_period_line(h, 21 + d, 1))).wins.two;
+    EXPECT_EQ(points[d].played, d + 1);
+    EXPECT_EQ(points[d].wins, wins);
+    EXPECT_EQ(points[d].low, low);
+    EXPECT_EQ(points[d].high, high);
+    EXPECT_NEAR(points[d].expected, run->chance().mean[0] * (d + 1), 1e-9);
+  }
 }
 
 TEST(WalkForward, Refusals) {
@@ -221,6 +317,21 @@ TEST(WalkForward, Refusals) {
   EXPECT_EQ(read_walk_count(WalkCount::test, "測試期數", " 5").error().text, "測試期數 必須至少為 1:  5");
   EXPECT_EQ(read_walk_count(WalkCount::step, "--step", "0").error().text, "--step 必須至少為 1: 0");
   EXPECT_EQ(*read_walk_count(WalkCount::train, "--train", "2499"), 2499);
+  // What a box says of an entry that the bare range would not explain.
+  const struct {
+    WalkCount which;
+    std::string text, message;
+  } entries[] = {
+      {WalkCount::test, "", "測試期數 不可空白"},
+      {WalkCount::train, "１００", "測試期數 請用半形數字: １００"},
+      {WalkCount::step, "2１", "測試期數 請用半形數字: 2１"},
+      {WalkCount::test, "99999999999", "測試期數 數字太大: 99999999999"},
+      {WalkCount::train, "99999999999", "測試期數 必須是 1 到 2499: 99999999999"},
+      {WalkCount::step, "-99999999999", "測試期數 必須至少為 1: -99999999999"},
+  };
+  for (const auto& e : entries)
+    EXPECT_EQ(read_walk_count_entry(e.which, "測試期數", e.text).error().text, e.message) << e.text;
+  EXPECT_EQ(*read_walk_count_entry(WalkCount::test, "測試期數", "2147483647"), 2147483647);
 }
 
 // A run stopped after some steps sums up exactly the steps it did.
@@ -246,7 +357,10 @@ TEST(WalkForward, SummaryCoversTheStepsDoneSoFar) {
   EXPECT_DOUBLE_EQ(s.out_of_sample[1], out.three / 15.0);
   const double z4 = (out.four / 15.0 - s.chance[2]) / std::sqrt(run->chance().variance[2] / 15);
   EXPECT_DOUBLE_EQ(s.z[2], z4);
-  EXPECT_EQ(s.verdict, z4 >= 1.96 ? Verdict::above_chance : z4 <= -1.96 ? Verdict::below_chance : Verdict::no_difference);
+  EXPECT_EQ(s.totals[1], out.three);
+  EXPECT_DOUBLE_EQ(s.expected_totals[0], s.chance[0] * 15);
+  EXPECT_EQ(run->points().size(), 15u);
+  EXPECT_EQ(run->points().back().wins, out.four);
   run->compute_all();
   EXPECT_EQ(run->computed(), 14);
   EXPECT_EQ(run->steps().back().played, 1);  // draw 60 alone: the table ends

@@ -7,6 +7,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
+#include <cstdio>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -278,6 +281,148 @@ inline std::array<std::string, 3> subset_best(const std::string& shape, const st
     for (int p = 0; p < 3; ++p) best[p] = std::max(best[p], sort_key(t.two, t.three, t.four, p) + a);
   }
   return best;
+}
+
+// The walk-forward check's summary, computed from its printed lines alone.
+
+// E2, E3, E4 of the values, by the products over every pair, triple and quadruple.
+inline std::array<long long, 3> walk_symmetric(const std::vector<int>& v) {
+  std::array<long long, 3> e{};
+  const int n = static_cast<int>(v.size());
+  for (int a = 0; a < n; ++a)
+    for (int b = a + 1; b < n; ++b) {
+      e[0] += v[a] * v[b];
+      for (int c = b + 1; c < n; ++c) {
+        e[1] += v[a] * v[b] * v[c];
+        for (int d = c + 1; d < n; ++d) e[2] += v[a] * v[b] * v[c] * v[d];
+      }
+    }
+  return e;
+}
+
+// law[j][x]: the share of all C(max_ball, 5) draws, counted one by one, in which pillars
+// of `sizes` (consecutive numbers from 1) win x bets of star j + 2.
+inline std::array<std::vector<double>, 3> walk_one_draw_law(const std::vector<int>& sizes, int max_ball = 39) {
+  std::vector<int> pillar_of(max_ball + 1, -1);
+  for (int p = 0, n = 1; p < static_cast<int>(sizes.size()); ++p)
+    for (int k = 0; k < sizes[p]; ++k) pillar_of[n++] = p;
+  std::array<std::map<long long, long long>, 3> draws_with;
+  long long draws = 0;
+  std::array<int, 5> b{};
+  for (b[0] = 1; b[0] <= max_ball; ++b[0])
+    for (b[1] = b[0] + 1; b[1] <= max_ball; ++b[1])
+      for (b[2] = b[1] + 1; b[2] <= max_ball; ++b[2])
+        for (b[3] = b[2] + 1; b[3] <= max_ball; ++b[3])
+          for (b[4] = b[3] + 1; b[4] <= max_ball; ++b[4]) {
+            std::vector<int> hits(sizes.size());
+            for (const int ball : b)
+              if (pillar_of[ball] >= 0) ++hits[pillar_of[ball]];
+            const auto e = walk_symmetric(hits);
+            for (int j = 0; j < 3; ++j) ++draws_with[j][e[j]];
+            ++draws;
+          }
+  std::array<std::vector<double>, 3> law;
+  for (int j = 0; j < 3; ++j) {
+    law[j].assign(static_cast<std::size_t>(draws_with[j].rbegin()->first) + 1, 0.0);
+    for (const auto& [x, count] : draws_with[j]) law[j][x] = static_cast<double>(count) / static_cast<double>(draws);
+  }
+  return law;
+}
+
+// The law of the total over `draws` draws: the full convolution, nothing dropped.
+inline std::vector<long double> walk_total_law(const std::vector<double>& one, long long draws) {
+  std::vector<long double> total{1.0L};
+  for (long long d = 0; d < draws; ++d) {
+    std::vector<long double> next(total.size() + one.size() - 1, 0.0L);
+    for (std::size_t i = 0; i < total.size(); ++i)
+      for (std::size_t x = 0; x < one.size(); ++x) next[i + x] += total[i] * one[x];
+    total = std::move(next);
+  }
+  return total;
+}
+
+inline std::string walk_fixed(long double value, int decimals) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%.*f", decimals, static_cast<double>(value));
+  return text;
+}
+
+inline std::vector<std::string> walk_fields(const std::string& line) {
+  std::vector<std::string> fields(1);
+  for (const char c : line) {
+    if (c == ',') fields.emplace_back();
+    else fields.back() += c;
+  }
+  return fields;
+}
+
+// The summary lines (成本每期 .. 結論) for the settings line and the step lines as printed.
+inline std::vector<std::string> walk_summary_lines(const std::vector<std::string>& printed) {
+  const auto settings = walk_fields(printed.at(0));
+  const std::string method = settings[0];
+  const long long train = std::stoll(settings[1]);
+  const int priority = std::stoi(settings[4]);
+  const std::map<std::string, std::vector<int>> layouts{{"2x2x2x2", {2, 2, 2, 2}}, {"1x1x2x2x2", {1, 1, 2, 2, 2}},
+                                                        {"3x3x3", {3, 3, 3}},       {"2x2x3x3", {2, 2, 3, 3}},
+                                                        {"8of12", {2, 2, 2, 2}},    {"10of15", {2, 2, 3, 3}}};
+  const std::vector<int> sizes = layouts.at(method);
+  std::array<long long, 3> in{}, out{};
+  long long steps = 0, played = 0;
+  for (std::size_t i = 2; i < printed.size(); ++i) {
+    const auto f = walk_fields(printed[i]);
+    if (f.size() != 12 || f[0].size() != 4) break;  // the first summary line
+    ++steps;
+    played += std::stoll(f[8]);
+    for (int j = 0; j < 3; ++j) {
+      in[j] += std::stoll(f[5 + j]);
+      out[j] += std::stoll(f[9 + j]);
+    }
+  }
+  const auto cost = walk_symmetric(sizes);
+  const auto law = walk_one_draw_law(sizes);
+  std::array<std::string, 3> in_avg, out_avg, chance, z, expected, upper, lower;
+  std::array<long double, 3> upper_tail{}, lower_tail{};
+  for (int j = 0; j < 3; ++j) {
+    long double mean = 0, square = 0;
+    for (std::size_t x = 0; x < law[j].size(); ++x) {
+      mean += law[j][x] * static_cast<long double>(x);
+      square += law[j][x] * static_cast<long double>(x * x);
+    }
+    const long double variance = square - mean * mean;
+    const long double b = played > 0 ? static_cast<long double>(out[j]) / played : 0;
+    in_avg[j] = walk_fixed(steps > 0 ? static_cast<long double>(in[j]) / (train * steps) : 0, 4);
+    out_avg[j] = walk_fixed(b, 4);
+    chance[j] = walk_fixed(mean, 4);
+    z[j] = walk_fixed(variance > 1e-18L && played > 0 ? (b - mean) / std::sqrt(variance / played) : 0, 2);
+    expected[j] = walk_fixed(mean * played, 4);
+    const auto total = walk_total_law(law[j], played);
+    long double at_least = 0, at_most = 0;
+    for (std::size_t x = 0; x < total.size(); ++x) (static_cast<long long>(x) >= out[j] ? at_least : at_most) += total[x];
+    if (out[j] < static_cast<long long>(total.size())) at_most += total[out[j]];
+    upper_tail[j] = std::min(at_least, 1.0L);
+    lower_tail[j] = std::min(at_most, 1.0L);
+    upper[j] = walk_fixed(upper_tail[j], 4);
+    lower[j] = walk_fixed(lower_tail[j], 4);
+  }
+  const auto line = [](const std::string& title, const std::array<std::string, 3>& v) {
+    return title + "," + v[0] + "," + v[1] + "," + v[2];
+  };
+  const int ranked = method == "3x3x3" ? 3 : priority;
+  const int r = ranked - 2;
+  const char* stars[] = {"二星", "三星", "四星"};
+  const std::string verdict = upper_tail[r] <= 0.025L   ? "高於隨機"
+                              : lower_tail[r] <= 0.025L ? "低於隨機"
+                                                        : "與隨機無顯著差異";
+  return {line("成本每期", {std::to_string(cost[0]), std::to_string(cost[1]), std::to_string(cost[2])}),
+          line("樣本內每期平均", in_avg),
+          line("樣本外每期平均", out_avg),
+          line("隨機期望每期", chance),
+          line("z值", z),
+          line("樣本外總數", {std::to_string(out[0]), std::to_string(out[1]), std::to_string(out[2])}),
+          line("隨機期望總數", expected),
+          line("上尾機率", upper),
+          line("下尾機率", lower),
+          "結論," + std::string(stars[r]) + "," + verdict + "," + z[r]};
 }
 
 }  // namespace reference
