@@ -19,6 +19,7 @@
 #include <QValueAxis>
 #include <functional>
 
+#include "analysis/trace/chart_titles.h"
 #include "analysis/trace/window/chart_bars.h"
 #include "analysis/trace/window/chart_form.h"
 #include "core/loader.h"
@@ -361,18 +362,33 @@ class ChartWindowTest : public QObject {
         {"position tails", [&] { q.EditT[0]->setText("6"); }, q.SpeedButton2,
          {ChartQueryKind::PositionTails, "", {"6", "", "", "", ""}, false}},
     };
+    trace::ChartSettings s = c.opening();
+    const auto want_of = [&c](const trace::ChartSettings& settings) {
+      trace::ChartData want = c.run(settings);
+      want.number_title = trace::shown_number_title(want, settings, c.history.game_name);
+      return want;
+    };
     for (const Case& k : cases) {
       c.dialogs.recorder.messages.clear();
       k.fill();
       k.button->click();
-      trace::ChartSettings s = c.opening();
       s.query = k.query;
-      const trace::ChartData want = c.run(s);
+      const trace::ChartData want = want_of(s);
       QVERIFY2(shown(c.window) == shown(want), k.what);
       QStringList messages;
       for (const auto& m : want.messages) messages << ui::qs(m);
       QCOMPARE(c.dialogs.recorder.texts(), messages);
     }
+    // A positional title names its positions, a tail one says so.
+    QCOMPARE(c.window.Chart1->title(), QStringLiteral("今彩539尾數 第1落球 6 拖牌號碼統計(2005/01/01-2009/01/10)"));
+    q.SpeedButton1->click();
+    QCOMPARE(c.window.Chart1->title(), QStringLiteral("今彩539 第2順球 15 拖牌號碼統計(2005/01/01-2009/01/10)"));
+    // A new period counts the query on display again: no count or title of the old one stays.
+    c.dialogs.recorder.messages.clear();
+    c.window.Panel1->DateTimePicker1->setDate(QDate(2009, 1, 4));
+    s.from = {2009, 1, 4};
+    s.query = cases[3].query;
+    QVERIFY(shown(c.window) == shown(want_of(s)));
   }
 
   void no_ticked_distance_leaves_headers_and_empty_charts() {
