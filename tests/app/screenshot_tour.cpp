@@ -156,6 +156,32 @@ int main(int argc, char* argv[]) {
     type_into(*window, entry.box, entry.text);
     save(*window, folder, QString::fromUtf8(entry.picture));
   }
+  // Typed without Enter and followed by a click on a command: the command finishes the
+  // entry first, so the box and the result agree.
+  struct TypedThenClicked {
+    const char* command;
+    const char* box;
+    const char* text;
+    const char* button;
+    const char* picture;
+  };
+  const TypedThenClicked clicked[] = {
+      {"N3Click", "cb_latest", "115200", "SpeedButton2", "half_typed_trace_issue_then_next"},
+      {"stk_3xxExecute", "cb_date", "2026/08/20", "SpeedButton4", "half_typed_double_trace_date_then_search"},
+  };
+  for (const TypedThenClicked& entry : clicked) {
+    app.windows().open(entry.command);
+    QWidget* window = app.windows().window_of(entry.command);
+    auto* combo = window->findChild<QComboBox*>(QString::fromUtf8(entry.box));
+    auto* button = window->findChild<QAbstractButton*>(QString::fromUtf8(entry.button));
+    if (!combo || !combo->lineEdit() || !button) continue;
+    bring_into_view(combo);
+    combo->setFocus();
+    combo->lineEdit()->selectAll();
+    QTest::keyClicks(combo->lineEdit(), QString::fromUtf8(entry.text));
+    QTest::mouseClick(button, Qt::LeftButton);
+    save(*window, folder, QString::fromUtf8(entry.picture));
+  }
   // The rule definition window opens from the number analysis.
   QWidget* analysis = nullptr;
   for (QWidget* widget : QApplication::topLevelWidgets())
