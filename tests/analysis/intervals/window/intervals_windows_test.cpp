@@ -199,6 +199,13 @@ class IntervalsWindowsTest : public QObject {
     QCOMPARE(f.dialogs.recorder.texts(), QStringList{"號碼必須是 01 到 39: 40"});
     QCOMPARE(f.panel.CB_xx->currentText(), x);
     QCOMPARE(f.window.search().rules, shown.rules);
+    // 下一組 after a half-typed Y steps through the rules of the search for that Y.
+    const QString y = f.panel.cb_d2->currentText() == "01" ? "02" : "01";
+    type_into(f.panel.cb_d2, y, test_input::Finish::None);
+    QTest::mouseClick(f.panel.SpeedButton6, Qt::LeftButton);
+    QCOMPARE(f.window.search().query.y, y.toStdString());
+    if (f.window.search().rules.size() >= 2) QCOMPARE(f.window.rule_index(), 2);
+    QCOMPARE(f.window.mm->lines(), f.view_of(f.window.rule_index()).mm);
   }
 
   // A search of few matches lowers 連準 for itself alone and says so beside the box; the
