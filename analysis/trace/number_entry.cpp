@@ -43,7 +43,8 @@ core::Result<std::string> read_number_entry(TraceTab tab, std::string_view text,
   std::size_t from = 0;
   for (int k = 0; k < size; ++k) {
     const std::size_t dot = k + 1 < size ? text.find('.', from) : text.size();
-    const auto number = dot == std::string_view::npos ? std::nullopt : entry_number(text.substr(from, dot - from), max_ball);
+    const auto number =
+        dot == std::string_view::npos ? std::nullopt : entry_number(text.substr(from, dot - from), max_ball);
     if (!number) return core::Error::warning(entry_refusal(text, size, max_ball));
     read += (k > 0 ? "." : "") + *number;
     from = dot + 1;

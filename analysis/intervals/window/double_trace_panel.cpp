@@ -59,7 +59,8 @@ void TracePanel::build() {
   auto* boxes = new QVBoxLayout;
   boxes->addLayout(ui::row_of({cb_date, text("開"), CB_xx}));
   boxes->addLayout(ui::row_of({text("且下"), cb_d1, text("期"), text("開"), cb_d2, text("(下0期=同期)")}));
-  boxes->addLayout(ui::row_of({text("預測下"), cb_prediction, text("期"), text("連準"), cb_lan, text("版"), lb_lan_note}));
+  boxes->addLayout(
+      ui::row_of({text("預測下"), cb_prediction, text("期"), text("連準"), cb_lan, text("版"), lb_lan_note}));
   auto* rules = new QVBoxLayout;
   rules->addLayout(ui::row_of({rb_ball_ori, rb_ball_sort}));
   rules->addLayout(ui::row_of({lb_sortidx, lb_tot, SpeedButton2, SpeedButton6, SpeedButton4}));

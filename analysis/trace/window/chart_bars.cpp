@@ -210,11 +210,15 @@ void BarChart::fit_labels() {
   }
 }
 
-// Upright marks stand one line high side by side: where the bars are narrower than that
-// (the window at its smallest), the marks take a smaller type so neighbours do not touch.
+// Upright marks stand side by side, each as wide as a digit is high: where the bars are
+// narrower than that (the window at its smallest), the marks take a smaller type so
+// neighbours keep a pixel between them.
 void BarChart::fit_value_font(qreal per_bar) {
   QFont font = QBarSet(QString()).labelFont();
-  while (font.pointSizeF() > kSmallestValuePoint && QFontMetricsF(font).height() > per_bar)
+  const auto digit_height = [](const QFont& f) {
+    return QFontMetricsF(f).tightBoundingRect(QStringLiteral("0123456789")).height();
+  };
+  while (font.pointSizeF() > kSmallestValuePoint && digit_height(font) + 1 > per_bar)
     font.setPointSizeF(font.pointSizeF() - 0.5);
   if (font == value_font_) return;
   value_font_ = font;

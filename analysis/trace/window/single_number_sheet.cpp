@@ -135,7 +135,8 @@ bool SingleNumberSheet::retrace_pinned() {
   if (!number) return false;
   trace::TraceBoxes boxes;
   boxes.number = *number;
-  if (const core::Status shown = links_.show_trace(boxes, pinned_distance_, trace::ExportBound::up_to(issue_)); !shown) {
+  const core::Status shown = links_.show_trace(boxes, pinned_distance_, trace::ExportBound::up_to(issue_));
+  if (!shown) {
     refuse(shown.error(), {cbn1});
     return false;
   }

@@ -17,6 +17,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QValueAxis>
+#include <QFontMetricsF>
 #include <functional>
 
 #include "analysis/trace/chart_titles.h"
@@ -274,6 +275,25 @@ class ChartWindowTest : public QObject {
     }
     // Marks turned upright on the narrow chart stand flat again on the wide one.
     QCOMPARE(c.window.Chart1->series()->labelsAngle(), 0.0);
+  }
+
+  // At the window's smallest the upright value marks take a type whose digits are less
+  // high than a bar is wide, so neighbouring values never run into each other; wide
+  // again, they grow back.
+  void value_marks_fit_their_bars_at_the_smallest_size() {
+    ChartWindow c(bundled_history(), {2026, 12, 9});
+    const QFont normal = c.window.Chart1->series()->barSets().first()->labelFont();
+    c.resize(0, true);
+    c.window.resize(c.window.minimumSizeHint());
+    c.settle();
+    const chartwin::BarChart& numbers = *c.window.Chart1;
+    const qreal per_bar = numbers.chart()->plotArea().width() / numbers.series()->barSets().size();
+    for (const QBarSet* set : numbers.series()->barSets())
+      QVERIFY2(QFontMetricsF(set->labelFont()).tightBoundingRect("0123456789").height() + 1 <= per_bar,
+               qPrintable(set->label()));
+    QVERIFY(numbers.series()->barSets().first()->labelFont().pointSizeF() < normal.pointSizeF());
+    c.resize(1366, false);
+    QCOMPARE(numbers.series()->barSets().first()->labelFont(), normal);
   }
 
   void value_axis_depends_on_the_data_alone() {
