@@ -386,6 +386,14 @@ void TraceSingleTest::commands_finish_a_half_typed_box_first() {
       QVERIFY2(w.shown()->export_bound == trace::ExportBound::up_to(text(issue)), qPrintable(name));
     if (c.button >= Pairs) QCOMPARE(followed, w.shown());
   }
+  // 固定 pins the rows of the number just typed.
+  TraceWindow f;
+  tracewin::SingleNumberSheet& s = *f.window.TabSheet1;
+  type_into(s.cb_trno, "7", test_input::Finish::None);
+  QTest::mouseClick(s.sbpin1, Qt::LeftButton);
+  QVERIFY(s.pinned());
+  QCOMPARE(s.cb_trno->currentText(), QStringLiteral("07"));
+  QCOMPARE(f.window.source_list(), f.expected(TraceWindow::single("07"), 1).trace_list);
 }
 
 // A number box takes "5" for "05" (and shows it so); a text that names no number is
