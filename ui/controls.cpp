@@ -50,7 +50,11 @@ class EntryWatch : public QObject {
   }
 
   void add(QObject* context, std::function<bool()> accept) { handlers_.push_back({context, std::move(accept)}); }
-  void set_accepted(const QString& text) { accepted_ = text; }
+  // Code set the text: whatever was typed and not finished is gone with it.
+  void set_accepted(const QString& text) {
+    accepted_ = text;
+    typed_ = false;
+  }
   void refill_when_emptied() { refill_ = true; }
 
   // Enter or leaving the box, or a command that reads it: an entry only when the user

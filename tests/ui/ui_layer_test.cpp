@@ -187,6 +187,7 @@ class UiLayerTest : public QObject {
         {"two entries", {type("3"), end(F::Leave), type("31"), end(F::Enter)}, {"3", "31"}, "31"},
         {"Esc puts the text back", {type("3"), end(F::Esc), end(F::Leave)}, {}, "12"},
         {"code, then left", {Step{Step::Code, "20"}, end(F::Leave)}, {}, "20"},
+        {"typed, code, left", {type("3"), Step{Step::Code, "20"}, end(F::Leave)}, {}, "20"},
     };
     for (const Case& c : cases) {
       ui::ScopedRecorder dialogs;
