@@ -138,6 +138,8 @@ void TraceSingleTest::pinned_mode_enters_steps_and_leaves() {
   // second row names it (its number and distance), and the greyed first row is unchanged.
   s.sbpin1->click();
   QVERIFY(!s.cb_latest->font().bold());
+  QVERIFY(s.cb_latest->palette().color(QPalette::Disabled, QPalette::Text) != QColor(Qt::red));
+  QCOMPARE(s.cb_latest->palette().color(QPalette::Active, QPalette::Text), QColor(Qt::red));
   s.SpeedButton17->click();
   const QString first_label = s.distance_label->text();
   f.window.show_page(1);
