@@ -60,7 +60,8 @@ bool finish_entries(QWidget* window);
 // boxes stay empty, and the computation that reads them names them.
 void refill_when_emptied(QComboBox* combo);
 
-// Sets a combo box's text without running its change handler.
+// Sets a combo box's text without running its change handler; what the user had typed
+// there and not finished is gone with it.
 void set_text(QComboBox* combo, const std::string& text);
 [[nodiscard]] std::string text_of(const QComboBox* combo);
 void set_items(QComboBox* combo, const std::vector<std::string>& items);
