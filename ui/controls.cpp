@@ -50,7 +50,22 @@ class EntryWatch : public QObject {
   }
 
   void add(QObject* context, std::function<bool()> accept) { handlers_.push_back({context, std::move(accept)}); }
-  void set_accepted(const QString& text) { accepted_ = text; }
+  // Code set the text: whatever was typed and not finished is gone with it.
+  void set_accepted(const QString& text) {
+    accepted_ = text;
+    typed_ = false;
+  }
+  void refill_when_emptied() { refill_ = true; }
+
+  // Enter or leaving the box, or a command that reads it: an entry only when the user
+  // typed one. False when the entry was refused.
+  bool finish() {
+    if (!typed_) return true;
+    typed_ = false;
+    if (!combo_->currentText().isEmpty()) return run();
+    if (refill_) show_accepted();
+    return true;
+  }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
@@ -67,21 +82,16 @@ class EntryWatch : public QObject {
     if (!settled_) run();
   }
 
-  // Enter or leaving the box: an entry only when the user typed one.
-  void finished() {
-    if (!typed_) return;
-    typed_ = false;
-    if (!combo_->currentText().isEmpty()) run();
-  }
+  void finished() { (void)finish(); }
 
-  void run() {
+  bool run() {
     // Cleared first: a message box the handler opens takes the focus, which finishes
     // the edit again.
     typed_ = false;
     // A box loses the focus, and the toolkit activates a typed item, also while its window
     // is being closed or destroyed: what was typed is then dropped.
     const QWidget* window = combo_->window();
-    if (window->isHidden() && window->testAttribute(Qt::WA_WState_Visible)) return;
+    if (window->isHidden() && window->testAttribute(Qt::WA_WState_Visible)) return true;
     bool accepted = true;
     for (const EntryHandler& handler : handlers_)
       if (handler.context && !handler.accept()) accepted = false;
@@ -90,6 +100,7 @@ class EntryWatch : public QObject {
     else
       show_accepted();
     settled_ = true;
+    return accepted;
   }
 
   void cancel() {
@@ -109,6 +120,7 @@ class EntryWatch : public QObject {
   QString accepted_;
   bool typed_ = false;
   bool settled_ = false;
+  bool refill_ = false;
 };
 
 EntryWatch* watch_of(QComboBox* combo, bool create) {
@@ -118,6 +130,15 @@ EntryWatch* watch_of(QComboBox* combo, bool create) {
 }
 
 }  // namespace
+
+bool finish_entries(QWidget* window) {
+  bool accepted = true;
+  for (QComboBox* combo : window->findChildren<QComboBox*>())
+    if (EntryWatch* watch = watch_of(combo, false); watch && !watch->finish()) accepted = false;
+  return accepted;
+}
+
+void refill_when_emptied(QComboBox* combo) { watch_of(combo, true)->refill_when_emptied(); }
 
 void on_change(QComboBox* combo, QObject* context, std::function<void()> handler) {
   on_entry(combo, context, [handler = std::move(handler)] {
@@ -211,9 +232,10 @@ void set_look(QWidget* widget, const QColor& colour, bool bold) {
   font.setBold(bold);
   widget->setFont(font);
   QPalette palette = widget->palette();
-  palette.setColor(QPalette::WindowText, colour);
-  palette.setColor(QPalette::ButtonText, colour);
-  palette.setColor(QPalette::Text, colour);
+  // A disabled control keeps the grey of every disabled control.
+  for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+      palette.setColor(group, role, colour);
   widget->setPalette(palette);
 }
 

@@ -37,7 +37,8 @@ void on_click(QAbstractButton* button, QObject* context, std::function<void()> h
 // the box shows: Enter, leaving the box after typing, or choosing an item from the list
 // (the arrow keys choose items too). Typing alone runs nothing, so a half-typed "0" on
 // the way to "05" or "-" on the way to "-1" is never read; an entry left empty runs
-// nothing; Enter right after an entry or a choice that has run is no second entry.
+// nothing (see refill_when_emptied); Enter right after an entry or a choice that has run
+// is no second entry.
 // Boxes never complete what is typed: the text is the user's.
 void on_change(QComboBox* combo, QObject* context, std::function<void()> handler);
 
@@ -46,7 +47,21 @@ void on_change(QComboBox* combo, QObject* context, std::function<void()> handler
 // accepted entry, or what code set last).
 void on_entry(QComboBox* combo, QObject* context, std::function<bool()> accept);
 
-// Sets a combo box's text without running its change handler.
+// Finishes the entries the user has typed into the boxes of `window` and not yet ended,
+// as leaving each box would: their handlers run, and a refused entry shows the accepted
+// text again. False when an entry was refused: the command that asked stops there.
+// Every command button made by ui::push_button or ui::tool_button calls it when pressed
+// (a refusal takes the press), so no command reads a box that differs from what the
+// window's result was computed for.
+bool finish_entries(QWidget* window);
+
+// For a box that chooses what the window shows (an issue, a date, a count): an entry
+// left empty puts back the accepted text, since an empty choice chooses nothing. Other
+// boxes stay empty, and the computation that reads them names them.
+void refill_when_emptied(QComboBox* combo);
+
+// Sets a combo box's text without running its change handler; what the user had typed
+// there and not finished is gone with it.
 void set_text(QComboBox* combo, const std::string& text);
 [[nodiscard]] std::string text_of(const QComboBox* combo);
 void set_items(QComboBox* combo, const std::vector<std::string>& items);

@@ -1,16 +1,49 @@
 #include "ui/widgets.h"
 
 #include <QFontDatabase>
+#include <QMouseEvent>
 
 #include "ui/controls.h"
 
 namespace ui {
+namespace {
+
+// Sits on a command button: a press first finishes what was typed into the window's
+// boxes, and a refused entry takes the press, so the command does not run.
+class EntryFinisher : public QObject {
+ public:
+  explicit EntryFinisher(QAbstractButton* button) : QObject(button), button_(button) {
+    button->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == button_ && event->type() == QEvent::MouseButtonPress &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && button_->isEnabled())
+      return !finish_entries(button_->window());
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  QAbstractButton* button_;
+};
+
+// A command button keeps the focus where it was (a click does not take it, Tab does), so
+// the box being typed in is finished by the press, before the command, and not by a
+// focus change the command cannot see.
+void make_command(QAbstractButton* button) {
+  button->setFocusPolicy(Qt::TabFocus);
+  new EntryFinisher(button);
+}
+
+}  // namespace
 
 QPushButton* push_button(QWidget* parent, const QString& text, const QString& name) {
   auto* button = new QPushButton(text, parent);
   button->setObjectName(name);
   button->setAutoDefault(false);
   button->setDefault(false);
+  make_command(button);
   return button;
 }
 
@@ -21,6 +54,7 @@ QToolButton* tool_button(QWidget* parent, const QString& text, const QString& na
   // Without an icon a tool button shows its text; with one and no text, the icon.
   if (!text.isEmpty()) button->setToolButtonStyle(Qt::ToolButtonTextOnly);
   button->setMinimumHeight(30);
+  make_command(button);
   return button;
 }
 

@@ -28,6 +28,8 @@
 namespace ui {
 
 // A command button that is never a dialog's default, so Enter in a number box runs nothing.
+// Pressing a command button (this one or a tool button) first finishes what was typed
+// into the window's boxes (ui::finish_entries); a refused entry stops the command.
 [[nodiscard]] QPushButton* push_button(QWidget* parent, const QString& text, const QString& name);
 // A flat tool button with a text (or, given none, room for an icon), 30 pixels high at least.
 [[nodiscard]] QToolButton* tool_button(QWidget* parent, const QString& text, const QString& name);

@@ -156,6 +156,43 @@ int main(int argc, char* argv[]) {
     type_into(*window, entry.box, entry.text);
     save(*window, folder, QString::fromUtf8(entry.picture));
   }
+  // Typed without Enter and followed by a click on a command: the command finishes the
+  // entry first, so the box and the result agree.
+  struct TypedThenClicked {
+    const char* command;
+    const char* first;  // a caption clicked before, or nullptr
+    const char* box;
+    const char* text;
+    const char* button;
+    const char* picture;
+  };
+  const TypedThenClicked clicked[] = {
+      {"N3Click", "結束", "cb_latest", "115200", "SpeedButton2", "half_typed_trace_issue_then_next"},
+      {"stk_3xxExecute", nullptr, "cb_date", "2026/08/20", "SpeedButton4", "half_typed_double_trace_date_then_search"},
+  };
+  for (const TypedThenClicked& entry : clicked) {
+    app.windows().open(entry.command);
+    QWidget* window = app.windows().window_of(entry.command);
+    if (entry.first) click(*window, QString::fromUtf8(entry.first));  // the trace window was left pinned
+    auto* combo = window->findChild<QComboBox*>(QString::fromUtf8(entry.box));
+    auto* button = window->findChild<QAbstractButton*>(QString::fromUtf8(entry.button));
+    if (!combo || !combo->lineEdit() || !button) continue;
+    bring_into_view(combo);
+    combo->setFocus();
+    combo->lineEdit()->selectAll();
+    QTest::keyClicks(combo->lineEdit(), QString::fromUtf8(entry.text));
+    QTest::mouseClick(button, Qt::LeftButton);
+    save(*window, folder, QString::fromUtf8(entry.picture));
+  }
+  // The chart window at the smallest size its layout allows.
+  app.windows().open("N59Click");
+  if (QWidget* chart = app.windows().window_of("N59Click")) {
+    chart->show();
+    const QSize before = chart->size();
+    chart->resize(chart->minimumSizeHint());
+    save(*chart, folder, QStringLiteral("N59Click_smallest"));
+    chart->resize(before);
+  }
   // The rule definition window opens from the number analysis.
   QWidget* analysis = nullptr;
   for (QWidget* widget : QApplication::topLevelWidgets())

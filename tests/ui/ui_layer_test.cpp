@@ -187,6 +187,7 @@ class UiLayerTest : public QObject {
         {"two entries", {type("3"), end(F::Leave), type("31"), end(F::Enter)}, {"3", "31"}, "31"},
         {"Esc puts the text back", {type("3"), end(F::Esc), end(F::Leave)}, {}, "12"},
         {"code, then left", {Step{Step::Code, "20"}, end(F::Leave)}, {}, "20"},
+        {"typed, code, left", {type("3"), Step{Step::Code, "20"}, end(F::Leave)}, {}, "20"},
     };
     for (const Case& c : cases) {
       ui::ScopedRecorder dialogs;
@@ -230,6 +231,46 @@ class UiLayerTest : public QObject {
     test_input::type_into(box.combo, "x", test_input::Finish::Leave);
     QCOMPARE(box.combo->currentText(), QStringLiteral("9"));
     QCOMPARE(dialogs.recorder.texts(), (QStringList{"「0」不是正數", "「x」不是有效的整數"}));
+  }
+
+  // A command button's press first finishes what was typed (no Enter, no leaving the
+  // box): the command reads the finished entry; a refused one stops it, and an emptied
+  // box that chooses what the window shows gets its accepted text back.
+  void command_press_finishes_the_typed_entry_first() {
+    struct Case {
+      const char* name;
+      QString typed;
+      bool refill;
+      QStringList runs;     // the entry handler
+      QStringList commands;  // the box's text each time the command ran
+      QString shown;
+    };
+    const QList<Case> cases = {
+        {"typed", "7", false, {"7"}, {"7"}, "7"},
+        {"refused", "0", false, {"0"}, {}, "12"},
+        {"emptied", "\b", false, {}, {""}, ""},
+        {"emptied, refilled", "\b", true, {}, {"12"}, "12"},
+    };
+    for (const Case& c : cases) {
+      for (const bool tool : {false, true}) {
+        ui::ScopedRecorder dialogs;
+        EntryBox box(true);
+        if (c.refill) ui::refill_when_emptied(box.combo);
+        QAbstractButton* command = tool ? static_cast<QAbstractButton*>(ui::tool_button(&box.window, "t", "t"))
+                                        : ui::push_button(&box.window, "p", "p");
+        box.window.layout()->addWidget(command);
+        QStringList commands;
+        QObject::connect(command, &QAbstractButton::clicked, [&] { commands << box.combo->currentText(); });
+        test_input::type_into(box.combo, c.typed, test_input::Finish::None);
+        QTest::mouseClick(command, Qt::LeftButton);
+        QVERIFY2(box.seen == c.runs, c.name);
+        QVERIFY2(commands == c.commands, c.name);
+        QVERIFY2(box.combo->currentText() == c.shown, c.name);
+        QVERIFY2(box.combo->hasFocus(), c.name);  // the press takes no focus
+        QTest::mouseClick(command, Qt::LeftButton);  // nothing left to finish
+        QVERIFY2(box.seen == c.runs, c.name);
+      }
+    }
   }
 
   // A refusal of an empty text names the box it came from, the first empty one in the

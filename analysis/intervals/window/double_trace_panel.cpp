@@ -39,6 +39,8 @@ void TracePanel::build() {
   cb_prediction = ui::number_combo(this, {}, "", "cb_prediction", 64);
   cb_prediction->setEnabled(false);  // the distance follows the date
   cb_lan = ui::number_combo(this, {"4", "3", "2"}, "3", "cb_lan", 52);
+  lb_lan_note = ui::label(this, {}, "lb_lan_note");
+  ui::set_look(lb_lan_note, Qt::darkRed, false);
   rb_ball_ori = ui::radio_button(this, QStringLiteral("落球"), "rb_ball_ori", true);
   rb_ball_sort = ui::radio_button(this, QStringLiteral("順球"), "rb_ball_sort");
   lb_sortidx = ui::label(this, QStringLiteral("第  0  組"), "lb_sortidx");
@@ -57,7 +59,8 @@ void TracePanel::build() {
   auto* boxes = new QVBoxLayout;
   boxes->addLayout(ui::row_of({cb_date, text("開"), CB_xx}));
   boxes->addLayout(ui::row_of({text("且下"), cb_d1, text("期"), text("開"), cb_d2, text("(下0期=同期)")}));
-  boxes->addLayout(ui::row_of({text("預測下"), cb_prediction, text("期"), text("連準"), cb_lan, text("版")}));
+  boxes->addLayout(
+      ui::row_of({text("預測下"), cb_prediction, text("期"), text("連準"), cb_lan, text("版"), lb_lan_note}));
   auto* rules = new QVBoxLayout;
   rules->addLayout(ui::row_of({rb_ball_ori, rb_ball_sort}));
   rules->addLayout(ui::row_of({lb_sortidx, lb_tot, SpeedButton2, SpeedButton6, SpeedButton4}));
@@ -70,10 +73,19 @@ void TracePanel::build() {
 }
 
 void TracePanel::connect_controls() {
-  ui::on_change(cb_date, this, [this] { cb_dateChange(); });
+  ui::refill_when_emptied(cb_date);
+  ui::on_entry(cb_date, this, [this] { return cb_dateChange(); });
   ui::on_entry(cb_d1, this, [this] { return cb_d1Change(); });
-  ui::on_change(CB_xx, this, [this] { emit search_requested(); });
-  ui::on_change(cb_d2, this, [this] { emit search_requested(); });
+  // A number the search cannot use is refused at once, and the box shows again the
+  // number the rules on display belong to.
+  for (QComboBox* box : {CB_xx, cb_d2})
+    ui::on_entry(box, this, [this, box] {
+      const auto number = read_number(box);
+      if (!number) return false;
+      if (*number != ui::text_of(box)) ui::set_text(box, *number);  // "5" searches, and reads, as "05"
+      emit search_requested();
+      return true;
+    });
   for (QRadioButton* button : {rb_ball_ori, rb_ball_sort})
     ui::on_click(button, this, [this, button] {
       if (button->isChecked()) emit order_chosen();
@@ -94,11 +106,14 @@ void TracePanel::reset_dates() {
   ui::set_text(cb_date, dates.empty() ? std::string() : dates.front());
 }
 
-void TracePanel::cb_dateChange() {
+bool TracePanel::cb_dateChange() {
   const std::string date = ui::text_of(cb_date);
-  if (date.empty()) return;  // nothing chosen: an empty table has no dates
+  if (date.empty()) return true;  // nothing chosen: an empty table has no dates
   const auto base = intervals::read_base_date(history_, date);
-  if (!base) return ui::show_error(this, base.error());
+  if (!base) {
+    ui::show_error(this, base.error());
+    return false;
+  }
   base_draw_ = *base;
   const auto choice = intervals::date_choice(history_, base_draw_, order());
   ui::set_items(CB_xx, ball_items(intervals::draw_balls(history_, order(), base_draw_)));
@@ -108,6 +123,7 @@ void TracePanel::cb_dateChange() {
   ui::set_text(cb_d1, std::to_string(choice.later));
   (void)cb_d1Change();
   emit search_requested();
+  return true;
 }
 
 bool TracePanel::cb_d1Change() {
@@ -136,7 +152,7 @@ std::optional<std::string> TracePanel::read_number(QComboBox* box) {
     ui::show_error(window(), number.error());
     return std::nullopt;
   }
-  return *number;  // "5" searches as "05"; the box keeps what was typed
+  return *number;  // "5" searches as "05"
 }
 
 std::optional<PanelQuery> TracePanel::query() {
@@ -174,7 +190,11 @@ std::optional<PanelQuery> TracePanel::query() {
   return read;
 }
 
-void TracePanel::show_run(int run) { ui::set_text(cb_lan, std::to_string(run)); }
+void TracePanel::show_run(int asked, int searched) {
+  // The box keeps the user's 連準; a search of few matches says beside it what it used.
+  lb_lan_note->setText(searched == asked ? QString()
+                                         : QStringLiteral("符合期數不足，本次以連準 %1 版搜尋").arg(searched));
+}
 
 void TracePanel::show_labels(const intervals::DoubleTraceView& view) {
   ui::set_label(lb_sortidx, view.lb_sortidx);

@@ -2,7 +2,7 @@
 // number X in that draw, Y some draws later, the prediction distance and the run 連準),
 // the ball-order buttons, and the labels and step buttons of the rule on display.
 //
-//   [date] 開 [X]        且下 [d1] 期 開 [Y] (下0期=同期)        預測下 [V] 期  連準 [R] 版
+//   [date] 開 [X]        且下 [d1] 期 開 [Y] (下0期=同期)        預測下 [V] 期  連準 [R] 版 (note)
 //   (•)落球 ( )順球   第 1 組  共 12 組   [上一組] [下一組] [搜尋]   準3版  07.__.__
 //
 // Choosing a date fills the number boxes with that draw's balls and asks for a search;
@@ -41,21 +41,23 @@ class TracePanel : public QFrame {
   // so until a date is found 搜尋 has nothing to search).
   void reset_dates();
   // Looks the date up, fills X, V and d1 from that draw, then Y (cb_d1Change), then asks
-  // for a search. A date no draw has is refused with a message; the boxes stay.
-  void cb_dateChange();
+  // for a search. A date no draw has is refused with a message (false); the boxes stay.
+  bool cb_dateChange();
   // False when the distance is refused (said in a message): the box then shows again the
   // distance Y belongs to.
   bool cb_d1Change();
   // The boxes as a search reads them (X and Y as two digits, "5" as "05"); nullopt after
   // a message for the first box that holds what cannot be searched.
   [[nodiscard]] std::optional<PanelQuery> query();
-  // 連準 lowered by a search that found fewer matches.
-  void show_run(int run);
+  // The 連準 a search used: lowered for a search that found fewer matches, which the
+  // note beside the box says; 連準 itself stays as the user set it.
+  void show_run(int asked, int searched);
   void show_labels(const intervals::DoubleTraceView& view);
   [[nodiscard]] core::BallOrder order() const;
 
   QComboBox *cb_date = nullptr, *CB_xx = nullptr, *cb_d1 = nullptr, *cb_d2 = nullptr;
   QComboBox *cb_prediction = nullptr, *cb_lan = nullptr;
+  QLabel* lb_lan_note = nullptr;  // beside 連準: the run a search of few matches used
   QRadioButton *rb_ball_ori = nullptr, *rb_ball_sort = nullptr;
   QLabel *lb_sortidx = nullptr, *lb_tot = nullptr;
   QToolButton *SpeedButton2 = nullptr, *SpeedButton6 = nullptr;  // 上一組, 下一組

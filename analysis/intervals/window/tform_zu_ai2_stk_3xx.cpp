@@ -68,11 +68,12 @@ void TForm_zu_ai2_stk_3xx::SpeedButton4Click() {
   const auto read = Panel1->query();
   if (!read) return;
   if (!read->rules_wanted) {
+    Panel1->show_run(0, 0);
     search_ = {read->query, intervals::double_trace_matches(history_, read->query), {}};
     return show_rule(0);
   }
   search_ = intervals::search_double_trace(history_, read->query);
-  if (search_.query.run != read->query.run) Panel1->show_run(search_.query.run);
+  Panel1->show_run(read->query.run, search_.query.run);
   show_rule(1);
 }
 

@@ -12,8 +12,10 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
+#include "analysis/intervals/double_trace_boxes.h"
 #include "core/ball_text.h"
 #include "ui/controls.h"
+#include "ui/dialogs.h"
 #include "ui/spreadsheet_save.h"
 #include "ui/widgets.h"
 
@@ -41,7 +43,7 @@ TForm_zu_no_interval::TForm_zu_no_interval(const core::DrawHistory& history, QWi
   Button1 = ui::push_button(this, QStringLiteral("計算"), "Button1");
   Button1->hide();
   connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
-  ui::on_change(cb_no, this, [this] { cb_noChange(); });
+  ui::on_entry(cb_no, this, [this] { return cb_noChange(); });
   // Opened maximised; without a window manager to maximise it, it takes the screen's room.
   if (const QScreen* screen = QGuiApplication::primaryScreen()) resize(screen->availableGeometry().size());
   setWindowState(Qt::WindowMaximized);
@@ -110,7 +112,17 @@ void TForm_zu_no_interval::show_no(const std::string& typed) {
   Memo1->horizontalScrollBar()->setValue(0);
 }
 
-void TForm_zu_no_interval::cb_noChange() { show_no(ui::text_of(cb_no)); }
+bool TForm_zu_no_interval::cb_noChange() {
+  // Only a number has a summary: anything else would show another number's under its name.
+  const auto number = intervals::read_trace_number(ui::text_of(cb_no));
+  if (!number) {
+    ui::show_error(this, number.error());
+    return false;
+  }
+  if (*number != ui::text_of(cb_no)) ui::set_text(cb_no, *number);
+  show_no(*number);
+  return true;
+}
 
 void TForm_zu_no_interval::Label4Click() {
   Memo1->set_lines(intervals::all_summaries(analysis_));

@@ -31,7 +31,8 @@ class TForm_zu_no_interval : public ui::FormDialog {
   // The computation: every number's gaps into the grid, the longest gap, number 01's summary.
   void Button1Click();
   void show_no(const std::string& typed);
-  void cb_noChange();
+  // A summary for the number in cb_no; anything but a number 01..39 is refused (false).
+  bool cb_noChange();
   void Label4Click();  // 全部號碼
 
   QLabel* Label2 = nullptr;  // the longest gap

@@ -53,13 +53,17 @@ enum Column { kUp, kLookBack, kAfterLookBack, kPosition, kAfterPosition, kOr, kS
 
 RuleSheet::RuleSheet(bool average, QWidget* parent) : QWidget(parent), average_(average) {
   build();
-  const auto recompute = [this] { emit changed(); };
-  ui::on_change(look_back, this, recompute);
+  const auto recompute = [this] {
+    refused_ = false;
+    emit changed();
+    return !refused_;
+  };
+  ui::on_entry(look_back, this, recompute);
   for (QComboBox* box : positions)
-    if (box) ui::on_change(box, this, recompute);
+    if (box) ui::on_entry(box, this, recompute);
   for (int i = 0; i < moving::kMaxPredictions; ++i) {
-    ui::on_change(signs[i], this, recompute);
-    ui::on_change(amounts[i], this, recompute);
+    ui::on_entry(signs[i], this, recompute);
+    ui::on_entry(amounts[i], this, recompute);
     // A radio button's handler runs for the button that becomes checked.
     ui::on_click(counts[i], this, [this, i] {
       if (counts[i]->isChecked()) count_chosen();
@@ -146,6 +150,13 @@ std::vector<const QComboBox*> RuleSheet::number_boxes() const {
   for (int i = 0; i < count(); ++i) boxes.push_back(amounts[i]);
   return boxes;
 }
+
+void RuleSheet::set_result(const std::optional<moving::MovingBoxes>& shown) {
+  refused_ = !shown;
+  if (shown) shown_ = shown;
+}
+
+moving::MovingBoxes RuleSheet::shown_boxes() const { return shown_ ? *shown_ : boxes(); }
 
 moving::MovingBoxes RuleSheet::boxes() const {
   moving::MovingBoxes boxes;

@@ -12,6 +12,7 @@
 
 #include <QWidget>
 #include <array>
+#include <optional>
 #include <vector>
 
 #include "analysis/moving/moving_rule.h"
@@ -34,6 +35,11 @@ class RuleSheet : public QWidget {
   // the amounts "0" .. max_ball - 1; the texts stay as they are.
   void fill_items(int max_ball);
   [[nodiscard]] moving::MovingBoxes boxes() const;
+  // What the form made of the boxes: the boxes of the pattern on display, or nullopt for
+  // a refusal, which gives the entry's box back its accepted text.
+  void set_result(const std::optional<moving::MovingBoxes>& shown);
+  // The boxes of this tab's pattern on display (its title names them), else boxes().
+  [[nodiscard]] moving::MovingBoxes shown_boxes() const;
   // The number boxes in the order the rule reads them, for naming an empty one.
   [[nodiscard]] std::vector<const QComboBox*> number_boxes() const;
   [[nodiscard]] bool average() const { return average_; }
@@ -62,6 +68,8 @@ class RuleSheet : public QWidget {
   [[nodiscard]] int count() const;
 
   bool average_;
+  std::optional<moving::MovingBoxes> shown_;
+  bool refused_ = false;
 };
 
 }  // namespace moving_window

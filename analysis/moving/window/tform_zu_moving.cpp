@@ -85,9 +85,12 @@ void TForm_zu_moving::rb_LClick() {
 void TForm_zu_moving::PageControl1Change() { recompute(); }
 
 void TForm_zu_moving::recompute() {
-  auto computed = moving::show_moving(history_, active_sheet().boxes(), order());
+  RuleSheet& sheet = active_sheet();
+  const moving::MovingBoxes boxes = sheet.boxes();
+  auto computed = moving::show_moving(history_, boxes, order());
+  sheet.set_result(computed ? std::optional<moving::MovingBoxes>(boxes) : std::nullopt);
   if (!computed) {
-    lb_refusal->setText(ui::refusal_text(computed.error(), active_sheet().number_boxes()));
+    lb_refusal->setText(ui::refusal_text(computed.error(), sheet.number_boxes()));
     lb_refusal->setToolTip(lb_refusal->text());  // the whole message, should it not fit
     return;
   }
@@ -102,7 +105,7 @@ void TForm_zu_moving::sglSelectCell(int column, int row) {
 }
 
 void TForm_zu_moving::title_to_notes(const RuleSheet& sheet) {
-  const std::string title = moving::moving_title(sheet.boxes(), order());
+  const std::string title = moving::moving_title(sheet.shown_boxes(), order());
   Memo1->add_line(title);
   ui::message(this, ui::MessageKind::Information, ui::qs(title) + QStringLiteral("\n(已存入版路明細)"));
 }

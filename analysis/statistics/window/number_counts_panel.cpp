@@ -69,8 +69,14 @@ NumberCountsPanel::NumberCountsPanel(const trace::TraceExport& rows, int max_bal
   layout->addLayout(lower);
   layout->addLayout(ui::row_of({ui::label(this, QStringLiteral("統計期數(最近)")), cb_lt, cb_sort}));
 
+  // An emptied count means no count: the box shows again the N the grids were counted for.
+  ui::refill_when_emptied(cb_lt);
   ui::on_entry(cb_lt, this, [this] { return show_analysis(); });
-  ui::on_click(cb_sort, this, [this] { show_analysis(); });
+  ui::on_click(cb_sort, this, [this] {
+    if (show_analysis()) return;
+    const QSignalBlocker quiet(cb_sort);  // the grids keep their order, and so does the tick
+    cb_sort->setChecked(!cb_sort->isChecked());
+  });
 }
 
 void NumberCountsPanel::reset() {
@@ -84,11 +90,14 @@ void NumberCountsPanel::reset() {
 }
 
 bool NumberCountsPanel::show_analysis() {
-  const auto counts = statistics::show_analysis(rows_, ui::text_of(cb_lt), cb_sort->isChecked(), max_ball_);
+  auto counts = statistics::show_analysis(rows_, ui::text_of(cb_lt), cb_sort->isChecked(), max_ball_);
   if (!counts) {
     ui::show_error(this, counts.error());
     return false;
   }
+  // Sorted, the positions past the last ball hold no number: they stay empty.
+  if (cb_sort->isChecked())
+    for (std::size_t p = static_cast<std::size_t>(max_ball_); p < counts->numbers.size(); ++p) counts->numbers[p] = {};
   const auto per_grid = static_cast<std::size_t>(statistics::kGridPositions);
   fill(sga1, counts->numbers, 0);
   fill(sga2, counts->numbers, per_grid);

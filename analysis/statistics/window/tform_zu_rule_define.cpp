@@ -4,6 +4,7 @@
 #include <QShowEvent>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "ui/controls.h"
 #include "ui/widgets.h"
@@ -67,8 +68,23 @@ void TForm_zu_rule_define::showEvent(QShowEvent* event) {
   // window at the size they give, so it is centred at the size it shows: placed at its
   // nameless size and then grown, it opened lower the first time than every later time.
   show_rule_names();
+  show_settings();
   layout()->activate();
   QDialog::showEvent(event);
+}
+
+void TForm_zu_rule_define::show_settings() {
+  // A reload resets the settings the analysis runs with: the boxes show those, not the
+  // choice made before it.
+  for (std::size_t i = 0; i < rule_boxes.size(); ++i) {
+    const QSignalBlocker quiet(rule_boxes[i]);
+    rule_boxes[i]->setChecked(history_.rule_on[i]);
+  }
+  const int run = std::clamp(history_.rule_run_len, 2, 5);
+  // The button of the run in force, which unchecks the others.
+  QRadioButton* in_force = run_length_buttons[static_cast<std::size_t>(run - 2)];
+  const QSignalBlocker quiet(in_force);
+  in_force->setChecked(true);
 }
 
 void TForm_zu_rule_define::show_rule_names() {

@@ -1,8 +1,8 @@
 // The rule definition window "版路定義": which of the ten pattern rules the number
 // analysis applies (rule_on 1..10) and how many rows a run must hold (rule_run_len,
 // 連準二版 .. 連準五版). Every click on a box copies the whole window into the shared
-// settings; the window keeps its boxes between openings, so after a reload (which resets
-// the settings) the next click copies the window's state again.
+// settings, and every opening shows the settings in force (a reload resets them to every
+// rule and 連準三版), so what the window shows is what the analysis runs.
 #pragma once
 
 #include <QCheckBox>
@@ -40,6 +40,7 @@ class TForm_zu_rule_define : public QDialog {
   void build();
   // The boxes are captioned with the shared rule names.
   void show_rule_names();
+  void show_settings();
 
   core::DrawHistory& history_;
 };

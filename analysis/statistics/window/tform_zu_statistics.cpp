@@ -149,9 +149,11 @@ void TForm_zu_statistics::recount_balls(Arrangement arrangement) {
   show_count(balls.count);
 }
 
-// The tail view waits for 統計; the number and gap views follow the range at once.
+// Every view follows the range at once, so 統計期數 and the values never belong to
+// another range than the one shown; in the tail view 統計 counts again too.
 void TForm_zu_statistics::DateTimePickerChange() {
   sb_big->setChecked(true);
+  if (view_ == View::Tails) return sb_beginClick();
   sb_bigClick();
 }
 

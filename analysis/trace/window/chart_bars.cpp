@@ -4,6 +4,7 @@
 #include <QBarSet>
 #include <QCategoryAxis>
 #include <QClipboard>
+#include <QFontMetricsF>
 #include <QDir>
 #include <QFileInfo>
 #include <QGraphicsLayout>
@@ -173,6 +174,7 @@ void BarChart::fill_series() {
     set->setColor(colour_each_bar_ ? bar_colour(ui::qs(bar.label).toInt(), count) : kSingleColour);
     set->setBorderColor(Qt::white);
     set->setLabelColor(bar.value == 0 ? QColor(Qt::transparent) : QColor(Qt::black));
+    set->setLabelFont(value_font_);
     sets << set;
     labels << set->label();
     items_->append(set->label(), -0.5 + (i + 1.0) / count);
@@ -185,10 +187,11 @@ void BarChart::fill_series() {
 // labels fit themselves, and the chart keeps room below the plot area for them.
 void BarChart::fit_labels() {
   if (!bars_.empty()) {
-    const QFontMetrics metrics(series_->barSets().first()->labelFont());
+    const qreal per_bar = chart()->plotArea().width() / static_cast<qreal>(bars_.size());
+    fit_value_font(per_bar);
+    const QFontMetrics metrics(value_font_);
     int widest = 0;
     for (const trace::Bar& bar : bars_) widest = std::max(widest, metrics.horizontalAdvance(QString::number(bar.value)));
-    const qreal per_bar = chart()->plotArea().width() / static_cast<qreal>(bars_.size());
     const qreal angle = per_bar < widest + 2 ? -90 : 0;
     if (angle != series_->labelsAngle()) {
       series_->setLabelsAngle(angle);
@@ -205,6 +208,21 @@ void BarChart::fit_labels() {
     margins.setBottom(room);
     chart()->setMargins(margins);
   }
+}
+
+// Upright marks stand side by side, each as wide as a digit is high: where the bars are
+// narrower than that (the window at its smallest), the marks take a smaller type so
+// neighbours keep a pixel between them.
+void BarChart::fit_value_font(qreal per_bar) {
+  QFont font = QBarSet(QString()).labelFont();
+  const auto digit_height = [](const QFont& f) {
+    return QFontMetricsF(f).tightBoundingRect(QStringLiteral("0123456789")).height();
+  };
+  while (font.pointSizeF() > kSmallestValuePoint && digit_height(font) + 1 > per_bar)
+    font.setPointSizeF(font.pointSizeF() - 0.5);
+  if (font == value_font_) return;
+  value_font_ = font;
+  for (QBarSet* set : series_->barSets()) set->setLabelFont(font);
 }
 
 void BarChart::fit_value_axis(int highest) {

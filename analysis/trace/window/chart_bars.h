@@ -67,8 +67,11 @@ class BarChart : public QChartView {
   void fill_series();
   void fit_value_axis(int highest);
   void fit_labels();
+  void fit_value_font(qreal per_bar);
 
   bool colour_each_bar_;
+  static constexpr qreal kSmallestValuePoint = 6;
+  QFont value_font_;  // the value marks' type, smaller on narrow bars
   std::vector<trace::Bar> bars_;  // as shown
   QBarSeries* series_ = nullptr;
   QCategoryAxis* items_ = nullptr;  // the base line, with a tick between bars

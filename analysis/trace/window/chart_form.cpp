@@ -5,6 +5,7 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
+#include "analysis/trace/chart_titles.h"
 #include "analysis/trace/window/chart_bars.h"
 #include "ui/controls.h"
 #include "ui/dialogs.h"
@@ -76,6 +77,7 @@ void TForm_zu_chart1::build() {
   layout->addWidget(charts, 1);
 
   connect(Panel1, &chartwin::ChartSettingsPanel::summary_changed, this, [this] { cb_next01Click(); });
+  connect(Panel1, &chartwin::ChartSettingsPanel::period_changed, this, [this] { period_changed(); });
   connect(Panel1, &chartwin::ChartSettingsPanel::query_mode_clicked, this, [this] { cb_star234Click(); });
   connect(Panel3, &chartwin::ChartQueryPanel::query_requested, this,
           [this](const trace::ChartQuery& query) { run_query(query); });
@@ -126,13 +128,21 @@ void TForm_zu_chart1::ResetArray() {
 
 void TForm_zu_chart1::cb_next01Click() {
   if (Panel1->cb_star234->isChecked()) return;
+  shown_query_.reset();
   show_run(Panel1->settings());
 }
 
 void TForm_zu_chart1::run_query(const trace::ChartQuery& query) {
+  shown_query_ = query;
   trace::ChartSettings settings = Panel1->settings();
   settings.query = query;
   show_run(settings);
+}
+
+void TForm_zu_chart1::period_changed() {
+  if (!Panel1->cb_star234->isChecked()) return cb_next01Click();
+  if (shown_query_) return run_query(*shown_query_);
+  show_run(Panel1->settings());  // the summary still on display from before query mode
 }
 
 // With no distance ticked nothing is counted: the memos keep their headers only and the
@@ -144,7 +154,8 @@ void TForm_zu_chart1::show_run(const trace::ChartSettings& settings) {
     Panel4->show_lines(header, header);
     return;
   }
-  const trace::ChartData data = trace::run_chart(table_, settings, history_.game_name);
+  trace::ChartData data = trace::run_chart(table_, settings, history_.game_name);
+  data.number_title = trace::shown_number_title(data, settings, history_.game_name);
   Panel1->Label5->setText(QString::number(data.period_draws));
   show_charts(data);
   Panel4->show_lines(data.memo1, data.memo2);

@@ -13,6 +13,7 @@
 
 #include <QPixmap>
 #include <QPushButton>
+#include <optional>
 
 #include "analysis/trace/trace_chart.h"
 #include "analysis/trace/trace_table.h"
@@ -46,6 +47,9 @@ class TForm_zu_chart1 : public ui::FormDialog {
   void cb_next01Click();
   // A query box's run over the ticked distances.
   void run_query(const trace::ChartQuery& query);
+  // A new period: what the charts show is counted again over it (the summary, or in query
+  // mode the query on display), so counts and titles never name another period.
+  void period_changed();
   void cb_star234Click();
   void Button1Click();  // shows or hides the detail panel
   // Empties the three charts.
@@ -70,4 +74,5 @@ class TForm_zu_chart1 : public ui::FormDialog {
   const core::DrawHistory& history_;
   const core::Clock& clock_;
   trace::TraceTable table_;
+  std::optional<trace::ChartQuery> shown_query_;  // the query the charts show, if any
 };

@@ -67,7 +67,7 @@ ChartSettingsPanel::ChartSettingsPanel(QWidget* parent) : QWidget(parent) {
   ui::on_click(cb_sort, this, [this] { emit summary_changed(); });
   ui::on_click(cb_star234, this, [this] { emit query_mode_clicked(); });
   for (QDateEdit* picker : {DateTimePicker1, DateTimePicker2})
-    connect(picker, &QDateEdit::dateChanged, this, [this] { emit summary_changed(); });
+    connect(picker, &QDateEdit::dateChanged, this, [this] { emit period_changed(); });
   connect(Label6, &QLabel::linkActivated, this, [this] { Label6Click(); });
   connect(Label11, &QLabel::linkActivated, this, [this] { Label11Click(); });
 }

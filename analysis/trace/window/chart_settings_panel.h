@@ -45,7 +45,8 @@ class ChartSettingsPanel : public QWidget {
   QLabel* Image1 = nullptr;         // the game logo
 
  signals:
-  void summary_changed();  // a level, distance, the order or a date changed
+  void summary_changed();  // a level, distance or the order changed
+  void period_changed();   // a date changed
   void query_mode_clicked();
 
  private:

@@ -22,6 +22,7 @@ CombinationSheet::CombinationSheet(const TraceLinks& links, trace::TraceTab tab,
   setObjectName(is_pair(tab) ? "TabSheet2" : "TabSheet7");
   issue = issue_box(is_pair(tab) ? "cb_latest2" : "cb_latest2_3");
   numbers = box(is_pair(tab) ? "cb_tr22" : "cb_tr22_3", {}, "02", is_pair(tab) ? 90 : 110);
+  ui::describe(numbers, QStringLiteral("號碼"));
   lay_out({caption("第"), issue, caption("期"), caption("開"), numbers});
   ui::on_entry(issue, this, [this] { return issueChange(); });
   ui::on_entry(numbers, this, [this] { return numbersChange(); });
@@ -42,10 +43,14 @@ bool CombinationSheet::issueChange() { return choose_draw(issue, numbers, tab_) 
 bool CombinationSheet::numbersChange() { return retrace(); }
 
 bool CombinationSheet::retrace() {
+  const auto read = read_numbers(numbers, tab_);
+  if (!read) return false;
   trace::TraceBoxes boxes;
   boxes.tab = tab_;
-  boxes.number = ui::text_of(numbers);
-  return show(boxes, trace::ExportBound::up_to(ui::text_of(issue)));
+  boxes.number = *read;
+  if (!show(boxes, trace::ExportBound::up_to(issue_))) return false;
+  show_read(numbers, *read);
+  return true;
 }
 
 }  // namespace tracewin

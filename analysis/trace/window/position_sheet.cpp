@@ -25,6 +25,7 @@ PositionSheet::PositionSheet(const TraceLinks& links, trace::TraceTab tab, QWidg
   issue = issue_box(ascending ? "cb_latest3" : "cb_latest4");
   position = box(ascending ? "cb_fix11" : "cb_fix21", ui::number_items(1, 7), "1", 50);
   number = box(ascending ? "cb_fix12" : "cb_fix22", {}, "01", 60);
+  ui::describe(number, QStringLiteral("號碼"));
   lay_out({caption("第"), issue, caption("期"), caption("第"), position, caption("支"), caption("開"), number});
   ui::on_entry(issue, this, [this] { return issueChange(); });
   ui::on_entry(position, this, [this] { return positionChange(); });
@@ -51,8 +52,17 @@ bool PositionSheet::retrace() {
   trace::TraceBoxes boxes;
   boxes.tab = tab_;
   boxes.position = ui::text_of(position);
-  boxes.number = ui::text_of(number);
-  return show(boxes, trace::ExportBound::up_to(ui::text_of(issue)));
+  // The position is refused first ("第？支錯誤"), as the trace reads it.
+  if (const auto checked = trace::check_trace_positions(boxes); !checked) {
+    refuse(checked.error(), {});
+    return false;
+  }
+  const auto read = read_numbers(number, tab_);
+  if (!read) return false;
+  boxes.number = *read;
+  if (!show(boxes, trace::ExportBound::up_to(issue_))) return false;
+  show_read(number, *read);
+  return true;
 }
 
 }  // namespace tracewin

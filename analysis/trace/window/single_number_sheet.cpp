@@ -19,6 +19,7 @@ SingleNumberSheet::SingleNumberSheet(const TraceLinks& links, QWidget* parent)
   setObjectName("TabSheet1");
   cb_latest = issue_box("cb_latest");
   cb_trno = box("cb_trno", {}, "01", 60);
+  ui::describe(cb_trno, QStringLiteral("號碼"));
   sbpin1 = ui::tool_button(panel, QStringLiteral("固定"), "sbpin1");
   lay_out({caption("第"), cb_latest, caption("期"), caption("本期開"), cb_trno}, {sbpin1});
   build_pinned_row();
@@ -39,6 +40,7 @@ void SingleNumberSheet::build_pinned_row() {
   lbn1->setMinimumWidth(lbn1->fontMetrics().horizontalAdvance(QStringLiteral("上 2500 期 000000")) + 8);
   cbn1 = ui::make_combo(Panel7, {}, "01");
   cbn1->setObjectName("cbn1");
+  ui::describe(cbn1, QStringLiteral("號碼"));
   cbn1->setFixedWidth(60);
   cbn1->setMaxVisibleItems(20);
   SpeedButton16 = ui::tool_button(Panel7, QStringLiteral("上一期"), "SpeedButton16");
@@ -63,6 +65,12 @@ void SingleNumberSheet::open(const OpeningItems& items) {
 }
 
 void SingleNumberSheet::enter() {
+  // Pinned, the first row stands as it was pinned and the pinned trace comes back, as
+  // the second row names it.
+  if (pinned_) {
+    retrace_pinned();
+    return;
+  }
   distance_ = 0;
   cb_latestChange();
 }
@@ -77,9 +85,12 @@ bool SingleNumberSheet::cb_latestChange() {
 bool SingleNumberSheet::cb_trnoChange() { return retrace(); }
 
 bool SingleNumberSheet::retrace() {
+  const auto number = read_numbers(cb_trno, trace::TraceTab::Single);
+  if (!number) return false;
   trace::TraceBoxes boxes;
-  boxes.number = ui::text_of(cb_trno);
-  if (!show(boxes, trace::ExportBound::up_to(ui::text_of(cb_latest)))) return false;
+  boxes.number = *number;
+  if (!show(boxes, trace::ExportBound::up_to(issue_))) return false;
+  show_read(cb_trno, *number);
   ui::set_label(lbn1, trace::target_label(links_.table, selected_draw_, distance_));
   return true;
 }
@@ -95,6 +106,7 @@ void SingleNumberSheet::sbpin1Click() {
   sbpin1->setText(QStringLiteral("已固定"));
   Panel7->show();
   panel->setEnabled(false);
+  show_issue_enabled(false);
   links_.pin(true);
   pinned_distance_ = 0;
   retrace_pinned();
@@ -119,12 +131,16 @@ void SingleNumberSheet::SpeedButton17Click() {
 }
 
 bool SingleNumberSheet::retrace_pinned() {
+  const auto number = read_numbers(cbn1, trace::TraceTab::Single);
+  if (!number) return false;
   trace::TraceBoxes boxes;
-  boxes.number = ui::text_of(cbn1);
-  if (const core::Status shown = links_.show_trace(boxes, pinned_distance_, trace::ExportBound::up_to(ui::text_of(cb_latest))); !shown) {
+  boxes.number = *number;
+  const core::Status shown = links_.show_trace(boxes, pinned_distance_, trace::ExportBound::up_to(issue_));
+  if (!shown) {
     refuse(shown.error(), {cbn1});
     return false;
   }
+  show_read(cbn1, *number);
   ui::set_label(lbtridx_n1, trace::distance_label(pinned_distance_));
   return true;
 }
@@ -140,7 +156,15 @@ void SingleNumberSheet::end_pinned_mode() {
   sbpin1->setText(QStringLiteral("固定"));
   Panel7->hide();
   panel->setEnabled(true);
+  show_issue_enabled(true);
   links_.pin(false);
+}
+
+void SingleNumberSheet::show_issue_enabled(bool enabled) {
+  // Disabled, the issue box greys like every disabled box; its red bold says it chooses.
+  QFont font = cb_latest->font();
+  font.setBold(enabled);
+  cb_latest->setFont(font);
 }
 
 }  // namespace tracewin

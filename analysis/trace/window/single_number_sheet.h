@@ -5,8 +5,9 @@
 //   second row (Panel7, pinned mode only):  lbn1 開 [cbn1] 上一期 lbtridx_n1 下一期 [結束]
 //
 // 固定 keeps the rows on screen as the draws the single-number rule examines; the second
-// row then traces its own number and distance among them. 結束 gives the rule every
-// draw again and redraws the first trace at the first row's unchanged distance.
+// row then traces its own number and distance among them; coming back to the tab while
+// pinned shows that pinned trace again. 結束 gives the rule every draw again and redraws
+// the first trace at the first row's unchanged distance.
 #pragma once
 
 #include "analysis/trace/window/trace_sheet.h"
@@ -51,6 +52,7 @@ class SingleNumberSheet : public TraceSheet {
  private:
   void build_pinned_row();
   bool retrace_pinned();
+  void show_issue_enabled(bool enabled);
 
   int selected_draw_ = 0;
   bool pinned_ = false;

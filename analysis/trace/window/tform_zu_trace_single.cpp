@@ -18,6 +18,7 @@
 #include "analysis/trace/window/trace_grid_view.h"
 #include "core/ball_text.h"
 #include "core/loader.h"
+#include "ui/controls.h"
 #include "ui/dialogs.h"
 #include "ui/string_grid.h"
 
@@ -72,7 +73,11 @@ void TForm_zu_trace_single::build_pages() {
     PageControl1->addTab(sheets_[i], QString::fromUtf8(captions[i]));
     connect_sheet(sheets_[i]);
   }
-  connect(PageControl1, &QTabWidget::currentChanged, this, [this] { PageControl1Change(); });
+  connect(PageControl1, &QTabWidget::currentChanged, this, [this] {
+    // What was typed on the tab left behind is finished there before the new tab traces.
+    (void)ui::finish_entries(this);
+    PageControl1Change();
+  });
 }
 
 void TForm_zu_trace_single::connect_sheet(TraceSheet* sheet) {
@@ -101,7 +106,10 @@ void TForm_zu_trace_single::set_number_analysis(
   N1->setEnabled(static_cast<bool>(number_analysis_));
 }
 
-void TForm_zu_trace_single::contextMenuEvent(QContextMenuEvent* event) { PopupMenu1->exec(event->globalPos()); }
+void TForm_zu_trace_single::contextMenuEvent(QContextMenuEvent* event) {
+  // The menu's commands read the trace on screen: a typed entry is finished first.
+  if (ui::finish_entries(this)) PopupMenu1->exec(event->globalPos());
+}
 
 void TForm_zu_trace_single::FormShow() {
   TabSheet1->end_pinned_mode();

@@ -8,6 +8,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "analysis/trace/number_entry.h"
 #include "analysis/trace/trace_messages.h"
 #include "ui/controls.h"
 #include "ui/dialogs.h"
@@ -73,6 +74,7 @@ QComboBox* TraceSheet::issue_box(const QString& name) {
   issue->setMinimumWidth(issue->fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 40);
   ui::set_look(issue, Qt::red, true);
   issue->setToolTip(page_hint());
+  ui::refill_when_emptied(issue);
   return issue;
 }
 
@@ -103,7 +105,8 @@ void TraceSheet::lay_out(std::initializer_list<QWidget*> own, std::initializer_l
 
 void TraceSheet::set_issue_items(QComboBox* issue, const OpeningItems& items) {
   ui::set_items(issue, items.issues);
-  ui::set_text(issue, items.issues.empty() ? std::string() : items.issues.front());
+  issue_ = items.issues.empty() ? std::string() : items.issues.front();
+  ui::set_text(issue, issue_);
 }
 
 std::optional<int> TraceSheet::choose_draw(const QComboBox* issue, QComboBox* numbers, trace::TraceTab tab) {
@@ -112,6 +115,7 @@ std::optional<int> TraceSheet::choose_draw(const QComboBox* issue, QComboBox* nu
     ui::message(window(), ui::MessageKind::Warning, ui::qs(trace::msg::unknown_issue(ui::text_of(issue))));
     return s;
   }
+  issue_ = ui::text_of(issue);
   distance_ = trace::next_draw_distance(links_.table, *s);
   offer(numbers, trace::number_box(links_.table, *s, tab));
   return s;
@@ -120,6 +124,23 @@ std::optional<int> TraceSheet::choose_draw(const QComboBox* issue, QComboBox* nu
 void TraceSheet::offer(QComboBox* numbers, const trace::NumberBox& offered) {
   ui::set_items(numbers, offered.items);
   ui::set_text(numbers, offered.text);
+}
+
+std::optional<std::string> TraceSheet::read_numbers(const QComboBox* numbers, trace::TraceTab tab) {
+  if (numbers->currentText().isEmpty()) {
+    ui::message(window(), ui::MessageKind::Warning, ui::empty_box_message(numbers));
+    return std::nullopt;
+  }
+  auto read = trace::read_number_entry(tab, ui::text_of(numbers), links_.table.max_ball);
+  if (!read) {
+    ui::show_error(window(), read.error());
+    return std::nullopt;
+  }
+  return std::move(read).value();
+}
+
+void TraceSheet::show_read(QComboBox* numbers, const std::string& read) {
+  if (ui::text_of(numbers) != read) ui::set_text(numbers, read);
 }
 
 }  // namespace tracewin

@@ -101,8 +101,8 @@ class TraceSheet : public QWidget {
   // The panel's row: `own` controls, the stepper, `after` it, then the four buttons at
   // the right end.
   void lay_out(std::initializer_list<QWidget*> own, std::initializer_list<QWidget*> after = {});
-  // An issue box on opening: the latest issues, the newest shown.
-  static void set_issue_items(QComboBox* issue, const OpeningItems& items);
+  // An issue box on opening: the latest issues, the newest shown (and accepted).
+  void set_issue_items(QComboBox* issue, const OpeningItems& items);
   // The issue box's change: the draw it names (searched from the newest back), or
   // nullopt when none has it: that is said, and the tab keeps its trace and boxes. Found, the distance
   // becomes the distance from that draw to the draw after the newest, and `numbers`
@@ -110,10 +110,18 @@ class TraceSheet : public QWidget {
   [[nodiscard]] std::optional<int> choose_draw(const QComboBox* issue, QComboBox* numbers, trace::TraceTab tab);
   // A number box offering these items, the first shown.
   static void offer(QComboBox* numbers, const trace::NumberBox& offered);
+  // The numbers of a number box as the tab traces them ("5" as "05"); nullopt after
+  // saying how the box is filled.
+  [[nodiscard]] std::optional<std::string> read_numbers(const QComboBox* numbers, trace::TraceTab tab);
+  // After a trace of `read`, the box shows the numbers as they were read.
+  static void show_read(QComboBox* numbers, const std::string& read);
   [[nodiscard]] QLabel* caption(const char* text);
 
   const TraceLinks& links_;
   int distance_ = 0;
+  // The issue the tab's draw was last chosen by: the trace's export ends there, whatever
+  // the issue box shows meanwhile.
+  std::string issue_;
 };
 
 // The hint of the page control and of every issue box.

@@ -83,6 +83,17 @@ class IntervalsWindowsTest : public QObject {
     QCOMPARE(window.cb_no->currentText(), QStringLiteral("12"));
     window.Button3->click();
     QCOMPARE(window.Memo1->line_count(), 0);
+    // Only a number has a summary: anything else is refused and the box shows its number
+    // again; one digit is the number's two.
+    type_into(window.cb_no, "abc");
+    type_into(window.cb_no, "40");
+    QCOMPARE(dialogs.recorder.texts(), (QStringList{"號碼必須是 01 到 39: abc", "號碼必須是 01 到 39: 40"}));
+    QCOMPARE(window.cb_no->currentText(), QStringLiteral("12"));
+    QCOMPARE(window.Memo1->line_count(), 0);
+    type_into(window.cb_no, "5");
+    QCOMPARE(window.cb_no->currentText(), QStringLiteral("05"));
+    QCOMPARE(lines_of(window.Memo1->lines()), lines_of(intervals::show_no(analysis, "05")));
+    dialogs.recorder.messages.clear();
 
     // Shown again, the grid starts at its first gaps, wherever it was left.
     QScrollBar* grid_bar = window.sgmap->verticalScrollBar();
@@ -166,6 +177,53 @@ class IntervalsWindowsTest : public QObject {
     QVERIFY(f.dialogs.recorder.messages.isEmpty());
   }
 
+  // 搜尋 after a half-typed date (no Enter, no leaving the box) searches that date: the
+  // grid, the memo and the labels belong to the date the box shows.
+  void search_finishes_a_half_typed_date_first() {
+    TraceFixture f;
+    const int n = f.history.draw_count;
+    const std::string date = intervals::recent_dates(f.history, 3)[2];
+    type_into(f.panel.cb_date, QString::fromStdString(date), test_input::Finish::None);
+    QTest::mouseClick(f.panel.SpeedButton4, Qt::LeftButton);
+    QCOMPARE(f.panel.cb_date->currentText().toStdString(), date);
+    QCOMPARE(f.window.search().query.base_draw, n - 2);
+    QCOMPARE(f.window.search().query.x, f.panel.CB_xx->currentText().toStdString());
+    QCOMPARE(f.window.sgl->grid().column(9), f.view_of(1).sgl.column(9));
+    QCOMPARE(f.window.mm->lines(), f.view_of(1).mm);
+    QCOMPARE(f.panel.plan->text().toStdString(), f.view_of(1).plan);
+    // A half-typed X that names no number is refused before 搜尋 runs; the box shows X again.
+    const QString x = f.panel.CB_xx->currentText();
+    const auto shown = f.window.search();
+    type_into(f.panel.CB_xx, "40", test_input::Finish::None);
+    QTest::mouseClick(f.panel.SpeedButton4, Qt::LeftButton);
+    QCOMPARE(f.dialogs.recorder.texts(), QStringList{"號碼必須是 01 到 39: 40"});
+    QCOMPARE(f.panel.CB_xx->currentText(), x);
+    QCOMPARE(f.window.search().rules, shown.rules);
+    // 下一組 after a half-typed Y steps through the rules of the search for that Y.
+    const QString y = f.panel.cb_d2->currentText() == "01" ? "02" : "01";
+    type_into(f.panel.cb_d2, y, test_input::Finish::None);
+    QTest::mouseClick(f.panel.SpeedButton6, Qt::LeftButton);
+    QCOMPARE(f.window.search().query.y, y.toStdString());
+    if (f.window.search().rules.size() >= 2) QCOMPARE(f.window.rule_index(), 2);
+    QCOMPARE(f.window.mm->lines(), f.view_of(f.window.rule_index()).mm);
+  }
+
+  // A search of few matches lowers 連準 for itself alone and says so beside the box; the
+  // next search runs with the user's 連準 again.
+  void few_matches_lower_the_run_for_that_search_only() {
+    TraceFixture f;
+    type_into(f.panel.cb_lan, "40");
+    f.panel.SpeedButton4->click();
+    const int used = f.window.search().query.run;
+    QVERIFY(used < 40);
+    QCOMPARE(f.panel.cb_lan->currentText(), QStringLiteral("40"));
+    QCOMPARE(f.panel.lb_lan_note->text(), QStringLiteral("符合期數不足，本次以連準 %1 版搜尋").arg(used));
+    type_into(f.panel.cb_lan, "2");
+    f.panel.SpeedButton4->click();
+    QCOMPARE(f.window.search().query.run, 2);
+    QVERIFY(f.panel.lb_lan_note->text().isEmpty());
+  }
+
   void both_windows_open_on_an_empty_table() {
     ui::ScopedRecorder dialogs;
     core::DrawHistory empty;
@@ -184,17 +242,16 @@ class IntervalsWindowsTest : public QObject {
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QStringList>("messages");
-    // A date is looked up once typed whole; a refused distance gives its box back the
-    // distance Y belongs to, so 搜尋 says nothing more; X and Y search as typed and again
-    // by 搜尋; 連準 is read by 搜尋 only.
+    // A date is looked up once typed whole; a refused entry gives its box back the text
+    // the rules on display belong to, so 搜尋 says nothing more; 連準 is read by 搜尋 only.
     QTest::newRow("unknown date") << "cb_date" << "1999/01/01" << QStringList{"沒有這個日期的開獎資料: 1999/01/01"};
     QTest::newRow("distance not a number") << "cb_d1" << "x"
                                            << QStringList{"「x」不是有效的整數"};
     QTest::newRow("distance past the newest draw") << "cb_d1" << "9"
                                                    << QStringList{"且下期數必須是 0 到 0: 9"};
-    QTest::newRow("X not a number") << "CB_xx" << "x"
-                                    << QStringList{"號碼必須是 01 到 39: x", "號碼必須是 01 到 39: x"};
-    QTest::newRow("Y below 01") << "cb_d2" << "0" << QStringList{"號碼必須是 01 到 39: 0", "號碼必須是 01 到 39: 0"};
+    QTest::newRow("X not a number") << "CB_xx" << "x" << QStringList{"號碼必須是 01 到 39: x"};
+    QTest::newRow("X above 39") << "CB_xx" << "40" << QStringList{"號碼必須是 01 到 39: 40"};
+    QTest::newRow("Y below 01") << "cb_d2" << "0" << QStringList{"號碼必須是 01 到 39: 0"};
     QTest::newRow("run below 1") << "cb_lan" << "0" << QStringList{"連準必須至少為 1: 0"};
     QTest::newRow("run not a number") << "cb_lan" << "x" << QStringList{};
   }
@@ -204,13 +261,14 @@ class IntervalsWindowsTest : public QObject {
     QFETCH(QString, typed);
     QFETCH(QStringList, messages);
     TraceFixture f;
-    const QString x = f.panel.CB_xx->currentText();
+    auto* typed_box = f.panel.findChild<QComboBox*>(box);
+    const QString kept = typed_box->currentText();
     const auto search = f.window.search();
     const QString tot = f.panel.lb_tot->text(), later = f.panel.cb_d1->currentText();
-    type_into(f.panel.findChild<QComboBox*>(box), typed);
+    type_into(typed_box, typed);
     f.panel.SpeedButton4->click();
     QCOMPARE(f.dialogs.recorder.texts(), messages);
-    QCOMPARE(f.panel.CB_xx->currentText(), box == "CB_xx" ? typed : x);  // a refused entry stays to be mended
+    if (box != "cb_lan") QCOMPARE(typed_box->currentText(), kept);  // the text the rules belong to
     QCOMPARE(f.panel.cb_d1->currentText(), later);
     QCOMPARE(f.window.search().matches, search.matches);
     if (!messages.isEmpty()) {  // the last search stays on display

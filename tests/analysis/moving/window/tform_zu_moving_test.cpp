@@ -92,6 +92,21 @@ class MovingWindowTest : public QObject {
     type_into(sheet.look_back, "0");
     QCOMPARE(w.lb_refusal->text(), QStringLiteral("期數必須至少為 1: 0"));
     QCOMPARE(f.column(moving::kPredictionColumn), before);
+    // The box shows again the look-back of the grid, and the title names that pattern.
+    QCOMPARE(sheet.look_back->currentText(), QStringLiteral("3"));
+    sheet.title_button->click();
+    QVERIFY(w.Memo1->lines().back().find("上3期") != std::string::npos);
+    QVERIFY(w.Memo1->lines().back().find("上0期") == std::string::npos);
+    w.Memo1->clear_lines();
+    f.dialogs.recorder.messages.clear();
+    // 版路標題 after a half-typed look-back (no Enter, no leaving the box) computes it first.
+    type_into(sheet.look_back, "5", test_input::Finish::None);
+    QTest::mouseClick(sheet.title_button, Qt::LeftButton);
+    QVERIFY(w.Memo1->lines().back().find("上5期") != std::string::npos);
+    QCOMPARE(f.column(moving::kPredictionColumn), f.computed(sheet.boxes()).sgl.column(moving::kPredictionColumn));
+    type_into(sheet.look_back, "3");
+    w.Memo1->clear_lines();
+    f.dialogs.recorder.messages.clear();
     type_into(sheet.look_back, "3");
     type_into(sheet.amounts[0], "123456789012345678901234");  // a refusal of two lines
     QCOMPARE(w.lb_refusal->text(), QStringLiteral("「123456789012345678901234」不是有效的整數"));

@@ -8,6 +8,7 @@
 #include "analysis/statistics/pattern_rules.h"
 #include "analysis/statistics/window/tform_zu_no_analysis.h"
 #include "analysis/statistics/window/tform_zu_rule_define.h"
+#include "core/loader.h"
 #include "support/combo_input.h"
 #include "support/draw_tables.h"
 #include "ui/controls.h"
@@ -50,9 +51,12 @@ QStringList number_cells(const TForm_zu_no_analysis& w) {
   return cells;
 }
 
-QStringList number_cells(const statistics::NumberCounts& counts) {
+// What the window shows for these counts: sorted, the positions past the last ball stay empty.
+QStringList number_cells(const statistics::NumberCounts& counts, bool sorted, int max_ball) {
   QStringList cells;
-  for (std::size_t p = 0; p < 42; ++p) cells << ui::qs(counts.numbers[p].top + "/" + counts.numbers[p].bottom);
+  for (std::size_t p = 0; p < 42; ++p)
+    cells << (sorted && static_cast<int>(p) >= max_ball ? QStringLiteral("/")
+                                                        : ui::qs(counts.numbers[p].top + "/" + counts.numbers[p].bottom));
   for (const auto& cell : counts.tails) cells << ui::qs(cell.top + "/" + cell.bottom);
   return cells;
 }
@@ -78,7 +82,8 @@ class NumberAnalysisWindowTest : public QObject {
       QCOMPARE(a.window.counts->cb_lt->count(), std::max(0, r - 1));
       QCOMPARE(a.window.counts->sga4->cell(7, 0), std::string("H"));
       QCOMPARE(number_cells(a.window),
-               number_cells(*statistics::show_analysis(*rows, std::to_string(r), false, a.history.max_ball)));
+               number_cells(*statistics::show_analysis(*rows, std::to_string(r), false, a.history.max_ball), false,
+                            a.history.max_ball));
       const auto rules = a.expected_rules(*rows, title);
       QCOMPARE(a.window.rules->Ed_result->text(), ui::qs(rules.ed_result));
       QCOMPARE(a.window.rules->mmresult->lines(), rules.memo);
@@ -113,8 +118,19 @@ class NumberAnalysisWindowTest : public QObject {
       QVERIFY(a.dialogs.recorder.messages.isEmpty());
       QCOMPARE(a.window.counts->cb_lt->currentText(), c.typed);
       QCOMPARE(number_cells(a.window),
-               number_cells(*statistics::show_analysis(kTrace, ui::u8(c.typed), c.sorted, a.history.max_ball)));
+               number_cells(*statistics::show_analysis(kTrace, ui::u8(c.typed), c.sorted, a.history.max_ball), c.sorted,
+                            a.history.max_ball));
     }
+    // An emptied count is no count: the box shows again the N the grids belong to, and
+    // 按統計結果排列 then sorts those counts.
+    const QString counted = a.window.counts->cb_lt->currentText();
+    type_count(a.window.counts->cb_lt, "\b");
+    QCOMPARE(a.window.counts->cb_lt->currentText(), counted);
+    a.window.counts->cb_sort->setChecked(true);
+    QVERIFY(a.dialogs.recorder.messages.isEmpty());
+    QCOMPARE(number_cells(a.window),
+             number_cells(*statistics::show_analysis(kTrace, ui::u8(counted), true, a.history.max_ball), true,
+                          a.history.max_ball));
   }
 
   // The definition window writes the shared settings; closing it re-runs the analysis.
@@ -141,6 +157,17 @@ class NumberAnalysisWindowTest : public QObject {
     a.rules.SpeedButton1->click();  // 全選
     QCOMPARE(a.rules.SpeedButton1->text(), QStringLiteral("清除"));
     for (std::size_t i = 0; i < statistics::kRules; ++i) QVERIFY(a.history.rule_on[i]);
+
+    // A reload puts back every rule and 連準三版: the window shows what runs.
+    a.rules.rule_boxes[4]->setChecked(false);
+    a.rules.run_length_buttons[3]->setChecked(true);
+    a.rules.reject();
+    core::reset_rule_settings(a.history);
+    ui::show_modal(&a.rules);
+    for (const QCheckBox* box : a.rules.rule_boxes) QVERIFY(box->isChecked());
+    QVERIFY(a.rules.run_length_buttons[1]->isChecked());
+    QCOMPARE(a.history.rule_run_len, 3);
+    a.rules.reject();
   }
 
   // The program creates the window before the first load names the rules: it still opens

@@ -17,8 +17,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QValueAxis>
+#include <QFontMetricsF>
 #include <functional>
 
+#include "analysis/trace/chart_titles.h"
 #include "analysis/trace/window/chart_bars.h"
 #include "analysis/trace/window/chart_form.h"
 #include "core/loader.h"
@@ -275,6 +277,25 @@ class ChartWindowTest : public QObject {
     QCOMPARE(c.window.Chart1->series()->labelsAngle(), 0.0);
   }
 
+  // At the window's smallest the upright value marks take a type whose digits are less
+  // high than a bar is wide, so neighbouring values never run into each other; wide
+  // again, they grow back.
+  void value_marks_fit_their_bars_at_the_smallest_size() {
+    ChartWindow c(bundled_history(), {2026, 12, 9});
+    const QFont normal = c.window.Chart1->series()->barSets().first()->labelFont();
+    c.resize(0, true);
+    c.window.resize(c.window.minimumSizeHint());
+    c.settle();
+    const chartwin::BarChart& numbers = *c.window.Chart1;
+    const qreal per_bar = numbers.chart()->plotArea().width() / numbers.series()->barSets().size();
+    for (const QBarSet* set : numbers.series()->barSets())
+      QVERIFY2(QFontMetricsF(set->labelFont()).tightBoundingRect("0123456789").height() + 1 <= per_bar,
+               qPrintable(set->label()));
+    QVERIFY(numbers.series()->barSets().first()->labelFont().pointSizeF() < normal.pointSizeF());
+    c.resize(1366, false);
+    QCOMPARE(numbers.series()->barSets().first()->labelFont(), normal);
+  }
+
   void value_axis_depends_on_the_data_alone() {
     ChartWindow c(bundled_history(), {2026, 12, 9});
     auto& p = *c.window.Panel1;
@@ -361,18 +382,33 @@ class ChartWindowTest : public QObject {
         {"position tails", [&] { q.EditT[0]->setText("6"); }, q.SpeedButton2,
          {ChartQueryKind::PositionTails, "", {"6", "", "", "", ""}, false}},
     };
+    trace::ChartSettings s = c.opening();
+    const auto want_of = [&c](const trace::ChartSettings& settings) {
+      trace::ChartData want = c.run(settings);
+      want.number_title = trace::shown_number_title(want, settings, c.history.game_name);
+      return want;
+    };
     for (const Case& k : cases) {
       c.dialogs.recorder.messages.clear();
       k.fill();
       k.button->click();
-      trace::ChartSettings s = c.opening();
       s.query = k.query;
-      const trace::ChartData want = c.run(s);
+      const trace::ChartData want = want_of(s);
       QVERIFY2(shown(c.window) == shown(want), k.what);
       QStringList messages;
       for (const auto& m : want.messages) messages << ui::qs(m);
       QCOMPARE(c.dialogs.recorder.texts(), messages);
     }
+    // A positional title names its positions, a tail one says so.
+    QCOMPARE(c.window.Chart1->title(), QStringLiteral("今彩539尾數 第1落球 6 拖牌號碼統計(2005/01/01-2009/01/10)"));
+    q.SpeedButton1->click();
+    QCOMPARE(c.window.Chart1->title(), QStringLiteral("今彩539 第2順球 15 拖牌號碼統計(2005/01/01-2009/01/10)"));
+    // A new period counts the query on display again: no count or title of the old one stays.
+    c.dialogs.recorder.messages.clear();
+    c.window.Panel1->DateTimePicker1->setDate(QDate(2009, 1, 4));
+    s.from = {2009, 1, 4};
+    s.query = cases[3].query;
+    QVERIFY(shown(c.window) == shown(want_of(s)));
   }
 
   void no_ticked_distance_leaves_headers_and_empty_charts() {

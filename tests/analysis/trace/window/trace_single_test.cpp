@@ -47,6 +47,8 @@ class TraceSingleTest : public QObject {
   void every_tab_traces_its_boxes();
   void refused_boxes_keep_the_trace_and_the_distance();
   void typed_boxes_trace_what_they_show();
+  void commands_finish_a_half_typed_box_first();
+  void number_boxes_take_one_digit_or_say_how();
   void pop_up_commands();
   void grid_keeps_its_design_widths_and_cuts_no_text();
 };
@@ -132,16 +134,31 @@ void TraceSingleTest::pinned_mode_enters_steps_and_leaves() {
   QCOMPARE(f.window.source_list(), trace::all_draws(f.table()));
   QVERIFY(same_grid(grid(), first.grid));
 
-  // Other tabs leave pinned mode alone; back on tab 0 its number is traced over the pinned draws.
+  // Other tabs leave pinned mode alone; back on tab 0 the pinned trace returns, as the
+  // second row names it (its number and distance), and the greyed first row is unchanged.
   s.sbpin1->click();
+  QVERIFY(!s.cb_latest->font().bold());
+  QVERIFY(s.cb_latest->palette().color(QPalette::Disabled, QPalette::Text) != QColor(Qt::red));
+  QCOMPARE(s.cb_latest->palette().color(QPalette::Active, QPalette::Text), QColor(Qt::red));
+  s.SpeedButton17->click();
+  const QString first_label = s.distance_label->text();
   f.window.show_page(1);
   f.window.show_page(0);
   QVERIFY(s.pinned());
-  QVERIFY(same_grid(grid(), f.expected(TraceWindow::single(text(s.cb_trno)), 1, first.trace_list).grid));
+  QCOMPARE(s.lbtridx_n1->text(), QStringLiteral("下 1 期"));
+  QCOMPARE(s.distance_label->text(), first_label);
+  QVERIFY(same_grid(grid(), f.expected(TraceWindow::single(text(s.cbn1)), 1, first.trace_list).grid));
+  // A half-typed pinned number is finished by the pinned row's step.
+  type_into(s.cbn1, "3", test_input::Finish::None);
+  QTest::mouseClick(s.SpeedButton16, Qt::LeftButton);
+  QCOMPARE(s.cbn1->currentText(), QStringLiteral("03"));
+  QCOMPARE(s.lbtridx_n1->text(), QStringLiteral("上 1 期"));
+  QVERIFY(same_grid(grid(), f.expected(TraceWindow::single("03"), -1, first.trace_list).grid));
   // A new opening starts unpinned.
   f.window.hide();
   f.window.show();
   QVERIFY(!s.pinned());
+  QVERIFY(s.cb_latest->font().bold());
   QCOMPARE(f.window.source_list(), trace::all_draws(f.table()));
 }
 
@@ -258,6 +275,150 @@ void TraceSingleTest::typed_boxes_trace_what_they_show() {
   type_into(f.window.TabSheet6->cb_ck, "\b", Finish::Leave);
   f.window.TabSheet6->forward->click();
   QCOMPARE(f.dialogs.recorder.texts(), QStringList{QStringLiteral("請輸入每隔的期數")});
+}
+
+namespace {
+
+// The boxes of tab `page` as they read now (tabs 0..4 and 6 also end their export at
+// their issue box).
+trace::TraceBoxes boxes_on_screen(const TForm_zu_trace_single& w, int page) {
+  using trace::TraceTab;
+  trace::TraceBoxes boxes;
+  switch (page) {
+    case 0: boxes.number = text(w.TabSheet1->cb_trno); break;
+    case 1:
+    case 2: {
+      const tracewin::CombinationSheet& s = page == 1 ? *w.TabSheet2 : *w.TabSheet7;
+      boxes.tab = page == 1 ? TraceTab::Pair : TraceTab::Triple;
+      boxes.number = text(s.numbers);
+      break;
+    }
+    case 3:
+    case 4: {
+      const tracewin::PositionSheet& s = page == 3 ? *w.TabSheet3 : *w.TabSheet4;
+      boxes.tab = page == 3 ? TraceTab::Ascending : TraceTab::Drawn;
+      boxes.position = text(s.position);
+      boxes.number = text(s.number);
+      break;
+    }
+    case 5:
+      boxes.tab = TraceTab::Add;
+      boxes.p1 = text(w.TabSheet5->cb_add1);
+      boxes.sign = text(w.TabSheet5->cb_add2);
+      boxes.amount = text(w.TabSheet5->cb_add3);
+      boxes.p2 = text(w.TabSheet5->cb_add4);
+      break;
+    default:
+      boxes.tab = TraceTab::Cycle;
+      boxes.issue = text(w.TabSheet6->cb_latest_ck);
+      boxes.step = text(w.TabSheet6->cb_ck);
+  }
+  return boxes;
+}
+
+QComboBox* issue_box_of(const TForm_zu_trace_single& w, int page) {
+  const std::array<QComboBox*, trace::kTabCount> issues = {w.TabSheet1->cb_latest, w.TabSheet2->issue,
+                                                           w.TabSheet7->issue,     w.TabSheet3->issue,
+                                                           w.TabSheet4->issue,     nullptr,
+                                                           w.TabSheet6->cb_latest_ck};
+  return issues[static_cast<std::size_t>(page)];
+}
+
+}  // namespace
+
+// A command button reads no box that differs from what its trace was computed for: what
+// was typed and not yet ended (no Enter, no leaving the box) is finished by the press,
+// then the command runs; a refused text is said, put back, and the command does not run;
+// an emptied issue box gets its issue back. Afterwards the boxes, the distance label, the
+// grid, the title and the export all belong to one trace.
+void TraceSingleTest::commands_finish_a_half_typed_box_first() {
+  enum Button { Back, Forward, Pairs, Triples, Sorted };
+  struct Case {
+    int page;
+    const char* box;
+    QString typed;
+    Button button;
+    QString shown;  // the box afterwards ("" = what it showed before)
+    int distance;   // the tab's distance afterwards
+    int messages;
+  };
+  const QString older = "100036";  // the draw 5 places before the one to come: 下 5 期
+  const QList<Case> cases = {
+      {0, "cb_latest", older, Forward, older, 6, 0},
+      {0, "cb_latest", older, Back, older, 4, 0},
+      {0, "cb_latest", older, Pairs, older, 5, 0},
+      {0, "cb_latest", "\b", Back, "", 0, 0},
+      {0, "cb_latest", "999999", Forward, "", 1, 1},
+      {0, "cb_trno", "7", Back, "07", 0, 0},
+      {0, "cb_trno", "70", Forward, "", 1, 1},
+      {1, "cb_latest2", older, Back, older, 4, 0},
+      {1, "cb_tr22", "3.7", Triples, "03.07", 1, 0},
+      {2, "cb_latest2_3", older, Forward, older, 6, 0},
+      {3, "cb_latest3", older, Sorted, older, 5, 0},
+      {3, "cb_fix11", "2", Forward, "2", 2, 0},
+      {4, "cb_latest4", older, Forward, older, 6, 0},
+      {4, "cb_fix22", "x", Back, "", 1, 1},
+      {5, "cb_add3", "2", Back, "2", -1, 0},
+      {6, "cb_latest_ck", older, Forward, older, 1, 0},
+  };
+  for (const Case& c : cases) {
+    TraceWindow f;
+    TForm_zu_trace_single& w = f.window;
+    QCOMPARE(f.table().issue(f.newest() - 4), older.toStdString());
+    tracewin::SharedTrace followed;
+    const auto follow = [&followed](tracewin::SharedTrace shown) { followed = std::move(shown); };
+    w.set_follow_ups({follow, follow, follow, {}});
+    w.show_page(c.page);
+    tracewin::TraceSheet& sheet = *w.sheets()[static_cast<std::size_t>(c.page)];
+    auto* box = w.findChild<QComboBox*>(c.box);
+    const QString before = box->currentText();
+    type_into(box, c.typed, test_input::Finish::None);
+    QAbstractButton* buttons[] = {sheet.back, sheet.forward, sheet.pairs, sheet.triples, sheet.sorted};
+    QTest::mouseClick(buttons[c.button], Qt::LeftButton);
+
+    const QString name = QString("%1 %2 %3").arg(c.box, c.typed).arg(static_cast<int>(c.button));
+    QVERIFY2(box->currentText() == (c.shown.isEmpty() ? before : c.shown), qPrintable(name));
+    QVERIFY2(f.dialogs.recorder.messages.size() == c.messages, qPrintable(name));
+    QVERIFY2(sheet.distance() == c.distance, qPrintable(name));
+    QCOMPARE(sheet.distance_label->text(), q(trace::distance_label(c.distance)));
+    const trace::TraceResult expected = f.expected(boxes_on_screen(w, c.page), c.distance);
+    QVERIFY2(same_grid(f.shown().grid, expected.grid), qPrintable(name));
+    QCOMPARE(f.shown().title, expected.title);
+    if (const QComboBox* issue = issue_box_of(w, c.page))
+      QVERIFY2(w.shown()->export_bound == trace::ExportBound::up_to(text(issue)), qPrintable(name));
+    if (c.button >= Pairs) QCOMPARE(followed, w.shown());
+  }
+  // 固定 pins the rows of the number just typed.
+  TraceWindow f;
+  tracewin::SingleNumberSheet& s = *f.window.TabSheet1;
+  type_into(s.cb_trno, "7", test_input::Finish::None);
+  QTest::mouseClick(s.sbpin1, Qt::LeftButton);
+  QVERIFY(s.pinned());
+  QCOMPARE(s.cb_trno->currentText(), QStringLiteral("07"));
+  QCOMPARE(f.window.source_list(), f.expected(TraceWindow::single("07"), 1).trace_list);
+}
+
+// A number box takes "5" for "05" (and shows it so); a text that names no number is
+// refused in words that say how the box is filled, and the trace stays.
+void TraceSingleTest::number_boxes_take_one_digit_or_say_how() {
+  TraceWindow f;
+  tracewin::SingleNumberSheet& s = *f.window.TabSheet1;
+  type_into(s.cb_trno, "5");
+  QCOMPARE(s.cb_trno->currentText(), QStringLiteral("05"));
+  QCOMPARE(f.shown().title, f.expected(TraceWindow::single("05"), 1).title);
+  const tracewin::SharedTrace before = f.window.shown();
+  for (const QString& typed : {QStringLiteral("5x"), QStringLiteral("40"), QStringLiteral("00")}) {
+    type_into(s.cb_trno, typed);
+    QCOMPARE(s.cb_trno->currentText(), QStringLiteral("05"));
+  }
+  QCOMPARE(f.window.shown(), before);
+  QCOMPARE(f.dialogs.recorder.texts().first(),
+           QStringLiteral("「5x」不是有效的號碼，請輸入兩位數的號碼，如 05 (01 到 39)"));
+  f.dialogs.recorder.messages.clear();
+  f.window.show_page(1);
+  type_into(f.window.TabSheet2->numbers, "3.x");
+  QCOMPARE(f.dialogs.recorder.texts(),
+           QStringList{QStringLiteral("「3.x」不是有效的雙星號碼，請輸入如 05.12 的 2 個號碼 (01 到 39)")});
 }
 
 void TraceSingleTest::pop_up_commands() {
