@@ -115,6 +115,18 @@ std::optional<LineProblem> first_impossible_draw(std::string_view bytes) {
   return std::nullopt;
 }
 
+std::optional<LineProblem> first_line_after_the_draws(std::string_view bytes) {
+  const std::vector<std::string> lines = split_lines(bytes);
+  std::size_t i = 0;
+  while (i < lines.size() && without_blanks(lines[i]).size() == draw_line::kLength) ++i;
+  for (; i < lines.size(); ++i) {
+    if (without_blanks(lines[i]).empty()) continue;
+    const int number = static_cast<int>(i) + 1;
+    return LineProblem{number, at_line(number) + quoted(lines[i])};
+  }
+  return std::nullopt;
+}
+
 std::vector<std::string> check_history(std::string_view bytes) {
   const std::vector<std::string> lines = split_lines(bytes);
   std::size_t last_filled = 0;  // lines after it are blank: the end of the file, no problem

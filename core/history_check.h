@@ -40,6 +40,12 @@ struct LineProblem {
 // The reason reads "第 N 行：..." .
 [[nodiscard]] std::optional<LineProblem> first_impossible_draw(std::string_view bytes);
 
+// The first line that is not blank at or after the line where the loader stops reading
+// (its first line whose trimmed length is not 32): in a copy from outside, an HTML tail,
+// a message or a line cut short, which would cut every later load short. nullopt when the
+// draws are followed by blank lines or nothing. The reason reads "第 N 行「...」".
+[[nodiscard]] std::optional<LineProblem> first_line_after_the_draws(std::string_view bytes);
+
 // Every problem of a draw file, one sentence each naming its line, in line order: lines
 // that are not draw lines (the first one also says where the load stops), impossible
 // dates and balls, an issue given twice, a date earlier than the line before, and issue
