@@ -3,7 +3,7 @@
 // replace the file. The loader itself stays lenient: it reads what the user typed.
 //
 //   judge_draw_line("2026/08/26,115207,45,00,24,24,06") -> {Ball, "號碼「45」不在 01 到 39 之間"}
-//   check_history(bytes) -> {"第 12 行：號碼 24 出現兩次", "第 40 行之前缺少期數 103045", ...}
+//   check_history(bytes, today) -> {"第 12 行：號碼 24 出現兩次", "第 40 行之前缺少期數 103045", ...}
 #pragma once
 
 #include <optional>
@@ -48,9 +48,13 @@ struct LineProblem {
 
 // Every problem of a draw file, one sentence each naming its line, in line order: lines
 // that are not draw lines (the first one also says where the load stops), impossible
-// dates and balls, an issue given twice, a date earlier than the line before, and issue
-// numbers missing within a year (between the year's first and last issue in the file).
+// dates and balls, an issue given twice, two issues of one date, an issue whose ROC year
+// is not its date's, a date earlier than the line before, issue numbers missing within a
+// year (between the year's issues, and before its first one but in the file's first
+// year), draws missing at the end of a year (its last draw is followed by days, up to its
+// end, on the weekdays that year or the next has draws), whole years missing, and lines
+// dated after `today` ("" = not checked) that stand before a line the loader takes.
 // Empty when the file is sound; blank lines at its end are no problem.
-[[nodiscard]] std::vector<std::string> check_history(std::string_view bytes);
+[[nodiscard]] std::vector<std::string> check_history(std::string_view bytes, std::string_view today = {});
 
 }  // namespace core
