@@ -47,6 +47,17 @@ std::string quoted(std::string_view line) {
 
 std::string at_line(int line) { return "第 " + std::to_string(line) + " 行"; }
 
+// A line the user typed (UTF-8) quoted in a message, cut on a character boundary.
+std::string quoted_typing(std::string_view line) {
+  constexpr std::size_t kShown = 40;
+  std::size_t cut = std::min(line.size(), kShown);
+  while (cut > 0 && cut < line.size() && (static_cast<unsigned char>(line[cut]) & 0xC0) == 0x80) --cut;
+  std::string text(line.substr(0, cut));
+  for (char& c : text)
+    if (static_cast<unsigned char>(c) < 32) c = '?';
+  return "「" + text + (cut < line.size() ? "…" : "") + "」";
+}
+
 struct Finding {
   int line;
   std::string text;
@@ -183,6 +194,21 @@ std::optional<LineProblem> first_impossible_draw(std::string_view bytes) {
     start = end + 1;
   }
   return std::nullopt;
+}
+
+Result<std::vector<std::string>> lines_to_save(const std::vector<std::string>& typed) {
+  std::vector<std::string> kept;
+  kept.reserve(typed.size());
+  for (std::size_t i = 0; i < typed.size(); ++i) {
+    const std::size_t length = without_blanks(typed[i]).size();
+    if (length == 0) continue;
+    if (length != draw_line::kLength)
+      return Error::warning(at_line(static_cast<int>(i) + 1) + quoted_typing(typed[i]) +
+                            "不是開獎資料 (yyyy/mm/dd,xxxxxx,00,00,00,00,00,全長32個字元),程式讀到這一行就會停止.\n"
+                            "請修正或刪除這一行後再儲存,檔案未變更");
+    kept.push_back(typed[i]);
+  }
+  return kept;
 }
 
 std::optional<LineProblem> first_line_after_the_draws(std::string_view bytes) {

@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/result.h"
+
 namespace core {
 
 inline constexpr const char* kNoProblemsFound = "沒有發現問題";
@@ -39,6 +41,12 @@ struct LineProblem {
 // is not 32, future draws included) that is no possible draw; nullopt when all are.
 // The reason reads "第 N 行：..." .
 [[nodiscard]] std::optional<LineProblem> first_impossible_draw(std::string_view bytes);
+
+// The draw-file editor's lines as the file keeps them. Blank lines are dropped: one left
+// between two draws (a draw typed after pressing Enter on the last, empty line) would end
+// every load there. Refuses (warning) at the first other line the loader would stop at,
+// naming it by its line in the editor.
+[[nodiscard]] Result<std::vector<std::string>> lines_to_save(const std::vector<std::string>& typed);
 
 // The first line that is not blank at or after the line where the loader stops reading
 // (its first line whose trimmed length is not 32): in a copy from outside, an HTML tail,

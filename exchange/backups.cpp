@@ -138,17 +138,24 @@ core::Status keep_backup(const std::string& draw_path, const core::LocalDateTime
   return {};
 }
 
-core::Status replace_draw_file(const std::string& draw_path, std::string_view bytes, const core::LocalDateTime& now) {
-  auto refused = [](const core::Error& why) { return core::Error::warning(std::string(kWriteFailed) + "\n" + why.text); };
+core::Status write_with_backup(const std::string& draw_path, const core::LocalDateTime& now,
+                               const std::function<core::Status()>& write) {
   const auto kept = keep_unpruned_backup(draw_path, now);
-  if (!kept) return refused(kept.error());
-  if (const core::Status written = core::write_bytes_atomic(draw_path, bytes); !written) {
+  if (!kept) return kept.error();
+  if (const core::Status written = write(); !written) {
     // The file is unchanged, so the backups are too: the copy just made goes, none is pruned.
     std::error_code ignored;
     if (!kept->empty()) fs::remove(*kept, ignored);
-    return refused(written.error());
+    return written;
   }
   if (!kept->empty()) remove_older_than_kept(draw_path);
+  return {};
+}
+
+core::Status replace_draw_file(const std::string& draw_path, std::string_view bytes, const core::LocalDateTime& now) {
+  const core::Status written =
+      write_with_backup(draw_path, now, [&] { return core::write_bytes_atomic(draw_path, bytes); });
+  if (!written) return core::Error::warning(std::string(kWriteFailed) + "\n" + written.error().text);
   return {};
 }
 

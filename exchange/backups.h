@@ -12,6 +12,7 @@
 // The folder is named exactly "backup": the saving guard recognises it as the program's own.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -45,6 +46,13 @@ struct BackupFile {
 // kBackupsKept are removed. Refuses (kind Error, naming the file) when the backup cannot
 // be written.
 [[nodiscard]] core::Status keep_backup(const std::string& draw_path, const core::LocalDateTime& now);
+
+// keep_backup around a write of draw_path the caller makes (the editor writes lines in
+// the file's code page): when `write` fails, the backup it made is removed again and none
+// is pruned, and its refusal comes back as it is; a backup that cannot be made stops
+// before `write` runs, with its own refusal (kind Error, naming the file).
+[[nodiscard]] core::Status write_with_backup(const std::string& draw_path, const core::LocalDateTime& now,
+                                             const std::function<core::Status()>& write);
 
 // keep_backup, then writes `bytes` over draw_path atomically. On any failure the draw
 // file and the backups are as they were, and the refusal is the warning kWriteFailed
