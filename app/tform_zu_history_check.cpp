@@ -3,6 +3,7 @@
 #include <QVBoxLayout>
 
 #include "ui/controls.h"
+#include "ui/dialogs.h"
 
 TForm_zu_history_check::TForm_zu_history_check(QWidget* parent) : QDialog(parent) {
   setObjectName("TForm_zu_history_check");
@@ -27,9 +28,6 @@ TForm_zu_history_check::TForm_zu_history_check(QWidget* parent) : QDialog(parent
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(lb_count);
   layout->addLayout(memo_and_buttons, 1);
-  // Within 1024 x 768 with room for the frame and a task bar; the memo scrolls.
-  resize(900, 560);
-  setMaximumSize(1000, 700);
   connect(BitBtn3, &QPushButton::clicked, this, [this] { accept(); });
 }
 
@@ -38,4 +36,6 @@ void TForm_zu_history_check::show_findings(const std::string& file_name, const s
                               " 項問題(依行號排列;可複製或存檔):");
   Memo1->set_lines(findings);
   Memo1->moveCursor(QTextCursor::Start);
+  // Within the smallest screen (1024 x 768) with its frame; the memo scrolls.
+  ui::fit_to_screen(this, QSize(900, 560));
 }
