@@ -102,6 +102,7 @@ void TForm_zu_lotto_record::build() {
   lb_progress->setObjectName("lb_progress");
   lb_progress->setWordWrap(true);
   lb_progress->setMaximumWidth(180);
+  lb_progress->setMinimumHeight(3 * lb_progress->fontMetrics().lineSpacing());  // laid out before it speaks
   BitBtn2 = new QPushButton(QStringLiteral("網路下載開獎資料"), this);
   BitBtn2->setObjectName("BitBtn2");
   BitBtn3 = new QPushButton(QStringLiteral("手動輸入開獎資料"), this);

@@ -278,8 +278,11 @@ std::vector<std::string> check_history(std::string_view bytes, std::string_view 
     previous_line = number;
   }
   add_missing_issues(years, findings);
-  add_missing_years(seen, findings);
   add_future_lines(seen, today, findings);
+  // The years are those of the draws the loader takes: a mistyped future year is told as
+  // such, not as the years between.
+  if (!today.empty()) std::erase_if(seen, [&](const SeenDraw& draw) { return draw.date.compare(today) > 0; });
+  add_missing_years(seen, findings);
   std::stable_sort(findings.begin(), findings.end(), [](const Finding& a, const Finding& b) {
     return a.line != b.line ? a.line < b.line : a.before_line > b.before_line;
   });
