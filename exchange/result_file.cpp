@@ -233,19 +233,19 @@ core::Result<std::vector<ResultDraw>> read_result_file(std::string_view bytes, c
 
 core::Result<std::vector<ResultDraw>> read_import_bytes(std::string_view bytes, const std::string& source) {
   if (!looks_like_zip(bytes)) return read_result_file(bytes, source);
-  const auto entries = read_zip_entries(bytes, source, wanted_in_archive);
-  if (!entries) return entries.error();
   // An archive of a year holds every game's results; only the game's members count, and
-  // a member of another game or layout is no damage.
+  // a member of another game or layout is no damage. Members are read one at a time.
   std::vector<ResultDraw> draws;
   bool holds_game = false;
-  for (const ZipEntry& entry : *entries) {
+  const core::Status read = visit_zip_entries(bytes, source, wanted_in_archive, [&](ZipEntry entry) -> core::Status {
     auto held = read_game_rows(entry.bytes, source + ":" + entry.name);
     if (!held) return held.error();
-    if (!held->holds_game) continue;
+    if (!held->holds_game) return {};
     holds_game = true;
     draws.insert(draws.end(), std::make_move_iterator(held->draws.begin()), std::make_move_iterator(held->draws.end()));
-  }
+    return {};
+  });
+  if (!read) return read.error();
   if (!holds_game) return no_game_refusal(source);
   return draws;
 }

@@ -145,6 +145,13 @@ TEST(import, TakesTheGameFromTheOperatorsYearlyArchivesAndFiles) {
   const std::vector<ResultFile> single_files = {
       {"今彩539_2007.csv", test_support::operator_member("今彩539", "遊戲名稱", 5, first_year, ArchiveStyle::Year2007)},
       {"今彩539_2026.csv", test_support::operator_member("今彩539", "遊戲名稱", 5, last_year, ArchiveStyle::Year2026)}};
+  // Large members of other games (a year of 賓果賓果) beside the game's: more than the
+  // most one member may inflate to, together.
+  std::string bingo = "遊戲名稱,期別,開獎日期,獎號1\r\n";
+  while (bingo.size() < (33u << 20)) bingo += "賓果賓果,115000001,2026/01/01,01,02,03,04,05,06,07,08,09,10,11,12,13,14,15,16\r\n";
+  const ResultFile with_bingo = {"2026.zip", test_support::zip_of({{"賓果賓果_2026_1.csv", bingo},
+                                                                   {"賓果賓果_2026_2.csv", bingo},
+                                                                   single_files[1]})};
   struct Case {
     const char* what;
     std::vector<ResultFile> files;
@@ -152,6 +159,7 @@ TEST(import, TakesTheGameFromTheOperatorsYearlyArchivesAndFiles) {
   };
   const Case cases[] = {
       {"every year's archive", archives, bundled_bytes},
+      {"an archive with large members of another game", {with_bingo}, joined(last_year, 0, last_year.size(), as_is)},
       {"the game's files of 2007 and 2026", single_files,
        joined(first_year, 0, first_year.size(), as_is) + joined(last_year, 0, last_year.size(), as_is)},
   };
