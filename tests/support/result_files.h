@@ -97,7 +97,9 @@ inline std::string zip_of(const std::vector<ResultFile>& files, bool utf8_names 
 // in a folder named by the ROC year, pad the balls ("05") and end rows with empty columns;
 // newer years (2026 style) have UTF-8 names at the top, unpadded balls ("5") and no
 // trailing columns. Both are UTF-8 with a byte-order mark and CR LF. The game's rows carry
-// the balls in the order of the draw lines they are made from; the other games' members
+// the balls in the order of the draw lines they are made from (the reader keeps a row's
+// order, whichever it is, so an import into no file gives those lines back byte for
+// byte); the other games' members
 // are made from the same draws (3星彩 and 4星彩 with 3 or 4 balls, 大樂透加開獎項 with the
 // 活動名稱 header), so only a reader that picks the members by their rows gets them right.
 enum class ArchiveStyle { Year2007, Year2026 };
