@@ -28,8 +28,6 @@ std::string stamp(const core::LocalDateTime& t) {
   return text;
 }
 
-bool digits_of(std::string_view text, std::size_t length) { return text.size() == length && core::all_digits(text); }
-
 // "yyyymmdd-hhmmss" at the start of `text`.
 bool read_stamp(std::string_view text, core::LocalDateTime& taken) {
   if (text.size() < 15 || text[8] != '-' || !core::all_digits(text.substr(0, 8)) || !core::all_digits(text.substr(9, 6)))
