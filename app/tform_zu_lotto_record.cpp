@@ -1,6 +1,7 @@
 #include "app/tform_zu_lotto_record.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <algorithm>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -9,6 +10,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "app/tform_zu_history_check.h"
 #include "app/tform_zu_main.h"
 #include "app/tform_zu_restore.h"
 #include "core/history_check.h"
@@ -18,7 +20,9 @@
 #include "exchange/backups.h"
 #include "exchange/history_import.h"
 #include "ui/controls.h"
+#include "ui/busy_guard.h"
 #include "ui/dialogs.h"
+#include "ui/events.h"
 #include "ui/spreadsheet_save.h"
 #include "ui/widgets.h"
 
@@ -94,6 +98,11 @@ void TForm_zu_lotto_record::build() {
 
   lb_reclen = new QLabel(QStringLiteral("開獎資料共 0 期"), this);
   lb_reclen->setObjectName("lb_reclen");
+  lb_progress = new QLabel(this);
+  lb_progress->setObjectName("lb_progress");
+  lb_progress->setWordWrap(true);
+  lb_progress->setMaximumWidth(180);
+  lb_progress->setMinimumHeight(3 * lb_progress->fontMetrics().lineSpacing());  // laid out before it speaks
   BitBtn2 = new QPushButton(QStringLiteral("網路下載開獎資料"), this);
   BitBtn2->setObjectName("BitBtn2");
   BitBtn3 = new QPushButton(QStringLiteral("手動輸入開獎資料"), this);
@@ -115,6 +124,7 @@ void TForm_zu_lotto_record::build() {
   side->addWidget(BitBtn4);
   side->addWidget(BitBtn5);
   side->addWidget(BitBtn6);
+  side->addWidget(lb_progress);
   side->addStretch();
   side->addWidget(BitBtn1);
   auto* body = new QHBoxLayout;
@@ -145,6 +155,10 @@ void TForm_zu_lotto_record::FormShow() {
   core::show_to_grid(grid, history_);
   sgl->model_data().end_edit();
   ui::set_label(lb_reclen, core::record_count_text(history_.draw_count));
+}
+
+void TForm_zu_lotto_record::reject() {
+  if (!ui::BusyGuard::holds(this)) ui::FormDialog::reject();
 }
 
 void TForm_zu_lotto_record::show_loaded_table() {
@@ -193,7 +207,21 @@ void TForm_zu_lotto_record::BitBtn4Click() {
   if (!files) return;
   std::vector<std::string> paths;
   for (const QString& file : *files) paths.push_back(ui::u8(file));
-  const auto plan = exchange::plan_import_files(draw_path(), paths, main_.clock().today_text());
+  const auto plan = [&] {
+    // Twenty yearly archives take a while: say which one is read, and keep the window painted.
+    ui::BusyGuard busy(this);
+    const auto told = [&](std::size_t done, std::size_t total) {
+      lb_progress->setText(QStringLiteral("正在讀取第 %1/%2 個檔案 %3")
+                               .arg(done + 1)
+                               .arg(total)
+                               .arg(QFileInfo((*files)[static_cast<int>(done)]).fileName()));
+      ui::repaint_now(lb_progress);
+      ui::pump_events();
+    };
+    auto planned = exchange::plan_import_files(draw_path(), paths, main_.clock().today_text(), told);
+    lb_progress->clear();
+    return planned;
+  }();
   if (!plan) return ui::show_error(this, plan.error());
   const std::vector<std::string> lines = exchange::import_summary(*plan, kLinesShown);  // conflicts cut short
   const QString summary = shown_lines(lines, lines.size());
@@ -227,12 +255,12 @@ void TForm_zu_lotto_record::BitBtn5Click() {
 void TForm_zu_lotto_record::BitBtn6Click() {
   const auto bytes = core::read_bytes(draw_path());
   if (!bytes) return ui::show_error(this, bytes.error());
-  const std::vector<std::string> findings = core::check_history(*bytes);
+  const std::vector<std::string> findings = core::check_history(*bytes, main_.clock().today_text());
   if (findings.empty()) {
     ui::message(this, ui::MessageKind::Information, QString::fromUtf8(core::kNoProblemsFound));
     return;
   }
-  ui::message(this, ui::MessageKind::Warning,
-              QStringLiteral("發現 %1 項問題:\n").arg(static_cast<int>(findings.size())) +
-                  shown_lines(findings));
+  if (!check_window) check_window = new TForm_zu_history_check(this);
+  check_window->show_findings(history_.draw_file_name, findings);
+  ui::show_modal(check_window);
 }

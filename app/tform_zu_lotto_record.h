@@ -16,6 +16,7 @@
 
 class QAction;
 class TForm_zu_main;
+class TForm_zu_history_check;
 class TForm_zu_restore;
 
 class TForm_zu_lotto_record : public ui::FormDialog {
@@ -32,6 +33,8 @@ class TForm_zu_lotto_record : public ui::FormDialog {
   }
 
   void FormShow() override;
+  // Esc and 關閉 wait while an import is being read.
+  void reject() override;
   // After a reload: the table as loaded (oldest first) under the drawn-order header.
   void show_loaded_table();
   void SpeedButton3Click();   // balls in ascending order
@@ -42,7 +45,7 @@ class TForm_zu_lotto_record : public ui::FormDialog {
   void SpeedButton13Click();  // print by date range (also N1)
   void BitBtn4Click();        // import of the operator's result files
   void BitBtn5Click();        // restore a backup
-  void BitBtn6Click();        // check the draw file
+  void BitBtn6Click();        // check the draw file (the findings in their own window)
 
   ui::StringGrid* sgl = nullptr;
   QLabel* lb_reclen = nullptr;
@@ -53,7 +56,9 @@ class TForm_zu_lotto_record : public ui::FormDialog {
   QPushButton* BitBtn4 = nullptr;  // "匯入開獎檔"
   QPushButton* BitBtn5 = nullptr;  // "還原備份"
   QPushButton* BitBtn6 = nullptr;  // "檢查開獎資料"
+  QLabel* lb_progress = nullptr;   // which file an import reads
   TForm_zu_restore* restore_window = nullptr;
+  TForm_zu_history_check* check_window = nullptr;
   QToolButton* SpeedButton13 = nullptr;
   QAction* N1 = nullptr;
   QToolButton* SpeedButton10 = nullptr;

@@ -4,6 +4,7 @@
 #include <QVBoxLayout>
 
 #include "app/tform_zu_main.h"
+#include "core/history_check.h"
 #include "core/text_file.h"
 #include "exchange/backups.h"
 #include "ui/controls.h"
@@ -87,12 +88,15 @@ void TForm_ZU_stk_txtfile::open_file() {
 }
 
 void TForm_ZU_stk_txtfile::Button1Click() {
-  // The file being replaced stays as a dated backup, as after a download or an import.
-  if (const core::Status kept = exchange::keep_backup(ui::u8(file_path()), main_.clock().now()); !kept) {
-    ui::show_error(this, kept.error());
+  const auto lines = core::lines_to_save(Memo1->lines());
+  if (!lines) {  // nothing written: the text stays here to be put right
+    ui::show_error(this, lines.error());
     return;
   }
-  const auto written = core::write_lines_atomic(ui::u8(file_path()), Memo1->lines());
+  // The file being replaced stays as a dated backup, as after a download or an import.
+  const std::string path = ui::u8(file_path());
+  const auto written =
+      exchange::write_with_backup(path, main_.clock().now(), [&] { return core::write_lines_atomic(path, *lines); });
   if (!written) {
     // The old file stays whole; the typed text stays here for another try.
     ui::show_error(this, written.error());

@@ -1,6 +1,7 @@
-// The draw-file editor: the whole draw file as plain text. Saving writes the file
-// atomically; a failed save keeps the editor open with what the user typed. Every close
-// reloads the draw table.
+// The draw-file editor: the whole draw file as plain text. Saving drops blank lines (one
+// between two draws would end every load there), refuses a line the loader would stop at,
+// and writes the file atomically; a refused or failed save keeps the editor open with
+// what the user typed. Every close reloads the draw table.
 #pragma once
 
 #include <QDialog>

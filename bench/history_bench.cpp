@@ -1,6 +1,6 @@
 // Keeping the history current: the import of a ZIP of twenty yearly result files (the
-// bundled history, 5,948 draws) into a full draw file that lacks the newest week, and the
-// check of the whole 5,948-line draw file.
+// bundled history, 5,948 draws) and of the operator's twenty yearly archives into a full
+// draw file that lacks the newest week, and the check of the whole 5,948-line draw file.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -45,6 +45,27 @@ void BM_ImportZipOfTwentyYears(benchmark::State& state) {
 }
 BENCHMARK(BM_ImportZipOfTwentyYears)->Unit(benchmark::kMillisecond);
 
+// The operator's twenty yearly archives as a user downloads them, each with the other
+// games' members beside this game's, into a draw file lacking the newest week.
+void BM_ImportOperatorArchives(benchmark::State& state) {
+  const Week& w = week();
+  static const std::vector<test_support::ResultFile> archives = test_support::operator_archives(test_support::bundled_draw_lines());
+  std::size_t added = 0, bytes = 0;
+  for (const auto& archive : archives) bytes += archive.text.size();
+  for (auto _ : state) {
+    std::vector<exchange::ResultDraw> read;
+    for (const auto& archive : archives) {
+      auto draws = exchange::read_import_bytes(archive.text, archive.name).value();
+      read.insert(read.end(), draws.begin(), draws.end());
+    }
+    const auto plan = exchange::plan_import(w.draw_file, exchange::unique_draws(std::move(read)).value(), kToday).value();
+    added = plan.added.size();
+  }
+  state.counters["added"] = static_cast<double>(added);
+  state.counters["zip_bytes"] = static_cast<double>(bytes);
+}
+BENCHMARK(BM_ImportOperatorArchives)->Unit(benchmark::kMillisecond);
+
 // The whole command: the files read from disk, the backup kept and the draw file written
 // atomically (each write is synced, so the disk shows in this figure).
 void BM_ImportZipAndWriteWithBackup(benchmark::State& state) {
@@ -73,7 +94,7 @@ void BM_CheckHistory(benchmark::State& state) {
   std::string file;
   for (const std::string& line : lines) file += line + "\r\n";
   std::size_t findings = 0;
-  for (auto _ : state) findings = core::check_history(file).size();
+  for (auto _ : state) findings = core::check_history(file, kToday).size();
   state.counters["lines"] = static_cast<double>(lines.size());
   state.counters["findings"] = static_cast<double>(findings);
 }

@@ -1,14 +1,18 @@
 // Dated backups of the draw file. Every write that replaces the draw file (download,
 // import, restore, the editor's save) first keeps the file it replaces as
-//   backup/TW539-yyyymmdd-hhmmss.txt        beside the draw file
-// ("-1", "-2" .. before ".txt" for more backups within one second). The newest ten are
-// kept; a backup that would equal the newest one is not made, so saving twice does not
-// push a good history out. Two bad downloads in a row therefore still leave the history
-// from before the first one.
+//   backup/TW539-NNNNNN-yyyymmdd-hhmmss.txt        beside the draw file
+// where NNNNNN is the write order (one past the newest backup's) and the time is only
+// told to the user: the newest ten by write order are kept, so a clock set back never
+// removes the backup just made. Names of the older form "TW539-yyyymmdd-hhmmss[-n].txt"
+// are read as older than every numbered one. A backup that would equal the newest one is
+// not made, so saving twice does not push a good history out, and a write that fails
+// leaves the backups as they were. Two bad downloads in a row therefore still leave the
+// history from before the first one.
 //
 // The folder is named exactly "backup": the saving guard recognises it as the program's own.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,9 +28,10 @@ inline constexpr const char* kWriteFailed = "檔案無法寫入,磁碟可能損�
 
 struct BackupFile {
   std::string path;
-  std::string name;           // "TW539-20260822-101500.txt"
+  std::string name;           // "TW539-000012-20260822-101500.txt"
   core::LocalDateTime taken;  // from the name
-  int sequence = 0;           // 0, then 1, 2 .. within one second
+  int sequence = 0;           // older names: 0, then 1, 2 .. within one second
+  int order = 0;              // the write order, 1, 2 ..; 0 for older names
 };
 
 // "<folder of draw_path>/backup"
@@ -42,9 +47,16 @@ struct BackupFile {
 // be written.
 [[nodiscard]] core::Status keep_backup(const std::string& draw_path, const core::LocalDateTime& now);
 
+// keep_backup around a write of draw_path the caller makes (the editor writes lines in
+// the file's code page): when `write` fails, the backup it made is removed again and none
+// is pruned, and its refusal comes back as it is; a backup that cannot be made stops
+// before `write` runs, with its own refusal (kind Error, naming the file).
+[[nodiscard]] core::Status write_with_backup(const std::string& draw_path, const core::LocalDateTime& now,
+                                             const std::function<core::Status()>& write);
+
 // keep_backup, then writes `bytes` over draw_path atomically. On any failure the draw
-// file is whole and unchanged and the refusal is the warning kWriteFailed followed by
-// the system's reason on a second line.
+// file and the backups are as they were, and the refusal is the warning kWriteFailed
+// followed by the system's reason on a second line.
 [[nodiscard]] core::Status replace_draw_file(const std::string& draw_path, std::string_view bytes,
                                              const core::LocalDateTime& now = core::SystemClock().now());
 
@@ -52,7 +64,8 @@ struct BackupFile {
 [[nodiscard]] core::Status restore_backup(const std::string& draw_path, const BackupFile& backup,
                                           const core::LocalDateTime& now);
 
-// A draw file as the records window would show it: its draw count and newest date.
+// What a draw file holds: the draws the loader accepts in the whole file (beyond the 2,500
+// the table keeps) and the newest date.
 struct DrawFileSummary {
   int draws = 0;
   std::string newest_date;  // "yyyy/mm/dd", "" without draws

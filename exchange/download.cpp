@@ -37,6 +37,9 @@ core::Result<ReviewedDownload> review_download(const HttpReply& reply, const std
   review.bytes = with_crlf_line_ends(reply.body);
   review.server_draws = summarize_draw_file(review.bytes, today).draws;
   if (review.server_draws == 0) return core::Error::warning(kNotADrawFile);
+  // Written as it is, a tail would stop every later load at its first line.
+  if (const auto tail = core::first_line_after_the_draws(review.bytes))
+    return core::Error::warning("下載的內容在開獎資料之後還有不是開獎資料的內容(" + tail->reason + "),原開獎資料檔保留不變");
   if (const auto bad = core::first_impossible_draw(review.bytes))
     return core::Error::warning("下載的開獎資料有錯誤:" + bad->reason + ",原開獎資料檔保留不變");
   if (core::file_exists(draw_path)) {

@@ -8,10 +8,11 @@
 //     within the total time limit are told as what they are;
 //   - the body must be a draw file: at least one line qualifies under the loader's rules
 //     (core::load_draw_lines; a UTF-8 byte-order mark before the first line is dropped),
-//     and every line the loader would read is a possible draw (real date, balls 01..39,
-//     none twice), else the first bad line is named;
-//   - a copy with fewer draws than the file on disk, both counted as the records window
-//     counts them, needs the user's Yes (ReviewedDownload::has_fewer_draws).
+//     nothing but blank lines follows the draws (an HTML tail would cut every later load
+//     short), and every line the loader would read is a possible draw (real date, balls
+//     01..39, none twice), else the first bad line is named;
+//   - a copy with fewer draws than the file on disk, both counted over the whole file (not
+//     the newest 2,500 the table holds), needs the user's Yes (has_fewer_draws).
 // replace_draw_file (exchange/backups.h) then keeps the old file as a dated backup and
 // writes the new one atomically, so a bad download can always be undone.
 #pragma once
@@ -51,8 +52,8 @@ struct HttpReply {
 
 struct ReviewedDownload {
   std::string bytes;      // the body's lines, each followed by CR LF, bytes as sent
-  int server_draws = 0;   // draws of the downloaded copy, as the records window counts them
-  int local_draws = 0;    // the same of the file on disk (0 when missing)
+  int server_draws = 0;   // draws of the whole downloaded copy the loader would accept
+  int local_draws = 0;    // the same of the whole file on disk (0 when missing)
   [[nodiscard]] bool has_fewer_draws() const { return server_draws < local_draws; }
 };
 

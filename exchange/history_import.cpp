@@ -58,8 +58,11 @@ core::Result<ImportPlan> plan_import(std::string_view draw_file, std::span<const
                                      std::string_view today) {
   auto lines = file_draw_lines(draw_file);
   if (!lines) return lines.error();
-  std::unordered_map<std::string, std::size_t> by_issue;
-  for (std::size_t i = 0; i < lines->size(); ++i) by_issue.try_emplace(std::string(core::draw_line::issue((*lines)[i])), i);
+  std::unordered_map<std::string, std::size_t> by_issue, by_date;
+  for (std::size_t i = 0; i < lines->size(); ++i) {
+    by_issue.try_emplace(std::string(core::draw_line::issue((*lines)[i])), i);
+    by_date.try_emplace(std::string(core::draw_line::date((*lines)[i])), i);
+  }
 
   ImportPlan plan;
   const std::size_t held = lines->size();
@@ -70,11 +73,20 @@ core::Result<ImportPlan> plan_import(std::string_view draw_file, std::span<const
         ++plan.already;
       else
         plan.conflicts.push_back({draw.issue, line_date_and_balls(line), draw.date_and_balls()});
+    } else if (const auto same_day = by_date.find(draw.date); same_day != by_date.end()) {
+      // The game draws once a day: under another issue this is the same draw mistyped in
+      // the file, or a wrong row; adding it would hold one draw twice.
+      const std::string_view line = (*lines)[same_day->second];
+      plan.conflicts.push_back({draw.issue,
+                                line_date_and_balls(line) + " (期數 " + core::display_text(core::draw_line::issue(line)) + ")",
+                                draw.date_and_balls()});
     } else if (draw.date > today) {
       ++plan.future;
     } else {
       lines->push_back(draw.draw_line());
-      by_issue.emplace(draw.issue, lines->size() - 1);  // a second row of the issue was merged away already
+      // Rows of one issue or one date were merged or refused already (unique_draws).
+      by_issue.emplace(draw.issue, lines->size() - 1);
+      by_date.emplace(draw.date, lines->size() - 1);
     }
   }
   plan.added.assign(lines->begin() + static_cast<std::ptrdiff_t>(held), lines->end());
@@ -89,8 +101,8 @@ core::Result<ImportPlan> plan_import(std::string_view draw_file, std::span<const
 }
 
 core::Result<ImportPlan> plan_import_files(const std::string& draw_path, const std::vector<std::string>& paths,
-                                          std::string_view today) {
-  const auto draws = read_import_files(paths);
+                                          std::string_view today, const ImportProgress& progress) {
+  const auto draws = read_import_files(paths, progress);
   if (!draws) return draws.error();
   std::string current;
   if (core::file_exists(draw_path)) {

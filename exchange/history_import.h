@@ -48,7 +48,7 @@ struct ImportPlan {
 // The draw file at `draw_path` (missing: empty) with the result files at `paths` merged in.
 [[nodiscard]] core::Result<ImportPlan> plan_import_files(const std::string& draw_path,
                                                          const std::vector<std::string>& paths,
-                                                         std::string_view today);
+                                                         std::string_view today, const ImportProgress& progress = {});
 
 // The summary the user confirms: "新增 N 期 (first – last), 已有 M 期, 不一致 K 期"
 // (without the dates when nothing is new), the future draws left out when there are any,

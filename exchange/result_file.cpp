@@ -4,6 +4,7 @@
 #include <cctype>
 #include <filesystem>
 #include <optional>
+#include <unordered_map>
 
 #include "core/ball_text.h"
 #include "core/dates.h"
@@ -93,22 +94,37 @@ std::optional<core::Date> result_date(std::string_view text) {
   return date;
 }
 
+struct Period {
+  int roc_year = 0;
+  std::string issue;  // "096001", "103001"
+};
+
+// 期別 is the ROC year, "000" and the sequence: "96000001" (2007) or "103000001" (2014).
+core::Result<Period> read_period(const std::string& period, const std::string& source, int line) {
+  if ((period.size() != 8 && period.size() != 9) || !core::all_digits(period))
+    return damaged(source, line, "期別「" + period + "」不是 8 或 9 位數字");
+  const std::size_t year_digits = period.size() - 6;
+  if (period.substr(year_digits, 3) != "000" || period.substr(year_digits + 3) == "000")
+    return damaged(source, line, "期別「" + period + "」不是「民國年 + 000 + 序號」");
+  const int roc_year = core::digits_value(period.substr(0, year_digits));
+  return Period{roc_year, core::zero_pad(roc_year, 3) + period.substr(year_digits + 3)};
+}
+
 core::Result<ResultDraw> read_row(const std::vector<std::string>& fields, const Columns& columns,
                                   const std::string& source, int line) {
   if (fields.size() < columns.needed) return damaged(source, line, "欄位不足");
-  const std::string& period = fields[columns.period];
-  if (period.size() != 9 || !core::all_digits(period)) return damaged(source, line, "期別「" + period + "」不是 9 位數字");
-  if (period.substr(3, 3) != "000" || period.substr(6) == "000")
-    return damaged(source, line, "期別「" + period + "」不是「民國年 + 000 + 序號」");
+  const std::string& period_text = fields[columns.period];
+  auto period = read_period(period_text, source, line);
+  if (!period) return period.error();
   const std::string& date_text = fields[columns.date];
   const auto date = result_date(date_text);
   if (!date) return damaged(source, line, "開獎日期「" + date_text + "」不是有效的日期");
-  if (date->year - 1911 != core::digits_value(period.substr(0, 3)))
-    return damaged(source, line, "期別「" + period + "」的年度與開獎日期「" + date_text + "」不符");
-  ResultDraw draw{core::format_date(*date), period.substr(0, 3) + period.substr(6), {}, source, line};
+  if (date->year - 1911 != period->roc_year)
+    return damaged(source, line, "期別「" + period_text + "」的年度與開獎日期「" + date_text + "」不符");
+  ResultDraw draw{core::format_date(*date), std::move(period->issue), {}, source, line};
   for (std::size_t k = 0; k < 5; ++k) {
-    const std::string& ball = fields[columns.balls[k]];
-    const int value = ball.size() <= 2 && core::all_digits(ball) ? core::digits_value(ball) : 0;
+    const std::string& ball = fields[columns.balls[k]];  // "05" or "5"
+    const int value = !ball.empty() && ball.size() <= 2 && core::all_digits(ball) ? core::digits_value(ball) : 0;
     if (value < 1 || value > 39) return damaged(source, line, "獎號「" + ball + "」不在 01 到 39 之間");
     if (std::find(draw.balls.begin(), draw.balls.begin() + k, value) != draw.balls.begin() + k)
       return damaged(source, line, "獎號 " + core::ball_text(value) + " 出現兩次");
@@ -126,6 +142,55 @@ bool wanted_in_archive(std::string_view name) {
   std::string extension(base.substr(base.size() - 4));
   std::transform(extension.begin(), extension.end(), extension.begin(), [](unsigned char c) { return std::tolower(c); });
   return extension == ".csv";
+}
+
+core::Error no_game_refusal(const std::string& source) {
+  return core::Error::warning("「" + source + "」沒有" + std::string(kResultGame) + "的開獎資料");
+}
+
+// What one result file (or archive member) holds of the game.
+struct GameRows {
+  bool holds_game = false;     // a row says 遊戲名稱 今彩539
+  bool result_layout = false;  // the header is one of the operator's, of whichever game
+  std::vector<ResultDraw> draws;
+};
+
+bool names_a_result_column(const std::vector<std::string>& header) {
+  return std::any_of(header.begin(), header.end(), [](const std::string& name) {
+    return name == "遊戲名稱" || name == "活動名稱" || name == "期別" || name == "開獎日期";
+  });
+}
+
+// The game's rows of the file. A file whose header lacks a column the game needs is the
+// game's (and so damaged) only when some field of it names the game: another game's file
+// (3星彩 has 獎號1 to 獎號3) or layout (大樂透加開獎項 has 活動名稱) holds none of its rows.
+core::Result<GameRows> read_game_rows(std::string_view bytes, const std::string& source) {
+  const std::vector<std::string> lines = core::split_lines(text_as_utf8(bytes));
+  std::size_t at = 0;
+  while (at < lines.size() && trim(lines[at]).empty()) ++at;
+  GameRows held;
+  if (at == lines.size()) return held;
+  const std::vector<std::string> header = csv_fields(lines[at]);
+  const auto columns = find_columns(header);
+  held.result_layout = columns.has_value() || names_a_result_column(header);
+  if (!columns) {
+    for (std::size_t i = at + 1; i < lines.size(); ++i) {
+      const std::vector<std::string> fields = csv_fields(lines[i]);
+      if (std::find(fields.begin(), fields.end(), kResultGame) != fields.end())
+        return core::Error::warning("「" + source + "」有" + std::string(kResultGame) +
+                                    "的資料,但找不到遊戲名稱、期別、開獎日期、獎號1 到獎號5 的欄位" + kNothingImported);
+    }
+    return held;
+  }
+  for (std::size_t i = at + 1; i < lines.size(); ++i) {
+    const std::vector<std::string> fields = csv_fields(lines[i]);
+    if (columns->game >= fields.size() || fields[columns->game] != kResultGame) continue;  // another game
+    held.holds_game = true;
+    auto draw = read_row(fields, *columns, source, static_cast<int>(i) + 1);
+    if (!draw) return draw.error();
+    held.draws.push_back(std::move(*draw));
+  }
+  return held;
 }
 
 }  // namespace
@@ -155,35 +220,33 @@ std::string ResultDraw::date_and_balls() const {
 }
 
 core::Result<std::vector<ResultDraw>> read_result_file(std::string_view bytes, const std::string& source) {
-  const std::vector<std::string> lines = core::split_lines(text_as_utf8(bytes));
-  std::size_t at = 0;
-  while (at < lines.size() && trim(lines[at]).empty()) ++at;
-  const auto columns = at < lines.size() ? find_columns(csv_fields(lines[at])) : std::nullopt;
-  if (!columns)
-    return core::Error::warning("「" + source + "」不是開獎結果檔(找不到遊戲名稱、期別、開獎日期、獎號1 到獎號5 的欄位)" +
-                                kNothingImported);
-  std::vector<ResultDraw> draws;
-  for (std::size_t i = at + 1; i < lines.size(); ++i) {
-    const std::vector<std::string> fields = csv_fields(lines[i]);
-    if (columns->game >= fields.size() || fields[columns->game] != kResultGame) continue;  // another game
-    auto draw = read_row(fields, *columns, source, static_cast<int>(i) + 1);
-    if (!draw) return draw.error();
-    draws.push_back(std::move(*draw));
+  auto held = read_game_rows(bytes, source);
+  if (!held) return held.error();
+  if (!held->holds_game) {
+    if (!held->result_layout)
+      return core::Error::warning("「" + source + "」不是開獎結果檔(找不到遊戲名稱、期別、開獎日期、獎號1 到獎號5 的欄位)" +
+                                  kNothingImported);
+    return no_game_refusal(source);
   }
-  return draws;
+  return std::move(held->draws);
 }
 
 core::Result<std::vector<ResultDraw>> read_import_bytes(std::string_view bytes, const std::string& source) {
   if (!looks_like_zip(bytes)) return read_result_file(bytes, source);
-  const auto entries = read_zip_entries(bytes, source, wanted_in_archive);
-  if (!entries) return entries.error();
-  if (entries->empty()) return core::Error::warning("壓縮檔「" + source + "」中沒有 .csv 開獎結果檔" + std::string(kNothingImported));
+  // An archive of a year holds every game's results; only the game's members count, and
+  // a member of another game or layout is no damage. Members are read one at a time.
   std::vector<ResultDraw> draws;
-  for (const ZipEntry& entry : *entries) {
-    auto read = read_result_file(entry.bytes, source + ":" + entry.name);
-    if (!read) return read.error();
-    draws.insert(draws.end(), std::make_move_iterator(read->begin()), std::make_move_iterator(read->end()));
-  }
+  bool holds_game = false;
+  const core::Status read = visit_zip_entries(bytes, source, wanted_in_archive, [&](ZipEntry entry) -> core::Status {
+    auto held = read_game_rows(entry.bytes, source + ":" + entry.name);
+    if (!held) return held.error();
+    if (!held->holds_game) return {};
+    holds_game = true;
+    draws.insert(draws.end(), std::make_move_iterator(held->draws.begin()), std::make_move_iterator(held->draws.end()));
+    return {};
+  });
+  if (!read) return read.error();
+  if (!holds_game) return no_game_refusal(source);
   return draws;
 }
 
@@ -202,12 +265,24 @@ core::Result<std::vector<ResultDraw>> unique_draws(std::vector<ResultDraw> draws
     }
     unique.push_back(std::move(draw));
   }
+  // The game draws once a day: two issues of one date are a damaged row, whichever it is.
+  std::unordered_map<std::string_view, const ResultDraw*> by_date;
+  for (const ResultDraw& draw : unique) {
+    const auto [first, fresh] = by_date.try_emplace(draw.date, &draw);
+    if (!fresh)
+      return damaged(draw.source, draw.line, "期數 " + draw.issue + " 與「" + first->second->source + "」第 " +
+                                                 std::to_string(first->second->line) + " 行的期數 " +
+                                                 first->second->issue + " 同一天 (" + draw.date + ") 開獎");
+  }
   return unique;
 }
 
-core::Result<std::vector<ResultDraw>> read_import_files(const std::vector<std::string>& paths) {
+core::Result<std::vector<ResultDraw>> read_import_files(const std::vector<std::string>& paths,
+                                                        const ImportProgress& progress) {
   std::vector<ResultDraw> draws;
-  for (const std::string& path : paths) {
+  for (std::size_t i = 0; i < paths.size(); ++i) {
+    const std::string& path = paths[i];
+    if (progress) progress(i, paths.size());
     const std::string name = std::filesystem::path(path).filename().string();
     std::error_code error;
     if (std::filesystem::file_size(path, error) > kMaxInflatedBytes && !error)

@@ -2,6 +2,7 @@
 
 #include <zip.h>
 
+#include <algorithm>
 #include <memory>
 
 #include "exchange/text_encoding.h"
@@ -51,12 +52,13 @@ std::string entry_name(zip_t* archive, zip_uint64_t index) {
   return raw ? text_as_utf8(raw) : std::string();
 }
 
-// Inflates one entry into `out`, at most `room` bytes; an error text when it cannot.
-std::string inflate(zip_t* archive, zip_uint64_t index, std::size_t room, std::string& out) {
+// Inflates one entry into `out`, at most `room` bytes; an error text when it cannot
+// (`too_large` when it would pass `room`).
+std::string inflate(zip_t* archive, zip_uint64_t index, std::size_t room, const std::string& too_large, std::string& out) {
   zip_stat_t stat;
   zip_stat_init(&stat);
   if (zip_stat_index(archive, index, 0, &stat) == 0 && (stat.valid & ZIP_STAT_SIZE) && stat.size > room)
-    return "解壓後超過 64 MB";
+    return too_large;
   const Entry file(zip_fopen_index(archive, index, 0));
   if (!file) {
     const int code = zip_error_code_zip(zip_get_error(archive));
@@ -68,7 +70,7 @@ std::string inflate(zip_t* archive, zip_uint64_t index, std::size_t room, std::s
     const zip_int64_t n = zip_fread(file.get(), buffer, sizeof buffer);
     if (n == 0) return {};
     if (n < 0) return "無法讀取(檔案損壞)";
-    if (static_cast<std::size_t>(n) > room - out.size()) return "解壓後超過 64 MB";
+    if (static_cast<std::size_t>(n) > room - out.size()) return too_large;
     out.append(buffer, static_cast<std::size_t>(n));
   }
 }
@@ -79,8 +81,9 @@ bool looks_like_zip(std::string_view bytes) {
   return bytes.starts_with(std::string_view("PK\x03\x04", 4)) || bytes.starts_with(std::string_view("PK\x05\x06", 4));
 }
 
-core::Result<std::vector<ZipEntry>> read_zip_entries(std::string_view bytes, const std::string& source,
-                                                     const std::function<bool(std::string_view name)>& wanted) {
+core::Status visit_zip_entries(std::string_view bytes, const std::string& source,
+                               const std::function<bool(std::string_view name)>& wanted, const ZipVisit& visit,
+                               std::size_t entry_limit, std::size_t total_limit) {
   const Archive archive = open_archive(bytes);
   if (!archive) return refused(source, "不是可讀取的 ZIP 壓縮檔");
   const zip_int64_t count = zip_get_num_entries(archive.get(), 0);
@@ -88,18 +91,35 @@ core::Result<std::vector<ZipEntry>> read_zip_entries(std::string_view bytes, con
     if (has_parent_part(entry_name(archive.get(), static_cast<zip_uint64_t>(i))))
       return refused(source, "中的「" + entry_name(archive.get(), static_cast<zip_uint64_t>(i)) + "」路徑含有「..」");
   }
-  std::vector<ZipEntry> entries;
   std::size_t inflated = 0;
   for (zip_int64_t i = 0; i < count; ++i) {
     const auto index = static_cast<zip_uint64_t>(i);
     std::string name = entry_name(archive.get(), index);
     if (name.empty() || name.back() == '/' || !wanted(name)) continue;
     ZipEntry entry{std::move(name), {}};
-    if (std::string why = inflate(archive.get(), index, kMaxInflatedBytes - inflated, entry.bytes); !why.empty())
+    const bool whole_archive = total_limit - inflated < entry_limit;
+    const std::string too_large = "解壓後" + std::string(whole_archive ? "與之前的檔案合計" : "") + "超過 " +
+                                  std::to_string((whole_archive ? total_limit : entry_limit) >> 20) + " MB";
+    if (std::string why = inflate(archive.get(), index, std::min(entry_limit, total_limit - inflated), too_large, entry.bytes);
+        !why.empty())
       return refused(source, "中的「" + entry.name + "」" + why);
     inflated += entry.bytes.size();
-    entries.push_back(std::move(entry));
+    if (const core::Status taken = visit(std::move(entry)); !taken) return taken;
   }
+  return {};
+}
+
+core::Result<std::vector<ZipEntry>> read_zip_entries(std::string_view bytes, const std::string& source,
+                                                     const std::function<bool(std::string_view name)>& wanted) {
+  std::vector<ZipEntry> entries;
+  const core::Status read = visit_zip_entries(
+      bytes, source, wanted,
+      [&](ZipEntry entry) -> core::Status {
+        entries.push_back(std::move(entry));
+        return {};
+      },
+      kMaxInflatedBytes, kMaxInflatedBytes);
+  if (!read) return read.error();
   return entries;
 }
 

@@ -26,6 +26,21 @@ struct ZipEntry {
 // "PK\3\4" (an archive with entries) or "PK\5\6" (an empty one) at the start.
 [[nodiscard]] bool looks_like_zip(std::string_view bytes);
 
+// An archive of a year may hold large members of other games (a year of 賓果賓果): read one
+// at a time, each may inflate this far, and all of them together kMaxInflatedTotal.
+inline constexpr std::size_t kMaxInflatedTotal = 8 * kMaxInflatedBytes;
+
+using ZipVisit = std::function<core::Status(ZipEntry entry)>;
+
+// Inflates the entries whose names `wanted` accepts one at a time, in archive order, and
+// hands each to `visit`, which may stop the walk with a refusal (returned as it is).
+// Refusals of its own as read_zip_entries, with the limits given (the message says 64 MB:
+// pass kMaxInflatedBytes for a single entry).
+[[nodiscard]] core::Status visit_zip_entries(std::string_view bytes, const std::string& source,
+                                             const std::function<bool(std::string_view name)>& wanted,
+                                             const ZipVisit& visit, std::size_t entry_limit = kMaxInflatedBytes,
+                                             std::size_t total_limit = kMaxInflatedTotal);
+
 // The entries whose names `wanted` accepts, inflated, in archive order; folders are never
 // wanted. Refusals (warnings) name `source`: bytes that are no readable archive, an entry
 // path with "..", inflating past kMaxInflatedBytes, an entry that cannot be read

@@ -112,6 +112,8 @@ void message(QWidget* parent, MessageKind kind, const QString& text) {
                     : kind == MessageKind::Error ? QMessageBox::Critical
                                                  : QMessageBox::Information;
   QMessageBox box(icon, title_for(kind), text, QMessageBox::Ok, parent);
+  // Messages quote what files and servers hold ("<html>..."): never read as markup.
+  box.setTextFormat(Qt::PlainText);
   box.exec();
 }
 
@@ -126,6 +128,7 @@ std::unique_ptr<QMessageBox> question_box(QWidget* parent, const QString& text, 
   box->button(QMessageBox::Yes)->setText(QStringLiteral("是 (Yes)"));
   box->button(QMessageBox::No)->setText(QStringLiteral("否 (No)"));
   box->setDefaultButton(QMessageBox::No);
+  box->setTextFormat(Qt::PlainText);
   return box;
 }
 

@@ -40,7 +40,7 @@ int check_command(Context& ctx) {
   if (!core::file_exists(path)) return refuse(ctx, "找不到開獎資料檔 " + path);
   const auto bytes = core::read_bytes(path);
   if (!bytes) return refuse(ctx, bytes.error());
-  const std::vector<std::string> findings = core::check_history(*bytes);
+  const std::vector<std::string> findings = core::check_history(*bytes, ctx.today);
   if (findings.empty()) {
     ctx.out << core::kNoProblemsFound << '\n';
     return 0;

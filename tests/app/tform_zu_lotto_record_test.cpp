@@ -1,7 +1,10 @@
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QTest>
 
+#include "app/tform_zu_history_check.h"
 #include "app/tform_zu_lotto_record.h"
 #include "app/tform_zu_main.h"
 #include "app/tform_zu_restore.h"
@@ -256,6 +259,8 @@ class RecordsWindowTest : public QObject {
     QCOMPARE(backups(f).size(), 2u);  // the four-draw file it replaced
   }
 
+  // The findings get a window of their own that fits the smallest screen, and go whole
+  // to the clipboard and into a file.
   void checkTellsWhatIsWrongOrThatNothingIs() {
     AppFixture f(three_draws());
     auto& app = f.start();
@@ -264,22 +269,57 @@ class RecordsWindowTest : public QObject {
     f.write("TW539.txt", "2009/01/02,098001,01,02,03,04,05\r\n2009/01/03,098002,11,12,13,14,15\r\n");
     records.BitBtn6->click();
     QCOMPARE(f.messages().last(), QStringLiteral("沒有發現問題"));
-    f.write("TW539.txt", three_draws() + "2009/01/06,098005,45,00,24,24,06\r\n");
+    QByteArray many = three_draws() + "2009/01/06,098005,45,00,24,24,06\r\n";
+    for (int day = 7; day <= 31; ++day)  // a list longer than any message box could show
+      many += QStringLiteral("2009/01/%1,0980%2,01,02,03,04,05\r\n").arg(day, 2, 10, QChar('0')).arg(day * 2).toLatin1();
+    f.write("TW539.txt", many);
     records.BitBtn6->click();
-    QCOMPARE(f.messages().last(), QStringLiteral("發現 3 項問題:\n第 2 行：日期 2009/01/02 早於前一筆(第 1 行)的 2009/01/05\n"
-                                                 "第 4 行之前缺少期數 098004\n"
-                                                 "第 4 行：號碼「45」不在 01 到 39 之間 「2009/01/06,098005,45,00,24,24,06」"));
+    auto* check = records.check_window;
+    QVERIFY(check && check->isVisible());
+    QVERIFY(check->frameGeometry().width() <= 1024 && check->frameGeometry().height() <= 768);
+    const std::vector<std::string> findings = check->Memo1->lines();
+    QCOMPARE(findings.size(), 3u + 25u);
+    QCOMPARE(findings[0], std::string("第 2 行：日期 2009/01/02 早於前一筆(第 1 行)的 2009/01/05"));
+    QCOMPARE(findings[2], std::string("第 4 行：號碼「45」不在 01 到 39 之間 「2009/01/06,098005,45,00,24,24,06」"));
+    QCOMPARE(check->lb_count->text(), QStringLiteral("開獎資料檔 TW539.txt 發現 28 項問題(依行號排列;可複製或存檔):"));
+    check->BitBtn1->click();
+    QString joined;
+    for (const auto& line : findings) joined += QString::fromStdString(line) + "\n";
+    QCOMPARE(QGuiApplication::clipboard()->text().trimmed(), joined.trimmed());
+    f.dialogs.recorder.save_answers << f.dir.filePath("check.txt");
+    check->BitBtn2->click();
+    QCOMPARE(core::read_lines(f.dir.filePath("check.txt").toStdString()).value(), findings);
+    check->BitBtn3->click();
+    QVERIFY(!check->isVisible());
   }
 
-  void blank_line_cuts_the_table_after_saving() {
+  // The user pressed Enter on the last, empty line and typed a draw: it is saved without
+  // the blank line, so it loads. A line the loader would stop at is not saved.
+  void aDrawTypedAfterABlankLineLoadsAndALineThatIsNoDrawIsNotSaved() {
     AppFixture f(three_draws());
     auto& app = f.start();
     app.main_window().open_editor();
     auto* editor = app.main_window().findChild<TForm_ZU_stk_txtfile*>();
-    editor->Memo1->append_lines({"", "2009/01/06,098004,10,20,30,31,32"});
+    editor->Memo1->moveCursor(QTextCursor::End);
+    QTest::keyClick(editor->Memo1, Qt::Key_Return);
+    QTest::keyClicks(editor->Memo1, "2009/01/06,098004,10,20,30,31,32");
+    QCOMPARE(editor->Memo1->lines().size(), 5u);  // a blank line before the draw
     editor->Button1->click();
-    QCOMPARE(app.history().draw_count, 3);
-    QVERIFY(f.read("TW539.txt").contains("\r\n\r\n2009/01/06"));
+    QVERIFY(!editor->isVisible());
+    QCOMPARE(app.history().draw_count, 4);
+    QCOMPARE(f.read("TW539.txt"), three_draws() + "2009/01/06,098004,10,20,30,31,32\r\n");
+
+    app.main_window().open_editor();
+    editor->Memo1->append_lines({"2009/01/07,098005,10,20,30,31", "2009/01/08,098006,10,20,30,31,33"});
+    editor->Button1->click();
+    QVERIFY(editor->isVisible());
+    QCOMPARE(f.messages().last(),
+             QStringLiteral("第 5 行「2009/01/07,098005,10,20,30,31」不是開獎資料 (yyyy/mm/dd,xxxxxx,00,00,00,00,00,全長32個字元),"
+                            "程式讀到這一行就會停止.\n請修正或刪除這一行後再儲存,檔案未變更"));
+    QCOMPARE(f.read("TW539.txt"), three_draws() + "2009/01/06,098004,10,20,30,31,32\r\n");
+    QCOMPARE(backups(f).size(), 1u);  // only the first save kept one
+    editor->Memo1->document()->setModified(false);
+    editor->reject();
   }
 
   void failed_save_keeps_the_editor_open_and_the_file_whole() {
@@ -290,11 +330,11 @@ class RecordsWindowTest : public QObject {
     // The file is replaced by a non-empty folder of the same name, so no rename can succeed.
     QVERIFY(QFile::remove(f.dir.filePath("TW539.txt")));
     QVERIFY(QDir(f.dir.path()).mkpath("TW539.txt/keep"));
-    editor->Memo1->add_line("typed by the user");
+    editor->Memo1->add_line("2009/01/06,098004,10,20,30,31,32");
     editor->Button1->click();
     QVERIFY(editor->isVisible());
     QVERIFY(f.messages().last().contains("TW539.txt"));
-    QCOMPARE(editor->Memo1->lines().back(), std::string("typed by the user"));
+    QCOMPARE(editor->Memo1->lines().back(), std::string("2009/01/06,098004,10,20,30,31,32"));
     editor->reject();  // closing still reloads; the unreadable file is reported, nothing crashes
     QVERIFY(app.main_window().isVisible());
   }

@@ -220,6 +220,23 @@ class ExchangeCliTest : public QObject {
       QCOMPARE(on_disk(file), local);
     }
   }
+
+  // The bundled history without its newest 100 draws: both copies fill the table, so
+  // only counting the whole files sees the loss.
+  void downloadCountsTheWholeFiles() {
+    QTemporaryDir dir;
+    QFile bundled_file(QStringLiteral(VANTOR_DATA_DIR) + "/TW539.txt");
+    QVERIFY(bundled_file.open(QIODevice::ReadOnly));
+    const QByteArray bundled = bundled_file.readAll();
+    const QString file = write_file(dir, "TW539.txt", bundled);
+    test_support::LoopbackHttpServer server;
+    server.set_script({HttpScript::Mode::Respond, 200, "text/plain", bundled.left(bundled.size() - 100 * 34)});
+    const QString endpoint = QStringLiteral("127.0.0.1:%1").arg(server.port());
+    const CliResult r = run_cli({"--file", file, "--today", "2026/12/09", "download", "--server", endpoint});
+    QCOMPARE(r.code, 2);
+    QCOMPARE(r.err, QStringLiteral("伺服器上的開獎資料只有 5848 期,比檔案中的 5948 期少,檔案未變更 (要取代請加上 --replace-smaller)\n"));
+    QCOMPARE(on_disk(file), bundled);
+  }
 };
 
 VANTOR_TEST_CLASS(ExchangeCliTest)

@@ -35,7 +35,12 @@ TEST(import_command, PrintsTheSummaryWritesUnlessDryRunAndRefusesDamage) {
   std::ofstream(dir / "2025.csv", std::ios::binary) << years[0].text;
   std::ofstream(dir / "years.zip", std::ios::binary) << test_support::zip_of({years[1]});
   std::ofstream(dir / "bad.csv", std::ios::binary) << years[1].text << "今彩539,115000003,2026/01/03,1,2,3,01,02,03,04,40\n";
+  // The operator's archive of 2026 with every game but this one.
+  std::ofstream(dir / "others.zip", std::ios::binary) << test_support::zip_of(
+      {{"3星彩_2026.csv", test_support::operator_member("3星彩", "遊戲名稱", 3, {kDraws[2], kDraws[3]},
+                                                         test_support::ArchiveStyle::Year2026)}});
   const std::string csv = (dir / "2025.csv").string(), zip = (dir / "years.zip").string(), bad = (dir / "bad.csv").string();
+  const std::string others = (dir / "others.zip").string();
   const fs::path file = dir / "TW539.txt";
   const std::string all_new = "新增 4 期 (2025/12/30 – 2026/01/02), 已有 0 期, 不一致 0 期\n";
   struct Case {
@@ -58,6 +63,7 @@ TEST(import_command, PrintsTheSummaryWritesUnlessDryRunAndRefusesDamage) {
        "", draw_file(0, 1) + "2025/12/31,114313,01,02,03,04,05\r\n"},
       {"damage refuses all", older, {"import", csv, bad}, 2, "",
        "「bad.csv」第 4 行：獎號「40」不在 01 到 39 之間,未匯入任何資料\n", older},
+      {"an archive without the game", older, {"import", csv, others}, 2, "", "「others.zip」沒有今彩539的開獎資料\n", older},
       {"no file named", older, {"import", "--dry-run"}, 2, "", "請指定要匯入的開獎結果檔 (CSV 或 ZIP)\n", older},
   };
   for (const Case& c : cases) {

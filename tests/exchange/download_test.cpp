@@ -46,6 +46,11 @@ TEST(review_download, RefusesFailedRequestsAndBodiesThatAreNoDrawFile) {
       {"bad date", ok("2009/02/30,098001,01,02,03,04,05\r\n"), "下載的開獎資料有錯誤"},
       {"impossible balls on the newest line", ok(draw_file_bytes(3) + "2009/01/04,098004,45,00,24,24,06\r\n"),
        "下載的開獎資料有錯誤:第 4 行：號碼「45」不在 01 到 39 之間 「2009/01/04,098004,45,00,24,24,06」,原開獎資料檔保留不變"},
+      {"an HTML tail after the draws", ok(draw_file_bytes(3) + "<html><body>503</body></html>\r\n"),
+       "下載的內容在開獎資料之後還有不是開獎資料的內容(第 4 行「<html><body>503</body></html>」),"
+       "原開獎資料檔保留不變"},
+      {"a message after a blank line", ok(draw_file_bytes(3) + "\r\n\r\n-- 資料更新中 --\r\n"), "下載的內容在開獎資料之後還有"},
+      {"a last line cut short", ok(draw_file_bytes(3) + "2009/01/04,098004,0"), "下載的內容在開獎資料之後還有"},
       {"a ball twice in a future draw", ok(draw_file_bytes(3) + "2011/01/01,100001,05,05,24,26,06\r\n"),
        "下載的開獎資料有錯誤:第 4 行：號碼 05 出現兩次"},
   };
@@ -70,17 +75,19 @@ TEST(review_download, CountsDrawsOnBothSidesAndNormalisesLineEnds) {
   };
   std::string lf_only = draw_file_bytes(2);
   std::erase(lf_only, '\r');
+  const std::string bundled = core::read_bytes(std::string(VANTOR_DATA_DIR) + "/TW539.txt").value();
   const Case cases[] = {
       {"no local file", "", draw_file_bytes(5), 5, 0, false},
       {"more draws", draw_file_bytes(3), draw_file_bytes(5), 5, 3, false},
       {"same count", draw_file_bytes(3), draw_file_bytes(3), 3, 3, false},
       {"fewer draws", draw_file_bytes(3), draw_file_bytes(2), 2, 3, true},
-      {"a truncated last line counts only whole lines", draw_file_bytes(3),
-       draw_file_bytes(3) + "2009/01/04,098004,0", 3, 3, false},
       {"lone line feeds", draw_file_bytes(3), lf_only, 2, 3, true},
       {"a byte-order mark before the first line", draw_file_bytes(3), "\xEF\xBB\xBF" + draw_file_bytes(4), 4, 3, false},
-      // Counted as the records window shows them: both copies fill the table.
-      {"beyond the table's capacity", draw_file_bytes(2600), draw_file_bytes(2501), 2500, 2500, false},
+      {"blank lines after the draws", draw_file_bytes(3), draw_file_bytes(3) + "\r\n \r\n\r\n", 3, 3, false},
+      // Counted over the whole files, though the table holds the newest 2,500 of each.
+      {"beyond the table's capacity", draw_file_bytes(2600), draw_file_bytes(2501), 2501, 2600, true},
+      {"the bundled history without its newest 100 draws", bundled, bundled.substr(0, bundled.size() - 100 * 34), 5848,
+       5948, true},
   };
   for (const auto& c : cases) {
     fs::remove(path);
@@ -110,7 +117,7 @@ TEST(replace_draw_file, TwoDownloadsInARowLeaveTheFirstFilesBackup) {
   EXPECT_EQ(core::read_bytes(path).value(), draw_file_bytes(4));
   const auto backups = exchange::list_backups(path);
   ASSERT_EQ(backups.size(), 2u);
-  EXPECT_EQ(backups[0].name, "TW539-20260822-090005.txt");
+  EXPECT_EQ(backups[0].name, "TW539-000002-20260822-090005.txt");
   EXPECT_EQ(core::read_bytes(backups[0].path).value(), draw_file_bytes(1));
   EXPECT_EQ(core::read_bytes(backups[1].path).value(), draw_file_bytes(2));  // the good history survives
   // No save from a window or the command line may replace a backup it keeps.

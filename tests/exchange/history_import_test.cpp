@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -110,11 +111,82 @@ TEST(import, GivesTheBundledHistoryBackByteForByte) {
   fs::remove_all(dir);
 }
 
+// The flags of every local header whose name holds a byte past ASCII (a Big5 name).
+std::vector<int> non_ascii_name_flags(const std::string& zip) {
+  std::vector<int> flags;
+  for (std::size_t at = zip.find("PK\x03\x04"); at != std::string::npos && at + 30 <= zip.size();
+       at = zip.find("PK\x03\x04", at + 4)) {
+    auto u16 = [&](std::size_t i) { return static_cast<unsigned char>(zip[i]) | static_cast<unsigned char>(zip[i + 1]) << 8; };
+    const std::string name = zip.substr(at + 30, static_cast<std::size_t>(u16(at + 26)));
+    if (std::any_of(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; }))
+      flags.push_back(u16(at + 6));
+  }
+  return flags;
+}
+
+TEST(import, TakesTheGameFromTheOperatorsYearlyArchivesAndFiles) {
+  const auto dir = test_support::fresh_dir("vantor_import_operator");
+  const std::vector<std::string> bundled = test_support::bundled_draw_lines();
+  const std::string bundled_bytes = core::read_bytes(std::string(VANTOR_DATA_DIR) + "/TW539.txt").value();
+  const std::string draw_path = (dir / "TW539.txt").string();
+  const std::vector<ResultFile> archives = test_support::operator_archives(bundled);
+  ASSERT_EQ(archives.size(), 20u);
+  // The 2007 archive as the operator makes it: Big5 names without the UTF-8 flag, in "96/".
+  EXPECT_EQ(non_ascii_name_flags(archives.front().text).size(), 4u);
+  for (const int flags : non_ascii_name_flags(archives.front().text)) EXPECT_EQ(flags & 0x800, 0);
+
+  // Each year's 今彩539 file alone, as a user unpacks it: 2007 and 2026.
+  std::vector<std::string> first_year, last_year;
+  for (const std::string& line : bundled) {
+    if (line.starts_with("2007")) first_year.push_back(line);
+    if (line.starts_with("2026")) last_year.push_back(line);
+  }
+  using test_support::ArchiveStyle;
+  const std::vector<ResultFile> single_files = {
+      {"今彩539_2007.csv", test_support::operator_member("今彩539", "遊戲名稱", 5, first_year, ArchiveStyle::Year2007)},
+      {"今彩539_2026.csv", test_support::operator_member("今彩539", "遊戲名稱", 5, last_year, ArchiveStyle::Year2026)}};
+  // Large members of other games (a year of 賓果賓果) beside the game's: more than the
+  // most one member may inflate to, together.
+  std::string bingo = "遊戲名稱,期別,開獎日期,獎號1\r\n";
+  while (bingo.size() < (33u << 20)) bingo += "賓果賓果,115000001,2026/01/01,01,02,03,04,05,06,07,08,09,10,11,12,13,14,15,16\r\n";
+  const ResultFile with_bingo = {"2026.zip", test_support::zip_of({{"賓果賓果_2026_1.csv", bingo},
+                                                                   {"賓果賓果_2026_2.csv", bingo},
+                                                                   single_files[1]})};
+  struct Case {
+    const char* what;
+    std::vector<ResultFile> files;
+    std::string expected;
+  };
+  const Case cases[] = {
+      {"every year's archive", archives, bundled_bytes},
+      {"an archive with large members of another game", {with_bingo}, joined(last_year, 0, last_year.size(), as_is)},
+      {"the game's files of 2007 and 2026", single_files,
+       joined(first_year, 0, first_year.size(), as_is) + joined(last_year, 0, last_year.size(), as_is)},
+  };
+  for (const Case& c : cases) {
+    fs::remove(draw_path);
+    const auto folder = dir / "given";
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    std::vector<std::size_t> told;
+    const auto plan = exchange::plan_import_files(draw_path, written(folder, c.files), kImportDay,
+                                                  [&](std::size_t done, std::size_t total) {
+                                                    EXPECT_EQ(total, c.files.size());
+                                                    told.push_back(done);
+                                                  });
+    ASSERT_TRUE(plan) << c.what << ": " << plan.error().text;
+    EXPECT_TRUE(plan->bytes == c.expected) << c.what;
+    EXPECT_EQ(told.size(), c.files.size()) << c.what;
+  }
+  fs::remove_all(dir);
+}
+
 std::string row(std::string_view period, std::string_view date, std::string_view balls) {
   return "今彩539," + std::string(period) + "," + std::string(date) + ",1,2,3," + std::string(balls) + ",,\n";
 }
 
 const std::string kHeader = std::string(test_support::kResultHeader) + "\n";
+const std::string kOtherGame = "遊戲名稱,期別,開獎日期,銷售總額,銷售注數,總獎金,獎號1,獎號2,獎號3\n3星彩,103000001,2014/01/01,1,2,3,5,1,3\n";
 
 TEST(import, ReadsTheRowsAsTheOperatorWritesThem) {
   struct Case {
@@ -135,7 +207,8 @@ TEST(import, ReadsTheRowsAsTheOperatorWritesThem) {
        "\n\n" + kHeader + "大樂透,103000001,2014/01/03,1,2,3,49,48,47,47,01,\n\n" +
            row("103000003", "2014/01/03", "01,02,03,04,05") + ",,,,,,,,\n",
        {"2014/01/03,103003,01,02,03,04,05"}},
-      {"a result file of another game only", kHeader + "大樂透,103000001,2014/01/03,1,2,3,49,48,47,46,45,\n", {}},
+      {"8-digit periods, unpadded balls, trailing columns",
+       kHeader + "今彩539,96000002,2007/01/02,1,2,3,33,2,37,12,36,,,,\n", {"2007/01/02,096002,33,02,37,12,36"}},
   };
   for (const Case& c : cases) {
     const auto draws = exchange::read_import_bytes(c.csv, "2014.csv");
@@ -174,8 +247,18 @@ TEST(import, RefusesDamageAndForeignFilesWhole) {
        "「a.csv」第 2 行：獎號 13 出現兩次" + nothing},
       {"impossible date", {{"a.csv", kHeader + row("103000002", "2014/02/30", "05,13,14,26,39")}},
        "「a.csv」第 2 行：開獎日期「2014/02/30」不是有效的日期" + nothing},
-      {"period of 8 digits", {{"a.csv", kHeader + row("10300002", "2014/01/02", "05,13,14,26,39")}},
-       "「a.csv」第 2 行：期別「10300002」不是 9 位數字" + nothing},
+      {"period of 7 digits", {{"a.csv", kHeader + row("1030002", "2014/01/02", "05,13,14,26,39")}},
+       "「a.csv」第 2 行：期別「1030002」不是 8 或 9 位數字" + nothing},
+      {"8-digit period of another year", {{"a.csv", kHeader + row("97000002", "2007/01/02", "05,13,14,26,39")}},
+       "「a.csv」第 2 行：期別「97000002」的年度與開獎日期「2007/01/02」不符" + nothing},
+      {"two issues of one date", {{"a.csv", good + row("103000002", "2014/01/01", "05,13,14,26,39")}},
+       "「a.csv」第 3 行：期數 103002 與「a.csv」第 2 行的期數 103001 同一天 (2014/01/01) 開獎" + nothing},
+      {"a result file of another game", {{"3星彩_2014.csv", kOtherGame}}, "「3星彩_2014.csv」沒有今彩539的開獎資料"},
+      {"an archive without the game",
+       {{"2014.zip", test_support::zip_of({{"3星彩_2014.csv", kOtherGame}, {"a/", ""}, {"a/說明.txt", "說明"}})}},
+       "「2014.zip」沒有今彩539的開獎資料"},
+      {"the game's file with its header damaged", {{"a.csv", "遊戲,期別,開獎日期\n今彩539,103000001,2014/01/01\n"}},
+       "「a.csv」有今彩539的資料,但找不到遊戲名稱、期別、開獎日期、獎號1 到獎號5 的欄位" + nothing},
       {"period of another year", {{"a.csv", kHeader + row("104000002", "2014/01/02", "05,13,14,26,39")}},
        "「a.csv」第 2 行：期別「104000002」的年度與開獎日期「2014/01/02」不符" + nothing},
       {"period without 000", {{"a.csv", kHeader + row("103100002", "2014/01/02", "05,13,14,26,39")}},
@@ -195,8 +278,7 @@ TEST(import, RefusesDamageAndForeignFilesWhole) {
       {"an entry path with ..", {{"y.zip", test_support::zip_of({{"2014.csv", good}, {"../../2015.csv", good}})}},
        "壓縮檔「y.zip」中的「../../2015.csv」路徑含有「..」" + nothing},
       {"a ZIP bomb", {{"y.zip", zip_bomb((64u << 20) + 1)}}, "壓縮檔「y.zip」中的「2014.csv」解壓後超過 64 MB" + nothing},
-      {"a ZIP without CSV", {{"y.zip", test_support::zip_of({{"2014.txt", good}})}},
-       "壓縮檔「y.zip」中沒有 .csv 開獎結果檔" + nothing},
+      {"a ZIP without CSV", {{"y.zip", test_support::zip_of({{"2014.txt", good}})}}, "「y.zip」沒有今彩539的開獎資料"},
       {"a damaged entry", {{"y.zip", damaged_entry}}, "壓縮檔「y.zip」中的「2014.csv」無法讀取(檔案損壞)" + nothing},
       {"a ZIP cut short", {{"y.zip", zipped_good.substr(0, zipped_good.size() - 30)}},
        "壓縮檔「y.zip」不是可讀取的 ZIP 壓縮檔" + nothing},
@@ -248,6 +330,10 @@ TEST(plan_import, KeepsTheDrawFileTheSourceOfTruth) {
         "不一致 期數 103002: 開獎資料檔 2014/01/02 45,00,24,24,06, 開獎結果檔 2014/01/02 05,13,24,26,34",
         "不一致 期數 103004: 開獎資料檔 2014/01/01 01,02,03,04,05, 開獎結果檔 2014/01/04 01,02,03,04,05",
         "不一致 期數 103005: 開獎資料檔 2014/01/05 01,02,03,04,07, 開獎結果檔 2014/01/05 01,02,03,04,06"}},
+      {"a date the file holds under a mistyped issue", a + "\r\n2014/01/03,103033,07,08,09,10,11\r\n", "2014/01/04",
+       a + "\r\n2014/01/03,103033,07,08,09,10,11\r\n2014/01/04,103004,01,02,03,04,05\r\n",
+       {"新增 1 期 (2014/01/04 – 2014/01/04), 已有 1 期, 不一致 1 期", "開獎日期在今天之後的 1 期未加入",
+        "不一致 期數 103003: 開獎資料檔 2014/01/03 07,08,09,10,11 (期數 103033), 開獎結果檔 2014/01/03 07,08,09,10,11"}},
       {"a line that is no draw refuses", a + "\r\nyyyy/mm/dd,xxxxxx,00,00,00,00,00\r\n", "2014/12/31", "",
        {"開獎資料檔第 2 行「yyyy/mm/dd,xxxxxx,00,00,00,00,00」不是開獎資料,請先修正或刪除這一行(「檢查開獎資料」會列出所有問題),"
         "未匯入任何資料"}},

@@ -3,6 +3,7 @@
 // through libzip; what is read is merged into a small draw file and summarised. The same
 // bytes, taken as the draw file, are checked and have a few draws merged into them.
 #include "core/history_check.h"
+#include "core/text_file.h"
 #include "exchange/history_import.h"
 #include "exchange/result_file.h"
 #include "fuzz_input.h"
@@ -17,8 +18,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       if (const auto plan = exchange::plan_import(kDrawFile, *unique, "2099/12/31")) (void)exchange::import_summary(*plan, 5);
     }
   }
-  (void)core::check_history(bytes);
+  (void)core::check_history(bytes, "2014/06/30");
   (void)core::first_impossible_draw(bytes);
+  (void)core::first_line_after_the_draws(bytes);
+  (void)core::lines_to_save(core::split_lines(bytes));
   if (const auto plan = exchange::plan_import(bytes, kDraws, "2014/12/31")) (void)exchange::import_summary(*plan);
   return 0;
 }

@@ -14,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/codepage.h"
 #include "core/text_file.h"
 
 namespace test_support {
@@ -59,17 +60,23 @@ inline std::vector<ResultFile> yearly_result_files(const std::vector<std::string
   return files;
 }
 
-// A ZIP archive of the files (deflated), built in memory.
-inline std::string zip_of(const std::vector<ResultFile>& files) {
+// A ZIP archive of the files (deflated), built in memory. Names are stored as given, the
+// UTF-8 flag set when `utf8_names`; a name ending in "/" is a folder.
+inline std::string zip_of(const std::vector<ResultFile>& files, bool utf8_names = true) {
   zip_error_t error;
   zip_error_init(&error);
   zip_source_t* buffer = zip_source_buffer_create(nullptr, 0, 0, &error);
   zip_t* archive = zip_open_from_source(buffer, ZIP_TRUNCATE, &error);
   if (!archive) throw std::runtime_error("zip_open_from_source");
   zip_source_keep(buffer);  // read back after zip_close
+  const zip_flags_t encoding = utf8_names ? ZIP_FL_ENC_UTF_8 : ZIP_FL_ENC_CP437;  // CP437: raw bytes, bit 11 clear
   for (const ResultFile& file : files) {
+    if (file.name.ends_with("/")) {
+      if (zip_dir_add(archive, file.name.c_str(), encoding) < 0) throw std::runtime_error("zip_dir_add " + file.name);
+      continue;
+    }
     zip_source_t* entry = zip_source_buffer(archive, file.text.data(), file.text.size(), 0);
-    if (!entry || zip_file_add(archive, file.name.c_str(), entry, ZIP_FL_ENC_UTF_8) < 0)
+    if (!entry || zip_file_add(archive, file.name.c_str(), entry, encoding) < 0)
       throw std::runtime_error("zip_file_add " + file.name);
   }
   if (zip_close(archive) < 0) throw std::runtime_error("zip_close");
@@ -85,9 +92,84 @@ inline std::string zip_of(const std::vector<ResultFile>& files) {
   return bytes;
 }
 
+// The operator's yearly archives as they come from its download page: one member per game
+// of the year. Older years (2007 style) put Big5 member names (the UTF-8 flag, bit 11, clear)
+// in a folder named by the ROC year, pad the balls ("05") and end rows with empty columns;
+// newer years (2026 style) have UTF-8 names at the top, unpadded balls ("5") and no
+// trailing columns. Both are UTF-8 with a byte-order mark and CR LF. The game's rows carry
+// the balls in the order of the draw lines they are made from (the reader keeps a row's
+// order, whichever it is, so an import into no file gives those lines back byte for
+// byte); the other games' members
+// are made from the same draws (3星彩 and 4星彩 with 3 or 4 balls, 大樂透加開獎項 with the
+// 活動名稱 header), so only a reader that picks the members by their rows gets them right.
+enum class ArchiveStyle { Year2007, Year2026 };
+
+// "96000001" for issue "096001", "115000204" for "115204".
+inline std::string operator_period(std::string_view issue) {
+  return std::to_string(std::stoi(std::string(issue.substr(0, 3)))) + "000" + std::string(issue.substr(3));
+}
+
+inline std::string operator_member(std::string_view game, std::string_view first_column, int balls,
+                                   const std::vector<std::string>& draw_lines, ArchiveStyle style) {
+  const bool old = style == ArchiveStyle::Year2007;
+  const std::string trailing = old ? ",,,,,," : "";
+  std::string text = "\xEF\xBB\xBF" + std::string(first_column) + ",期別,開獎日期,銷售總額,銷售注數,總獎金";
+  for (int k = 1; k <= balls; ++k) text += ",獎號" + std::to_string(k);
+  text += trailing + "\r\n";
+  for (const std::string& line : draw_lines) {
+    text += std::string(game) + "," + operator_period(line.substr(11, 6)) + "," + line.substr(0, 10) + ",31234500,624690,19876000";
+    for (int k = 0; k < balls; ++k) {
+      const std::string ball = line.substr(18 + 3 * static_cast<std::size_t>(k), 2);
+      text += "," + (old || ball[0] != '0' ? ball : ball.substr(1));
+    }
+    text += trailing + "\r\n";
+  }
+  return text;
+}
+
+// One year's archive ("2007.zip" holds "96/今彩539_2007.csv" beside the other games).
+inline std::string operator_archive(const std::vector<std::string>& draw_lines, ArchiveStyle style);
+
+// The bundled history's years as the operator offers them: one archive per year, in the
+// 2007 style before ROC year 100 (8-digit periods), in the 2026 style from then on.
+inline std::vector<ResultFile> operator_archives(const std::vector<std::string>& draw_lines) {
+  std::vector<ResultFile> archives;
+  std::vector<std::string> year;
+  auto flush = [&] {
+    if (year.empty()) return;
+    const bool old = std::stoi(year.front().substr(11, 3)) < 100;
+    archives.push_back({year.front().substr(0, 4) + ".zip",
+                        operator_archive(year, old ? ArchiveStyle::Year2007 : ArchiveStyle::Year2026)});
+    year.clear();
+  };
+  for (const std::string& line : draw_lines) {
+    if (!year.empty() && year.front().substr(0, 4) != line.substr(0, 4)) flush();
+    year.push_back(line);
+  }
+  flush();
+  return archives;
+}
+
 // The lines of the bundled draw history, as stored (balls in drawn order).
 inline std::vector<std::string> bundled_draw_lines() {
   return core::split_lines(core::read_bytes(std::string(VANTOR_DATA_DIR) + "/TW539.txt").value());
+}
+
+inline std::string operator_archive(const std::vector<std::string>& draw_lines, ArchiveStyle style) {
+  const std::string year = draw_lines.front().substr(0, 4);
+  const bool old = style == ArchiveStyle::Year2007;
+  const std::string folder = old ? std::to_string(std::stoi(year) - 1911) + "/" : "";
+  auto name = [&](const std::string& game) {
+    const std::string utf8 = folder + game + "_" + year + ".csv";
+    return old ? core::utf8_to_big5(utf8).value() : utf8;
+  };
+  std::vector<ResultFile> members;
+  if (old) members.push_back({folder, ""});
+  members.push_back({name("3星彩"), operator_member("3星彩", "遊戲名稱", 3, draw_lines, style)});
+  members.push_back({name("4星彩"), operator_member("4星彩", "遊戲名稱", 4, draw_lines, style)});
+  members.push_back({name("今彩539"), operator_member("今彩539", "遊戲名稱", 5, draw_lines, style)});
+  members.push_back({name("大樂透加開獎項"), operator_member("大樂透加開獎項", "活動名稱", 5, draw_lines, style)});
+  return zip_of(members, !old);
 }
 
 }  // namespace test_support

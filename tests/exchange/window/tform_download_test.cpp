@@ -28,12 +28,12 @@ struct Fixture {
   QTemporaryDir dir;
   ui::ScopedRecorder dialogs;
   core::DrawHistory history;
-  core::FixedClock clock{core::Date{2010, 1, 1}};
+  core::FixedClock clock;
   test_support::LoopbackHttpServer server;
   TForm_Download_TxT_from_http window{history, clock, dir.path()};
   int reloads = 0;
 
-  explicit Fixture(const std::string& local = kOld) {
+  explicit Fixture(const std::string& local = kOld, core::Date today = core::Date{2010, 1, 1}) : clock(today) {
     if (!local.empty()) (void)core::write_bytes_atomic(path(), local);
     window.set_endpoint({"127.0.0.1", server.port()});
     window.request().set_transfer_timeout(300);
@@ -128,6 +128,19 @@ class DownloadWindowTest : public QObject {
     QVERIFY(!f.window.isVisible());
     QCOMPARE(f.reloads, 1);
     QVERIFY(f.window.Button1->isEnabled());
+  }
+
+  // The bundled history and a copy lacking its newest 100 draws: both fill the table, so
+  // only the whole files' counts see the loss.
+  void fewerDrawsCountsTheWholeFiles() {
+    const std::string bundled = core::read_bytes(VANTOR_DATA_DIR "/TW539.txt").value();
+    Fixture f(bundled, core::Date{2026, 12, 9});
+    f.server.set_script({HttpScript::Mode::Respond, 200, "text/plain",
+                         QByteArray::fromStdString(bundled.substr(0, bundled.size() - 100 * 34))});
+    QVERIFY(f.download());
+    QCOMPARE(f.dialogs.recorder.questions,
+             QStringList{QStringLiteral("伺服器上的開獎資料只有 5848 期,比目前檔案中的 5948 期少.確定要以伺服器的資料取代目前的檔案嗎?")});
+    QCOMPARE(f.on_disk(), bundled);
   }
 
   void failedWriteKeepsTheWindowOpen() {
