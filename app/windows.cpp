@@ -118,7 +118,19 @@ void register_windows(WindowRegistry& registry) {
         });
       });
   registry.add<TForm_zu_backtest>([](const WindowContext& c) { return new TForm_zu_backtest(c.history, &c.main); })
-      .command("backtestExecute", QStringLiteral("號碼回測"));
+      .command("backtestExecute", QStringLiteral("號碼回測"))
+      // The windows that name numbers open it with their own settings (their 回測).
+      .wire([](TForm_zu_backtest& w, const WindowContext& c) {
+        const auto open = [&w, &c](const backtest::Texts& texts) {
+          w.use_texts(texts);
+          c.windows.open("backtestExecute");
+        };
+        c.windows.get<TForm_zu_moving>().set_backtest(open);
+        c.windows.get<TForm_zu_no_analysis>().set_backtest(open);
+        c.windows.get<TForm_zu_statistics>().set_backtest(open);
+        c.windows.get<TForm_bestpillars>().set_backtest(
+            [open](int window, int count) { open(backtest::hot_texts(window, count)); });
+      });
   registry.add<TForm_Download_TxT_from_http>([](const WindowContext& c) {
     auto* window = new TForm_Download_TxT_from_http(c.history, c.clock, c.working_dir, &c.main);
     // Closing the download window reloads, then shows the new lines newest first.

@@ -1,5 +1,6 @@
 #include "analysis/backtest/backtest_texts.h"
 
+#include <algorithm>
 #include <limits>
 
 #include "core/numbers.h"
@@ -82,6 +83,47 @@ core::Result<Settings> read_settings(const Texts& texts, const TextNames& names)
     }
   }
   return s;
+}
+
+Texts hot_texts(int window, int count) {
+  Texts t;
+  t.method = Method::hot;
+  t.window = std::to_string(window);
+  if (count >= 1) t.count = std::to_string(count);
+  return t;
+}
+
+Texts cold_texts(int count) {
+  Texts t;
+  t.method = Method::cold;
+  if (count >= 1) t.count = std::to_string(count);
+  return t;
+}
+
+Texts rules_texts(int run_length, const std::array<bool, statistics::kRules>& on) {
+  Texts t;
+  t.method = Method::rules;
+  t.run_length = std::to_string(run_length);
+  t.rules.clear();
+  for (int r = 1; r <= statistics::kRules; ++r)
+    if (on[static_cast<std::size_t>(r - 1)]) (t.rules += t.rules.empty() ? "" : ",") += std::to_string(r);
+  return t;
+}
+
+Texts moving_texts(const moving::MovingBoxes& boxes, core::BallOrder order) {
+  Texts t;
+  t.method = Method::moving;
+  t.order = order;
+  t.moving.position = boxes.average ? "average" : boxes.positions[0];
+  if (boxes.average) t.moving.average_of = boxes.positions[0] + "," + boxes.positions[1] + "," + boxes.positions[2];
+  t.moving.look_back = boxes.look_back;
+  t.moving.amounts.clear();
+  const int count = std::clamp(boxes.prediction_count, 1, moving::kMaxPredictions);
+  for (int i = 0; i < count; ++i) {
+    if (i > 0) t.moving.amounts += ",";
+    t.moving.amounts += (boxes.signs[static_cast<std::size_t>(i)] == "加" ? "+" : "-") + boxes.amounts[static_cast<std::size_t>(i)];
+  }
+  return t;
 }
 
 }  // namespace backtest

@@ -45,4 +45,12 @@ struct TextNames {
 // texts of other methods are not read.
 [[nodiscard]] core::Result<Settings> read_settings(const Texts& texts, const TextNames& names = {});
 
+// Another window's settings as the backtest's texts (the 回測 buttons): the workbench's
+// frequency order of a period of `window` draws, the statistics window's gaps, the number
+// analysis's rules, the moving-pattern window's boxes. Counts below 1 become the default.
+[[nodiscard]] Texts hot_texts(int window, int count);
+[[nodiscard]] Texts cold_texts(int count);
+[[nodiscard]] Texts rules_texts(int run_length, const std::array<bool, statistics::kRules>& on);
+[[nodiscard]] Texts moving_texts(const moving::MovingBoxes& boxes, core::BallOrder order);
+
 }  // namespace backtest

@@ -57,6 +57,13 @@ ui::StringGrid* result_grid(QWidget* parent, const QString& name) {
   return grid;
 }
 
+// A tick interval of 1, 2 or 5 times a power of ten that cuts `range` into at most 10 steps.
+double nice_step(double range) {
+  for (double power = 1;; power *= 10)
+    for (const double m : {1.0, 2.0, 5.0})
+      if (range / (m * power) <= 10) return m * power;
+}
+
 const QString kHowToRead = QStringLiteral(
     "灰色範圍是隨機開獎時累計命中數逐期的 95% 範圍（精確計算，2.5% 到 97.5%）。它逐點成立：隨機的曲線也常在某處"
     "走出範圍一下，所以曲線出界不代表什麼；結論只看最後的累計命中數與它的精確尾機率。");
@@ -89,6 +96,7 @@ SummarySheet::SummarySheet(QWidget* parent) : QWidget(parent) {
   lb_tried = wrapped_label(this, {}, "lb_tried");
   mm_summary = ui::fixed_pitch_memo(this, "mm_summary");
   mm_summary->setReadOnly(true);
+  mm_summary->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   build_chart();
   auto* left = new QVBoxLayout;
   left->addWidget(ui::heading(this, QStringLiteral("結論"), QColor(0, 0, 128)));
@@ -163,7 +171,7 @@ void SummarySheet::show_run(const backtest::Backtest& run, int tried, bool stopp
 
 void SummarySheet::show_curve(const std::vector<backtest::CurvePoint>& curve) {
   QList<QPointF> h{QPointF(0, 0)}, e{QPointF(0, 0)}, low{QPointF(0, 0)}, high{QPointF(0, 0)};
-  double top = 1;
+  double top = 10;  // whole-number labels on an empty chart too
   for (std::size_t i = 0; i < curve.size(); ++i) {
     const double x = static_cast<double>(i + 1);
     h << QPointF(x, static_cast<double>(curve[i].hits));
@@ -179,7 +187,7 @@ void SummarySheet::show_curve(const std::vector<backtest::CurvePoint>& curve) {
   axis_x_->setRange(0, std::max<double>(1, static_cast<double>(curve.size())));
   axis_x_->setTickType(QValueAxis::TicksDynamic);
   axis_x_->setTickAnchor(0);
-  axis_x_->setTickInterval(std::max(1.0, std::ceil(static_cast<double>(curve.size()) / 8.0)));
+  axis_x_->setTickInterval(nice_step(static_cast<double>(curve.size())));
   axis_y_->setRange(0, top * 1.05);
   axis_y_->applyNiceNumbers();
 }
@@ -207,12 +215,18 @@ void AllMethodsSheet::build_chart() {
   bars->append(z_values);
   bars->setLabelsVisible(true);
   bars->setLabelsFormat(QStringLiteral("@value"));
+  bars->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
+  z_values->setLabelColor(Qt::black);
   chart->addSeries(bars);
   auto* methods = new QBarCategoryAxis;
   for (const backtest::Method m : backtest::kMethods) methods->append(ui::qs(backtest::method_name(m)));
   axis_z_ = new QValueAxis;
   axis_z_->setTitleText(QStringLiteral("z 值"));
-  axis_z_->setRange(-3.5, 3.5);
+  axis_z_->setRange(-4, 4);
+  axis_z_->setTickType(QValueAxis::TicksDynamic);
+  axis_z_->setTickAnchor(0);
+  axis_z_->setTickInterval(1);
+  axis_z_->setLabelFormat(QStringLiteral("%d"));
   chart->addAxis(methods, Qt::AlignBottom);
   chart->addAxis(axis_z_, Qt::AlignLeft);
   bars->attachAxis(methods);
@@ -251,12 +265,12 @@ void AllMethodsSheet::show_table(int test, const std::vector<backtest::Summary>&
   const auto titles = backtest::all_methods_titles();
   core::TextGrid grid(static_cast<int>(summaries.size()) + 1, static_cast<int>(titles.size()));
   grid.set_row(0, titles);
-  double reach = 3.5;
+  double reach = 4;
   z_values->remove(0, z_values->count());
   for (std::size_t i = 0; i < summaries.size(); ++i) {
     grid.set_row(static_cast<int>(i) + 1, backtest::all_methods_fields(backtest::kMethods[i], summaries[i]));
     z_values->append(std::round(summaries[i].z * 100) / 100);
-    reach = std::max(reach, std::abs(summaries[i].z) + 0.5);
+    reach = std::max(reach, std::ceil(std::abs(summaries[i].z) + 0.5));
   }
   sg_all->set_grid(std::move(grid));
   axis_z_->setRange(-reach, reach);
