@@ -184,6 +184,10 @@ int main(int argc, char* argv[]) {
         save(*backtest, folder, QStringLiteral("backtest_run_page") + QString::number(i));
       }
     }
+    // The settings of the pattern rules, refused beside the box they belong to.
+    if (auto* method = backtest->findChild<QComboBox*>("cb_method")) method->setCurrentIndex(2);
+    type_into(*backtest, "cb_test", "0");
+    save(*backtest, folder, QStringLiteral("backtest_rules_refused"));
     if (auto* dialog = qobject_cast<QDialog*>(backtest)) dialog->reject();
   }
   return 0;
