@@ -99,6 +99,22 @@ TEST(BacktestCommand, AllMethodsTable) {
   }
 }
 
+// The table of the benchmark's size, recorded: four methods over 2,400 draws, none of them
+// beyond chance.
+TEST(BacktestCommand, AllMethodsOverTheWholeHistory) {
+  const auto result = run_bundled({"backtest", "--method=all", "--test=2400"});
+  ASSERT_EQ(result.code, 0) << result.err;
+  const std::vector<std::string> expected{
+      "測試期數,2400",
+      "多重比較校正門檻,0.00625",
+      "方法,有預測期數,預測號碼總數,命中總數,命中率,隨機命中率,z值,上尾機率,下尾機率,結論",
+      "熱門號碼,2400,12000,1586,0.1322,0.1282,1.37,0.0876,0.9169,與隨機無顯著差異",
+      "遺漏號碼,2400,12000,1522,0.1268,0.1282,-0.48,0.6870,0.3233,與隨機無顯著差異",
+      "版路,1305,1837,223,0.1214,0.1282,-0.88,0.8200,0.1994,與隨機無顯著差異",
+      "移動式版路,2400,2400,337,0.1404,0.1282,1.79,0.0406,0.9643,與隨機無顯著差異"};
+  EXPECT_EQ(lines_of(result.out), expected);
+}
+
 TEST(BacktestCommand, Refusals) {
   const test_support::Refusal cases[] = {
       {{"backtest", "--method", "warm"}, "未知的方法: warm"},

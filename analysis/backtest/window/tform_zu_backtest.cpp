@@ -164,7 +164,8 @@ void TForm_zu_backtest::btn_allClick() {
   show_progress(done, static_cast<int>(runs.size()) * *test, !finished);
   if (!finished) {
     all_.reset();
-    return TS_all->clear_table();
+    TS_all->clear_table();
+    return TS_all->lb_all->setText(QStringLiteral("已停止：四種方法沒有全部算完，所以不列出部分結果。"));
   }
   all_ = AllMethods{*test, {}};
   for (const auto& run : runs) all_->summaries.push_back(run.summary(backtest::kAllMethodsThreshold));
