@@ -1,12 +1,13 @@
 // One registration per window, in the order the program creates them at start-up:
 // records, single-draw trace, number analysis, rule definition, help, statistics, grid
 // sort, two-of-one, three-of-one, simulated draw, report, date range, data server,
-// trace chart, moving pattern, best pillars, walk-forward check, download, number intervals,
-// double trace.
+// trace chart, moving pattern, best pillars, walk-forward check, number backtest, download,
+// number intervals, double trace.
 // Insert a new window at its place; a window that needs another one finds it with get()
 // inside a callback or in its wire step, never while windows are still being created.
 #include "app/windows.h"
 
+#include "analysis/backtest/window/tform_zu_backtest.h"
 #include "analysis/intervals/window/tform_zu_ai2_stk_3xx.h"
 #include "analysis/intervals/window/tform_zu_no_interval.h"
 #include "analysis/moving/window/tform_zu_moving.h"
@@ -115,6 +116,20 @@ void register_windows(WindowRegistry& registry) {
           w.use_selection(selection);
           c.windows.open("walkForwardExecute");
         });
+      });
+  registry.add<TForm_zu_backtest>([](const WindowContext& c) { return new TForm_zu_backtest(c.history, &c.main); })
+      .command("backtestExecute", QStringLiteral("號碼回測"))
+      // The windows that name numbers open it with their own settings (their 回測).
+      .wire([](TForm_zu_backtest& w, const WindowContext& c) {
+        const auto open = [&w, &c](const backtest::Texts& texts) {
+          w.use_texts(texts);
+          c.windows.open("backtestExecute");
+        };
+        c.windows.get<TForm_zu_moving>().set_backtest(open);
+        c.windows.get<TForm_zu_no_analysis>().set_backtest(open);
+        c.windows.get<TForm_zu_statistics>().set_backtest(open);
+        c.windows.get<TForm_bestpillars>().set_backtest(
+            [open](int window, int count) { open(backtest::hot_texts(window, count)); });
       });
   registry.add<TForm_Download_TxT_from_http>([](const WindowContext& c) {
     auto* window = new TForm_Download_TxT_from_http(c.history, c.clock, c.working_dir, &c.main);

@@ -52,6 +52,14 @@ void exchange_sort_descending(std::span<int> codes) {
       if (codes[j] > codes[i]) std::swap(codes[i], codes[j]);
 }
 
+std::vector<int> frequency_order(std::span<const int> values) {
+  std::vector<int> codes(values.size());
+  for (std::size_t n = 1; n <= values.size(); ++n) codes[n - 1] = values[n - 1] * 100 + static_cast<int>(n);
+  exchange_sort_descending(codes);
+  for (int& code : codes) code %= 100;
+  return codes;
+}
+
 core::Result<NumberCounts> Count_Sumno(std::span<const std::string> lines, int max_ball) {
   Pass pass = count_all(lines, numbers_within_limit(max_ball));
   if (pass.bad_line != 0) return core::Error::error(msg::bad_period_line(pass.bad_line));

@@ -66,4 +66,9 @@ struct Statistics {
 // The program's exchange sort, descending: for i < j, swap when entry j is greater.
 void exchange_sort_descending(std::span<int> codes);
 
+// Numbers 1 .. values.size() (entry n-1 holds the value of n) in the workbench's frequency
+// order: the codes value x 100 + number sorted as show_sumno sorts them, so a larger value
+// comes first and, among equal values, the higher number. Values must be non-negative.
+[[nodiscard]] std::vector<int> frequency_order(std::span<const int> values);
+
 }  // namespace pillars

@@ -68,8 +68,8 @@ class RowRule {
   // Writes columns 9 .. 12 of row q and returns its sentence; q must have a source draw.
   std::string evaluate(core::TextGrid& grid, int q) {
     const int s = q - rule_.look_back;
-    const int base = base_of(s);
-    predict(base);
+    const int base = rule_base(rule_, balls_[s - 1]);
+    predict(balls_[s - 1]);
     const std::string p9 = predictions_[0] + " " + predictions_[1] + " " + predictions_[2];
     grid.set_cell(kPredictionColumn, q, p9);
     std::array<std::string, kLookAhead> hits;
@@ -100,19 +100,11 @@ class RowRule {
 
  private:
   int count() const { return static_cast<int>(rule_.offsets.size()); }
-  int ball(int draw, int position) const { return balls_[draw - 1][position - 1]; }
 
-  int base_of(int s) const {
-    const auto& p = rule_.positions;
-    if (!rule_.average) return ball(s, p[0]);
-    return (ball(s, p[0]) + ball(s, p[1]) + ball(s, p[2])) / 3;
-  }
-
-  void predict(int base) {
-    for (int i = 0; i < kMaxPredictions; ++i) {
-      values_[i] = i < count() ? wrap_prediction(base, rule_.offsets[i], h_.max_ball) : 0;
+  void predict(const core::DrawBalls& source) {
+    values_ = rule_predictions(rule_, source, h_.max_ball);
+    for (int i = 0; i < kMaxPredictions; ++i)
       predictions_[i] = i < count() ? core::ball_text(values_[i]) : std::string();
-    }
   }
 
   // Each prediction that is one of draw t's balls, followed by a blank; empty past the table.

@@ -70,6 +70,21 @@ int wrap_prediction(long long base, long long offset, int max_ball) {
   return static_cast<int>(remainder < 0 ? remainder + max_ball : remainder) + 1;
 }
 
+int rule_base(const MovingRule& rule, const core::DrawBalls& source) {
+  const auto& p = rule.positions;
+  const auto ball = [&](int position) { return source[static_cast<std::size_t>(position - 1)]; };
+  if (!rule.average) return ball(p[0]);
+  return (ball(p[0]) + ball(p[1]) + ball(p[2])) / 3;
+}
+
+std::array<int, kMaxPredictions> rule_predictions(const MovingRule& rule, const core::DrawBalls& source, int max_ball) {
+  std::array<int, kMaxPredictions> values{};
+  const int base = rule_base(rule, source);
+  for (std::size_t i = 0; i < values.size() && i < rule.offsets.size(); ++i)
+    values[i] = wrap_prediction(base, rule.offsets[i], max_ball);
+  return values;
+}
+
 std::string zero_amount_word(bool average) { return average ? "本號" : "本支"; }
 
 std::string moving_title(const MovingBoxes& boxes, core::BallOrder order) {

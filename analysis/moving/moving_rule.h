@@ -48,6 +48,14 @@ struct MovingRule {
 // 39 加1 -> 1, 1 減1 -> 39, 5 減38 -> 6, 1 減100 -> 18.
 [[nodiscard]] int wrap_prediction(long long base, long long offset, int max_ball);
 
+// The base a rule reads from its source draw (balls in the rule's order): the ball at its
+// position, or the average of its three positions with the remainder dropped.
+[[nodiscard]] int rule_base(const MovingRule& rule, const core::DrawBalls& source);
+// The rule's predictions from its source draw: entry i for offset i (wrapped into
+// 1 .. max_ball), 0 beyond the rule's count of offsets.
+[[nodiscard]] std::array<int, kMaxPredictions> rule_predictions(const MovingRule& rule, const core::DrawBalls& source,
+                                                                int max_ball);
+
 // "上1期落球第3支,本期開加5,本支,減12 三中一" or, averaging,
 // "上2期順球第1,2,3支取平均數,本期開加3,減3 二中一".
 [[nodiscard]] std::string moving_title(const MovingBoxes& boxes, core::BallOrder order);

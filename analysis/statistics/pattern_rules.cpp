@@ -34,21 +34,35 @@ RuleShape rule_shape(int rule) {
   return {rule <= 5 ? 1 : 2, kSteps[(rule - 1) % 5]};
 }
 
+std::uint64_t walk_starts(std::span<const std::uint64_t> marks, int run_length, int rule, int max_ball) {
+  const RuleShape shape = rule_shape(rule);
+  const int g = shape.gap, d = shape.step;
+  const int L = run_length, R = static_cast<int>(marks.size());
+  if (L < 1 || rule < 1 || rule > kRules) return 0;
+  auto row_of = [&](int j) { return R - g * (L - j) - (g - 1); };  // ρj, 1-based
+  if (row_of(1) < 1) return 0;
+  const int lo = d < 0 ? 1 + L * -d : 1, hi = d > 0 ? max_ball - L * d : max_ball;
+  std::uint64_t candidates = bits_between(lo, hi);
+  for (int j = 1; j <= L; ++j) candidates &= shifted_back(marks[static_cast<std::size_t>(row_of(j) - 1)], (j - 1) * d);
+  return candidates;
+}
+
+std::uint64_t walk_predictions(std::uint64_t starts, int run_length, int rule) {
+  return shifted_back(starts, -run_length * rule_shape(rule).step);
+}
+
 RuleCheck Krule_checking(const trace::TraceExport& rows, int run_length, int rule,
                          const std::array<std::string, core::kRuleCount>& rule_name, int max_ball) {
   RuleCheck check;
+  std::vector<std::uint64_t> marks;
+  marks.reserve(rows.rows.size());
+  for (const trace::ExportRow& row : rows.rows) marks.push_back(row.marks);
   const RuleShape shape = rule_shape(rule);
   const int g = shape.gap, d = shape.step;
   const int L = run_length, R = static_cast<int>(rows.rows.size());
-  if (L < 1 || rule < 1 || rule > kRules) return check;
   auto row_of = [&](int j) { return R - g * (L - j) - (g - 1); };  // ρj, 1-based
-  if (row_of(1) < 1) return check;
-  const int lo = d < 0 ? 1 + L * -d : 1, hi = d > 0 ? max_ball - L * d : max_ball;
-  std::uint64_t candidates = bits_between(lo, hi);
-  for (int j = 1; j <= L; ++j)
-    candidates &= shifted_back(rows.rows[static_cast<std::size_t>(row_of(j) - 1)].marks, (j - 1) * d);
-  for (; candidates; candidates &= candidates - 1) {
-    const int n = std::countr_zero(candidates);
+  for (std::uint64_t starts = walk_starts(marks, L, rule, max_ball); starts; starts &= starts - 1) {
+    const int n = std::countr_zero(starts);
     (check.prediction += ' ') += core::ball_text(n + L * d);
     for (int j = 1; j <= L; ++j)
       check.detail.push_back(evidence(rows.rows[static_cast<std::size_t>(row_of(j) - 1)], n + (j - 1) * d));

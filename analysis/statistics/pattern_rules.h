@@ -12,6 +12,8 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,6 +31,13 @@ struct RuleShape {
 };
 // Rule 1..10.
 [[nodiscard]] RuleShape rule_shape(int rule);
+
+// The numbers n (bit n) whose walk the rule finds in the rows whose marks are `marks`
+// (row r at r-1): the run's rows are the last ones, so only the last 2L rows are read.
+// The prediction of a start n is n + L·d.
+[[nodiscard]] std::uint64_t walk_starts(std::span<const std::uint64_t> marks, int run_length, int rule, int max_ball);
+// The predictions of every start, as bits.
+[[nodiscard]] std::uint64_t walk_predictions(std::uint64_t starts, int run_length, int rule);
 
 struct RuleCheck {
   std::string prediction;           // " NN" per matching n, ascending

@@ -48,20 +48,19 @@ NumberView number_view(const core::DrawHistory& history, const core::Date& from,
                        Arrangement arrangement) {
   const int max_ball = history.max_ball;
   const auto size = static_cast<std::size_t>(max_ball) + 1;
-  std::vector<int> counts(size), last(size);
-  const int c = for_each_in_range(history, from, to, [&](int j, const auto& balls) {
-    for (const int b : balls) {
-      if (b < 1 || b > max_ball) continue;
-      ++counts[static_cast<std::size_t>(b)];
-      last[static_cast<std::size_t>(b)] = j;
-    }
+  std::vector<int> counts(size);
+  LastSeen seen(max_ball);
+  const int c = for_each_in_range(history, from, to, [&](int, const auto& balls) {
+    seen.add(balls);
+    for (const int b : balls)
+      if (b >= 1 && b <= max_ball) ++counts[static_cast<std::size_t>(b)];
   });
   std::vector<int> values(size);
   std::vector<long long> keys(size);
   long long sum = 0;
   for (int n = 1; n <= max_ball; ++n) {
     const auto at = static_cast<std::size_t>(n);
-    values[at] = view == View::Gaps ? c - last[at] : counts[at];
+    values[at] = view == View::Gaps ? seen.gap(n) : counts[at];
     keys[at] = values[at] * 100LL + (view == View::Gaps ? 0 : n);
     sum += values[at];
   }

@@ -13,6 +13,7 @@
 #pragma once
 
 #include <array>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,25 @@ struct TailView {
   int count = 0;
   std::array<int, 10> tails{};  // per units digit 0..9
   std::string average;          // F2_avrlb
+};
+
+// The gap view's bookkeeping: draws are added oldest first, the j-th one setting last[b] = j
+// for each of its balls b; after c draws the gap of n is c - last[n] (0 for a number of the
+// last draw, c for one never drawn). A ball outside 1..max_ball is left out.
+class LastSeen {
+ public:
+  explicit LastSeen(int max_ball) : last_(static_cast<std::size_t>(max_ball) + 1, 0) {}
+  void add(std::span<const int> balls) {
+    ++count_;
+    for (const int b : balls)
+      if (b >= 1 && b < static_cast<int>(last_.size())) last_[static_cast<std::size_t>(b)] = count_;
+  }
+  [[nodiscard]] int count() const { return count_; }
+  [[nodiscard]] int gap(int number) const { return count_ - last_[static_cast<std::size_t>(number)]; }
+
+ private:
+  std::vector<int> last_;  // entry n: the draw that held n last, 0 for none
+  int count_ = 0;
 };
 
 // The Numbers or Gaps view of the draws dated from..to (both included; none when from

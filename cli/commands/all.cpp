@@ -7,7 +7,8 @@ const std::vector<CommandSpec>& all_commands() {
     std::vector<CommandSpec> commands;
     for (const auto table : {history_commands(), history_upkeep_commands(), pillars_commands(), optimise_commands(),
                              walk_forward_commands(), exchange_commands(),
-                             trace_commands(), statistics_commands(), moving_commands(), intervals_commands()})
+                             trace_commands(), statistics_commands(), moving_commands(),
+                             backtest_commands(), intervals_commands()})
       commands.insert(commands.end(), table.begin(), table.end());
     return commands;
   }();

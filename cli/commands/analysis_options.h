@@ -1,4 +1,4 @@
-// Options shared by the trace and statistics commands of vantor39-cli.
+// Options shared by the analysis commands of vantor39-cli.
 //
 // The trace options (trace, trace-pairs, trace-triples, trace-sorted, number-analysis)
 // set the boxes of one trace tab and compute its trace as the window does after the tab
@@ -12,6 +12,7 @@
 #include <string>
 #include <string_view>
 
+#include "analysis/moving/moving_rule_texts.h"
 #include "analysis/trace/trace.h"
 #include "cli/context.h"
 #include "cli/options.h"
@@ -33,5 +34,12 @@ struct TraceRun {
 // The trace the options describe, or the refusal of the first bad option in the order
 // the window checks its boxes.
 [[nodiscard]] core::Result<TraceRun> trace_from_options(const Context& ctx);
+
+// The options of a moving-pattern rule (moving, backtest --method moving):
+//   --ball-order drawn|sorted  --position 1..5|average  --average-of P1,P2,P3
+//   --look-back K  --amounts A1[,A2[,A3]]
+[[nodiscard]] std::span<const OptionSpec> moving_rule_options();
+// Their texts, with the defaults of the options not given (the ball order is read apart).
+[[nodiscard]] moving::RuleTexts moving_rule_texts(const Args& args);
 
 }  // namespace cli

@@ -17,6 +17,7 @@ std::span<const CommandSpec> exchange_commands();    // print-lines, report, dow
 std::span<const CommandSpec> trace_commands();       // trace, trace-pairs, trace-triples, trace-sorted, trace-chart
 std::span<const CommandSpec> statistics_commands();  // statistics, number-analysis
 std::span<const CommandSpec> moving_commands();      // moving
+std::span<const CommandSpec> backtest_commands();    // backtest
 std::span<const CommandSpec> intervals_commands();   // intervals, interval-summary, double-trace, double-trace-rules
 
 // Every command, in the order above.

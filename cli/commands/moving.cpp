@@ -4,38 +4,36 @@
 #include <string>
 
 #include "analysis/moving/moving_pattern.h"
+#include "analysis/moving/moving_rule_texts.h"
+#include "cli/commands/analysis_options.h"
 #include "cli/commands/commands.h"
 #include "cli/output.h"
 #include "core/ball_order.h"
 #include "core/numbers.h"
 
 namespace cli {
+
+moving::RuleTexts moving_rule_texts(const Args& args) {
+  moving::RuleTexts texts;
+  texts.position = args.value_or("--position", "1");
+  texts.average_of = args.value("--average-of");
+  texts.look_back = args.value_or("--look-back", "1");
+  texts.amounts = args.value_or("--amounts", "+0");
+  return texts;
+}
+
+constexpr std::string_view kDrawnFirst[] = {"drawn", "sorted"};
+constexpr OptionSpec kMovingRuleOptions[] = {
+    {"--ball-order", Takes::Value, "drawn|sorted", "balls as drawn (落球, default) or ascending (順球)", kDrawnFirst},
+    {"--position", Takes::Value, "1..5|average", "the ball the rule reads (default 1), or the average of three"},
+    {"--average-of", Takes::Value, "P1,P2,P3", "the three positions averaged (default 1,2,3)"},
+    {"--look-back", Takes::Value, "K", "read the draw K places back (default 1)"},
+    {"--amounts", Takes::Value, "A1[,A2[,A3]]", "one to three amounts, - subtracts (default +0)"},
+};
+
+std::span<const OptionSpec> moving_rule_options() { return kMovingRuleOptions; }
+
 namespace {
-
-// An amount box's text: digits that make an int.
-bool is_amount(const std::string& digits) {
-  return !digits.empty() && digits.find_first_not_of("0123456789") == std::string::npos &&
-         core::to_int_strict(digits).has_value();
-}
-
-// Fills the sign and amount boxes from --amounts items ("+5", "-12", "7"); refuses the first
-// bad item. A bad item's amount box reads "0" so that the rule's own checks still speak first.
-core::Status read_amounts(const std::string& text, moving::MovingBoxes& boxes) {
-  const auto items = split(text, ',');
-  if (items.size() > moving::kMaxPredictions) return core::Error::error("--amounts 最多三個加減數");
-  boxes.prediction_count = static_cast<int>(items.size());
-  for (std::size_t i = 0; i < items.size(); ++i) {
-    const std::string& item = items[i];
-    const bool signed_item = !item.empty() && (item[0] == '+' || item[0] == '-');
-    boxes.signs[i] = signed_item && item[0] == '-' ? "減" : "加";
-    boxes.amounts[i] = signed_item ? item.substr(1) : item;
-    if (!is_amount(boxes.amounts[i])) {
-      boxes.amounts[i] = "0";
-      return core::Error::error(core::not_an_integer(item));
-    }
-  }
-  return {};
-}
 
 // What the moving window shows for the options: which view, in which ball order, of which rule.
 struct MovingRequest {
@@ -54,24 +52,10 @@ core::Result<MovingRequest> moving_request(const Context& ctx) {
   if (!order) return order.error();
   request.order = *order == "sorted" ? core::BallOrder::Sorted : core::BallOrder::Drawn;
 
-  moving::MovingBoxes& boxes = request.boxes;
-  const std::string position = ctx.args.value_or("--position", "1");
-  boxes.average = position == "average";
-  if (boxes.average) {
-    const auto items = split(ctx.args.value_or("--average-of", "1,2,3"), ',');
-    if (items.size() != 3) return core::Error::error("--average-of 必須是三個位置 P1,P2,P3");
-    std::copy(items.begin(), items.end(), boxes.positions.begin());
-  } else if (ctx.args.has("--average-of")) {
-    return core::Error::error("--average-of 只適用於 --position average");
-  } else {
-    boxes.positions[0] = position;
-  }
-  boxes.look_back = ctx.args.value_or("--look-back", "1");
-  const core::Status amounts = read_amounts(ctx.args.value_or("--amounts", "+0"), boxes);
-  const auto rule = moving::read_moving_rule(boxes, request.order);
-  if (!rule) return rule.error();
-  if (!amounts) return amounts.error();
-  request.rule = *rule;
+  auto read = moving::read_rule_texts(moving_rule_texts(ctx.args), request.order);
+  if (!read) return read.error();
+  request.boxes = std::move(read->boxes);
+  request.rule = std::move(read->rule);
   return request;
 }
 
@@ -89,19 +73,13 @@ int moving_command(Context& ctx) {
   return 0;
 }
 
-constexpr std::string_view kDrawnFirst[] = {"drawn", "sorted"};
 constexpr std::string_view kShows[] = {"grid", "detail", "title"};
-constexpr OptionSpec kMovingOptions[] = {
-    {"--ball-order", Takes::Value, "drawn|sorted", "balls as drawn (落球, default) or ascending (順球)", kDrawnFirst},
-    {"--position", Takes::Value, "1..5|average", "the ball the rule reads (default 1), or the average of three"},
-    {"--average-of", Takes::Value, "P1,P2,P3", "the three positions averaged (default 1,2,3)"},
-    {"--look-back", Takes::Value, "K", "read the draw K places back (default 1)"},
-    {"--amounts", Takes::Value, "A1[,A2[,A3]]", "one to three amounts, - subtracts (default +0)"},
+constexpr OptionSpec kShowOption[] = {
     {"--show", Takes::Value, "grid|detail|title", "the grid (default), the notes sentences or the rule title", kShows},
 };
 
 const CommandSpec kMovingCommands[] = {
-    {"moving", "the moving-pattern grid, notes or title", join({kMovingOptions}), moving_command},
+    {"moving", "the moving-pattern grid, notes or title", join({moving_rule_options(), kShowOption}), moving_command},
 };
 
 }  // namespace

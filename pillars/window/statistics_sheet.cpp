@@ -55,6 +55,9 @@ StatisticsSheet::StatisticsSheet(const WorkbenchLinks& links, QWidget* parent) :
   v->addWidget(sga1 = stats_grid(this, "sga1", pillars::kGridColumns, number, times, 32));
   v->addWidget(sga2 = stats_grid(this, "sga2", pillars::kGridColumns, number, times, 32));
   v->addWidget(sgaT = stats_grid(this, "sgaT", 10, QStringLiteral("尾數"), times, 52));
+  btn_backtest = ui::push_button(this, QStringLiteral("回測"), "btn_backtest");
+  btn_backtest->setToolTip(QStringLiteral("每期取之前同樣期數中最常開出的號碼（選號的個數），與隨機比較"));
+  v->addLayout(ui::row_of({btn_backtest, ui::label(this, QStringLiteral("熱門號碼回測：本期間的期數與選號的個數"))}));
 
   struct Column {
     QPushButton*& button;
@@ -98,6 +101,9 @@ StatisticsSheet::StatisticsSheet(const WorkbenchLinks& links, QWidget* parent) :
   connect(SpeedButton2, &QPushButton::clicked, this, [this] { SpeedButton2Click(); });
   connect(SpeedButton3, &QPushButton::clicked, this, [this] { SpeedButton3Click(); });
   connect(SpeedButton1, &QPushButton::clicked, this, [this] { SpeedButton1Click(); });
+  connect(btn_backtest, &QPushButton::clicked, this, [this] {
+    if (links_.open_backtest) links_.open_backtest(static_cast<int>(links_.period_lines().size()), links_.state.sel_count);
+  });
 }
 
 void StatisticsSheet::show_statistics(const pillars::Statistics& statistics) {

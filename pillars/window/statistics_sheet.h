@@ -34,6 +34,7 @@ class StatisticsSheet : public QWidget {
   QLabel *lb2s = nullptr, *lb3s = nullptr, *lb4s = nullptr;
   ui::Memo *mm = nullptr, *mm3 = nullptr, *mm9 = nullptr;
   QPushButton *BitBtn1 = nullptr, *BitBtn2 = nullptr, *BitBtn3 = nullptr;
+  QPushButton* btn_backtest = nullptr;  // 回測: the period's most frequent numbers, played draw by draw
 
  private:
   void run_hot_ordering(int k, QLabel* progress, ui::Memo* memo);

@@ -48,6 +48,9 @@ class TForm_bestpillars : public ui::FormDialog {
     links_.open_walk_forward = std::move(open);
   }
 
+  // What 回測 of the statistics sheet runs: the period's length and the selection's size.
+  void set_backtest(std::function<void(int window, int count)> open) { links_.open_backtest = std::move(open); }
+
   [[nodiscard]] const pillars::WorkbenchState& state() const { return state_; }
   // True while a hot-combination ordering or a pillar optimisation runs; the window then
   // refuses to close.

@@ -42,6 +42,9 @@ struct WorkbenchLinks {
   // Opens the walk-forward check with the selection ready as its fixed set; unset when
   // no such window was made (a workbench on its own, in tests).
   std::function<void(const std::vector<std::string>& selection)> open_walk_forward = nullptr;
+  // Opens the number backtest of the most frequent `count` numbers of the `window` draws
+  // before each test draw; unset when no such window was made.
+  std::function<void(int window, int count)> open_backtest = nullptr;
 };
 
 }  // namespace bestpillars

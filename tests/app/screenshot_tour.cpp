@@ -126,6 +126,7 @@ int main(int argc, char* argv[]) {
       {"statisticsExecute", "遠星統計", "statistics_gaps", false},
       {"movingExecute", "版路標題", "moving_notes", false},
       {"movingExecute", "列印版路資料", "moving_report_preview", true},
+      {"movingExecute", "回測", "moving_backtest", true},
   };
   for (const Step& step : steps) {
     app.windows().open(step.command);
@@ -208,6 +209,23 @@ int main(int argc, char* argv[]) {
         save(*walk, folder, QStringLiteral("walk_forward_run_page") + QString::number(i));
       }
     }
+  }
+  // The number backtest after the four methods and after a run of the chosen one: each page.
+  if (app.windows().open("backtestExecute")) {
+    QWidget* backtest = app.windows().window_of("backtestExecute");
+    click(*backtest, QStringLiteral("全部方法"));
+    click(*backtest, QStringLiteral("執行"));
+    if (auto* pages = backtest->findChild<QTabWidget*>()) {
+      for (int i = 0; i < pages->count(); ++i) {
+        pages->setCurrentIndex(i);
+        save(*backtest, folder, QStringLiteral("backtest_run_page") + QString::number(i));
+      }
+    }
+    // The settings of the pattern rules, refused beside the box they belong to.
+    if (auto* method = backtest->findChild<QComboBox*>("cb_method")) method->setCurrentIndex(2);
+    type_into(*backtest, "cb_test", "0");
+    save(*backtest, folder, QStringLiteral("backtest_rules_refused"));
+    if (auto* dialog = qobject_cast<QDialog*>(backtest)) dialog->reject();
   }
   return 0;
 }

@@ -140,8 +140,8 @@ class MainWindowTest : public QObject {
     for (QAction* action : main.tools_menu->actions()) tools << action->text();
     const QStringList offered{"不定位單支拖牌", "不定位雙星拖牌", "大小定位拖牌",          "落球定位拖牌",
                               "大小加減版路",   "統計資料",       "模擬開獎",              "資料伺服器位址設定",
-                              "拖牌匯總統計圖", "移動式版路(三期內養牌)", "回測驗證", "號碼開出間隔分析",
-                              "雙連拖定位獨支"};
+                              "拖牌匯總統計圖", "移動式版路(三期內養牌)", "回測驗證", "號碼回測",
+                              "號碼開出間隔分析", "雙連拖定位獨支"};
     QCOMPARE(tools, offered);
     const auto tool = [&](const char* text) { return main.tools_menu->actions().at(tools.indexOf(QString::fromUtf8(text))); };
 

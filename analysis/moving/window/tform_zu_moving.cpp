@@ -46,10 +46,15 @@ void TForm_zu_moving::connect_controls() {
   connect(BitBtn1, &QPushButton::clicked, this, [this] { reject(); });
   connect(SpeedButton5, &QToolButton::clicked, this, [this] { SpeedButton5Click(); });
   connect(SpeedButton6, &QToolButton::clicked, this, [this] { SpeedButton6Click(); });
+  connect(btn_backtest, &QToolButton::clicked, this, [this] { btn_backtestClick(); });
   connect(N1, &QAction::triggered, this, [this] { N1Click(); });
   connect(sgl->selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& current) {
     if (current.isValid()) sglSelectCell(current.column(), current.row() + 1);
   });
+}
+
+void TForm_zu_moving::btn_backtestClick() {
+  if (backtest_) backtest_(backtest::moving_texts(active_sheet().boxes(), order()));
 }
 
 void TForm_zu_moving::FormShow() {

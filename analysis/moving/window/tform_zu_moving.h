@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/backtest/backtest_texts.h"
 #include "analysis/moving/moving_pattern.h"
 #include "analysis/moving/window/moving_rule_sheet.h"
 #include "core/ball_order.h"
@@ -42,6 +43,9 @@ class TForm_zu_moving : public ui::FormDialog {
 
   explicit TForm_zu_moving(core::DrawHistory& history, QWidget* parent = nullptr);
   void set_outlets(Outlets outlets) { outlets_ = std::move(outlets); }
+  // 回測: opens the number backtest with the active tab's rule and the ball order.
+  void set_backtest(std::function<void(const backtest::Texts&)> open) { backtest_ = std::move(open); }
+  void btn_backtestClick();
 
   // Every showing: the boxes' items, then the order choice (rb_LClick) as if just made.
   void FormShow() override;
@@ -70,6 +74,7 @@ class TForm_zu_moving : public ui::FormDialog {
   QRadioButton *rb_L = nullptr, *rb_S = nullptr;
   QPushButton* BitBtn1 = nullptr;  // 關閉
   QToolButton *SpeedButton5 = nullptr, *SpeedButton6 = nullptr;
+  QToolButton* btn_backtest = nullptr;  // 回測
   QLabel* lb_refusal = nullptr;  // why the boxes give no rule; the grid keeps its rows
   ui::StringGrid* sgl = nullptr;
   QAction* N1 = nullptr;  // 列印版路資料
@@ -91,4 +96,5 @@ class TForm_zu_moving : public ui::FormDialog {
   core::DrawHistory& history_;
   moving::MovingPattern pattern_;  // its grid is handed to sgl; the sentences stay here
   Outlets outlets_;
+  std::function<void(const backtest::Texts&)> backtest_;
 };

@@ -52,6 +52,8 @@ QFrame* TForm_zu_moving::build_panel5() {
   SpeedButton6 = ui::tool_button(Panel5, {}, "SpeedButton6");
   SpeedButton6->setIcon(style()->standardIcon(QStyle::SP_MessageBoxQuestion));
   SpeedButton6->setToolTip(QStringLiteral("說明"));
+  btn_backtest = ui::tool_button(Panel5, QStringLiteral("回測"), "btn_backtest");
+  btn_backtest->setToolTip(QStringLiteral("以這個版路做號碼回測：每期只用之前的開獎，與隨機比較"));
   lb_refusal = ui::label(Panel5, {}, "lb_refusal");
   lb_refusal->setWordWrap(true);
   lb_refusal->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -62,6 +64,7 @@ QFrame* TForm_zu_moving::build_panel5() {
   auto* v = new QVBoxLayout(Panel5);
   v->addLayout(ui::row_of({rb_L, rb_S}));
   v->addLayout(ui::row_of({SpeedButton5, SpeedButton6, BitBtn1}));
+  v->addLayout(ui::row_of({btn_backtest}));
   v->addWidget(lb_refusal, 1);
   Panel5->setFixedWidth(190);
   return Panel5;

@@ -1,5 +1,6 @@
 #include "analysis/statistics/window/tform_zu_no_analysis.h"
 
+#include <QHBoxLayout>
 #include <QVBoxLayout>
 
 #include "ui/controls.h"
@@ -18,11 +19,22 @@ TForm_zu_no_analysis::TForm_zu_no_analysis(const core::DrawHistory& history, QWi
   layout->addWidget(counts);
   layout->addSpacing(6);
   layout->addWidget(rules, 1);
-  layout->addWidget(BitBtn1, 0, Qt::AlignRight);
+  btn_backtest = ui::push_button(this, QStringLiteral("回測"), "btn_backtest");
+  btn_backtest->setToolTip(QStringLiteral("以啟用的版路與連準做號碼回測：每期只用之前的開獎，與隨機比較"));
+  auto* bottom = ui::row();
+  bottom->addWidget(btn_backtest);
+  bottom->addStretch();
+  bottom->addWidget(BitBtn1);
+  layout->addLayout(bottom);
   resize(sizeHint().width(), 640);
 
   connect(rules, &statwin::RuleResultsPanel::define_rules_requested, this, [this] { SpeedButton1Click(); });
   connect(BitBtn1, &QPushButton::clicked, this, [this] { reject(); });
+  connect(btn_backtest, &QPushButton::clicked, this, [this, &history] {
+    std::array<bool, statistics::kRules> on{};
+    for (std::size_t r = 0; r < on.size(); ++r) on[r] = history.rule_on[r];
+    if (backtest_) backtest_(backtest::rules_texts(history.rule_run_len, on));
+  });
   // The title belongs to the trace the window was opened on.
   connect(this, &QDialog::finished, this, [this] { rules->lb_ruletitle->clear(); });
 }

@@ -12,8 +12,10 @@
 #include <QDialog>
 #include <QPointer>
 #include <QPushButton>
+#include <functional>
 #include <string>
 
+#include "analysis/backtest/backtest_texts.h"
 #include "analysis/statistics/window/number_counts_panel.h"
 #include "analysis/statistics/window/rule_results_panel.h"
 #include "analysis/trace/trace.h"
@@ -33,14 +35,18 @@ class TForm_zu_no_analysis : public QDialog {
   // The showing: cb_lt and the counts over every row, Ed_result "??", then the rules.
   void FormShow();
   void SpeedButton1Click();
+  // 回測: opens the number backtest with the enabled rules and the run length.
+  void set_backtest(std::function<void(const backtest::Texts&)> open) { backtest_ = std::move(open); }
 
   [[nodiscard]] const trace::TraceExport& trace_rows() const { return rows_; }
 
   statwin::NumberCountsPanel* counts = nullptr;
   statwin::RuleResultsPanel* rules = nullptr;
   QPushButton* BitBtn1 = nullptr;  // "關閉"
+  QPushButton* btn_backtest = nullptr;  // "回測"
 
  private:
+  std::function<void(const backtest::Texts&)> backtest_;
   trace::TraceExport rows_;
   QPointer<QDialog> rule_window_;
 };

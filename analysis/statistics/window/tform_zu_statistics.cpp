@@ -63,6 +63,10 @@ void TForm_zu_statistics::build() {
   connect(sb_begin, &QToolButton::clicked, this, [this] { sb_beginClick(); });
   for (QDateEdit* picker : {DateTimePicker1, DateTimePicker2})
     connect(picker, &QDateEdit::dateChanged, this, [this] { DateTimePickerChange(); });
+  connect(sb_F3, &QToolButton::toggled, btn_backtest, &QWidget::setVisible);
+  connect(btn_backtest, &QToolButton::clicked, this, [this] {
+    if (backtest_) backtest_(backtest::cold_texts(0));
+  });
 }
 
 QLayout* TForm_zu_statistics::build_bar() {
@@ -87,6 +91,10 @@ QLayout* TForm_zu_statistics::build_bar() {
   sb_begin->setStyleSheet(kToggleLook);  // a plain button, drawn like its neighbours
   sb_begin->setMinimumWidth(84);
   sb_begin->hide();
+  btn_backtest = ui::tool_button(this, QStringLiteral("回測"), "btn_backtest");
+  btn_backtest->setStyleSheet(kToggleLook);
+  btn_backtest->setToolTip(QStringLiteral("最久未開的號碼做號碼回測：每期只用之前的開獎，與隨機比較"));
+  btn_backtest->hide();
 
   auto* range = ui::row_of({ui::label(this, QStringLiteral("統計時間")), DateTimePicker1,
                             ui::label(this, QStringLiteral("至")), DateTimePicker2,
@@ -94,7 +102,7 @@ QLayout* TForm_zu_statistics::build_bar() {
   auto* buttons = ui::row();
   for (QToolButton* button : {sb_F1, sb_F2, sb_F3}) buttons->addWidget(button);
   buttons->addSpacing(24);
-  for (QToolButton* button : {sb_big, sb_no, sb_begin}) buttons->addWidget(button);
+  for (QToolButton* button : {sb_big, sb_no, sb_begin, btn_backtest}) buttons->addWidget(button);
   buttons->addStretch();
   auto* bar = new QVBoxLayout;
   bar->addLayout(range);

@@ -11,7 +11,9 @@
 #include <QDateEdit>
 #include <QLabel>
 #include <QToolButton>
+#include <functional>
 
+#include "analysis/backtest/backtest_texts.h"
 #include "analysis/statistics/statistics_views.h"
 #include "analysis/statistics/window/ball_values_panel.h"
 #include "analysis/statistics/window/tail_values_panel.h"
@@ -35,6 +37,8 @@ class TForm_zu_statistics : public ui::FormDialog {
   void sb_noClick() { recount_balls(statistics::Arrangement::ByNumber); }
   void sb_beginClick();
   void DateTimePickerChange();
+  // 回測 (the gap view): opens the number backtest of the numbers missing longest.
+  void set_backtest(std::function<void(const backtest::Texts&)> open) { backtest_ = std::move(open); }
 
   [[nodiscard]] statistics::View view() const { return view_; }
 
@@ -43,6 +47,7 @@ class TForm_zu_statistics : public ui::FormDialog {
   QLabel* lbcount = nullptr;
   QToolButton *sb_F1 = nullptr, *sb_F2 = nullptr, *sb_F3 = nullptr;
   QToolButton *sb_big = nullptr, *sb_no = nullptr, *sb_begin = nullptr;
+  QToolButton* btn_backtest = nullptr;  // 回測, shown with the gap view
   statwin::BallValuesPanel* Panel_F1 = nullptr;
   statwin::TailValuesPanel* Panel_F2 = nullptr;
   QStackedWidget* panels = nullptr;  // the panel in front
@@ -59,4 +64,5 @@ class TForm_zu_statistics : public ui::FormDialog {
   const core::DrawHistory& history_;
   const core::Clock& clock_;
   statistics::View view_ = statistics::View::Numbers;
+  std::function<void(const backtest::Texts&)> backtest_;
 };
