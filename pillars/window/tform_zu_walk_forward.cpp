@@ -133,10 +133,6 @@ void TForm_zu_walk_forward::btn_save_csvClick() { save(true); }
 
 void TForm_zu_walk_forward::save(bool csv) {
   if (!run_) return ui::message(this, ui::MessageKind::Information, QStringLiteral("請先按「開始」執行回測驗證"));
-  const auto path = ui::save_file(this, QStringLiteral("儲存回測驗證"), csv ? "csv" : "txt",
-                                  ui::with_spreadsheet(csv ? QStringLiteral("Execel檔案(*.csv)|*.csv")
-                                                           : QStringLiteral("文字檔案(*.txt)|*.txt")));
-  if (!path) return;
   std::vector<std::string> lines;
   if (!csv) {
     lines = pillars::walk_summary_text(run_->settings(), run_->summary());
@@ -144,7 +140,10 @@ void TForm_zu_walk_forward::save(bool csv) {
   }
   const auto all = pillars::walk_forward_lines(*run_);
   lines.insert(lines.end(), all.begin(), all.end());
-  const core::Sheet sheet = core::sheet_of_lines(windowTitle().toStdString(), lines);
-  if (const auto written = ui::write_lines_or_sheet(*path, lines, sheet); !written)
-    ui::show_error(this, written.error());
+  // The spreadsheet is the grid whichever button asked: its cells are what one computes with.
+  const core::Sheet sheet = core::sheet_of_lines(windowTitle().toStdString(), all);
+  (void)ui::save_file(this, QStringLiteral("儲存回測驗證"), csv ? "csv" : "txt",
+                      ui::with_spreadsheet(csv ? QStringLiteral("Execel檔案(*.csv)|*.csv")
+                                               : QStringLiteral("文字檔案(*.txt)|*.txt")),
+                      [&](const QString& path) { return ui::write_lines_or_sheet(path, lines, sheet); });
 }

@@ -223,9 +223,9 @@ QPixmap BarChart::picture() {
 void BarChart::save_as(const char* format) {
   const QString suffix = format_name(format);
   const QString filter = QStringLiteral("%1 檔案(*.%2)|*.%2").arg(QString::fromLatin1(format), suffix);
-  const auto path = ui::save_file(window(), QStringLiteral("儲存圖片"), suffix, filter);
-  if (!path) return;
-  if (const core::Status saved = save_picture(picture(), *path, format); !saved) ui::show_error(this, saved.error());
+  const QPixmap shown = picture();
+  (void)ui::save_file(window(), QStringLiteral("儲存圖片"), suffix, filter,
+                      [&](const QString& path) { return save_picture(shown, path, format); });
 }
 
 void BarChart::copy_picture() { QGuiApplication::clipboard()->setPixmap(picture()); }
