@@ -120,6 +120,8 @@ class SaveDialog : public QFileDialog {
   [[nodiscard]] const std::optional<QString>& written() const { return written_; }
 
   void accept() override {
+    // The chosen format's extension completes a bare name however the format was chosen.
+    if (const QString suffix = suffix_of(selectedNameFilter()); !suffix.isEmpty()) setDefaultSuffix(suffix);
     const QStringList chosen = selectedFiles();
     // A folder typed or picked is opened, as the toolkit does.
     if (chosen.isEmpty() || QFileInfo(chosen.first()).isDir()) return QFileDialog::accept();
