@@ -4,12 +4,14 @@
 // the build tree) the current directory.
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QIcon>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
+#include <optional>
 
 #include "app/application.h"
 #include "core/working_folder.h"
@@ -39,6 +41,10 @@ constexpr const char* kNoDisplay =
     "本程式需要圖形畫面才能執行。\n"
     "沒有圖形畫面時請改用命令列版: vantor39-cli --help\n";
 
+constexpr const char* kNoWorkingFolder =
+    "本程式需要一個可以寫入的工作資料夾來存放開獎資料。\n"
+    "請以 vantor39 --workdir 資料夾 指定,或設定環境變數 VANTOR39_HOME。";
+
 bool asks_for(int argc, char* argv[], const char* option) {
   for (int i = 1; i < argc; ++i)
     if (std::strcmp(argv[i], option) == 0) return true;
@@ -66,17 +72,24 @@ bool no_display_named() {
 }
 
 // The installed program's folder, seeded; the current directory for a build-tree program
-// or when the user has no home. A seeding fault is shown and the program starts anyway:
-// it then tells which file is missing.
-QString working_folder(const QStringList& args) {
+// or when the user has no home. A seeding fault is shown and the program starts anyway,
+// telling later which file is missing, unless there is no folder to work in at all (a
+// read-only home): that is said once, with the way out, and nullopt ends the program.
+std::optional<QString> working_folder(const QStringList& args) {
   const int at = args.indexOf(QStringLiteral("--workdir"));
   if (at >= 0 && at + 1 < args.size()) return QDir(args[at + 1]).absolutePath();
   const auto bundle = core::installed_bundle(QCoreApplication::applicationDirPath().toStdString());
   const auto folder = core::user_working_folder(std::getenv("VANTOR39_HOME"), std::getenv("HOME"));
   if (!bundle || !folder) return QDir::currentPath();
-  if (const auto seeded = core::seed_working_folder(*folder, *bundle); !seeded)
-    ui::show_error(nullptr, seeded.error());
   const QString path = QDir(QString::fromStdString(folder->string())).absolutePath();
+  if (const auto seeded = core::seed_working_folder(*folder, *bundle); !seeded) {
+    const QFileInfo place(path);
+    if (!place.isDir() || !place.isWritable()) {
+      ui::show_error(nullptr, core::Error::error(seeded.error().text + "\n\n" + kNoWorkingFolder));
+      return std::nullopt;
+    }
+    ui::show_error(nullptr, seeded.error());
+  }
   QDir::setCurrent(path);  // file dialogs open where the user's files are
   return path;
 }
@@ -110,7 +123,9 @@ int main(int argc, char* argv[]) {
   ui::use_traditional_chinese(qt);
   QApplication::setWindowIcon(QIcon(ui::program_icon(256)));
   quit_after_test_delay(qt);  // armed first: it also ends a message box shown at start
-  Application application(working_folder(qt.arguments()), std::make_unique<core::SystemClock>());
+  const std::optional<QString> folder = working_folder(qt.arguments());
+  if (!folder) return 1;
+  Application application(*folder, std::make_unique<core::SystemClock>());
   application.start();
   return qt.exec();
 }
