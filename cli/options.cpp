@@ -208,7 +208,7 @@ std::string command_usage(const CommandSpec& command) {
        << "  --xlsx FILE             also write the printed lines to FILE as a spreadsheet (.xlsx)\n";
   for (const auto& option : command.options) {
     std::string left = std::string(option.name);
-    if (option.takes == Takes::Value) left += " " + std::string(option.hint);
+    if (option.takes == Takes::Value) left.append(" ").append(option.hint);  // not " " + ...: GCC 12 -Wrestrict
     text << "  " << left;
     if (left.size() < 24) text << std::string(24 - left.size(), ' ');
     else text << "  ";
