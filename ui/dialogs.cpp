@@ -115,7 +115,10 @@ class SaveDialog : public QFileDialog {
     });
     // Wide enough that names, sizes, types and dates are read, not guessed from "...".
     fit_to_screen(this, QSize(900, 560));
-    if (auto* names = findChild<QTreeView*>(QStringLiteral("treeView"))) names->header()->resizeSection(0, 420);
+    if (auto* files = findChild<QTreeView*>(QStringLiteral("treeView"))) {
+      constexpr int kWidths[] = {330, 90, 150, 210};  // name, size, type, date
+      for (int column = 0; column < 4; ++column) files->header()->resizeSection(column, kWidths[column]);
+    }
   }
   [[nodiscard]] const std::optional<QString>& written() const { return written_; }
 
