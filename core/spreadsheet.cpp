@@ -233,13 +233,15 @@ namespace {
 bool reads_as_number(std::string_view field) { return read_cell(field).kind == CellKind::Number; }
 
 // Whether line `at` heads a grid: two fields or more and none a number, and the next
-// line as many fields with a number among them.
+// line as many fields with a number under one of its words ("期數" over 115204).
 bool heads_grid(const std::vector<std::vector<std::string>>& lines, std::size_t at) {
   const auto& line = lines[at];
   if (at + 1 >= lines.size() || is_note(line) || lines[at + 1].size() != line.size()) return false;
+  if (std::any_of(line.begin(), line.end(), [](const std::string& f) { return reads_as_number(f); })) return false;
   const auto& next = lines[at + 1];
-  return std::none_of(line.begin(), line.end(), [](const std::string& f) { return reads_as_number(f); }) &&
-         std::any_of(next.begin(), next.end(), [](const std::string& f) { return reads_as_number(f); });
+  for (std::size_t c = 0; c < line.size(); ++c)
+    if (!trimmed_field(line[c]).empty() && reads_as_number(next[c])) return true;
+  return false;
 }
 
 }  // namespace

@@ -26,9 +26,10 @@ struct Sheet {
 
 // A memo as a sheet: one row per line, one cell per ","-separated field. With
 // `first_line_is_header` the first line is the header row; otherwise the first line that
-// reads as a grid's header (two fields or more, none a number, followed by a line of as
-// many fields with a number among them) is, the lines before it stay above, and the grid
-// ends at the first line of another field count.
+// reads as a grid's header is (two fields or more, none a number, followed by a line of
+// as many fields with a number under one of them: "序號,日期" over "0020,2026/08/22"),
+// the lines before it stay above, and the grid ends at the first line of another field
+// count.
 [[nodiscard]] Sheet sheet_of_lines(std::string title, const std::vector<std::string>& lines,
                                    bool first_line_is_header = false);
 

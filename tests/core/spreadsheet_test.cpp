@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 
 #include "core/sheet_cells.h"
+#include "core/system_error.h"
 #include "core/text_file.h"
 #include "support/fresh_dir.h"
 #include "support/write_faults.h"
@@ -81,6 +83,9 @@ TEST(SheetOfLines, AGridsHeaderLineIsFoundWhereverItStands) {
       {{"今彩539 開獎紀錄", "", "日期,期別,號碼1,號碼2", "2026/08/22,115204,05,12"}, 2, 1, 0, true},
       {{"115204,05,12", "115205,06,13"}, 0, 2, 0, false},           // numbers only: no header
       {{"第一行說明,還有", "第二行說明,還有"}, 0, 2, 0, false},       // words only: no header
+      {{"2018/09/05,107213,05", "2018/09/06,107214,02"}, 0, 2, 0, false},  // data over data
+      {{"0001,2026/08/20,__,|", "0002,2026/08/21,12,|"}, 0, 2, 0, false},
+      {{"日期,號碼", "2026/08/21,●"}, 0, 2, 0, false},                 // no number under a title
       {{"號碼,次數", "05,12,3"}, 0, 2, 0, false},                     // the next line is not its grid
   };
   for (const Case& c : cases) {
@@ -209,6 +214,14 @@ TEST_F(WriteSpreadsheet, RefusalsNameTheFileAndKeepTheOldOne) {
   EXPECT_EQ(core::read_bytes(file("TW539.txt")).value(), "draws");
   EXPECT_EQ(core::read_bytes(file("kept.xlsx")).value(), "old");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 2);  // no scratch file left
+}
+
+TEST(WriteReason, OnlyADiskErrorSuggestsARepair) {
+  const std::pair<int, const char*> cases[] = {
+      {EIO, "磁碟讀寫錯誤，磁碟可能損壞，請執行磁碟修復後再試"}, {ENOSPC, "磁碟空間不足"},
+      {EROFS, "檔案所在的磁碟是唯讀的"}, {EFBIG, "檔案超過系統允許的大小"}, {EISDIR, "這是一個資料夾，不是檔案"},
+  };
+  for (const auto& [errnum, reason] : cases) EXPECT_EQ(core::write_reason(errnum, "/tmp/x"), reason) << errnum;
 }
 
 // Every writer of the program, each writing `path`; what each said, "" for success.
