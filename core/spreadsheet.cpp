@@ -106,18 +106,8 @@ class Workbook {
       if (widths[c] > 0) worksheet_set_column(page_, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c), widths[c], nullptr);
     for (const auto& fields : sheet.above)
       if (const lxw_error e = write_alone(fields)) return e;
-    if (!sheet.header.empty()) {
-      lxw_format* bold = workbook_add_format(book_);
-      format_set_bold(bold);
-      for (std::size_t c = 0; c < sheet.header.size(); ++c) {
-        const std::string title(trimmed_field(sheet.header[c]));
-        if (title.empty()) continue;
-        if (const lxw_error e = worksheet_write_string(page_, row_, static_cast<lxw_col_t>(c), title.c_str(), bold))
-          return e;
-      }
-      worksheet_freeze_panes(page_, row_ + 1, 0);
-      ++row_;
-    }
+    if (!sheet.header.empty())
+      if (const lxw_error e = write_header(sheet.header)) return e;
     const std::vector<ColumnKind> kinds = grid_column_kinds(sheet);
     for (const auto& fields : sheet.rows) {
       if (is_note(fields)) {
@@ -140,6 +130,20 @@ class Workbook {
   }
 
  private:
+  // The grid's titles in bold, staying in view with every line above them.
+  lxw_error write_header(const std::vector<std::string>& titles) {
+    lxw_format* bold = workbook_add_format(book_);
+    format_set_bold(bold);
+    for (std::size_t c = 0; c < titles.size(); ++c) {
+      const std::string title(trimmed_field(titles[c]));
+      if (title.empty()) continue;
+      if (const lxw_error e = worksheet_write_string(page_, row_, static_cast<lxw_col_t>(c), title.c_str(), bold))
+        return e;
+    }
+    worksheet_freeze_panes(page_, row_ + 1, 0);
+    ++row_;
+    return LXW_NO_ERROR;
+  }
   // A line outside the grid: each field is a column of its own.
   lxw_error write_alone(const std::vector<std::string>& fields) {
     for (std::size_t c = 0; c < fields.size(); ++c) {
