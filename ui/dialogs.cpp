@@ -91,7 +91,6 @@ std::optional<QString> attempt_save(QWidget* parent, const QString& shown, const
   }
   if (QFileInfo(path).isFile() && !replace_allowed(parent, path)) return std::nullopt;
   if (const core::Status written = write(path); !written) return show_error(parent, written.error()), std::nullopt;
-  g_last_save_folder = QFileInfo(path).absolutePath();
   return path;
 }
 
@@ -129,7 +128,9 @@ class SaveDialog : public QFileDialog {
     // A folder typed or picked is opened, as the toolkit does.
     if (chosen.isEmpty() || QFileInfo(chosen.first()).isDir()) return QFileDialog::accept();
     written_ = attempt_save(this, chosen.first(), suffix_of(selectedNameFilter()), write_);
-    if (written_) QDialog::accept();
+    if (!written_) return;
+    g_last_save_folder = QFileInfo(*written_).absolutePath();
+    QDialog::accept();
   }
 
  private:
