@@ -102,7 +102,6 @@ void TForm_ZU_stk_txtfile::Button1Click() {
     ui::show_error(this, written.error());
     return;
   }
-  ui::message(this, ui::MessageKind::Information, windowTitle() + QStringLiteral(" 檔案儲存完成"));
   Memo1->document()->setModified(false);
   accept();  // closing reloads the table, once
 }

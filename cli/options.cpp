@@ -201,13 +201,14 @@ core::Result<Invocation> parse_command_line(const std::vector<std::string>& word
 
 std::string command_usage(const CommandSpec& command) {
   std::ostringstream text;
-  text << "usage: vantor39-cli [--file PATH] [--today yyyy/mm/dd] " << command.name
+  text << "usage: vantor39-cli [--file PATH] [--today yyyy/mm/dd] [--xlsx FILE] " << command.name
        << (command.operands.empty() ? "" : " ") << command.operands
        << (command.options.empty() ? "" : " [options]") << '\n'
-       << "  " << command.summary << '\n';
+       << "  " << command.summary << '\n'
+       << "  --xlsx FILE             also write the printed lines to FILE as a spreadsheet (.xlsx)\n";
   for (const auto& option : command.options) {
     std::string left = std::string(option.name);
-    if (option.takes == Takes::Value) left += " " + std::string(option.hint);
+    if (option.takes == Takes::Value) left.append(" ").append(option.hint);  // not " " + ...: GCC 12 -Wrestrict
     text << "  " << left;
     if (left.size() < 24) text << std::string(24 - left.size(), ' ');
     else text << "  ";
@@ -218,11 +219,12 @@ std::string command_usage(const CommandSpec& command) {
 
 std::string program_usage(std::span<const CommandSpec> commands) {
   std::ostringstream text;
-  text << "usage: vantor39-cli [--file PATH] [--today yyyy/mm/dd] COMMAND [options]\n"
+  text << "usage: vantor39-cli [--file PATH] [--today yyyy/mm/dd] [--xlsx FILE] COMMAND [options]\n"
           "  --file PATH             the draw file (default ./TW539.txt)\n"
           "  --today yyyy/mm/dd      the date taken as today (default: the system date)\n"
           "  --xlsx FILE             also write the printed lines to FILE as a spreadsheet (.xlsx):\n"
-          "                          one row per line, one cell per \",\"-separated field\n"
+          "                          one row per line, one cell per \",\"-separated field;\n"
+          "                          \".xlsx\" is added to a name without extension\n"
           "  COMMAND --help          the options of one command\n"
           "commands:\n";
   for (const auto& command : commands) {

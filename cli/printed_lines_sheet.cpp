@@ -25,9 +25,12 @@ core::Result<std::string> spreadsheet_target(const Args& args) {
   if (!path) return std::string();
   if (path->empty()) return core::Error::error("請以 --xlsx FILE.xlsx 指定試算表檔");
   if (const core::Status free = refuse_own_output(args, *path); !free) return free.error();
-  if (::access(folder_of(*path).c_str(), W_OK | X_OK) != 0)
-    return core::Error::error("無法寫入檔案 " + *path + "：" + core::system_error_text(errno));
-  return *path;
+  const auto named = core::spreadsheet_path(*path);
+  if (!named) return named.error();
+  if (const core::Status free = refuse_own_output(args, *named); !free) return free.error();
+  if (::access(folder_of(*named).c_str(), W_OK | X_OK) != 0)
+    return core::write_failure(*named, core::write_reason(errno, *named));
+  return *named;
 }
 
 CopyingStream::CopyingStream(std::ostream& out) : std::ostream(&buffer_) {

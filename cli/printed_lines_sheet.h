@@ -13,8 +13,9 @@
 namespace cli {
 
 // Checked before the command runs, so a refused target never leaves a command half done:
-// "" when the option is not given, else the file, or the refusal (no name given, one of
-// the program's own files, a folder that cannot be written).
+// "" when the option is not given, else the file (".xlsx" added to a name without
+// extension, as every save of a spreadsheet does), or the refusal (no name given, another
+// extension, one of the program's own files, a folder that cannot be written).
 [[nodiscard]] core::Result<std::string> spreadsheet_target(const Args& args);
 
 // An output stream that passes every byte on to `out` and keeps a copy.

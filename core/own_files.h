@@ -1,7 +1,7 @@
 // The files the program keeps for itself: the draw files and their backups, the help
 // texts and the data-server address file. A save of a picture, a text, a note or a report
 // never replaces one of them (typing "TW539.txt" into a picture's save dialog must not turn
-// the draw history into a picture); every other file is replaced without a question.
+// the draw history into a picture); every other file may be replaced (the windows ask first, the command line does not).
 // The windows' save dialog and the command line's file-writing options both ask here.
 #pragma once
 

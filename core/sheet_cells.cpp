@@ -61,12 +61,44 @@ Cell read_cell(std::string_view field) {
   const std::string_view fraction =
       point == std::string_view::npos ? std::string_view() : unsigned_part.substr(point + 1);
   if (!all_digits(whole) || (point != std::string_view::npos && !all_digits(fraction))) return as_text;
-  if (whole.size() > 1 && whole.front() == '0') return as_text;
+  const bool padded = whole.size() > 1 && whole.front() == '0';
+  // Only a plain run of digits is a padded number (a ball, an issue); "-05" and "05.5" are no one's numbers.
+  if (padded && (point != std::string_view::npos || unsigned_part.size() != text.size())) return as_text;
   if (whole.size() + fraction.size() > kMostExactDigits) return as_text;
   double number = 0;
   const auto [end, failure] = std::from_chars(text.data(), text.data() + text.size(), number);
   if (failure != std::errc() || end != text.data() + text.size()) return as_text;
-  return {CellKind::Number, number, static_cast<int>(fraction.size())};
+  return {CellKind::Number, number, static_cast<int>(fraction.size()), padded ? static_cast<int>(whole.size()) : 0};
+}
+
+std::string_view trimmed_field(std::string_view field) { return without_spaces_and_tabs(field); }
+
+namespace {
+bool is_placeholder(std::string_view text) {
+  return !text.empty() && text.find_first_not_of('-') == std::string_view::npos && text.size() <= 3;
+}
+}  // namespace
+
+ColumnKind column_kind(const std::vector<std::string_view>& fields) {
+  ColumnKind kind;
+  bool any_number = false;
+  for (const std::string_view field : fields) {
+    const std::string_view text = without_spaces_and_tabs(field);
+    if (text.empty() || is_placeholder(text)) continue;
+    const Cell cell = read_cell(text);
+    if (cell.kind != CellKind::Number) return {};
+    any_number = true;
+    kind.zeros = std::max(kind.zeros, cell.zeros);
+  }
+  kind.numbers = any_number;
+  return kind;
+}
+
+Cell cell_in_column(std::string_view field, const ColumnKind& kind) {
+  const Cell cell = read_cell(field);
+  if (cell.kind == CellKind::Empty) return cell;
+  if (!kind.numbers || cell.kind != CellKind::Number) return {CellKind::Text};
+  return {CellKind::Number, cell.number, cell.decimals, cell.decimals == 0 ? kind.zeros : 0};
 }
 
 int text_width(std::string_view utf8) {

@@ -1,11 +1,23 @@
 #include "core/system_error.h"
 
+#include <unistd.h>
+
 #include <cerrno>
 
 namespace core {
 
 Error write_failure(const std::string& path, const std::string& why) {
   return Error::error("無法寫入檔案 " + path + "：" + why);
+}
+
+std::string write_reason(int errnum, const std::string& path) {
+  if (errnum == EIO) return "磁碟讀寫錯誤，磁碟可能損壞，請執行磁碟修復後再試";
+  if (errnum != EACCES && errnum != EPERM) return system_error_text(errnum);
+  if (::access(path.c_str(), F_OK) == 0 && ::access(path.c_str(), W_OK) != 0) return "檔案是唯讀的";
+  const auto slash = path.rfind('/');
+  const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+  if (::access(folder.c_str(), W_OK | X_OK) != 0) return "資料夾 " + folder + " 不允許寫入（唯讀或沒有權限）";
+  return system_error_text(errnum);
 }
 
 std::string system_error_text(int errnum) {

@@ -67,16 +67,17 @@ bool file_exists(const std::string& path) {
 
 namespace {
 
-std::string write_all(int fd, std::string_view bytes) {
+// 0, or the errno of the write that failed.
+int write_all(int fd, std::string_view bytes) {
   while (!bytes.empty()) {
     const ssize_t n = ::write(fd, bytes.data(), bytes.size());
     if (n < 0) {
       if (errno == EINTR) continue;
-      return system_error_text(errno);
+      return errno;
     }
     bytes.remove_prefix(static_cast<size_t>(n));
   }
-  return {};
+  return 0;
 }
 
 std::string directory_of(const std::string& path) {
@@ -120,18 +121,19 @@ Status write_bytes_atomic(const std::string& path, std::string_view bytes) {
   struct stat old {};
   const bool exists = ::stat(target.c_str(), &old) == 0;
   if (exists && S_ISREG(old.st_mode) && is_read_only(old)) return write_failure(path, "檔案是唯讀的");
+  // Beside the target, so the rename that replaces it never crosses a disk.
   std::string name = target + ".tmp-XXXXXX";
   const int fd = ::mkstemp(name.data());
-  if (fd < 0) return write_failure(path, system_error_text(errno));
-  std::string failure = write_all(fd, bytes);
-  if (failure.empty() && ::fsync(fd) != 0) failure = system_error_text(errno);
+  if (fd < 0) return write_failure(path, write_reason(errno, target));
+  int failure = write_all(fd, bytes);
+  if (failure == 0 && ::fsync(fd) != 0) failure = errno;
   ::fchmod(fd, replacement_mode(exists && S_ISREG(old.st_mode) ? &old : nullptr));
   if (exists && S_ISREG(old.st_mode)) (void)!::fchown(fd, old.st_uid, old.st_gid);
-  if (::close(fd) != 0 && failure.empty()) failure = system_error_text(errno);
-  if (failure.empty() && std::rename(name.c_str(), target.c_str()) != 0) failure = system_error_text(errno);
-  if (!failure.empty()) {
+  if (::close(fd) != 0 && failure == 0) failure = errno;
+  if (failure == 0 && std::rename(name.c_str(), target.c_str()) != 0) failure = errno;
+  if (failure != 0) {
     ::unlink(name.c_str());
-    return write_failure(path, failure);
+    return write_failure(path, write_reason(failure, target));
   }
   return {};
 }

@@ -24,7 +24,9 @@ namespace exchange {
 
 inline constexpr int kBackupsKept = 10;
 inline constexpr const char* kBackupFolder = "backup";
-inline constexpr const char* kWriteFailed = "檔案無法寫入,磁碟可能損壞.請執行修復後再試試";
+// The first line of a refused draw file write; the reason that follows suggests a disk
+// repair only where a damaged disk is the likely cause.
+inline constexpr const char* kWriteFailed = "開獎資料檔沒有更新，原來的檔案保持不變";
 
 struct BackupFile {
   std::string path;

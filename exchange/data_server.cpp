@@ -76,7 +76,8 @@ std::string download_path(std::string_view draw_file_name) {
 std::string download_url(const ServerEndpoint& endpoint, std::string_view draw_file_name) {
   const bool v6 = endpoint.host.find(':') != std::string::npos;
   std::string url = "http://" + (v6 ? "[" + endpoint.host + "]" : endpoint.host);
-  if (endpoint.port != kHttpPort) url += ":" + std::to_string(endpoint.port);
+  // Appended piece by piece: GCC 12 wrongly warns (-Wrestrict) about ":" + std::string.
+  if (endpoint.port != kHttpPort) url.append(":").append(std::to_string(endpoint.port));
   return url + download_path(draw_file_name);
 }
 

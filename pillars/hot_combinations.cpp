@@ -23,11 +23,16 @@ std::uint64_t set_code(const int* sorted, int size) {
 // The distinct two-digit values of a line's ball fields, ascending.
 int distinct_values(std::string_view line, int* out) {
   int size = 0;
+  // Kept in order as they come (five at most) rather than sorted after: GCC 12 warns,
+  // wrongly, that std::sort over the five-value array reads beyond it.
   for (auto field : ball_texts(line)) {
+    if (size == kBalls) break;
     const auto v = core::two_digit_value(field);
-    if (v && std::find(out, out + size, *v) == out + size) out[size++] = *v;
+    if (!v || std::find(out, out + size, *v) != out + size) continue;
+    int at = size++;
+    for (; at > 0 && out[at - 1] > *v; --at) out[at] = out[at - 1];
+    out[at] = *v;
   }
-  std::sort(out, out + size);
   return size;
 }
 

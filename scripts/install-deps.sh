@@ -22,7 +22,7 @@ if [ "${1:-}" = fuzz ]; then
   packages+=(clang libclang-rt-dev)        # libFuzzer and the sanitizer runtimes
 fi
 if [ "${1:-}" = package ]; then
-  packages+=(dpkg-dev)                     # dpkg-shlibdeps: the package's dependencies
+  packages+=(dpkg-dev lintian)             # dpkg-shlibdeps: the package's dependencies; its Debian checks
 fi
 
 missing=()

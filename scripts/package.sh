@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the release build (build-release, as scripts/run.sh does) and packs it as a Debian
-# package, build-release/vantor39_<version>_<arch>.deb, then checks the package as a user
+# package, build-release/vantor39_<version>-<revision>_<arch>.deb, then checks the package as a user
 # meets it (tests/package/check_install.sh). Install it with:
-#   apt-get install ./build-release/vantor39_<version>_<arch>.deb
+#   apt-get install ./build-release/vantor39_<version>-<revision>_<arch>.deb
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$root/build-release
@@ -12,6 +12,6 @@ cmake --build "$build" -j"$(nproc)"
 rm -f "$build"/vantor39_*.deb
 (cd "$build" && cpack -G DEB >"$build/cpack.log" 2>&1) || { cat "$build/cpack.log" >&2; exit 1; }
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
-deb=$(ls "$build"/vantor39_"$version"_*.deb)
+deb=$(ls "$build"/vantor39_"$version"-*_*.deb)
 bash "$root/tests/package/check_install.sh" --deb "$deb" "$version"
 echo "$deb"

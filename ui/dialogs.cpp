@@ -1,6 +1,10 @@
 #include "ui/dialogs.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileDialog>
+#include <QHeaderView>
+#include <QTreeView>
 #include <QFileIconProvider>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -10,6 +14,8 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <algorithm>
+
+#include "core/spreadsheet.h"
 
 namespace ui {
 namespace {
@@ -47,30 +53,6 @@ QString suffix_of(const QString& filter) {
   return match.hasMatch() ? match.captured(1) : QString();
 }
 
-// Keeps the dialog open on a refused name, so the user picks another one where they are.
-class SaveDialog : public QFileDialog {
- public:
-  SaveDialog(QWidget* parent, const QString& title, const QString& filter)
-      : QFileDialog(parent, title, QString(), filter) {
-    // Shared and never destroyed: the dialog's file model may still ask it from its
-    // gathering thread while the dialog is being torn down.
-    static auto* const icons = new NameOnlyIconProvider;
-    setIconProvider(icons);
-    // A name typed without extension takes the chosen format's (a text save that also
-    // offers a spreadsheet writes "name.xlsx" when that choice is picked).
-    connect(this, &QFileDialog::filterSelected, this, [this](const QString& chosen) {
-      const QString suffix = suffix_of(chosen);
-      if (!suffix.isEmpty()) setDefaultSuffix(suffix);
-    });
-  }
-  void accept() override {
-    const QStringList chosen = selectedFiles();
-    if (!chosen.isEmpty())
-      if (const core::Status free = refuse_own_file(chosen.first()); !free) return show_error(this, free.error());
-    QFileDialog::accept();
-  }
-};
-
 // "描述(*.txt)|*.txt" -> "描述(*.txt)"
 QString qt_filter(const QString& filter) {
   QStringList parts = filter.split('|');
@@ -79,18 +61,82 @@ QString qt_filter(const QString& filter) {
   return names.join(";;");
 }
 
-// The user's answer, or the test script's.
-std::optional<QString> ask_for_file(QWidget* parent, const QString& title, const QString& default_suffix,
-                                    const QString& filter) {
-  if (g_script) return g_script->on_save_file(title, filter);
-  SaveDialog dialog(parent, title, qt_filter(filter));
-  dialog.setAcceptMode(QFileDialog::AcceptSave);
-  // Saving over an existing file is what the user asked for; no second question.
-  dialog.setOption(QFileDialog::DontConfirmOverwrite);
-  dialog.setDefaultSuffix(default_suffix);
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-  return dialog.selectedFiles().first();
+QString g_last_save_folder;  // where the last save of this session went
+
+// The last save's folder while it is there, else the working folder: the launch folder
+// of the program is no place of the user's files.
+QString save_folder() {
+  if (!g_last_save_folder.isEmpty() && QFileInfo(g_last_save_folder).isDir()) return g_last_save_folder;
+  const std::string working = own_file_places().working_dir;
+  return working.empty() ? QDir::currentPath() : QFile::decodeName(working.c_str());
 }
+
+bool replace_allowed(QWidget* parent, const QString& path) {
+  if (g_script) return g_script->on_replace(path);
+  return confirm(parent, QStringLiteral("「%1」已經存在。\n要以新的內容取代它嗎？").arg(QFileInfo(path).fileName()));
+}
+
+// One try at saving under the name the dialog shows, in the format chosen (its extension,
+// "xlsx", "txt"): the name this save wrote, or nullopt after saying why not; the dialog
+// then stays open for another name.
+std::optional<QString> attempt_save(QWidget* parent, const QString& shown, const QString& chosen_suffix,
+                                    const FileWriter& write) {
+  if (const core::Status free = refuse_own_file(shown); !free) return show_error(parent, free.error()), std::nullopt;
+  QString path = shown;
+  if (chosen_suffix == QStringLiteral("xlsx")) {
+    const auto named = core::spreadsheet_path(QFile::encodeName(shown).toStdString());
+    if (!named) return show_error(parent, named.error()), std::nullopt;
+    path = QFile::decodeName(named->c_str());
+    if (const core::Status free = refuse_own_file(path); !free) return show_error(parent, free.error()), std::nullopt;
+  }
+  if (QFileInfo(path).isFile() && !replace_allowed(parent, path)) return std::nullopt;
+  if (const core::Status written = write(path); !written) return show_error(parent, written.error()), std::nullopt;
+  return path;
+}
+
+// Stays open, with the typed name, until a save succeeds or the user cancels.
+class SaveDialog : public QFileDialog {
+ public:
+  SaveDialog(QWidget* parent, const QString& title, const QString& filter, const FileWriter& write)
+      : QFileDialog(parent, title, save_folder(), filter), write_(write) {
+    // Shared and never destroyed: the dialog's file model may still ask it from its
+    // gathering thread while the dialog is being torn down.
+    static auto* const icons = new NameOnlyIconProvider;
+    setIconProvider(icons);
+    setAcceptMode(QFileDialog::AcceptSave);
+    setOption(QFileDialog::DontConfirmOverwrite);  // asked in the program's words, before writing
+    setViewMode(QFileDialog::Detail);
+    // A name typed without extension takes the chosen format's (a text save that also
+    // offers a spreadsheet writes "name.xlsx" when that choice is picked).
+    connect(this, &QFileDialog::filterSelected, this, [this](const QString& chosen) {
+      const QString suffix = suffix_of(chosen);
+      if (!suffix.isEmpty()) setDefaultSuffix(suffix);
+    });
+    // Wide enough that names, sizes, types and dates are read, not guessed from "...".
+    fit_to_screen(this, QSize(900, 560));
+    if (auto* files = findChild<QTreeView*>(QStringLiteral("treeView"))) {
+      constexpr int kWidths[] = {330, 90, 150, 210};  // name, size, type, date
+      for (int column = 0; column < 4; ++column) files->header()->resizeSection(column, kWidths[column]);
+    }
+  }
+  [[nodiscard]] const std::optional<QString>& written() const { return written_; }
+
+  void accept() override {
+    // The chosen format's extension completes a bare name however the format was chosen.
+    if (const QString suffix = suffix_of(selectedNameFilter()); !suffix.isEmpty()) setDefaultSuffix(suffix);
+    const QStringList chosen = selectedFiles();
+    // A folder typed or picked is opened, as the toolkit does.
+    if (chosen.isEmpty() || QFileInfo(chosen.first()).isDir()) return QFileDialog::accept();
+    written_ = attempt_save(this, chosen.first(), suffix_of(selectedNameFilter()), write_);
+    if (!written_) return;
+    g_last_save_folder = QFileInfo(*written_).absolutePath();
+    QDialog::accept();
+  }
+
+ private:
+  const FileWriter& write_;
+  std::optional<QString> written_;
+};
 
 QString title_for(MessageKind kind) {
   switch (kind) {
@@ -141,15 +187,19 @@ void set_own_files(std::function<core::OwnFilePlaces()> places) { g_own_files = 
 
 core::OwnFilePlaces own_file_places() { return g_own_files ? g_own_files() : core::OwnFilePlaces{"TW539.txt", ""}; }
 
-std::optional<QString> save_file(QWidget* parent, const QString& title,
-                                 const QString& default_suffix, const QString& filter) {
-  const std::optional<QString> path = ask_for_file(parent, title, default_suffix, filter);
-  if (!path) return std::nullopt;
-  if (const core::Status free = refuse_own_file(*path); !free) {
-    show_error(parent, free.error());
-    return std::nullopt;
+std::optional<QString> save_file(QWidget* parent, const QString& title, const QString& default_suffix,
+                                 const QString& filter, const FileWriter& write) {
+  if (!g_script) {
+    SaveDialog dialog(parent, title, qt_filter(filter), write);
+    dialog.setDefaultSuffix(default_suffix);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.written();
   }
-  return path;
+  // The script answers again each time the open dialog would take another name.
+  const QString first_choice = suffix_of(qt_filter(filter).section(QStringLiteral(";;"), 0, 0));
+  while (const std::optional<QString> answer = g_script->on_save_file(title, filter))
+    if (auto written = attempt_save(parent, *answer, first_choice, write)) return written;
+  return std::nullopt;
 }
 
 std::optional<QStringList> open_files(QWidget* parent, const QString& title, const QString& filter) {

@@ -30,13 +30,21 @@ void show_error(QWidget* parent, const core::Error& error);
 // The box confirm() shows. Its buttons read "是 (Yes)" and "否 (No)": a question that
 // says which one to press ("請按 Yes，否則按 No") names buttons the user can see.
 [[nodiscard]] std::unique_ptr<QMessageBox> question_box(QWidget* parent, const QString& text, MessageKind kind);
-// A save-file dialog. `filter` is written "描述(*.ext)|*.ext"; the chosen path, or nullopt
-// when the user cancels. A name without extension gets `default_suffix`. An existing file
-// is replaced without a question, except the program's own files (core/own_files.h): the
-// dialog refuses them by name and stays open; a scripted answer naming one is refused and
-// counts as a cancel.
-[[nodiscard]] std::optional<QString> save_file(QWidget* parent, const QString& title,
-                                               const QString& default_suffix, const QString& filter);
+// Writes the file a save dialog chose; a refusal keeps the dialog open.
+using FileWriter = std::function<core::Status(const QString& path)>;
+
+// A save-file dialog that writes the chosen file while it is still open, as every save of
+// the program does. `filter` is written "描述(*.ext)|*.ext". A name without extension gets
+// the chosen format's (`default_suffix` until another is picked). The dialog stays open with
+// the typed name, saying why, while the name is refused or the write fails:
+//  - the spreadsheet choice takes only ".xlsx" names (core::spreadsheet_path);
+//  - the program's own files (core/own_files.h) are refused by name;
+//  - an existing file is replaced only when the user says so.
+// It opens in the folder of the last save, at first the working folder. The path written,
+// or nullopt when the user cancelled. Under a test script each look at the open dialog is
+// a new on_save_file answer, and the question about replacing goes to on_replace.
+[[nodiscard]] std::optional<QString> save_file(QWidget* parent, const QString& title, const QString& default_suffix,
+                                               const QString& filter, const FileWriter& write);
 // An open-files dialog for one or more existing files, `filter` written as for save_file;
 // the chosen paths, or nullopt when the user cancels.
 [[nodiscard]] std::optional<QStringList> open_files(QWidget* parent, const QString& title, const QString& filter);
@@ -65,6 +73,9 @@ class DialogScript {
   virtual std::optional<QString> on_save_file(const QString& title, const QString& filter) = 0;
   // Called instead of a blocking exec(); the window has already been shown.
   virtual void on_show_modal(QDialog* dialog) = 0;
+  // Whether to replace an existing file the save dialog chose; scripts that do not care
+  // replace it.
+  virtual bool on_replace(const QString& /*path*/) { return true; }
   // Scripts that never expect an open-files dialog cancel it.
   virtual std::optional<QStringList> on_open_files(const QString& /*title*/, const QString& /*filter*/) {
     return std::nullopt;
@@ -74,7 +85,8 @@ class DialogScript {
 void install_script(DialogScript* script);  // nullptr restores the real dialogs
 [[nodiscard]] DialogScript* installed_script();
 
-// Records every message and answers from queues; an empty queue answers No / cancel.
+// Records every message and answers from queues; an empty queue answers No / cancel,
+// except the question about replacing a file, which an empty queue answers Yes.
 class DialogRecorder : public DialogScript {
  public:
   struct Message {
@@ -85,6 +97,8 @@ class DialogRecorder : public DialogScript {
   QStringList questions;
   QList<bool> confirm_answers;
   QList<std::optional<QString>> save_answers;
+  QStringList replace_questions;  // the files it was asked about
+  QList<bool> replace_answers;
   QList<std::optional<QStringList>> open_answers;
   QList<QDialog*> shown_modal;
 
@@ -95,6 +109,10 @@ class DialogRecorder : public DialogScript {
   }
   std::optional<QString> on_save_file(const QString&, const QString&) override {
     return save_answers.isEmpty() ? std::nullopt : save_answers.takeFirst();
+  }
+  bool on_replace(const QString& path) override {
+    replace_questions.append(path);
+    return replace_answers.isEmpty() ? true : replace_answers.takeFirst();
   }
   void on_show_modal(QDialog* dialog) override { shown_modal.append(dialog); }
   std::optional<QStringList> on_open_files(const QString&, const QString&) override {

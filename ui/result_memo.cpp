@@ -77,12 +77,11 @@ void ResultMemo::copy() {
 void ResultMemo::save(Command format) {
   const bool csv = format == Command::SaveCsv;
   QWidget* window = memo_->window();
-  const auto path = save_file(window, texts_.save_title, csv ? QStringLiteral("csv") : QStringLiteral("txt"),
-                              with_spreadsheet(csv ? texts_.csv_filter : texts_.text_filter));
-  if (!path) return;
   const std::vector<std::string> lines = memo_->lines();
-  const auto written = write_lines_or_sheet(*path, lines, core::sheet_of_lines(window->windowTitle().toStdString(), lines));
-  if (!written) show_error(window, written.error());
+  const core::Sheet sheet = core::sheet_of_lines(window->windowTitle().toStdString(), lines);
+  (void)save_file(window, texts_.save_title, csv ? QStringLiteral("csv") : QStringLiteral("txt"),
+                  with_spreadsheet(csv ? texts_.csv_filter : texts_.text_filter),
+                  [&](const QString& path) { return write_lines_or_sheet(path, lines, sheet); });
 }
 
 }  // namespace ui

@@ -3,7 +3,8 @@
 //   清除      empties the memo, then runs the window's refill (e.g. the query that fills it)
 //   複製      puts the whole text on the clipboard, then says "資料已複製Copy"
 //   存檔(txt) asks for a file name, then writes the memo's lines in Big5, each ended by
-//   存檔(csv) CR LF, atomically: a failed write keeps the old file whole and shows why;
+//   存檔(csv) CR LF, atomically: a failed write keeps the old file whole, says why and
+//             leaves the dialog open (ui::save_file);
 //             the same dialog also offers a spreadsheet (ui/spreadsheet_save.h): one row
 //             per line, one cell per ","-separated field, named after the window
 //

@@ -23,10 +23,10 @@ core::Status write_lines_or_sheet(const QString& path, const std::vector<std::st
 }
 
 void save_spreadsheet(QWidget* from, const core::Sheet& sheet) {
-  const auto path = save_file(from, QStringLiteral("另存Excel檔"), QStringLiteral("xlsx"), kSpreadsheetFilter);
-  if (!path) return;
-  const auto written = core::write_spreadsheet(QFile::encodeName(*path).toStdString(), sheet, own_file_places());
-  if (!written) show_error(from, written.error());
+  (void)save_file(from, QStringLiteral("另存Excel檔"), QStringLiteral("xlsx"), kSpreadsheetFilter,
+                  [&](const QString& path) {
+                    return core::write_spreadsheet(QFile::encodeName(path).toStdString(), sheet, own_file_places());
+                  });
 }
 
 namespace {

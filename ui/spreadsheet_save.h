@@ -34,7 +34,7 @@ class Memo;
 class StringGrid;
 
 // Asks where to save `sheet` as a spreadsheet and writes it; a refusal or a failed write
-// is said in a message and the old file stays whole.
+// is said in a message, the old file stays whole and the dialog stays open.
 void save_spreadsheet(QWidget* from, const core::Sheet& sheet);
 
 // "另存Excel檔..." in the right-click menu of a grid or a memo that has no save of its own:

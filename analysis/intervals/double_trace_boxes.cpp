@@ -16,8 +16,10 @@ core::Result<int> read_base_date(const core::DrawHistory& history, std::string_v
 
 core::Result<std::string> read_trace_number(std::string_view text) {
   const bool digits = !text.empty() && text.size() <= 2 && text.find_first_not_of("0123456789") == std::string::npos;
-  const auto value = digits ? core::ball_value(text.size() == 1 ? "0" + std::string(text) : std::string(text))
-                            : std::nullopt;
+  // Padded with insert: GCC 12 wrongly warns (-Wrestrict) about "0" + std::string.
+  std::string padded(text);
+  if (padded.size() == 1) padded.insert(padded.begin(), '0');
+  const auto value = digits ? core::ball_value(padded) : std::nullopt;
   if (!value) return core::Error::warning("號碼必須是 01 到 39: " + std::string(text));
   return core::ball_text(*value);
 }

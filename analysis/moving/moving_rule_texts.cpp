@@ -37,7 +37,7 @@ core::Status fill_amounts(const std::string& text, MovingBoxes& boxes, const Rul
     boxes.signs[i] = signed_item && item[0] == '-' ? "減" : "加";
     boxes.amounts[i] = signed_item ? item.substr(1) : item;
     if (!amount_digits(boxes.amounts[i])) {
-      boxes.amounts[i] = "0";
+      boxes.amounts[i].assign(1, '0');  // not = "0": GCC 12 wrongly warns (-Wrestrict) about it
       return core::Error::error(core::not_an_integer(item));
     }
   }

@@ -62,9 +62,10 @@ void Trpt::paint(QPrinter* printer, const exchange::ReportRequest& report) {
 void Trpt::save_pdf() { save_pdf({title_, qr_, printed_at_, body_points_}); }
 
 void Trpt::save_pdf(const exchange::ReportRequest& report) {
-  const auto path = ui::save_file(preview_, QStringLiteral("另存PDF"), QStringLiteral("pdf"),
-                                  QStringLiteral("PDF 檔案(*.pdf)|*.pdf"));
-  if (!path) return;
-  const auto written = exchange::write_report_pdf(ui::u8(*path), report);
-  if (!written) ui::show_error(preview_, written.error());
+  (void)ui::save_file(preview_, QStringLiteral("另存PDF"), QStringLiteral("pdf"), QStringLiteral("PDF 檔案(*.pdf)|*.pdf"),
+                      [&](const QString& path) -> core::Status {
+                        const auto pages = exchange::write_report_pdf(ui::u8(path), report);
+                        if (!pages) return pages.error();
+                        return {};
+                      });
 }

@@ -1,8 +1,6 @@
 #include "pillars/window/tform_zu_walk_forward.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -13,15 +11,12 @@
 #include "ui/busy_guard.h"
 #include "ui/controls.h"
 #include "ui/dialogs.h"
-#include "ui/events.h"
+#include "ui/run_bar.h"
 #include "ui/spreadsheet_save.h"
 #include "ui/widgets.h"
 
 namespace {
 
-// Steps computed between two event pumps: the window repaints and the stop button
-// answers well within a tenth of a second, while a run loses little to pumping.
-constexpr std::chrono::milliseconds kSlice{40};
 // The grid, summary and chart take the new steps at most this often while a run goes.
 constexpr std::chrono::milliseconds kShowEvery{250};
 
@@ -41,35 +36,24 @@ TForm_zu_walk_forward::~TForm_zu_walk_forward() = default;
 void TForm_zu_walk_forward::build() {
   settings = new walkforward::SettingsPanel(this);
   btn_start = ui::push_button(this, QStringLiteral("開始"), "btn_start");
-  btn_stop = ui::push_button(this, QStringLiteral("停止"), "btn_stop");
-  btn_stop->setEnabled(false);
-  pb_progress = new QProgressBar(this);
-  pb_progress->setObjectName("pb_progress");
-  pb_progress->setRange(0, 1);
-  pb_progress->setValue(0);
-  lb_progress = ui::label(this, QStringLiteral("尚未執行"), "lb_progress");
+  btn_save_txt = ui::push_button(this, QStringLiteral("存檔(txt)"), "btn_save_txt");
+  btn_save_csv = ui::push_button(this, QStringLiteral("存檔(csv)"), "btn_save_csv");
+  run_bar = new ui::RunBar(this, {btn_start}, {btn_save_txt, btn_save_csv});
+  btn_stop = run_bar->btn_stop;
+  pb_progress = run_bar->pb_progress;
+  lb_progress = run_bar->lb_progress;
   lb_stale = ui::label(this, QStringLiteral("設定已變更：下方是上一次設定的結果，按「開始」以目前的設定重算"), "lb_stale");
   ui::set_look(lb_stale, QColor(170, 90, 0), true);
   lb_stale->hide();
-  btn_save_txt = ui::push_button(this, QStringLiteral("存檔(txt)"), "btn_save_txt");
-  btn_save_csv = ui::push_button(this, QStringLiteral("存檔(csv)"), "btn_save_csv");
   PageC = new QTabWidget(this);
   PageC->setObjectName("PageC");
   PageC->addTab(TS_summary = new walkforward::SummarySheet, QStringLiteral("摘要與累計圖"));
   PageC->addTab(TS_steps = new walkforward::StepsSheet, QStringLiteral("各期明細"));
 
-  auto* commands = ui::row();
-  commands->addWidget(btn_start);
-  commands->addWidget(btn_stop);
-  commands->addWidget(pb_progress, 1);
-  commands->addWidget(lb_progress);
-  commands->addSpacing(24);
-  commands->addWidget(btn_save_txt);
-  commands->addWidget(btn_save_csv);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(4, 4, 4, 4);
   layout->addWidget(settings);
-  layout->addLayout(commands);
+  layout->addWidget(run_bar);
   layout->addWidget(lb_stale);
   layout->addWidget(PageC, 1);
 
@@ -77,7 +61,6 @@ void TForm_zu_walk_forward::build() {
     if (run_) lb_stale->show();
   });
   connect(btn_start, &QPushButton::clicked, this, [this] { btn_startClick(); });
-  connect(btn_stop, &QPushButton::clicked, this, [this] { btn_stopClick(); });
   connect(btn_save_txt, &QPushButton::clicked, this, [this] { btn_save_txtClick(); });
   connect(btn_save_csv, &QPushButton::clicked, this, [this] { btn_save_csvClick(); });
 }
@@ -103,15 +86,7 @@ void TForm_zu_walk_forward::btn_startClick() {
   }
   clear_results();
   run_.emplace(std::move(*started));
-  pb_progress->setRange(0, run_->total());
-  stop_requested_ = false;
-  {
-    ui::BusyGuard busy(this, {btn_stop});
-    btn_stop->setEnabled(true);
-    btn_stop->setFocus();
-    run_steps();
-  }
-  btn_stop->setEnabled(false);
+  run_steps();
   show_results();
 }
 
@@ -120,36 +95,23 @@ void TForm_zu_walk_forward::clear_results() {
   shown_steps_ = 0;
   TS_steps->show_steps({});
   TS_summary->clear_run();
-  pb_progress->setRange(0, 1);
-  pb_progress->setValue(0);
-  lb_progress->setText(QStringLiteral("尚未執行"));
+  run_bar->clear();
   lb_stale->hide();
 }
 
 void TForm_zu_walk_forward::run_steps() {
-  using Clock = std::chrono::steady_clock;
-  auto next_show = Clock::now() + kShowEvery;
-  while (!run_->finished()) {
-    show_progress();
-    if (Clock::now() >= next_show) {
-      show_new_steps();
-      next_show = Clock::now() + kShowEvery;
-    }
-    ui::pump_events();
-    if (stop_requested_) return;
-    const auto until = Clock::now() + kSlice;
-    do run_->compute_next();
-    while (!run_->finished() && Clock::now() < until);
-  }
+  auto next_show = std::chrono::steady_clock::now() + kShowEvery;
+  run_bar->run_slices([this] { return run_->finished(); }, [this] { run_->compute_next(); },
+                      [&] {
+                        show_progress();
+                        if (std::chrono::steady_clock::now() < next_show) return;
+                        show_new_steps();
+                        next_show = std::chrono::steady_clock::now() + kShowEvery;
+                      });
 }
 
-void TForm_zu_walk_forward::btn_stopClick() { stop_requested_ = true; }
-
 void TForm_zu_walk_forward::show_progress() {
-  pb_progress->setValue(run_->computed());
-  const QString done = QStringLiteral("%1 / %2").arg(run_->computed()).arg(run_->total());
-  const bool stopped = !run_->finished() && !busy();
-  lb_progress->setText(stopped ? done + QStringLiteral("（已停止）") : done);
+  run_bar->show_progress(run_->computed(), run_->total(), !run_->finished() && !busy());
 }
 
 // The steps computed since the last showing join the grid; the summary and the chart
@@ -171,11 +133,9 @@ void TForm_zu_walk_forward::btn_save_csvClick() { save(true); }
 
 void TForm_zu_walk_forward::save(bool csv) {
   if (!run_) return ui::message(this, ui::MessageKind::Information, QStringLiteral("請先按「開始」執行回測驗證"));
-  const auto path = ui::save_file(this, QStringLiteral("儲存回測驗證"), csv ? "csv" : "txt",
-                                  ui::with_spreadsheet(csv ? QStringLiteral("Execel檔案(*.csv)|*.csv")
-                                                           : QStringLiteral("文字檔案(*.txt)|*.txt")));
-  if (!path) return;
-  std::vector<std::string> lines = pillars::walk_stopped_lines(*run_);
+  // A stopped run says so, at its head, in the text and in the spreadsheet alike.
+  const std::vector<std::string> stopped = pillars::walk_stopped_lines(*run_);
+  std::vector<std::string> lines = stopped;
   if (!csv) {
     const auto summary = pillars::walk_summary_text(run_->settings(), run_->summary());
     lines.insert(lines.end(), summary.begin(), summary.end());
@@ -183,7 +143,12 @@ void TForm_zu_walk_forward::save(bool csv) {
   }
   const auto all = pillars::walk_forward_lines(*run_);
   lines.insert(lines.end(), all.begin(), all.end());
-  const core::Sheet sheet = core::sheet_of_lines(windowTitle().toStdString(), lines);
-  if (const auto written = ui::write_lines_or_sheet(*path, lines, sheet); !written)
-    ui::show_error(this, written.error());
+  // The spreadsheet is the grid whichever button asked: its cells are what one computes with.
+  std::vector<std::string> grid = stopped;
+  grid.insert(grid.end(), all.begin(), all.end());
+  const core::Sheet sheet = core::sheet_of_lines(windowTitle().toStdString(), grid);
+  (void)ui::save_file(this, QStringLiteral("儲存回測驗證"), csv ? "csv" : "txt",
+                      ui::with_spreadsheet(csv ? QStringLiteral("Execel檔案(*.csv)|*.csv")
+                                               : QStringLiteral("文字檔案(*.txt)|*.txt")),
+                      [&](const QString& path) { return ui::write_lines_or_sheet(path, lines, sheet); });
 }

@@ -26,6 +26,9 @@ class QLabel;
 class QProgressBar;
 class QPushButton;
 class QTabWidget;
+namespace ui {
+class RunBar;
+}
 
 class TForm_zu_walk_forward : public QDialog {
   Q_OBJECT
@@ -38,7 +41,6 @@ class TForm_zu_walk_forward : public QDialog {
   void use_selection(const std::vector<std::string>& selection);
 
   void btn_startClick();
-  void btn_stopClick();
   void btn_save_txtClick();
   void btn_save_csvClick();
 
@@ -48,7 +50,9 @@ class TForm_zu_walk_forward : public QDialog {
   [[nodiscard]] const pillars::WalkForwardRun* run() const { return run_ ? &*run_ : nullptr; }
 
   walkforward::SettingsPanel* settings = nullptr;
-  QPushButton *btn_start = nullptr, *btn_stop = nullptr;
+  QPushButton* btn_start = nullptr;
+  ui::RunBar* run_bar = nullptr;  // 停止, the progress bar and its label (btn_stop, pb_progress, lb_progress)
+  QPushButton* btn_stop = nullptr;
   QProgressBar* pb_progress = nullptr;
   QLabel* lb_progress = nullptr;
   QLabel* lb_stale = nullptr;  // shown while the result belongs to earlier settings
@@ -68,6 +72,5 @@ class TForm_zu_walk_forward : public QDialog {
 
   const core::DrawHistory& history_;
   std::optional<pillars::WalkForwardRun> run_;
-  bool stop_requested_ = false;
   int shown_steps_ = 0;  // steps already in the grid and the chart
 };

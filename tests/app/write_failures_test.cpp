@@ -3,8 +3,14 @@
 // naming the file, the old file stays whole and nothing typed or computed is lost.
 #include <QTest>
 
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
 #include <filesystem>
 
+#include "app/tform_zu_lotto_record.h"
 #include "app/tform_zu_main.h"
 #include "exchange/window/trpt.h"
 #include "exchange/window/tform_zu_ftpserverip.h"
@@ -65,6 +71,33 @@ class WriteFailuresTest : public QObject {
     app.report().save_pdf();
     QVERIFY(last_error(f).contains(QString::fromStdString(target)));
     QCOMPARE(app.report().qr().size(), 2u);
+  }
+
+  // The temporary folder plays no part in a save: missing, a file or read-only, every
+  // writer of the windows still writes (a spreadsheet save once ended the program).
+  void every_save_ignores_the_temporary_folder() {
+    AppFixture f(three_draws());
+    auto& app = f.start();
+    auto& workbench = app.window<TForm_bestpillars>();
+    app.windows().open("BestPillarsExecute");
+    app.windows().open("lt_recordExecute");
+    QAction* records_sheet = app.window<TForm_zu_lotto_record>().sgl->actions().value(0);
+    QVERIFY(QFile(f.dir.filePath("a_file")).open(QIODevice::WriteOnly));
+    QVERIFY(QDir(f.dir.path()).mkdir("locked"));
+    QFile::setPermissions(f.dir.filePath("locked"), QFile::ReadOwner | QFile::ExeOwner);
+    for (const char* temporary : {"no_such_folder", "a_file", "locked"}) {
+      const test_support::TemporaryFolderSetting setting(f.dir.filePath(temporary).toStdString());
+      const QString base = f.dir.filePath(QStringLiteral("out-") + temporary);
+      f.dialogs.recorder.save_answers = {base + ".txt", base + ".xlsx", base + "-records.xlsx", base + ".pdf"};
+      workbench.findChild<QPushButton*>("Button5")->click();
+      workbench.findChild<QPushButton*>("Button5")->click();
+      records_sheet->trigger();
+      app.report().show_memo_rpt({"第一行"});
+      app.report().save_pdf();
+      for (const char* written : {".txt", ".xlsx", "-records.xlsx", ".pdf"})
+        QVERIFY2(QFileInfo(base + written).size() > 0, written);
+      QCOMPARE(f.messages(), QStringList());
+    }
   }
 };
 

@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "core/text_file.h"
 #include "support/cli_run.h"
 #include "support/fresh_dir.h"
+#include "support/write_faults.h"
 #include "support/xlsx_reader.h"
 
 namespace {
@@ -47,9 +49,24 @@ TEST(CliXlsx, RefusesOwnFilesAndUnwritablePlacesBeforeRunning) {
       {{"draws", "--xlsx", bundled}, "「TW539.txt」是本程式的開獎資料檔,不能覆蓋,請另選檔名"},
       {{"draws", "--xlsx=/no/such/folder/out.xlsx"}, "無法寫入檔案 /no/such/folder/out.xlsx：找不到檔案或資料夾"},
       {{"draws", "--xlsx="}, "請以 --xlsx FILE.xlsx 指定試算表檔"},
+      {{"draws", "--xlsx", "out.csv"}, "「out.csv」不是試算表的檔名：Excel 檔的檔名要以 .xlsx 結尾"},
   };
   test_support::expect_refusals(cases);
   EXPECT_FALSE(std::filesystem::exists("TW539.txt.xlsx"));
+}
+
+// As every save of a spreadsheet: a bare name gets ".xlsx"; the file is assembled beside
+// its target, so a temporary folder that is missing or a file stops nothing.
+TEST(CliXlsx, ABareNameGetsItsExtensionWhateverTheTemporaryFolder) {
+  const auto dir = test_support::fresh_dir("vantor_cli_xlsx_bare");
+  std::ofstream((dir / "a_file").string()) << "x";
+  for (const char* temporary : {"no_such_folder", "a_file"}) {
+    const test_support::TemporaryFolderSetting setting((dir / temporary).string());
+    const auto result = run_bundled({"draws", "--xlsx", (dir / "records").string()});
+    EXPECT_EQ(result.code, 0) << result.err;
+    EXPECT_TRUE(test_support::read_xlsx((dir / "records.xlsx").string())) << temporary;
+    std::filesystem::remove(dir / "records.xlsx");
+  }
 }
 
 }  // namespace

@@ -2,9 +2,13 @@
 # Checks the installed program as a user meets it.
 #   check_install.sh --build BUILD_DIR VERSION   installs BUILD_DIR into a scratch prefix
 #   check_install.sh --deb PACKAGE.deb VERSION   extracts the package (its files under /usr)
-# Then: the files are in place, both programs print the version, the CLI draws a chart
-# picture through its installed helper, and a short offscreen start of the window program
-# fills a fresh working folder from the bundled files without touching a file already there.
+# Then: the files are in place (manual pages, copyright, the desktop entry naming the
+# installed program), both programs print the version and their usage, the CLI draws a
+# chart picture through its installed helper, the window program without a display or
+# without a working folder says so once and ends, and a short offscreen start of it fills
+# a fresh working folder from the bundled files without touching a file already there.
+# A package is also checked by lintian (when installed), which may report nothing at
+# warning level or above.
 set -euo pipefail
 mode=$1 source=$2 version=$3
 scratch=$(mktemp -d)
@@ -14,20 +18,31 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 case $mode in
   --build)
     cmake --install "$source" --prefix "$scratch/prefix" >/dev/null
-    prefix=$scratch/prefix ;;
+    prefix=$scratch/prefix
+    installed_prefix=$prefix ;;
   --deb)
-    [[ $(basename "$source") == vantor39_"$version"_*.deb ]] || fail "package file name $(basename "$source")"
-    for field in Package Version; do
-      [[ $(dpkg-deb -f "$source" "$field") == $([ $field = Package ] && echo vantor39 || echo "$version") ]] ||
-        fail "control field $field: $(dpkg-deb -f "$source" "$field")"
-    done
+    [[ $(basename "$source") == vantor39_"$version"-[0-9]*_*.deb ]] || fail "package file name $(basename "$source")"
+    [[ $(dpkg-deb -f "$source" Package) == vantor39 ]] || fail "control field Package: $(dpkg-deb -f "$source" Package)"
+    [[ $(dpkg-deb -f "$source" Version) == "$version"-[0-9]* ]] || fail "control field Version: $(dpkg-deb -f "$source" Version)"
+    [[ $(dpkg-deb -f "$source" Maintainer) != *localhost* ]] || fail "maintainer address on localhost"
     depends=$(dpkg-deb -f "$source" Depends)
     for lib in libqt6widgets6 libqt6charts6 libqt6core6 libstdc++6; do
       [[ $depends == *"$lib"* ]] || fail "Depends lacks $lib: $depends"
     done
     [[ $(dpkg-deb -f "$source" Recommends) == *fonts-noto-cjk* ]] || fail "Recommends lacks fonts-noto-cjk"
     dpkg-deb -x "$source" "$scratch/root"
-    prefix=$scratch/root/usr ;;
+    prefix=$scratch/root/usr
+    installed_prefix=/usr
+    if command -v lintian >/dev/null; then
+      # lintian would rather not run as root; an ordinary user reads the package as well.
+      as_user=()
+      [ "$(id -u)" = 0 ] && command -v setpriv >/dev/null && as_user=(setpriv --reuid=65534 --regid=65534 --clear-groups)
+      cp "$source" "$scratch/package.deb" && chmod a+rx "$scratch" && chmod a+r "$scratch/package.deb"
+      report=$("${as_user[@]}" lintian --fail-on error,warning "$scratch/package.deb" 2>&1) || fail "lintian: $report"
+      [ -z "$report" ] || fail "lintian: $report"
+    else
+      echo "lintian not installed: the package's Debian checks were skipped" >&2
+    fi ;;
   *) fail "usage: check_install.sh --build DIR|--deb FILE VERSION" ;;
 esac
 
@@ -38,8 +53,14 @@ for file in TW539.txt help_record.txt help_single.txt help_moving.txt; do
   [ -f "$prefix/share/vantor39/$file" ] || fail "missing bundled file $file"
 done
 
+for file in man/man1/vantor39.1.gz man/man1/vantor39-cli.1.gz doc/vantor39/copyright doc/vantor39/changelog.Debian.gz; do
+  [ -f "$prefix/share/$file" ] || fail "missing $file"
+done
+zcat "$prefix/share/man/man1/vantor39-cli.1.gz" | grep -qF '\-\-xlsx FILE' || fail "the vantor39-cli manual lacks --xlsx"
+
 desktop=$prefix/share/applications/vantor39.desktop
-for line in 'Name[zh_TW]=３９Vantor 今彩539 分析工具' 'Exec=vantor39' 'Icon=vantor39' 'Terminal=false'; do
+for line in 'Name=３９Vantor 今彩539 分析工具' 'Name[zh_TW]=３９Vantor 今彩539 分析工具' "Exec=$installed_prefix/bin/vantor39" \
+            'Icon=vantor39' 'Terminal=false'; do
   grep -qxF "$line" "$desktop" || fail "desktop entry lacks '$line'"
 done
 grep -qE '^Name=.+' "$desktop" && grep -qE '^Categories=.+;$' "$desktop" || fail "desktop entry lacks Name or Categories"
@@ -55,6 +76,14 @@ done
 
 [ "$("$prefix/bin/vantor39-cli" --version)" = "vantor39-cli $version" ] || fail "vantor39-cli --version"
 [ "$("$prefix/bin/vantor39" --version)" = "vantor39 $version" ] || fail "vantor39 --version"
+"$prefix/bin/vantor39" --help | grep -qF -- '--workdir' || fail "vantor39 --help names no --workdir"
+"$prefix/bin/vantor39-cli" draws --help | grep -qF -- '--xlsx FILE' || fail "vantor39-cli draws --help names no --xlsx"
+
+# Without a display: one message in Chinese that names the command line, exit status 1.
+status=0
+said=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/vantor39" 2>&1) || status=$?
+[ "$status" = 1 ] || fail "without a display the program ended with $status"
+[[ $said == *找不到可用的圖形畫面*vantor39-cli* ]] || fail "without a display it said: $said"
 
 "$prefix/bin/vantor39-cli" --file "$prefix/share/vantor39/TW539.txt" --today 2026/12/09 trace-chart \
   --query numbers --query-text 0618 --png "$scratch/chart.png" >/dev/null || fail "trace-chart --png"
@@ -74,4 +103,11 @@ for file in TW539.txt help_single.txt help_moving.txt; do
 done
 [ "$(cat "$home/help_record.txt")" = $'mine\r' ] || fail "an existing file was overwritten"
 [ -z "$(ls -A "$scratch/elsewhere")" ] || fail "the program wrote into the folder it was started from"
+# No working folder can be made (a path through a file stands for a read-only home): the
+# program says so once and ends with status 1.
+printf 'x' >"$scratch/a_file"
+status=0
+VANTOR39_HOME=$scratch/a_file/vantor39 VANTOR39_TEST_QUIT_AFTER_MS=500 QT_QPA_PLATFORM=offscreen \
+  "$prefix/bin/vantor39" >/dev/null 2>&1 || status=$?
+[ "$status" = 1 ] || fail "without a working folder the program ended with $status"
 echo "installed tree OK ($mode)"

@@ -4,10 +4,15 @@
 #pragma once
 
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <csignal>
 #include <filesystem>
+#include <cstdlib>
 #include <fstream>
+#include <functional>
+#include <optional>
 #include <string>
 
 namespace test_support {
@@ -42,5 +47,48 @@ inline std::string path_through_a_file(const std::filesystem::path& dir, const s
   std::ofstream(blocker) << "x";
   return (blocker / name).string();
 }
+
+// Runs `work` in a child process that, when the tests run as root, first becomes the
+// ordinary user "nobody", so a read-only file or folder refuses it as it refuses a user.
+// What `work` returned; "child failed" when the child could not report.
+inline std::string as_ordinary_user(const std::function<std::string()>& work) {
+  int pipe_ends[2];
+  if (::pipe(pipe_ends) != 0) return "child failed";
+  const pid_t child = ::fork();
+  if (child == 0) {
+    ::close(pipe_ends[0]);
+    constexpr uid_t kNobody = 65534;
+    if (::geteuid() == 0 && (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)) ::_exit(1);
+    const std::string said = work();
+    (void)!::write(pipe_ends[1], said.data(), said.size());
+    ::_exit(0);
+  }
+  ::close(pipe_ends[1]);
+  std::string said;
+  char buffer[4096];
+  for (ssize_t n; (n = ::read(pipe_ends[0], buffer, sizeof buffer)) > 0;) said.append(buffer, static_cast<std::size_t>(n));
+  ::close(pipe_ends[0]);
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? said : "child failed";
+}
+
+// While alive, TMPDIR names `folder` (missing, a file, read-only: whatever the test made).
+class TemporaryFolderSetting {
+ public:
+  explicit TemporaryFolderSetting(const std::string& folder) {
+    if (const char* old = std::getenv("TMPDIR")) previous_ = old;
+    ::setenv("TMPDIR", folder.c_str(), 1);
+  }
+  ~TemporaryFolderSetting() {
+    if (previous_) ::setenv("TMPDIR", previous_->c_str(), 1);
+    else ::unsetenv("TMPDIR");
+  }
+  TemporaryFolderSetting(const TemporaryFolderSetting&) = delete;
+  TemporaryFolderSetting& operator=(const TemporaryFolderSetting&) = delete;
+
+ private:
+  std::optional<std::string> previous_;
+};
 
 }  // namespace test_support

@@ -16,6 +16,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -25,6 +26,8 @@
 #include "support/combo_input.h"
 
 #include "core/numbers.h"
+#include "core/system_error.h"
+#include "core/text_file.h"
 #include "ui/busy_guard.h"
 #include "ui/controls.h"
 #include "ui/dialogs.h"
@@ -322,9 +325,15 @@ class UiLayerTest : public QObject {
     dialogs.recorder.confirm_answers = {true};
     QVERIFY(ui::confirm(nullptr, "q1"));
     QVERIFY(!ui::confirm(nullptr, "q2"));
-    QVERIFY(!ui::save_file(nullptr, "t", "txt", "文字檔案(*.txt)|*.txt"));
+    QStringList written;
+    const ui::FileWriter write = [&](const QString& path) {
+      written << path;
+      return core::Status();
+    };
+    QVERIFY(!ui::save_file(nullptr, "t", "txt", "文字檔案(*.txt)|*.txt", write));
     dialogs.recorder.save_answers = {QStringLiteral("/tmp/x.txt")};
-    QCOMPARE(ui::save_file(nullptr, "t", "txt", "f").value(), QStringLiteral("/tmp/x.txt"));
+    QCOMPARE(ui::save_file(nullptr, "t", "txt", "f", write).value(), QStringLiteral("/tmp/x.txt"));
+    QCOMPARE(written, QStringList{"/tmp/x.txt"});
     QCOMPARE(dialogs.recorder.questions, (QStringList{"q1", "q2"}));
   }
 
@@ -420,8 +429,9 @@ class UiLayerTest : public QObject {
     dialogs.recorder.messages.clear();
     dialogs.recorder.save_answers = {dir.filePath("notes.txt"), dir.filePath("notes.txt")};
     area.save(ui::ResultMemo::Command::SaveText);
-    area.save(ui::ResultMemo::Command::SaveText);  // any other file: replaced without a question
+    area.save(ui::ResultMemo::Command::SaveText);  // any other file: replaced when the user says so
     QCOMPARE(file_bytes(dir.filePath("notes.txt")), QByteArray("report\r\n"));
+    QCOMPARE(dialogs.recorder.replace_questions, QStringList{dir.filePath("notes.txt")});
     QVERIFY(dialogs.recorder.messages.isEmpty());
     ui::set_own_files(nullptr);
   }
@@ -460,12 +470,75 @@ class UiLayerTest : public QObject {
       }
     });
     user.start(50);
-    const auto chosen = ui::save_file(nullptr, "儲存圖片", "bmp", "BMP(*.bmp)|*.bmp");
+    const auto chosen = ui::save_file(nullptr, "儲存圖片", "bmp", "BMP(*.bmp)|*.bmp", [](const QString&) { return core::Status(); });
     user.stop();
     ui::set_own_files(nullptr);
     QCOMPARE(said, QStringList{"「TW539.txt」是本程式的開獎資料檔,不能覆蓋,請另選檔名"});
     QCOMPARE(open_after_refusal, QList<bool>{true});
     QCOMPARE(chosen.value_or(QString()), dir.filePath("picture.bmp"));
+  }
+
+  // As in every desktop program: the dialog opens in the working folder, large enough to
+  // read its columns; replacing a file is asked first; a "no", a failed write and a name
+  // the chosen format refuses all leave it open with the typed name.
+  void the_save_dialog_asks_before_replacing_and_keeps_the_typed_name() {
+    QTemporaryDir dir;
+    ui::set_own_files([&] { return core::OwnFilePlaces{dir.filePath("TW539.txt").toStdString(), dir.path().toStdString()}; });
+    QVERIFY(core::write_lines_atomic(dir.filePath("old.txt").toStdString(), {"old"}));
+    QStringList said, names_left;
+    QList<bool> replace_answers = {false, true, true};
+    QSize size;
+    QString folder;
+    QStringList typed;  // the names to type, one per press of 儲存
+    QTimer user;
+    connect(&user, &QTimer::timeout, [&] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        said << box->text();
+        if (!(box->standardButtons() & QMessageBox::Yes)) return box->accept();
+        return box->button(replace_answers.takeFirst() ? QMessageBox::Yes : QMessageBox::No)->click();
+      }
+      auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+      if (!dialog || typed.isEmpty()) return;
+      auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+      if (size.isEmpty()) {
+        size = dialog->size();
+        folder = dialog->directory().absolutePath();
+      } else {
+        names_left << name->text();
+      }
+      if (dialog->nameFilters().size() > 1) dialog->selectNameFilter(dialog->nameFilters().last());
+      name->setText(typed.takeFirst());
+      QTimer::singleShot(0, dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Save), &QPushButton::click);
+    });
+    user.start(50);
+    int writes = 0;
+    const ui::FileWriter fails_once = [&](const QString& path) -> core::Status {
+      if (++writes == 1) return core::write_failure(path.toStdString(), "磁碟空間不足");
+      return core::write_lines_atomic(path.toStdString(), {"new"});
+    };
+    typed = {"old.txt", "old.txt", "old.txt"};
+    const auto replaced = ui::save_file(nullptr, "儲存", "txt", "文字檔案(*.txt)|*.txt", fails_once);
+    const QString question = QStringLiteral("「old.txt」已經存在。\n要以新的內容取代它嗎？");
+    QCOMPARE(said, (QStringList{question, question, "無法寫入檔案 " + dir.filePath("old.txt") + "：磁碟空間不足", question}));
+    QCOMPARE(names_left, (QStringList{"old.txt", "old.txt"}));
+    QCOMPARE(replaced.value_or(QString()), dir.filePath("old.txt"));
+    QCOMPARE(file_bytes(dir.filePath("old.txt")), QByteArray("new\r\n"));
+    QCOMPARE(folder, QFileInfo(dir.path()).absoluteFilePath());
+    const QSize room = QGuiApplication::primaryScreen()->availableGeometry().size();
+    QCOMPARE(size, QSize(900, 560).boundedTo(room - QSize(10, 40)));
+
+    // The Excel choice takes a bare name as "name.xlsx" and refuses another extension.
+    said.clear();
+    names_left.clear();
+    size = QSize();
+    typed = {"report.csv", "report"};
+    const auto sheet = ui::save_file(nullptr, "儲存", "txt", "文字檔案(*.txt)|*.txt|另存Excel檔 (*.xlsx)|*.xlsx",
+                                     [](const QString&) { return core::Status(); });
+    user.stop();
+    ui::set_own_files(nullptr);
+    QCOMPARE(said, QStringList{"「report.csv」不是試算表的檔名：Excel 檔的檔名要以 .xlsx 結尾"});
+    QCOMPARE(names_left, QStringList{"report.csv"});
+    QCOMPARE(sheet.value_or(QString()), dir.filePath("report.xlsx"));
   }
 
   void busy_guard_disables_all_but_the_kept_and_restores_exactly() {

@@ -1,29 +1,18 @@
 #include "analysis/backtest/window/tform_zu_backtest.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
-#include <chrono>
 
 #include "analysis/backtest/backtest_report.h"
 #include "core/spreadsheet.h"
 #include "ui/busy_guard.h"
 #include "ui/controls.h"
 #include "ui/dialogs.h"
-#include "ui/events.h"
+#include "ui/run_bar.h"
 #include "ui/spreadsheet_save.h"
 #include "ui/widgets.h"
-
-namespace {
-
-// Steps computed between two event pumps: the window repaints and 停止 answers well
-// within a tenth of a second.
-constexpr std::chrono::milliseconds kBacktestSlice{40};
-
-}  // namespace
 
 TForm_zu_backtest::TForm_zu_backtest(const core::DrawHistory& history, QWidget* parent)
     : ui::FormDialog(parent), history_(history) {
@@ -40,38 +29,26 @@ void TForm_zu_backtest::build() {
   settings = new backtestwin::SettingsPanel(this);
   btn_run = ui::push_button(this, QStringLiteral("執行"), "btn_run");
   btn_all = ui::push_button(this, QStringLiteral("全部方法"), "btn_all");
-  btn_stop = ui::push_button(this, QStringLiteral("停止"), "btn_stop");
-  btn_stop->setEnabled(false);
-  pb_progress = new QProgressBar(this);
-  pb_progress->setObjectName("pb_progress");
-  pb_progress->setRange(0, 1);
-  pb_progress->setValue(0);
-  lb_progress = ui::label(this, QStringLiteral("尚未執行"), "lb_progress");
   btn_save_txt = ui::push_button(this, QStringLiteral("存檔(txt)"), "btn_save_txt");
   btn_save_csv = ui::push_button(this, QStringLiteral("存檔(csv)"), "btn_save_csv");
+  run_bar = new ui::RunBar(this, {btn_run, btn_all}, {btn_save_txt, btn_save_csv});
+  btn_stop = run_bar->btn_stop;
+  pb_progress = run_bar->pb_progress;
+  lb_progress = run_bar->lb_progress;
   PageC = new QTabWidget(this);
   PageC->setObjectName("PageC");
   PageC->addTab(TS_summary = new backtestwin::SummarySheet, QStringLiteral("摘要與累計圖"));
   PageC->addTab(TS_steps = new backtestwin::StepsSheet, QStringLiteral("各期明細"));
   PageC->addTab(TS_all = new backtestwin::AllMethodsSheet, QStringLiteral("全部方法"));
 
-  auto* commands = ui::row();
-  for (QWidget* w : {static_cast<QWidget*>(btn_run), static_cast<QWidget*>(btn_all), static_cast<QWidget*>(btn_stop)})
-    commands->addWidget(w);
-  commands->addWidget(pb_progress, 1);
-  commands->addWidget(lb_progress);
-  commands->addSpacing(24);
-  commands->addWidget(btn_save_txt);
-  commands->addWidget(btn_save_csv);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(4, 4, 4, 4);
   layout->addWidget(settings);
-  layout->addLayout(commands);
+  layout->addWidget(run_bar);
   layout->addWidget(PageC, 1);
 
   connect(btn_run, &QPushButton::clicked, this, [this] { btn_runClick(); });
   connect(btn_all, &QPushButton::clicked, this, [this] { btn_allClick(); });
-  connect(btn_stop, &QPushButton::clicked, this, [this] { btn_stopClick(); });
   connect(btn_save_txt, &QPushButton::clicked, this, [this] { btn_save_txtClick(); });
   connect(btn_save_csv, &QPushButton::clicked, this, [this] { btn_save_csvClick(); });
 }
@@ -91,28 +68,14 @@ void TForm_zu_backtest::reject() {
   if (!busy()) QDialog::reject();
 }
 
-void TForm_zu_backtest::btn_stopClick() { stop_requested_ = true; }
-
-void TForm_zu_backtest::show_progress(int done, int total, bool stopped) {
-  pb_progress->setRange(0, std::max(1, total));
-  pb_progress->setValue(done);
-  const QString text = QStringLiteral("%1 / %2").arg(done).arg(total);
-  lb_progress->setText(stopped ? text + QStringLiteral("（已停止）") : text);
-}
-
 bool TForm_zu_backtest::compute(backtest::Backtest& run, int done, int total, bool show_steps) {
-  using Clock = std::chrono::steady_clock;
-  while (!run.finished()) {
-    show_progress(done + run.computed(), total, false);
-    ui::pump_events();
-    if (stop_requested_) return false;
-    const std::size_t shown = run.steps().size();
-    const auto until = Clock::now() + kBacktestSlice;
-    do run.compute_next();
-    while (!run.finished() && Clock::now() < until);
-    if (show_steps) TS_steps->show_steps(&run, shown);
-  }
-  return true;
+  std::size_t shown = 0;
+  return run_bar->run_slices([&] { return run.finished(); }, [&] { run.compute_next(); },
+                             [&] {
+                               if (show_steps) TS_steps->show_steps(&run, shown);
+                               shown = run.steps().size();
+                               run_bar->show_progress(done + run.computed(), total, false);
+                             });
 }
 
 void TForm_zu_backtest::btn_runClick() {
@@ -125,15 +88,8 @@ void TForm_zu_backtest::btn_runClick() {
   TS_steps->show_steps(nullptr);
   TS_summary->clear_run(QStringLiteral("回測中…"));
   PageC->setCurrentWidget(PageC->currentWidget() == TS_all ? static_cast<QWidget*>(TS_summary) : PageC->currentWidget());
-  stop_requested_ = false;
-  {
-    ui::BusyGuard busy(this, {btn_stop});
-    btn_stop->setEnabled(true);
-    btn_stop->setFocus();
-    stopped_ = !compute(*run_, 0, run_->total(), true);
-  }
-  btn_stop->setEnabled(false);
-  show_progress(run_->computed(), run_->total(), stopped_);
+  stopped_ = !compute(*run_, 0, run_->total(), true);
+  run_bar->show_progress(run_->computed(), run_->total(), stopped_);
   TS_steps->show_steps(&*run_);
   TS_summary->show_run(*run_, tried(), stopped_);
 }
@@ -149,19 +105,12 @@ void TForm_zu_backtest::btn_allClick() {
   }
   TS_all->clear_table();
   PageC->setCurrentWidget(TS_all);
-  stop_requested_ = false;
   bool finished = true;
-  {
-    ui::BusyGuard busy(this, {btn_stop});
-    btn_stop->setEnabled(true);
-    btn_stop->setFocus();
-    for (std::size_t m = 0; m < runs.size() && finished; ++m)
-      finished = compute(runs[m], static_cast<int>(m) * *test, static_cast<int>(runs.size()) * *test, false);
-  }
-  btn_stop->setEnabled(false);
+  for (std::size_t m = 0; m < runs.size() && finished; ++m)
+    finished = compute(runs[m], static_cast<int>(m) * *test, static_cast<int>(runs.size()) * *test, false);
   int done = 0;
   for (const auto& run : runs) done += run.computed();
-  show_progress(done, static_cast<int>(runs.size()) * *test, !finished);
+  run_bar->show_progress(done, static_cast<int>(runs.size()) * *test, !finished);
   if (!finished) {
     all_.reset();
     TS_all->clear_table();
@@ -195,11 +144,11 @@ void TForm_zu_backtest::save(bool csv) {
   if (all_shown ? !all_ : !run_)
     return ui::message(this, ui::MessageKind::Information,
                        all_shown ? QStringLiteral("請先按「全部方法」執行回測") : QStringLiteral("請先按「執行」執行號碼回測"));
-  const auto path = ui::save_file(this, QStringLiteral("儲存號碼回測"), csv ? "csv" : "txt",
-                                  ui::with_spreadsheet(csv ? QStringLiteral("Execel檔案(*.csv)|*.csv")
-                                                           : QStringLiteral("文字檔案(*.txt)|*.txt")));
-  if (!path) return;
   const std::vector<std::string> lines = saved_lines(csv);
-  const core::Sheet sheet = core::sheet_of_lines(windowTitle().toStdString(), lines);
-  if (const auto written = ui::write_lines_or_sheet(*path, lines, sheet); !written) ui::show_error(this, written.error());
+  // The spreadsheet is the grid whichever button asked: its cells are what one computes with.
+  const core::Sheet sheet = core::sheet_of_lines(windowTitle().toStdString(), saved_lines(true));
+  (void)ui::save_file(this, QStringLiteral("儲存號碼回測"), csv ? "csv" : "txt",
+                      ui::with_spreadsheet(csv ? QStringLiteral("Execel檔案(*.csv)|*.csv")
+                                               : QStringLiteral("文字檔案(*.txt)|*.txt")),
+                      [&](const QString& path) { return ui::write_lines_or_sheet(path, lines, sheet); });
 }

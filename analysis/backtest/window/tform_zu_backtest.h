@@ -25,6 +25,9 @@
 
 class QLabel;
 class QProgressBar;
+namespace ui {
+class RunBar;
+}
 class QPushButton;
 class QTabWidget;
 
@@ -42,7 +45,6 @@ class TForm_zu_backtest : public ui::FormDialog {
 
   void btn_runClick();
   void btn_allClick();
-  void btn_stopClick();
   void btn_save_txtClick();
   void btn_save_csvClick();
 
@@ -53,7 +55,9 @@ class TForm_zu_backtest : public ui::FormDialog {
   [[nodiscard]] int tried() const { return static_cast<int>(tried_.size()); }
 
   backtestwin::SettingsPanel* settings = nullptr;
-  QPushButton *btn_run = nullptr, *btn_all = nullptr, *btn_stop = nullptr;
+  QPushButton *btn_run = nullptr, *btn_all = nullptr;
+  ui::RunBar* run_bar = nullptr;  // 停止, the progress bar and its label (btn_stop, pb_progress, lb_progress)
+  QPushButton* btn_stop = nullptr;
   QProgressBar* pb_progress = nullptr;
   QLabel* lb_progress = nullptr;
   QPushButton *btn_save_txt = nullptr, *btn_save_csv = nullptr;
@@ -67,14 +71,12 @@ class TForm_zu_backtest : public ui::FormDialog {
   // Computes `run` in slices, pumping events between them; false when stopped. `done` steps
   // of `total` were computed before it (the all-methods run counts four runs as one).
   bool compute(backtest::Backtest& run, int done, int total, bool show_steps);
-  void show_progress(int done, int total, bool stopped);
   void save(bool csv);
   [[nodiscard]] std::vector<std::string> saved_lines(bool csv) const;
 
   const core::DrawHistory& history_;
   std::optional<backtest::Backtest> run_;
   bool stopped_ = false;        // the shown run was stopped
-  bool stop_requested_ = false;
   std::set<std::string> tried_;  // the settings run since the window opened
   struct AllMethods {
     int test = 0;

@@ -12,10 +12,12 @@
 #include <QTemporaryFile>
 #include <QValueAxis>
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <memory>
 
+#include "core/system_error.h"
 #include "ui/controls.h"
 #include "ui/dialogs.h"
 
@@ -37,8 +39,10 @@ QString format_name(const char* format) { return QString::fromLatin1(format).toL
 constexpr QFileDevice::Permissions kPictureMode =
     QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
 
-core::Error cannot_save(const QString& path) {
-  return core::Error::error("無法儲存圖片檔 " + ui::u8(QDir::toNativeSeparators(path)));
+// In the shape of every failed write, with the system's reason when it gave one.
+core::Error cannot_save(const QString& path, int errnum) {
+  const std::string file = ui::u8(QDir::toNativeSeparators(path));
+  return core::write_failure(file, errnum != 0 ? core::write_reason(errnum, file) : "無法產生圖片");
 }
 
 constexpr int kMargin = 4;
@@ -75,16 +79,18 @@ core::Status save_picture(const QPixmap& picture, const QString& path, const cha
 core::Status save_pictures(const std::vector<std::pair<QPixmap, QString>>& pictures, const char* format) {
   std::vector<std::unique_ptr<QTemporaryFile>> written;
   for (const auto& [picture, path] : pictures) {
+    if (QFileInfo(path).isDir()) return cannot_save(path, EISDIR);
     auto file = std::make_unique<QTemporaryFile>(path + QStringLiteral(".XXXXXX"));
-    const bool saved = !QFileInfo(path).isDir() && file->open() && picture.save(file.get(), format) && file->flush();
-    if (!saved) return cannot_save(path);
+    errno = 0;
+    const bool saved = file->open() && picture.save(file.get(), format) && file->flush();
+    if (!saved) return cannot_save(path, errno);
     file->setPermissions(QFileInfo::exists(path) ? QFile::permissions(path) : kPictureMode);
     written.push_back(std::move(file));
   }
   for (std::size_t i = 0; i < written.size(); ++i) {
     const QString& path = pictures[i].second;
     if (std::rename(QFile::encodeName(written[i]->fileName()).constData(), QFile::encodeName(path).constData()) != 0)
-      return cannot_save(path);
+      return cannot_save(path, errno);
     written[i]->setAutoRemove(false);  // it is the target now
   }
   return {};
@@ -241,9 +247,9 @@ QPixmap BarChart::picture() {
 void BarChart::save_as(const char* format) {
   const QString suffix = format_name(format);
   const QString filter = QStringLiteral("%1 檔案(*.%2)|*.%2").arg(QString::fromLatin1(format), suffix);
-  const auto path = ui::save_file(window(), QStringLiteral("儲存圖片"), suffix, filter);
-  if (!path) return;
-  if (const core::Status saved = save_picture(picture(), *path, format); !saved) ui::show_error(this, saved.error());
+  const QPixmap shown = picture();
+  (void)ui::save_file(window(), QStringLiteral("儲存圖片"), suffix, filter,
+                      [&](const QString& path) { return save_picture(shown, path, format); });
 }
 
 void BarChart::copy_picture() { QGuiApplication::clipboard()->setPixmap(picture()); }

@@ -26,7 +26,7 @@ TForm_zu_grid_sort::TForm_zu_grid_sort(QWidget* parent) : QDialog(parent) {
   layout->setContentsMargins(2, 2, 2, 2);
   layout->addWidget(sgmap);
   PopupMenu1 = new QMenu(this);
-  N1 = PopupMenu1->addAction(QStringLiteral("將本圖表資料存成文字檔案"), this, [this] { N1Click(); });
+  N1 = PopupMenu1->addAction(tracewin::kSaveTraceAction, this, [this] { N1Click(); });
   // Without a window manager (a virtual display) maximising does nothing; size it anyway.
   if (const QScreen* s = screen()) setGeometry(s->availableGeometry());
   setWindowState(Qt::WindowMaximized);

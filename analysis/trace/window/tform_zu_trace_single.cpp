@@ -14,7 +14,6 @@
 #include "analysis/trace/window/cycle_sheet.h"
 #include "analysis/trace/window/position_sheet.h"
 #include "analysis/trace/window/single_number_sheet.h"
-#include "analysis/trace/window/tform_img_excel.h"
 #include "analysis/trace/window/trace_grid_view.h"
 #include "core/ball_text.h"
 #include "core/loader.h"
@@ -94,8 +93,7 @@ void TForm_zu_trace_single::build_menu() {
   // The rule definition command has nothing bound to it yet.
   N2 = PopupMenu1->addAction(QStringLiteral("版路定義"));
   N3 = PopupMenu1->addAction(QStringLiteral("操作說明"), this, [this] { N3Click(); });
-  N4 = PopupMenu1->addAction(QStringLiteral("將本圖表資料存成文字檔案"), this, [this] { N4Click(); });
-  Excel1 = PopupMenu1->addAction(QStringLiteral("將檔案轉成Excel工作表圖解"), this, [this] { Excel1Click(); });
+  N4 = PopupMenu1->addAction(tracewin::kSaveTraceAction, this, [this] { N4Click(); });
   N1->setEnabled(false);
   N2->setEnabled(false);
 }
@@ -194,9 +192,4 @@ void TForm_zu_trace_single::N3Click() {
 
 void TForm_zu_trace_single::N4Click() {
   if (shown_) tracewin::save_text_form(this, shown_->result.grid, shown_->max_ball, shown_->result.title);
-}
-
-void TForm_zu_trace_single::Excel1Click() {
-  if (!img_excel_) img_excel_ = new TForm_img_excel(this);
-  ui::show_modeless(img_excel_);
 }

@@ -27,7 +27,6 @@
 class QAction;
 class QMenu;
 class QTabWidget;
-class TForm_img_excel;
 
 namespace ui {
 class StringGrid;
@@ -67,8 +66,7 @@ class TForm_zu_trace_single : public ui::FormDialog {
   void PageControl1Change();
   void N1Click();      // 版路分析及拖牌結果
   void N3Click();      // 操作說明
-  void N4Click();      // 將本圖表資料存成文字檔案
-  void Excel1Click();  // 將檔案轉成Excel工作表圖解
+  void N4Click();      // the grid as a text file or a spreadsheet
 
   // The trace on screen (none before the first opening).
   [[nodiscard]] const tracewin::SharedTrace& shown() const { return shown_; }
@@ -77,7 +75,6 @@ class TForm_zu_trace_single : public ui::FormDialog {
   [[nodiscard]] const trace::TraceTable& table() const { return table_; }
   // The tabs in page order.
   [[nodiscard]] const std::array<tracewin::TraceSheet*, trace::kTabCount>& sheets() const { return sheets_; }
-  [[nodiscard]] TForm_img_excel* guide() const { return img_excel_; }
 
   QTabWidget* PageControl1 = nullptr;
   tracewin::SingleNumberSheet* TabSheet1 = nullptr;  // 不定位單支拖牌
@@ -89,7 +86,7 @@ class TForm_zu_trace_single : public ui::FormDialog {
   tracewin::CycleSheet* TabSheet6 = nullptr;         // 週期法
   ui::StringGrid* sgmap = nullptr;
   QMenu* PopupMenu1 = nullptr;
-  QAction *N1 = nullptr, *N2 = nullptr, *N3 = nullptr, *N4 = nullptr, *Excel1 = nullptr;
+  QAction *N1 = nullptr, *N2 = nullptr, *N3 = nullptr, *N4 = nullptr;
 
  protected:
   void contextMenuEvent(QContextMenuEvent* event) override;
@@ -113,5 +110,4 @@ class TForm_zu_trace_single : public ui::FormDialog {
   FollowUps follow_ups_;
   std::function<void(const trace::TraceExport&, const std::string&)> number_analysis_;
   std::optional<int> pending_page_;
-  TForm_img_excel* img_excel_ = nullptr;
 };

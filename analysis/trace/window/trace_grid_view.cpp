@@ -70,15 +70,11 @@ void show_trace_grid(ui::StringGrid* view, core::TextGrid grid) {
 }
 
 void save_text_form(QWidget* parent, const core::TextGrid& grid, int max_ball, const std::string& title) {
-  const auto path = ui::save_file(parent, QStringLiteral("將本圖表資料存成文字檔案"), QStringLiteral("txt"),
-                                  ui::with_spreadsheet(QStringLiteral("文字檔案(*.txt)|*.txt")));
-  if (!path) return;
   const core::Sheet sheet = core::sheet_of_grid(title, grid, max_ball + 14);
-  if (const auto written = ui::write_lines_or_sheet(*path, trace::text_form(grid, max_ball), sheet); !written)
-    return ui::show_error(parent, written.error());
-  ui::message(parent, ui::MessageKind::Information,
-              ui::names_spreadsheet(*path) ? QStringLiteral("本圖表數據已儲存為Excel檔")
-                                           : QStringLiteral("本圖表數據已儲存為文字檔"));
+  const std::vector<std::string> lines = trace::text_form(grid, max_ball);
+  (void)ui::save_file(parent, QStringLiteral("將本圖表資料存成文字檔或Excel檔"), QStringLiteral("txt"),
+                      ui::with_spreadsheet(QStringLiteral("文字檔案(*.txt)|*.txt")),
+                      [&](const QString& path) { return ui::write_lines_or_sheet(path, lines, sheet); });
 }
 
 }  // namespace tracewin

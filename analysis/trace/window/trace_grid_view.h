@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QColor>
+#include <QString>
 #include <string>
 
 #include "core/text_grid.h"
@@ -24,10 +25,11 @@ inline const QColor kNavy{0, 0, 128};
 // other column), each widened where the font needs it so every text stands whole.
 void show_trace_grid(ui::StringGrid* view, core::TextGrid grid);
 
-// The save command of a trace grid: asks for a file, writes the grid's text form (one
-// comma-terminated line per row, Big5, CR LF, atomically) or, for a name ending in
-// ".xlsx", the grid as a spreadsheet sheet named `title` under its header row, and says
-// so. A cancelled dialog writes nothing and says nothing; a failed write shows why.
+// The save command of a trace grid, as its right-click menu names it: asks for a file,
+// writes the grid's text form (one comma-terminated line per row, Big5, CR LF,
+// atomically) or, for the Excel choice, the grid as a spreadsheet sheet named `title`
+// under its header row. A refused or failed save keeps the dialog open and says why.
+inline const QString kSaveTraceAction = QStringLiteral("將本圖表資料存成文字檔或Excel檔...");
 void save_text_form(QWidget* parent, const core::TextGrid& grid, int max_ball, const std::string& title);
 
 }  // namespace tracewin

@@ -8,9 +8,12 @@
 #include <QTest>
 
 #include "pillars/messages.h"
+#include "pillars/walk_forward_report.h"
+#include "pillars/window/tform_zu_walk_forward.h"
 #include "support/workbench_fixture.h"
 #include "support/test_classes.h"
 #include "support/xlsx_reader.h"
+#include "ui/controls.h"
 
 using fixture::lines;
 using fixture::text;
@@ -45,6 +48,7 @@ class ReportSheetsTest : public QObject {
   void clear_and_copy();
   void save_as_text_and_csv();
   void save_as_spreadsheet();
+  void walk_forward_saves_one_sheet_from_either_button();
 };
 
 void ReportSheetsTest::full_combination_verification() {
@@ -105,18 +109,19 @@ void ReportSheetsTest::save_as_text_and_csv() {
   win.TS7->Button13->click();  // cancelled
   QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 2);
   const QStringList memo3 = lines(win.TS7->Memo3);
-  win.TS7->Button15->click();  // cannot be written
+  win.TS7->Button15->click();  // cannot be written: the dialog stays open, then is cancelled
   QCOMPARE(script.messages.size(), 1);
   QCOMPARE(script.messages[0].kind, ui::MessageKind::Error);
   QVERIFY(script.messages[0].text.contains(QStringLiteral("report.txt")));
   QCOMPARE(lines(win.TS7->Memo3), memo3);
 
   // Each dialog also offers the spreadsheet.
-  QCOMPARE(script.titles, QStringList(4, QStringLiteral("儲存開獎資料")));
+  QCOMPARE(script.titles, QStringList(5, QStringLiteral("儲存開獎資料")));
   const QString xlsx = QStringLiteral("|另存Excel檔 (*.xlsx)|*.xlsx");
   QCOMPARE(script.filters, (QStringList{QStringLiteral("文字檔案(*.txt)|*.txt") + xlsx,
                                         QStringLiteral("Execel檔案(*.csv)|*.csv") + xlsx,
                                         QStringLiteral("文字檔案(*.txt)|*.txt") + xlsx,
+                                        QStringLiteral("Execel檔案(*.csv)|*.csv") + xlsx,
                                         QStringLiteral("Execel檔案(*.csv)|*.csv") + xlsx}));
   ui::install_script(&w.guard.recorder);
 }
@@ -155,6 +160,36 @@ void ReportSheetsTest::save_as_spreadsheet() {
   }
   QVERIFY(zero_kept);
   QVERIFY(number_seen);
+}
+
+// 回測驗證's text and csv saves differ, its spreadsheet does not: the step grid under its
+// frozen header, the settings above and the summary below, whichever button opened it.
+void ReportSheetsTest::walk_forward_saves_one_sheet_from_either_button() {
+  core::DrawHistory history;
+  fixture::load(history, 120);
+  ui::ScopedRecorder dialogs;
+  TForm_zu_walk_forward win(history);
+  win.show();
+  ui::set_text(win.settings->cb_train, "40");
+  ui::set_text(win.settings->cb_test, "30");
+  ui::set_text(win.settings->cb_step, "10");
+  win.btn_startClick();
+  QVERIFY(win.run() && win.run()->finished());
+  QTemporaryDir dir;
+  dialogs.recorder.save_answers << dir.filePath("from_txt.xlsx") << dir.filePath("from_csv.xlsx");
+  win.btn_save_txtClick();
+  win.btn_save_csvClick();
+  QVERIFY2(dialogs.recorder.messages.isEmpty(), qPrintable(dialogs.recorder.texts().join('\n')));
+  QCOMPARE(file_bytes(dir.filePath("from_txt.xlsx")).isEmpty(), false);
+  const auto from_txt = test_support::read_xlsx(dir.filePath("from_txt.xlsx").toStdString());
+  const auto from_csv = test_support::read_xlsx(dir.filePath("from_csv.xlsx").toStdString());
+  QVERIFY(from_txt && from_csv);
+  QCOMPARE(from_txt->sheet_xml, from_csv->sheet_xml);
+  QCOMPARE(from_txt->frozen_rows, 2);
+  const std::vector<std::string> all = pillars::walk_forward_lines(*win.run());
+  const std::size_t steps = win.run()->steps().size();
+  QCOMPARE(test_support::lines_mismatch(*from_txt, all, 0, {2, 2 + steps}), std::string());
+  QCOMPARE(from_txt->cell(2, 0)->format, std::string("0000"));  // 序號 0020 is the number 20
 }
 
 VANTOR_TEST_CLASS(ReportSheetsTest)

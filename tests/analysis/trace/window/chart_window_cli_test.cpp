@@ -114,11 +114,11 @@ class ChartWindowCliTest : public QObject {
     };
     const Case cases[] = {
         {"no such folder", [&] { return run(kCli, kChart0618 + QStringList{"--png", dir.filePath("none/out.png")}); },
-         "無法儲存圖片檔 " + dir.filePath("none/out.png")},
+         "無法寫入檔案 " + dir.filePath("none/out.png") + "：找不到檔案或資料夾"},
         // The tail chart's file cannot be replaced, so neither of the others is written.
         {"one target is a folder",
          [&] { return run(kCli, kChart0618 + QStringList{"--png", dir.filePath("keep.png")}); },
-         "無法儲存圖片檔 " + dir.filePath("keep-tails.png")},
+         "無法寫入檔案 " + dir.filePath("keep-tails.png") + "：這是一個資料夾，不是檔案"},
         // Whether or not the folder exists, a picture never goes among the draw file's backups.
         {"own file", [&] { return run(kCli, kChart0618 + QStringList{"--png", VANTOR_DATA_DIR "/backup/x.png"}); },
          QStringLiteral("「x.png」是本程式的開獎資料的備份檔,不能覆蓋,請另選檔名")},

@@ -463,7 +463,8 @@ class ChartWindowTest : public QObject {
     const QString nowhere = dir.filePath("missing/chart.bmp");
     c.dialogs.recorder.save_answers = {nowhere};
     c.window.Chart2->save_bmp->trigger();
-    QCOMPARE(c.dialogs.recorder.texts(), QStringList{"無法儲存圖片檔 " + QDir::toNativeSeparators(nowhere)});
+    QCOMPARE(c.dialogs.recorder.texts(),
+             QStringList{"無法寫入檔案 " + QDir::toNativeSeparators(nowhere) + "：找不到檔案或資料夾"});
     QVERIFY(!QFile::exists(nowhere));
 
     c.window.Chart2->copy->trigger();

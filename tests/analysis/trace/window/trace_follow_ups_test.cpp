@@ -125,7 +125,6 @@ void TraceFollowUpsTest::sorted_display_keeps_its_trace_and_saves_it() {
   f.recorder().save_answers << dir.filePath("sorted.txt");
   sorted.N1->trigger();
   QCOMPARE(core::read_lines(dir.filePath("sorted.txt").toStdString()).value(), trace::text_form(expected, 39));
-  QCOMPARE(f.messages().last(), QStringLiteral("本圖表數據已儲存為文字檔"));
 }
 
 void TraceFollowUpsTest::help_and_reload() {
