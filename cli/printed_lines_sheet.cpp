@@ -1,10 +1,9 @@
 #include "cli/printed_lines_sheet.h"
 
-#include <unistd.h>
 
-#include <cerrno>
 
 #include "cli/output.h"
+#include "core/platform_files.h"
 #include "core/spreadsheet.h"
 #include "core/system_error.h"
 #include "core/text_file.h"
@@ -28,8 +27,8 @@ core::Result<std::string> spreadsheet_target(const Args& args) {
   const auto named = core::spreadsheet_path(*path);
   if (!named) return named.error();
   if (const core::Status free = refuse_own_output(args, *named); !free) return free.error();
-  if (::access(folder_of(*named).c_str(), W_OK | X_OK) != 0)
-    return core::write_failure(*named, core::write_reason(errno, *named));
+  if (const int refusal = core::platform::folder_refusal(folder_of(*named)); refusal != 0)
+    return core::write_failure(*named, core::write_reason(refusal, *named));
   return *named;
 }
 

@@ -1,7 +1,6 @@
 #include "core/spreadsheet.h"
 
 #include <stdlib.h>
-#include <unistd.h>
 #include <xlsxwriter.h>
 
 #include <algorithm>
@@ -10,6 +9,7 @@
 #include <map>
 #include <memory>
 
+#include "core/platform_files.h"
 #include "core/system_error.h"
 #include "core/text_file.h"
 #include "core/sheet_cells.h"
@@ -196,18 +196,9 @@ std::string scratch_folder_of(const std::string& path) {
 struct ScratchFile {
   std::string name;
   int error = 0;  // why it could not be made
-  explicit ScratchFile(const std::string& target) {
-    std::string pattern = target + ".tmp-XXXXXX.xlsx";
-    const int fd = ::mkstemps(pattern.data(), 5);
-    if (fd < 0) {
-      error = errno;
-      return;
-    }
-    ::close(fd);
-    name = pattern;
-  }
+  explicit ScratchFile(const std::string& target) : error(platform::create_beside(target, ".xlsx", name)) {}
   ~ScratchFile() {
-    if (!name.empty()) ::unlink(name.c_str());
+    if (!name.empty()) platform::remove_file(name);
   }
   ScratchFile(const ScratchFile&) = delete;
   ScratchFile& operator=(const ScratchFile&) = delete;

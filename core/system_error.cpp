@@ -1,8 +1,8 @@
 #include "core/system_error.h"
 
-#include <unistd.h>
-
 #include <cerrno>
+
+#include "core/platform_files.h"
 
 namespace core {
 
@@ -13,20 +13,20 @@ Error write_failure(const std::string& path, const std::string& why) {
 std::string write_reason(int errnum, const std::string& path) {
   if (errnum == EIO) return "磁碟讀寫錯誤，磁碟可能損壞，請執行磁碟修復後再試";
   if (errnum != EACCES && errnum != EPERM) return system_error_text(errnum);
-  if (::access(path.c_str(), F_OK) == 0 && ::access(path.c_str(), W_OK) != 0) return "檔案是唯讀的";
+  if (platform::exists(path) && !platform::may_write(path)) return "檔案是唯讀的";
   const auto slash = path.rfind('/');
   const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
-  if (::access(folder.c_str(), W_OK | X_OK) != 0) return "資料夾 " + folder + " 不允許寫入（唯讀或沒有權限）";
+  if (platform::folder_refusal(folder) != 0) return "資料夾 " + folder + " 不允許寫入（唯讀或沒有權限）";
   return system_error_text(errnum);
 }
 
 std::string system_error_text(int errnum) {
+  if (errnum == platform::kQuotaExceeded) return "超過磁碟配額";
   switch (errnum) {
     case ENOENT: return "找不到檔案或資料夾";
     case EACCES:
     case EPERM: return "沒有存取權限";
     case ENOSPC: return "磁碟空間不足";
-    case EDQUOT: return "超過磁碟配額";
     case EFBIG: return "檔案超過系統允許的大小";
     case EROFS: return "檔案所在的磁碟是唯讀的";
     case EISDIR: return "這是一個資料夾，不是檔案";
