@@ -79,7 +79,13 @@ std::optional<QString> working_folder(const QStringList& args) {
   const int at = args.indexOf(QStringLiteral("--workdir"));
   if (at >= 0 && at + 1 < args.size()) return QDir(args[at + 1]).absolutePath();
   const auto bundle = core::installed_bundle(QCoreApplication::applicationDirPath().toStdString());
-  const auto folder = core::user_working_folder(std::getenv("VANTOR39_HOME"), std::getenv("HOME"));
+  // Read through Qt, which gives Windows' wide environment as UTF-8 (a user name in Chinese);
+  // Windows names the user's folder USERPROFILE.
+  const QByteArray chosen = qEnvironmentVariable("VANTOR39_HOME").toUtf8();
+  const QByteArray home = (qEnvironmentVariableIsSet("HOME") ? qEnvironmentVariable("HOME")
+                                                             : qEnvironmentVariable("USERPROFILE")).toUtf8();
+  const auto folder = core::user_working_folder(qEnvironmentVariableIsSet("VANTOR39_HOME") ? chosen.constData() : nullptr,
+                                                home.isEmpty() ? nullptr : home.constData());
   if (!bundle || !folder) return QDir::currentPath();
   const QString path = QDir(QString::fromStdString(folder->string())).absolutePath();
   if (const auto seeded = core::seed_working_folder(*folder, *bundle); !seeded) {

@@ -11,8 +11,12 @@ namespace ui {
 bool use_traditional_chinese(QCoreApplication& app) {
   QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::Taiwan));
   if (qobject_cast<QApplication*>(&app)) {
+    // The first of these that the system has: Noto on Linux, the Traditional-Chinese UI
+    // faces on Windows, whose own fallback names no Chinese face outside a Chinese locale.
     QFont font = QApplication::font();
-    font.setFamilies({QStringLiteral("Noto Sans CJK TC"), QStringLiteral("Noto Sans CJK SC"), font.family()});
+    font.setFamilies({QStringLiteral("Noto Sans CJK TC"), QStringLiteral("Microsoft JhengHei UI"),
+                      QStringLiteral("Microsoft JhengHei"), QStringLiteral("PMingLiU"), QStringLiteral("Noto Sans CJK SC"),
+                      font.family()});
     QApplication::setFont(font);
   }
   auto* translator = new QTranslator(&app);

@@ -77,8 +77,11 @@ class PagePainter {
 
 QFont report_font(double points) {
   QFont font;
+  // A Kai face where the system has one (AR PL UKai on Linux, DFKai-SB on Windows), else a
+  // Ming or sans face that holds every character of the report.
   font.setFamilies({QStringLiteral("AR PL UKai TW"), QStringLiteral("AR PL UKai HK"), QStringLiteral("AR PL UKai CN"),
-                    QStringLiteral("Noto Serif CJK TC"), QStringLiteral("Noto Sans CJK TC")});
+                    QStringLiteral("DFKai-SB"), QStringLiteral("Noto Serif CJK TC"), QStringLiteral("PMingLiU"),
+                    QStringLiteral("Noto Sans CJK TC"), QStringLiteral("Microsoft JhengHei")});
   font.setPointSizeF(points);
   return font;
 }
