@@ -28,13 +28,13 @@ struct OpenedCliQtModule {
 
 OpenedCliQtModule open_cli_qt_module() {
   const std::filesystem::path path = cli_qt_module_path();
-  const std::string cannot = "無法載入命令列的 Qt 元件 " + path.string();
+  const std::string cannot = "無法載入命令列的 Qt 元件";
   // Never closed: Qt's application object lives until the process ends.
   void* module = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-  if (!module) return {nullptr, cannot + " (" + dlerror() + ")"};
+  if (!module) return {nullptr, cannot + " (" + dlerror() + ")"};  // the system's words name the file
   const auto entry = reinterpret_cast<CliQtEntry>(dlsym(module, kCliQtEntry));
   const CliQtAdapters* adapters = entry ? entry() : nullptr;
-  if (!adapters) return {nullptr, cannot + " (缺少 " + kCliQtEntry + ")"};
+  if (!adapters) return {nullptr, cannot + " " + path.string() + " (缺少 " + kCliQtEntry + ")"};
   return {adapters, {}};
 }
 
