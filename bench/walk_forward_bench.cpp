@@ -9,15 +9,12 @@
 //   2,000 optimisations, the exact tails and the band's quantiles after each played draw,
 //   the printed lines), its target 1.5 s.
 #include <benchmark/benchmark.h>
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <string>
 #include <vector>
 
 #include "bench/bundled_history.h"
+#include "bench/cli_process.h"
 #include "pillars/arithmetic/best_subset.h"
 #include "pillars/arithmetic/cooccurrence.h"
 #include "pillars/optimise_period.h"
@@ -74,28 +71,11 @@ void BM_WalkForward_10of15_FullSearchEachStep_25Steps(benchmark::State& state) {
 }
 BENCHMARK(BM_WalkForward_10of15_FullSearchEachStep_25Steps)->Unit(benchmark::kMillisecond);
 
-// The command line built beside this benchmark, run to its end with its output dropped;
-// false when it could not run or did not succeed.
-bool run_walk_forward_process(std::vector<std::string> words) {
-  words.insert(words.begin(), VANTOR_CLI);
-  std::vector<char*> argv;
-  for (auto& word : words) argv.push_back(word.data());
-  argv.push_back(nullptr);
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-  pid_t pid = 0;
-  const int spawned = posix_spawn(&pid, VANTOR_CLI, &actions, nullptr, argv.data(), environ);
-  posix_spawn_file_actions_destroy(&actions);
-  int status = 0;
-  return spawned == 0 && waitpid(pid, &status, 0) == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
-}
-
 void BM_WalkForwardProcess_2x2x3x3_T2000(benchmark::State& state) {
   const std::vector<std::string> words{"--file", std::string(VANTOR_DATA_DIR) + "/TW539.txt", "--today", "2026/12/09",
                                        "walk-forward", "--method", "2x2x3x3", "--test", "2000"};
   for (auto _ : state)
-    if (!run_walk_forward_process(words)) state.SkipWithError("vantor39-cli walk-forward failed");
+    if (!bench_cli::run_cli_process(words)) state.SkipWithError("vantor39-cli walk-forward failed");
 }
 BENCHMARK(BM_WalkForwardProcess_2x2x3x3_T2000)->Unit(benchmark::kMillisecond)->UseRealTime();
 

@@ -1,5 +1,7 @@
 #include "cli/output.h"
 
+#include <string>
+
 namespace cli {
 
 core::OwnFilePlaces own_file_places(const Args& args) { return {args.value_or("--file", "TW539.txt"), ""}; }
@@ -12,10 +14,18 @@ void print_lines(Context& ctx, const std::vector<std::string>& lines) {
   for (const auto& line : lines) ctx.out << line << '\n';
 }
 
+// A line is written whole: a stream insertion per cell would cost a long grid more than
+// computing it.
 void print_grid(Context& ctx, const core::TextGrid& grid) {
+  std::string line;
   for (int r = 0; r < grid.rows(); ++r) {
-    for (int c = 0; c < grid.columns(); ++c) ctx.out << (c > 0 ? "," : "") << grid.cell(c, r);
-    ctx.out << '\n';
+    line.clear();
+    for (int c = 0; c < grid.columns(); ++c) {
+      if (c > 0) line += ',';
+      line += grid.cell(c, r);
+    }
+    line += '\n';
+    ctx.out << line;
   }
 }
 

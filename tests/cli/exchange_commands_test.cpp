@@ -1,9 +1,11 @@
 // The exchange commands of vantor39-cli, run in-process: print-lines, report --pdf read
-// back with pdftotext, and download against a real HTTP server on 127.0.0.1.
+// back with pdftotext, and download against a real HTTP server on 127.0.0.1, in-process
+// and once through the program itself.
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -236,6 +238,25 @@ class ExchangeCliTest : public QObject {
     QCOMPARE(r.code, 2);
     QCOMPARE(r.err, QStringLiteral("伺服器上的開獎資料只有 5848 期,比檔案中的 5948 期少,檔案未變更 (要取代請加上 --replace-smaller)\n"));
     QCOMPARE(on_disk(file), bundled);
+  }
+
+  // The program itself links no Qt: its download opens the Qt module built beside it. A
+  // whole process against the same server, answered while the test's event loop waits.
+  void theProgramDownloadsThroughItsQtModule() {
+    QTemporaryDir dir;
+    const QString file = write_file(dir, "TW539.txt", kThreeDraws);
+    const QByteArray five = QByteArray::fromStdString(test_support::draw_file_bytes(5));
+    test_support::LoopbackHttpServer server;
+    server.set_script({HttpScript::Mode::Respond, 200, "text/plain", five});
+    QProcess program;
+    QSignalSpy finished(&program, &QProcess::finished);
+    program.start(QStringLiteral(VANTOR_CLI), {"--file", file, "--today", "2010/01/01", "download", "--server",
+                                               QStringLiteral("127.0.0.1:%1").arg(server.port())});
+    QVERIFY(finished.wait(20000));
+    QCOMPARE(program.readAllStandardError(), QByteArray());
+    QCOMPARE(program.exitCode(), 0);
+    QCOMPARE(program.readAllStandardOutput(), QByteArray(exchange::kDownloadDone) + "\n");
+    QCOMPARE(on_disk(file), five);
   }
 };
 

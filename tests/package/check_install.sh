@@ -3,8 +3,9 @@
 #   check_install.sh --build BUILD_DIR VERSION   installs BUILD_DIR into a scratch prefix
 #   check_install.sh --deb PACKAGE.deb VERSION   extracts the package (its files under /usr)
 # Then: the files are in place (manual pages, copyright, the desktop entry naming the
-# installed program), both programs print the version and their usage, the CLI draws a
-# chart picture through its installed helper, the window program without a display or
+# installed program), both programs print the version and their usage, the CLI links no
+# Qt yet draws a chart picture through its installed helper and writes a PDF through its
+# installed Qt module, the window program without a display or
 # without a working folder says so once and ends, and a short offscreen start of it fills
 # a fresh working folder from the bundled files without touching a file already there.
 # A package is also checked by lintian (when installed), which may report nothing at
@@ -49,6 +50,7 @@ esac
 for file in bin/vantor39 bin/vantor39-cli lib/vantor39/vantor39-chart-picture; do
   [ -x "$prefix/$file" ] || fail "missing program $file"
 done
+[ -f "$prefix/lib/vantor39/vantor39-cli-qt.so" ] || fail "missing the command line's Qt module"
 for file in TW539.txt help_record.txt help_single.txt help_moving.txt; do
   [ -f "$prefix/share/vantor39/$file" ] || fail "missing bundled file $file"
 done
@@ -90,6 +92,21 @@ said=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/vantor3
 for picture in chart.png chart-heads.png chart-tails.png; do
   [ -s "$scratch/$picture" ] || fail "trace-chart --png drew no $picture"
 done
+# The analysis commands start without Qt; the PDF report opens the installed module.
+if command -v ldd >/dev/null; then
+  libraries=$(ldd "$prefix/bin/vantor39-cli")
+  [[ $libraries != *libQt6* ]] || fail "vantor39-cli links Qt: $libraries"
+fi
+said=$("$prefix/bin/vantor39-cli" --file "$prefix/share/vantor39/TW539.txt" --today 2026/12/09 report \
+  --from 2026/11/01 --pdf "$scratch/report.pdf" 2>&1) || fail "report --pdf: $said"
+[ "$(head -c 5 "$scratch/report.pdf")" = "%PDF-" ] || fail "report --pdf wrote no PDF"
+# A program without its module says which file it lacks, and writes nothing.
+mkdir "$scratch/alone" && cp "$prefix/bin/vantor39-cli" "$scratch/alone/"
+status=0
+said=$("$scratch/alone/vantor39-cli" --file "$prefix/share/vantor39/TW539.txt" --today 2026/12/09 report \
+  --pdf "$scratch/alone/report.pdf" 2>&1) || status=$?
+[ "$status" = 2 ] && [[ $said == *vantor39-cli-qt.so* ]] && [ ! -e "$scratch/alone/report.pdf" ] ||
+  fail "report --pdf without the module ended with $status: $said"
 
 # Started from elsewhere, as a desktop menu does; the working folder does not exist yet
 # but for one file of the user's that must stay as it is.
