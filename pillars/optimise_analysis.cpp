@@ -7,6 +7,7 @@
 #include "pillars/arithmetic/shape_scoring.h"
 #include "pillars/optimise_period.h"
 #include "pillars/optimise_texts.h"
+#include "pillars/rules.h"
 
 namespace pillars {
 
@@ -73,8 +74,7 @@ core::Result<OptimiseReport> analyse_fixed_shape(arith::Shape shape, const Optim
   if (!selection) return selection.error();
   const auto table = selection_table(input.period_lines, *selection);
   if (!table) return table.error();
-  const arith::Priority priority =
-      shape == arith::Shape::k2x2x3x3 ? input.priority : arith::Priority::four_first;
+  const arith::Priority priority = shape_priority(shape, input.priority);
   std::vector<int> subset(required);
   for (int i = 0; i < required; ++i) subset[i] = i;
   auto scored = arith::score_shape(shape, *table, subset);

@@ -14,6 +14,7 @@
 #include "pillars/optimise_arrange.h"
 #include "pillars/optimise_best_subset.h"
 #include "pillars/optimise_texts.h"
+#include "pillars/rules.h"
 #include "pillars/window/pillar_sheet.h"
 #include "ui/busy_guard.h"
 #include "ui/controls.h"
@@ -101,9 +102,9 @@ void OptimisePanel::connect_handlers() {
 }
 
 pillars::arith::Priority OptimisePanel::priority() const {
-  if (RG1_items[0]->isChecked()) return pillars::arith::Priority::four_first;
-  if (RG1_items[1]->isChecked()) return pillars::arith::Priority::three_first;
-  return pillars::arith::Priority::two_first;
+  for (int i = 0; i < 2; ++i)
+    if (RG1_items[i]->isChecked()) return pillars::kPriorities[i];
+  return pillars::kPriorities[2];
 }
 
 pillars::OptimiseInput OptimisePanel::input(const std::vector<std::string>& lines) const {
