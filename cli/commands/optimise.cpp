@@ -94,24 +94,7 @@ core::Result<std::vector<std::string>> arrange_lines(const Context& ctx) {
   input.period_lines = period->lines;
   const auto arranged = pillars::computer_arrange(input);
   if (!arranged) return arranged.error();
-
-  // Button26Click over the plain period list: each pillar memo holds its declared size.
-  pillars::PillarTable table;
-  pillars::PillarLengths lengths{};
-  for (int p = 0; p < input.pillar_count; ++p) {
-    table[p] = arranged->pillar_no[p];
-    lengths[p] = static_cast<int>(arranged->pillar_memos[p].size());
-  }
-  pillars::PillarReportInput report;
-  report.memo1_count = period->lines.size();
-  report.memo2 = period->lines;
-  report.pillar_no = &table;
-  report.lengths = lengths;
-  report.pillar_count = input.pillar_count;
-  report.pillar_size = input.pillar_size;
-  report.cost = pillars::arith::symmetric_sums(input.pillar_size);
-  report.period_title = period->title;
-  return pillars::pillar_report(report).memo2;
+  return pillars::arrangement_report(*arranged, input, period->title).memo2;
 }
 
 core::Result<std::vector<std::string>> analyse_lines(const Context& ctx) {

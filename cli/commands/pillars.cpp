@@ -117,9 +117,9 @@ core::Result<std::vector<std::string>> verify_lines(const Context& ctx) {
   const pillars::PillarTable no_previous;
   const auto pillars_in = pillars::read_pillar_memos(no_previous, memos, change->pillar_count);
   pillars::PillarReportInput in;
-  in.memo1_count = period->lines.size();
-  in.memo2 = period->lines;
-  in.pillar_no = &pillars_in.pillar_no;
+  in.checked_lines = period->lines.size();
+  in.report_lines = period->lines;
+  in.table = &pillars_in.pillar_no;
   in.lengths = pillars_in.lengths;
   in.pillar_count = change->pillar_count;
   in.pillar_size = change->layout.pillar_size;

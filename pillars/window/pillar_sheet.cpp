@@ -216,9 +216,9 @@ void PillarSheet::Button26Click() {
   pillars::WorkbenchState& state = links_.state;
   const std::vector<std::string> report_lines = links_.report_lines();
   pillars::PillarReportInput input;
-  input.memo1_count = links_.period_lines().size();
-  input.memo2 = report_lines;
-  input.pillar_no = &state.pillar_no;
+  input.checked_lines = links_.period_lines().size();
+  input.report_lines = report_lines;
+  input.table = &state.pillar_no;
   for (int i = 1; i <= pillars::kMaxPillars; ++i)
     input.lengths[i - 1] = std::min(mx_pillar[i]->line_count(), pillars::kMaxPillarSize);
   input.pillar_count = state.pillar_count;

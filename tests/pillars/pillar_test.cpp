@@ -135,9 +135,9 @@ TEST(PillarReport, DecoratedLinesListingAndSummary) {
   table[2] = {"07", "33"};
   table[3] = {"01", "18"};
   PillarReportInput in;
-  in.memo1_count = lines.size();
-  in.memo2 = lines;
-  in.pillar_no = &table;
+  in.checked_lines = lines.size();
+  in.report_lines = lines;
+  in.table = &table;
   in.lengths = {2, 2, 2, 2};
   in.pillar_count = 4;
   in.pillar_size = {2, 2, 2, 2};
@@ -164,7 +164,7 @@ TEST(PillarReport, DecoratedLinesListingAndSummary) {
   // The listing follows the declared sizes, the check the memo lengths; a Memo2 shorter
   // than Memo1 decorates only the lines it has.
   in.pillar_size = {3, 2, 2, 1};
-  in.memo2 = std::span(lines).first(1);
+  in.report_lines = std::span(lines).first(1);
   const auto odd = pillar_report(in);
   EXPECT_EQ(odd.memo2[0], expected[0]);
   EXPECT_EQ(odd.memo2[4], "第1柱");
