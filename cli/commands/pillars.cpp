@@ -93,7 +93,7 @@ core::Result<std::vector<std::string>> cost_lines(const Context& ctx) {
   const auto change = pillars::pillar_count_change(std::to_string(sizes.size()), sizes);
   if (!change.ok()) return change.error();
   const auto labels = pillars::cost_labels(change->layout);
-  return std::vector<std::string>{labels.lb_pon2, labels.lb_pon3, labels.lb_pon4, labels.lb_tot, labels.lb_NOTT};
+  return std::vector<std::string>{labels.two_star, labels.three_star, labels.four_star, labels.all_bets, labels.number_total};
 }
 
 // "05,12/23,30/..." as the pillar memos' lines; an empty pillar has no line.

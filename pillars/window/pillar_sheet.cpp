@@ -138,11 +138,11 @@ void PillarSheet::apply_pillar_look() {
 void PillarSheet::apply_layout(const pillars::PillarLayout& layout) {
   links_.state.set_layout(layout);
   const pillars::CostLabels labels = pillars::cost_labels(layout);
-  ui::set_label(lb_NOTT, labels.lb_NOTT);
-  ui::set_label(lb_pon2, labels.lb_pon2);
-  ui::set_label(lb_pon3, labels.lb_pon3);
-  ui::set_label(lb_pon4, labels.lb_pon4);
-  ui::set_label(lb_tot, labels.lb_tot);
+  ui::set_label(lb_NOTT, labels.number_total);
+  ui::set_label(lb_pon2, labels.two_star);
+  ui::set_label(lb_pon3, labels.three_star);
+  ui::set_label(lb_pon4, labels.four_star);
+  ui::set_label(lb_tot, labels.all_bets);
 }
 
 std::vector<const QComboBox*> PillarSheet::boxes() const {

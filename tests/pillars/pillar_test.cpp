@@ -22,11 +22,11 @@ TEST(PillarLayout, CostTable) {
 
 TEST(CostLabels, DefaultLayout) {
   const auto labels = cost_labels(pillar_layout({2, 2, 2, 2}));
-  EXPECT_EQ(labels.lb_pon2, "二星= 24 碰");
-  EXPECT_EQ(labels.lb_pon3, "三星= 32 碰");
-  EXPECT_EQ(labels.lb_pon4, "四星= 16 碰");
-  EXPECT_EQ(labels.lb_tot, "共= 72 碰");
-  EXPECT_EQ(labels.lb_NOTT, "您立柱所有的號碼數為：8  請留意！必須和您上面所選的數目相同");
+  EXPECT_EQ(labels.two_star, "二星= 24 碰");
+  EXPECT_EQ(labels.three_star, "三星= 32 碰");
+  EXPECT_EQ(labels.four_star, "四星= 16 碰");
+  EXPECT_EQ(labels.all_bets, "共= 72 碰");
+  EXPECT_EQ(labels.number_total, "您立柱所有的號碼數為：8  請留意！必須和您上面所選的數目相同");
 }
 
 TEST(PillarCountChange, ZeroesInactiveBoxesAndRecosts) {
