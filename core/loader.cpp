@@ -27,9 +27,9 @@ bool byte_less(const std::string& a, const std::string& b) {
 
 LatestDrawLabels labels_from(const std::string& newest) {
   LatestDrawLabels labels;
-  labels.lb_data += display_text(draw_line::date(newest));
-  labels.lb_data1 += display_text(draw_line::issue(newest));
-  labels.lb_data2 += display_text(draw_line::balls(newest));
+  labels.date += display_text(draw_line::date(newest));
+  labels.issue += display_text(draw_line::issue(newest));
+  labels.balls += display_text(draw_line::balls(newest));
   return labels;
 }
 

@@ -14,11 +14,11 @@
 
 namespace core {
 
-// The three latest-draw labels of the main window.
+// The three latest-draw captions of the main window (lb_data, lb_data1, lb_data2).
 struct LatestDrawLabels {
-  std::string lb_data = "日期:";
-  std::string lb_data1 = "期數:";
-  std::string lb_data2 = "號碼(落球):";
+  std::string date = "日期:";
+  std::string issue = "期數:";
+  std::string balls = "號碼(落球):";
 };
 
 struct LoadedDraws {

@@ -32,9 +32,9 @@ TEST(ReadLottoList, KeepsLinesUpToTheFirstBadLengthAndOrdersOldestFirst) {
   ASSERT_EQ(h.draw_count, 3);
   EXPECT_EQ(h.orirec[0], draw(1, 1));
   EXPECT_EQ(h.orirec[2], draw(3, 3));
-  EXPECT_EQ(result.labels.lb_data, "日期:2009/01/03");
-  EXPECT_EQ(result.labels.lb_data1, "期數:098003");
-  EXPECT_EQ(result.labels.lb_data2, "號碼(落球):01,02,03,04,05");
+  EXPECT_EQ(result.labels.date, "日期:2009/01/03");
+  EXPECT_EQ(result.labels.issue, "期數:098003");
+  EXPECT_EQ(result.labels.balls, "號碼(落球):01,02,03,04,05");
 }
 
 TEST(ReadLottoList, LineLengthRules) {
@@ -63,9 +63,9 @@ TEST(ReadLottoList, FutureLinesAreSkippedAndReadingGoesOn) {
 TEST(ReadLottoList, EmptyTableKeepsLabelPrefixes) {
   core::LoadedDraws result;
   (void)load("", &result);
-  EXPECT_EQ(result.labels.lb_data, "日期:");
-  EXPECT_EQ(result.labels.lb_data1, "期數:");
-  EXPECT_EQ(result.labels.lb_data2, "號碼(落球):");
+  EXPECT_EQ(result.labels.date, "日期:");
+  EXPECT_EQ(result.labels.issue, "期數:");
+  EXPECT_EQ(result.labels.balls, "號碼(落球):");
 }
 
 TEST(ReadLottoList, SameDateOrdersByIssue) {
@@ -187,7 +187,7 @@ TEST(PutToLtno, CutsColumnsOnBytesAndNamesTheFileLine) {
   ASSERT_TRUE(core::put_to_ltno(h));
   EXPECT_EQ(h.issue_no[0], "中文01");
   EXPECT_EQ(h.ltno_drawn[0][0], "05");
-  EXPECT_EQ(core::latest_draw_labels(h).lb_data1, "期數:098003");
+  EXPECT_EQ(core::latest_draw_labels(h).issue, "期數:098003");
 }
 
 TEST(PutToLtno, DatesNonDecreasingAfterLoad) {
@@ -202,7 +202,7 @@ TEST(ReadLottoList, RealHistoryLoadsAndDerives) {
   ASSERT_TRUE(result.ok());
   EXPECT_EQ(h.draw_count, 2500);
   EXPECT_TRUE(core::put_to_ltno(h));
-  EXPECT_EQ(result->labels.lb_data1, "期數:115204");
+  EXPECT_EQ(result->labels.issue, "期數:115204");
 }
 
 }  // namespace
