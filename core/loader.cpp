@@ -100,17 +100,6 @@ std::string draw_file_path(const DrawHistory& history, const std::string& direct
   return directory.empty() ? history.draw_file_name : directory + "/" + history.draw_file_name;
 }
 
-Result<LoadedDraws> Read_lotto_list(DrawHistory& history, const std::string& directory,
-                                    std::string_view today) {
-  const std::string path = draw_file_path(history, directory);
-  if (!file_exists(path)) {
-    if (const Status created = write_bytes_atomic(path, {}); !created) return created.error();
-  }
-  const auto bytes = read_bytes(path);
-  if (!bytes) return bytes.error();
-  return load_draw_lines(history, *bytes, today);
-}
-
 LatestDrawLabels latest_draw_labels(const DrawHistory& history) {
   if (history.draw_count <= 0 || history.orirec.empty()) return {};
   return labels_from(history.orirec[std::min<size_t>(history.draw_count, history.orirec.size()) - 1]);

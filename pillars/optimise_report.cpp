@@ -33,15 +33,6 @@ std::string join(std::span<const std::string> items, std::string_view separator)
 
 }  // namespace
 
-std::string optimise_sort_key(const arith::StarCounts& w, arith::Priority priority) {
-  switch (priority) {
-    case arith::Priority::four_first: return core::zero_pad(w.four, 3) + core::zero_pad(w.three, 4) + core::zero_pad(w.two, 4) + "_";
-    case arith::Priority::three_first: return core::zero_pad(w.three, 4) + core::zero_pad(w.two, 4) + core::zero_pad(w.four, 3) + "_";
-    case arith::Priority::two_first: return core::zero_pad(w.two, 4) + core::zero_pad(w.three, 4) + core::zero_pad(w.four, 3) + "_";
-  }
-  return {};
-}
-
 std::string_view priority_text(arith::Priority priority) {
   switch (priority) {
     case arith::Priority::four_first: return "四星優先，四-三-二星開出統計排列";

@@ -75,10 +75,4 @@ core::Result<std::vector<int>> most_frequent(std::span<const int> ordered_no_cou
   return numbers;
 }
 
-NumberBoxes apply_settings(NumberBoxes checked, std::span<const BoxSetting> settings) {
-  for (const auto& s : settings)
-    if (s.number >= 1 && s.number <= static_cast<int>(checked.size())) checked[s.number - 1] = s.checked;
-  return checked;
-}
-
 }  // namespace pillars

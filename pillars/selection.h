@@ -54,7 +54,4 @@ struct BoxSetting {
 [[nodiscard]] core::Result<std::vector<int>> most_frequent(std::span<const int> ordered_no_count, int n,
                                                       int max_ball);
 
-// The box states after applying settings (what the boxes end up showing).
-[[nodiscard]] NumberBoxes apply_settings(NumberBoxes checked, std::span<const BoxSetting> settings);
-
 }  // namespace pillars

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "core/reload.h"
 #include "core/text_file.h"
 
 namespace {
@@ -112,18 +113,18 @@ TEST(ReadLottoList, HugeAndHostileFilesLoadWithinBounds) {
   EXPECT_EQ(load(std::string(1 << 20, '\0')).draw_count, 0);
 }
 
-TEST(ReadLottoList, MissingFileIsCreatedEmptyAndUnreadableFileReportsError) {
+TEST(LoadSequence, MissingFileIsCreatedEmptyAndUnreadableFileReportsError) {
   const auto dir = std::filesystem::temp_directory_path() / "vantor_loader_test";
   std::filesystem::remove_all(dir);
   std::filesystem::create_directories(dir);
   core::DrawHistory h;
-  auto result = core::Read_lotto_list(h, dir.string(), kToday);
+  auto result = core::reload(h, core::draw_file_path(h, dir.string()), kToday);
   EXPECT_TRUE(result.ok());
   EXPECT_TRUE(std::filesystem::exists(dir / "TW539.txt"));
   EXPECT_EQ(h.draw_count, 0);
 
   h.draw_file_name = "missing_dir/TW539.txt";  // cannot be created
-  result = core::Read_lotto_list(h, dir.string(), kToday);
+  result = core::reload(h, core::draw_file_path(h, dir.string()), kToday);
   EXPECT_FALSE(result.ok());
   EXPECT_NE(result.error().text.find("TW539.txt"), std::string::npos);
   std::filesystem::remove_all(dir);
@@ -196,12 +197,11 @@ TEST(PutToLtno, DatesNonDecreasingAfterLoad) {
   for (int i = 1; i < h.draw_count; ++i) EXPECT_LE(h.draw_date[i - 1], h.draw_date[i]);
 }
 
-TEST(ReadLottoList, RealHistoryLoadsAndDerives) {
+TEST(LoadSequence, RealHistoryLoadsAndDerives) {
   core::DrawHistory h;
-  auto result = core::Read_lotto_list(h, VANTOR_DATA_DIR, "2026/12/09");
+  auto result = core::reload(h, core::draw_file_path(h, VANTOR_DATA_DIR), "2026/12/09");
   ASSERT_TRUE(result.ok());
   EXPECT_EQ(h.draw_count, 2500);
-  EXPECT_TRUE(core::put_to_ltno(h));
   EXPECT_EQ(result->labels.issue, "期數:115204");
 }
 
