@@ -1,5 +1,6 @@
 #include "pillars/lenpon.h"
 
+#include "core/join.h"
 #include "pillars/messages.h"
 #include "pillars/selection.h"
 
@@ -14,14 +15,6 @@ std::vector<std::vector<int>> one_group_per_number(std::span<const std::string> 
   return groups;
 }
 
-std::string joined(std::span<const std::string> numbers) {
-  std::string text;
-  for (std::size_t i = 0; i < numbers.size(); ++i) {
-    if (i) text += ',';
-    text += numbers[i];
-  }
-  return text;
-}
 
 void append_summary(std::vector<std::string>& memo, std::span<const std::string> sel_no,
                     std::string_view period_title, const arith::StarCounts& totals) {
@@ -30,7 +23,7 @@ void append_summary(std::vector<std::string>& memo, std::span<const std::string>
     return std::string(head) + std::to_string(value) + " 碰";
   };
   memo.insert(memo.end(), {"", std::string(period_title), "",
-                           "如果您選擇連碰號碼( " + std::to_string(n) + " 碼)", joined(sel_no), "",
+                           "如果您選擇連碰號碼( " + std::to_string(n) + " 碼)", core::join(sel_no), "",
                            line("每期二星 ", (n - 1) * n / 2),
                            line("每期三星 ", (n - 1) * n * (n - 2) / 6),
                            line("每期四星 ", (n - 1) * n * (n - 2) * (n - 3) / 24), "",
