@@ -134,7 +134,7 @@ core::Result<WalkForwardRun> WalkForwardRun::start(const core::DrawHistory& hist
   if (settings.step < 1) return core::Error::warning("重選間隔必須至少為 1");
   const long long needed = static_cast<long long>(settings.train) + settings.test;
   if (needed > history.draw_count)
-    return core::Error::warning("開獎資料不足: 需要 " + std::to_string(needed) + " 期, 只有 " +
+    return core::Error::warning(std::string(msg::kTooFewDraws) + ": 需要 " + std::to_string(needed) + " 期, 只有 " +
                                 std::to_string(history.draw_count) + " 期");
   settings.priority = walk_priority(settings.method, settings.priority);
   return WalkForwardRun(history, std::move(settings));

@@ -78,9 +78,9 @@ void SettingsPanel::build() {
   auto* priorities = new QWidget(this);
   auto* priority_row = new QHBoxLayout(priorities);
   priority_row->setContentsMargins(0, 0, 0, 0);
-  const QString captions[] = {QStringLiteral("４星優先"), QStringLiteral("３星優先"), QStringLiteral("２星優先")};
   for (int i = 0; i < 3; ++i) {
-    rb_priority[i] = ui::radio_button(priorities, captions[i], QStringLiteral("rb_priority%1").arg(i), i == 0);
+    rb_priority[i] = ui::radio_button(priorities, ui::qs(pillars::msg::kPriorityCaptions[i]),
+                                      QStringLiteral("rb_priority%1").arg(i), i == 0);
     priority_row->addWidget(rb_priority[i]);
   }
   lb_numbers_msg = message_label(this, "lb_numbers_msg");
@@ -193,7 +193,7 @@ std::optional<pillars::WalkSettings> SettingsPanel::read_settings() {
 }
 
 void SettingsPanel::show_run_refusal(const std::string& text) {
-  const bool too_few = text.starts_with("開獎資料不足");
+  const bool too_few = text.starts_with(pillars::msg::kTooFewDraws);
   show_message(lb_test_msg,
                too_few ? text + "(程式最多讀取最近 " + std::to_string(core::kDrawCapacity) + " 期)" : text);
 }
