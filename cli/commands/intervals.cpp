@@ -15,8 +15,8 @@ namespace {
 
 int intervals_command(Context& ctx) {
   const auto analysis = intervals::analyse_intervals(ctx.history);
-  ctx.out << analysis.label2 << '\n';
-  print_grid(ctx, analysis.sgmap);
+  ctx.out << analysis.longest_gap << '\n';
+  print_grid(ctx, analysis.grid);
   return 0;
 }
 
