@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <vector>
+
 #include "analysis/trace/choice_ranking.h"
 #include "analysis/trace/choice_view.h"
 #include "analysis/trace/sorted_grid.h"
@@ -39,8 +40,8 @@ int choice_command(Context& ctx, int size) {
   auto view = trace::open_choice_view(shown.grid, shown.trace_row_count(), size, max_ball, first);
   const auto pick = ctx.args.value("--pick");
   if (pick) trace::pick_choice(view, shown.grid, shown.trace_row_count(), max_ball, *pick);
-  print_lines(ctx, {pick.value_or(first), view.label2, view.label3, view.label4, core::join(items)});
-  for (int r = 0; r < view.sg1.rows(); ++r) ctx.out << core::join(view.sg1.row(r)) << '\n';
+  print_lines(ctx, {pick.value_or(first), view.trace_rows, view.hit_rows, view.numbers_drawn, core::join(items)});
+  for (int r = 0; r < view.grid.rows(); ++r) ctx.out << core::join(view.grid.row(r)) << '\n';
   return 0;
 }
 
