@@ -39,8 +39,8 @@ Selection rebuild_selection(const NumberBoxes& checked, int max_ball) {
     if (s.sel_count == 16) s.sel_text += ' ';
     s.sel_text += core::ball_text(n) + ",";
   }
-  s.lb_selectNo = std::to_string(s.sel_count);
-  s.count_caption = "  共計 " + s.lb_selectNo + " 個";
+  s.count_text = std::to_string(s.sel_count);
+  s.count_caption = "  共計 " + s.count_text + " 個";
   s.over_limit = s.sel_count > kSelectionLimit;
   return s;
 }

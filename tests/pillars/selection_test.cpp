@@ -40,7 +40,7 @@ TEST(RebuildSelection, TextsAndCaptions) {
   EXPECT_EQ(s.sel_no, (std::vector<std::string>{"05", "11", "17", "23"}));
   EXPECT_EQ(s.sel_count, 4);
   EXPECT_EQ(s.sel_text, "05,11,17,23,");
-  EXPECT_EQ(s.lb_selectNo, "4");
+  EXPECT_EQ(s.count_text, "4");
   EXPECT_EQ(s.count_caption, "  共計 4 個");
   EXPECT_FALSE(s.over_limit);
 
