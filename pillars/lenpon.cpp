@@ -39,7 +39,7 @@ DrawMarks CHECK_Bingo_lenpon(std::string_view draw_text, std::span<const std::st
 
 core::Result<LenponReport> lenpon_report(std::span<const std::string> memo1,
                                          std::span<const std::string> memo3,
-                                         std::span<const std::string> sel_no, bool cb_detail,
+                                         std::span<const std::string> sel_no, bool detailed,
                                          std::string_view period_title) {
   if (sel_no.size() < 2 || sel_no.size() > static_cast<std::size_t>(kSelectionLimit))
     return core::Error::warning(std::string(msg::kLenponSelectionSize));
@@ -49,7 +49,7 @@ core::Result<LenponReport> lenpon_report(std::span<const std::string> memo1,
   for (std::size_t j = 0; j < memo1.size(); ++j) {
     const DrawMarks marks = check_balls(groups, ball_texts(memo1[j]));
     report.totals += marks.hits;
-    if (cb_detail && j < report.memo3.size()) report.memo3[j] = decorated_line(memo1[j], marks);
+    if (detailed && j < report.memo3.size()) report.memo3[j] = decorated_line(memo1[j], marks);
   }
   append_summary(report.memo3, sel_no, period_title, report.totals);
   return report;

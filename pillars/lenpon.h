@@ -24,13 +24,13 @@ struct LenponReport {
   arith::StarCounts totals;        // lenpon_tot2, lenpon_tot3, lenpon_tot4
 };
 
-// Button9Click: checks every line of Memo1; with cb_detail, line j of Memo3 becomes the
+// Button9Click: checks every line of Memo1; when detailed (cb_detail), line j of Memo3 becomes the
 // decorated line j of Memo1 (positions Memo3 does not have are skipped); then the summary
 // is appended. Refuses fewer than 2 or more than 30 selected numbers
 // (msg::kLenponSelectionSize; the window then shows the "選擇號碼" sheet).
 [[nodiscard]] core::Result<LenponReport> lenpon_report(std::span<const std::string> memo1,
                                                   std::span<const std::string> memo3,
                                                   std::span<const std::string> sel_no,
-                                                  bool cb_detail, std::string_view period_title);
+                                                  bool detailed, std::string_view period_title);
 
 }  // namespace pillars
