@@ -79,17 +79,17 @@ PillarReport pillar_report(const PillarReportInput& in) {
   const PillarTable& table = in.table ? *in.table : kEmpty;
   const auto groups = pillar_groups(table, in.lengths, in.pillar_count);
   PillarReport report;
-  report.memo2.assign(in.report_lines.begin(), in.report_lines.end());
-  const std::size_t checked = std::min(in.checked_lines, report.memo2.size());
+  report.lines.assign(in.report_lines.begin(), in.report_lines.end());
+  const std::size_t checked = std::min(in.checked_lines, report.lines.size());
   for (std::size_t j = 0; j < checked; ++j) {
-    const DrawMarks marks = check_balls(groups, ball_texts(report.memo2[j]));
+    const DrawMarks marks = check_balls(groups, ball_texts(report.lines[j]));
     report.totals += marks.hits;
-    report.memo2[j] = decorated_line(report.memo2[j], marks);
+    report.lines[j] = decorated_line(report.lines[j], marks);
   }
   PillarReportInput listed = in;
   listed.table = &table;
-  append_listing(report.memo2, listed);
-  append_summary(report.memo2, in.cost, report.totals);
+  append_listing(report.lines, listed);
+  append_summary(report.lines, in.cost, report.totals);
   return report;
 }
 

@@ -56,7 +56,7 @@ struct PillarReportInput {
 };
 
 struct PillarReport {
-  std::vector<std::string> memo2;  // the new content of Memo2
+  std::vector<std::string> lines;  // the report's new content (Memo2)
   arith::StarCounts totals;        // pillar_tot2, pillar_tot3, pillar_tot4
 };
 

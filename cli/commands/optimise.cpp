@@ -94,7 +94,7 @@ core::Result<std::vector<std::string>> arrange_lines(const Context& ctx) {
   input.period_lines = period->lines;
   const auto arranged = pillars::computer_arrange(input);
   if (!arranged) return arranged.error();
-  return pillars::arrangement_report(*arranged, input, period->title).memo2;
+  return pillars::arrangement_report(*arranged, input, period->title).lines;
 }
 
 core::Result<std::vector<std::string>> analyse_lines(const Context& ctx) {
@@ -104,11 +104,11 @@ core::Result<std::vector<std::string>> analyse_lines(const Context& ctx) {
   if (!request) return request.error();
   auto report = pillars::analyse_fixed_shape(*pillars::shape_of_word(*shape), request->input());
   if (!report) return report.error();
-  return std::move(report->memo2);
+  return std::move(report->lines);
 }
 
 struct BestSubsetReport {
-  std::vector<std::string> memo2;
+  std::vector<std::string> lines;
   std::string file_name;  // where --write-report puts it
 };
 
@@ -122,7 +122,7 @@ core::Result<BestSubsetReport> best_subset_report(const Context& ctx) {
   if (!started) return started.error();
   pillars::BestSubsetAnalysis& analysis = *started;
   analysis.compute_all();
-  return BestSubsetReport{analysis.report(start_time, now_text(ctx)).memo2, std::string(analysis.report_file_name())};
+  return BestSubsetReport{analysis.report(start_time, now_text(ctx)).lines, std::string(analysis.report_file_name())};
 }
 
 int arrange_command(Context& ctx) { return print_or_refuse(ctx, arrange_lines(ctx)); }
@@ -131,10 +131,10 @@ int analyse_command(Context& ctx) { return print_or_refuse(ctx, analyse_lines(ct
 int best_subset_command(Context& ctx) {
   const auto report = best_subset_report(ctx);
   if (!report) return refuse(ctx, report.error());
-  print_lines(ctx, report->memo2);
+  print_lines(ctx, report->lines);
   if (!ctx.args.has("--write-report")) return 0;
   // The report is printed either way; a script that asked for the file learns it failed.
-  const auto written = core::write_lines_atomic(report->file_name, report->memo2);
+  const auto written = core::write_lines_atomic(report->file_name, report->lines);
   if (!written) return refuse(ctx, written.error());
   return 0;
 }

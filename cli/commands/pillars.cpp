@@ -125,7 +125,7 @@ core::Result<std::vector<std::string>> verify_lines(const Context& ctx) {
   in.pillar_size = change->layout.pillar_size;
   in.cost = change->layout.cost;
   in.period_title = period->title;
-  return pillars::pillar_report(in).memo2;
+  return pillars::pillar_report(in).lines;
 }
 
 int period_command(Context& ctx) { return print_or_refuse(ctx, period_lines(ctx)); }

@@ -130,7 +130,7 @@ void OptimisePanel::run_fixed_shape(Shape shape, bool suggest_size) {
   const auto report = pillars::analyse_fixed_shape(shape, input(lines));
   if (!report) return refuse_size(report.error(), pillars::arith::shape_numbers(shape), suggest_size);
   sheet_.apply_shape(report->layout);
-  links_.write_report(report->memo2);
+  links_.write_report(report->lines);
   sheet_.load_pillars(report->best);
   links_.show_sheet(Sheet::PillarReport);
 }
@@ -241,11 +241,11 @@ core::Status OptimisePanel::finish_best_subset(const pillars::BestSubsetAnalysis
   ui::repaint_now(command);
   const pillars::OptimiseReport report =
       analysis.report(core::format_date_time(start_time), core::format_date_time(links_.clock.now()));
-  links_.write_report(report.memo2);
+  links_.write_report(report.lines);
   sheet_.load_pillars(report.best);
   links_.show_sheet(Sheet::PillarReport);
   const QString path = QDir(links_.working_dir).filePath(ui::qs(std::string(analysis.report_file_name())));
-  return core::write_lines_atomic(QFile::encodeName(path).toStdString(), report.memo2);
+  return core::write_lines_atomic(QFile::encodeName(path).toStdString(), report.lines);
 }
 
 }  // namespace bestpillars

@@ -226,7 +226,7 @@ void PillarSheet::Button26Click() {
   input.cost = {state.cost2, state.cost3, state.cost4};
   input.period_title = state.period_title;
   const pillars::PillarReport report = pillars::pillar_report(input);
-  links_.write_report(report.memo2);
+  links_.write_report(report.lines);
   state.pillar_tot2 = report.totals.two;
   state.pillar_tot3 = report.totals.three;
   state.pillar_tot4 = report.totals.four;
