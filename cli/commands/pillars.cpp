@@ -85,7 +85,7 @@ core::Result<std::vector<std::string>> lenpon_lines(const Context& ctx) {
   auto report = pillars::lenpon_report(period->lines, period->lines, *sel_no, !ctx.args.has("--no-detail"),
                                        period->title);
   if (!report.ok()) return report.error();
-  return std::move(report->memo3);
+  return std::move(report->lines);
 }
 
 core::Result<std::vector<std::string>> cost_lines(const Context& ctx) {
