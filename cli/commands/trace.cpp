@@ -158,8 +158,8 @@ int chart_command(Context& ctx) {
   print_bars(ctx, data.number_title, data.numbers);
   print_bars(ctx, data.tail_title, data.tails);
   print_bars(ctx, data.head_title, data.heads);
-  print_lines(ctx, data.memo1);
-  print_lines(ctx, data.memo2);
+  print_lines(ctx, data.resembling_draws);
+  print_lines(ctx, data.following_draws);
   print_lines(ctx, data.messages);
   return 0;
 }

@@ -104,7 +104,7 @@ QStringList shown(const trace::ChartData& d) {
   add_bars(out, d.numbers);
   add_bars(out, d.heads);
   add_bars(out, d.tails);
-  for (const auto* memo : {&d.memo1, &d.memo2})
+  for (const auto* memo : {&d.resembling_draws, &d.following_draws})
     for (const auto& line : *memo) out << ui::qs(line);
   return out;
 }
