@@ -66,7 +66,7 @@ bool TForm_zu_main::load_sequence() {
   // After a derivation error the lines are loaded and shown; after a read error the table
   // is as it was.
   const core::LatestDrawLabels labels = core::latest_draw_labels(history_);
-  apply_labels(labels.lb_data, labels.lb_data1, labels.lb_data2);
+  apply_labels(labels.date, labels.issue, labels.balls);
   if (windows_) windows_->announce_reload();
   if (!loaded) ui::show_error(this, loaded.error());
   return loaded.ok();

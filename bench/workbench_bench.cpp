@@ -97,9 +97,9 @@ void BM_PillarReport(benchmark::State& state) {
     for (int s = 0; s < sizes[i]; ++s, ++n) table[i][s] = (n < 10 ? "0" : "") + std::to_string(n);
   }
   pillars::PillarReportInput in;
-  in.memo1_count = period().size();
-  in.memo2 = period();
-  in.pillar_no = &table;
+  in.checked_lines = period().size();
+  in.report_lines = period();
+  in.table = &table;
   in.lengths = lengths;
   in.pillar_count = pillars::kMaxPillars;
   in.pillar_size = sizes;

@@ -27,9 +27,9 @@ bool byte_less(const std::string& a, const std::string& b) {
 
 LatestDrawLabels labels_from(const std::string& newest) {
   LatestDrawLabels labels;
-  labels.lb_data += display_text(draw_line::date(newest));
-  labels.lb_data1 += display_text(draw_line::issue(newest));
-  labels.lb_data2 += display_text(draw_line::balls(newest));
+  labels.date += display_text(draw_line::date(newest));
+  labels.issue += display_text(draw_line::issue(newest));
+  labels.balls += display_text(draw_line::balls(newest));
   return labels;
 }
 
@@ -98,17 +98,6 @@ LoadedDraws load_draw_lines(DrawHistory& history, std::string_view bytes, std::s
 
 std::string draw_file_path(const DrawHistory& history, const std::string& directory) {
   return directory.empty() ? history.draw_file_name : directory + "/" + history.draw_file_name;
-}
-
-Result<LoadedDraws> Read_lotto_list(DrawHistory& history, const std::string& directory,
-                                    std::string_view today) {
-  const std::string path = draw_file_path(history, directory);
-  if (!file_exists(path)) {
-    if (const Status created = write_bytes_atomic(path, {}); !created) return created.error();
-  }
-  const auto bytes = read_bytes(path);
-  if (!bytes) return bytes.error();
-  return load_draw_lines(history, *bytes, today);
 }
 
 LatestDrawLabels latest_draw_labels(const DrawHistory& history) {

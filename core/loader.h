@@ -14,11 +14,11 @@
 
 namespace core {
 
-// The three latest-draw labels of the main window.
+// The three latest-draw captions of the main window (lb_data, lb_data1, lb_data2).
 struct LatestDrawLabels {
-  std::string lb_data = "日期:";
-  std::string lb_data1 = "期數:";
-  std::string lb_data2 = "號碼(落球):";
+  std::string date = "日期:";
+  std::string issue = "期數:";
+  std::string balls = "號碼(落球):";
 };
 
 struct LoadedDraws {
@@ -29,13 +29,9 @@ struct LoadedDraws {
 // The path of the game's draw file in `directory` ("" = the current directory).
 [[nodiscard]] std::string draw_file_path(const DrawHistory& history, const std::string& directory);
 
-// Reads history.draw_file_name relative to `directory` (created empty when missing)
-// into orirec/draw_count, oldest first. `today` is "yyyy/mm/dd". Keeps the newest
-// kDrawCapacity draws when the file holds more. On an I/O error the table is untouched.
-[[nodiscard]] Result<LoadedDraws> Read_lotto_list(DrawHistory& history, const std::string& directory,
-                                                  std::string_view today);
-
-// The same rules applied to bytes already in memory (the loader's core).
+// The draw file's bytes into orirec/draw_count, oldest first (the load sequence,
+// core/reload.h, reads the file). `today` is "yyyy/mm/dd". Keeps the newest
+// kDrawCapacity draws when the file holds more.
 LoadedDraws load_draw_lines(DrawHistory& history, std::string_view bytes, std::string_view today);
 
 // The labels for the newest of the loaded lines (orirec oldest first); prefixes alone

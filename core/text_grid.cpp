@@ -41,10 +41,6 @@ std::vector<std::string> TextGrid::column(int column) const {
   return texts;
 }
 
-void TextGrid::set_column(int column, const std::vector<std::string>& texts) {
-  for (int r = 0; r < rows_ && r < static_cast<int>(texts.size()); ++r) set_cell(column, r, texts[r]);
-}
-
 void TextGrid::clear() { std::fill(cells_.begin(), cells_.end(), std::string()); }
 
 }  // namespace core

@@ -23,7 +23,6 @@ class TextGrid {
   [[nodiscard]] std::vector<std::string> row(int row) const;
   void set_row(int row, const std::vector<std::string>& texts);
   [[nodiscard]] std::vector<std::string> column(int column) const;
-  void set_column(int column, const std::vector<std::string>& texts);
   void clear();
 
  private:

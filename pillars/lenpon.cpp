@@ -1,5 +1,6 @@
 #include "pillars/lenpon.h"
 
+#include "core/join.h"
 #include "pillars/messages.h"
 #include "pillars/selection.h"
 
@@ -14,14 +15,6 @@ std::vector<std::vector<int>> one_group_per_number(std::span<const std::string> 
   return groups;
 }
 
-std::string joined(std::span<const std::string> numbers) {
-  std::string text;
-  for (std::size_t i = 0; i < numbers.size(); ++i) {
-    if (i) text += ',';
-    text += numbers[i];
-  }
-  return text;
-}
 
 void append_summary(std::vector<std::string>& memo, std::span<const std::string> sel_no,
                     std::string_view period_title, const arith::StarCounts& totals) {
@@ -30,7 +23,7 @@ void append_summary(std::vector<std::string>& memo, std::span<const std::string>
     return std::string(head) + std::to_string(value) + " 碰";
   };
   memo.insert(memo.end(), {"", std::string(period_title), "",
-                           "如果您選擇連碰號碼( " + std::to_string(n) + " 碼)", joined(sel_no), "",
+                           "如果您選擇連碰號碼( " + std::to_string(n) + " 碼)", core::join(sel_no), "",
                            line("每期二星 ", (n - 1) * n / 2),
                            line("每期三星 ", (n - 1) * n * (n - 2) / 6),
                            line("每期四星 ", (n - 1) * n * (n - 2) * (n - 3) / 24), "",
@@ -44,21 +37,21 @@ DrawMarks CHECK_Bingo_lenpon(std::string_view draw_text, std::span<const std::st
   return check_balls(one_group_per_number(sel_no), split_draw_text(draw_text));
 }
 
-core::Result<LenponReport> lenpon_report(std::span<const std::string> memo1,
-                                         std::span<const std::string> memo3,
-                                         std::span<const std::string> sel_no, bool cb_detail,
+core::Result<LenponReport> lenpon_report(std::span<const std::string> period_lines,
+                                         std::span<const std::string> report_lines,
+                                         std::span<const std::string> sel_no, bool detailed,
                                          std::string_view period_title) {
   if (sel_no.size() < 2 || sel_no.size() > static_cast<std::size_t>(kSelectionLimit))
     return core::Error::warning(std::string(msg::kLenponSelectionSize));
   const auto groups = one_group_per_number(sel_no);
   LenponReport report;
-  report.memo3.assign(memo3.begin(), memo3.end());
-  for (std::size_t j = 0; j < memo1.size(); ++j) {
-    const DrawMarks marks = check_balls(groups, ball_texts(memo1[j]));
+  report.lines.assign(report_lines.begin(), report_lines.end());
+  for (std::size_t j = 0; j < period_lines.size(); ++j) {
+    const DrawMarks marks = check_balls(groups, ball_texts(period_lines[j]));
     report.totals += marks.hits;
-    if (cb_detail && j < report.memo3.size()) report.memo3[j] = decorated_line(memo1[j], marks);
+    if (detailed && j < report.lines.size()) report.lines[j] = decorated_line(period_lines[j], marks);
   }
-  append_summary(report.memo3, sel_no, period_title, report.totals);
+  append_summary(report.lines, sel_no, period_title, report.totals);
   return report;
 }
 

@@ -20,17 +20,18 @@ namespace pillars {
                                            std::span<const std::string> sel_no);
 
 struct LenponReport {
-  std::vector<std::string> memo3;  // the new content of Memo3
+  std::vector<std::string> lines;  // the report's new content (Memo3)
   arith::StarCounts totals;        // lenpon_tot2, lenpon_tot3, lenpon_tot4
 };
 
-// Button9Click: checks every line of Memo1; with cb_detail, line j of Memo3 becomes the
-// decorated line j of Memo1 (positions Memo3 does not have are skipped); then the summary
+// Button9Click: checks every period line (Memo1); when detailed (cb_detail), line j of the
+// report (Memo3) becomes the decorated period line j (positions the report does not have
+// are skipped); then the summary
 // is appended. Refuses fewer than 2 or more than 30 selected numbers
 // (msg::kLenponSelectionSize; the window then shows the "選擇號碼" sheet).
-[[nodiscard]] core::Result<LenponReport> lenpon_report(std::span<const std::string> memo1,
-                                                  std::span<const std::string> memo3,
+[[nodiscard]] core::Result<LenponReport> lenpon_report(std::span<const std::string> period_lines,
+                                                  std::span<const std::string> report_lines,
                                                   std::span<const std::string> sel_no,
-                                                  bool cb_detail, std::string_view period_title);
+                                                  bool detailed, std::string_view period_title);
 
 }  // namespace pillars

@@ -3,6 +3,7 @@
 // hold) sit beside the program's long-standing ones so they read alike.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -18,6 +19,13 @@ inline constexpr std::string_view kComputing = "計算中...";
 inline constexpr std::string_view kProgressIdle = "---";
 inline constexpr std::string_view kNoSelectionCaption = "沒有號碼";
 inline constexpr std::string_view kInitialCountCaption = "共計：0  個";
+
+// The priority choices of both panels, in the order of pillars::kPriorities.
+inline constexpr std::array<std::string_view, 3> kPriorityCaptions{"４星優先", "３星優先", "２星優先"};
+
+// How a run longer than the draw table is refused; the walk-forward panel recognises it
+// to add the table's capacity.
+inline constexpr std::string_view kTooFewDraws = "開獎資料不足";
 
 // Save dialog of every export button.
 inline constexpr std::string_view kSaveDialogTitle = "儲存開獎資料";

@@ -7,6 +7,7 @@
 #include "pillars/arithmetic/shape_scoring.h"
 #include "pillars/optimise_period.h"
 #include "pillars/optimise_texts.h"
+#include "pillars/rules.h"
 
 namespace pillars {
 
@@ -73,8 +74,7 @@ core::Result<OptimiseReport> analyse_fixed_shape(arith::Shape shape, const Optim
   if (!selection) return selection.error();
   const auto table = selection_table(input.period_lines, *selection);
   if (!table) return table.error();
-  const arith::Priority priority =
-      shape == arith::Shape::k2x2x3x3 ? input.priority : arith::Priority::four_first;
+  const arith::Priority priority = shape_priority(shape, input.priority);
   std::vector<int> subset(required);
   for (int i = 0; i < required; ++i) subset[i] = i;
   auto scored = arith::score_shape(shape, *table, subset);
@@ -84,15 +84,15 @@ core::Result<OptimiseReport> analyse_fixed_shape(arith::Shape shape, const Optim
   report.layout = shape_layout(shape);
   const std::string subtitle =
       command.fixed_subtitle.empty() ? priority_subtitle(priority) : std::string(command.fixed_subtitle);
-  report.memo2 = report_head({command.title, input.period_title,
+  report.lines = report_head({command.title, input.period_title,
                               "您選擇的立柱號碼( " + std::to_string(required) + " 碼)", selection->texts,
                               report.layout.cost, subtitle, command.separator_count});
   const auto sizes = arith::shape_sizes(shape);
   const int rows = std::min<int>(command.rows, static_cast<int>(scored.size()));
   for (int r = 0; r < rows; ++r) {
     const auto pillars = pillar_numbers(scored[r].arrangement, sizes, selection->texts);
-    report.memo2.push_back(arrangement_row(scored[r].wins, priority, pillars, shape == arith::Shape::k3x3x3));
-    report.memo2.push_back("");
+    report.lines.push_back(arrangement_row(scored[r].wins, priority, pillars, shape == arith::Shape::k3x3x3));
+    report.lines.push_back("");
   }
   if (!scored.empty()) report.best = pillar_numbers(scored.front().arrangement, sizes, selection->texts);
   return report;

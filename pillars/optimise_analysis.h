@@ -44,7 +44,7 @@ struct ShapeLayout {
 // What a finished command leaves: the report lines (Memo2), the layout, and the winning
 // pillars, pillar 1 first.
 struct OptimiseReport {
-  std::vector<std::string> memo2;
+  std::vector<std::string> lines;  // what the report (Memo2) shows
   ShapeLayout layout;
   PillarNumbers best;
 };

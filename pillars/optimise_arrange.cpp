@@ -183,4 +183,24 @@ core::Result<ComputerArrangement> computer_arrange(const ArrangeInput& in) {
   return a;
 }
 
+PillarReport arrangement_report(const ComputerArrangement& arranged, const ArrangeInput& input,
+                                std::string_view period_title) {
+  PillarTable table;
+  PillarLengths lengths{};
+  for (int p = 0; p < input.pillar_count; ++p) {
+    table[p] = arranged.pillar_no[p];
+    lengths[p] = static_cast<int>(arranged.pillar_memos[p].size());
+  }
+  PillarReportInput report;
+  report.checked_lines = input.period_lines.size();
+  report.report_lines = input.period_lines;
+  report.table = &table;
+  report.lengths = lengths;
+  report.pillar_count = input.pillar_count;
+  report.pillar_size = input.pillar_size;
+  report.cost = arith::symmetric_sums(input.pillar_size);
+  report.period_title = period_title;
+  return pillar_report(report);
+}
+
 }  // namespace pillars

@@ -9,11 +9,13 @@
 #include <array>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/result.h"
 #include "pillars/hot_combinations.h"
 #include "pillars/optimise_analysis.h"
+#include "pillars/pillar_report.h"
 
 namespace pillars {
 
@@ -54,6 +56,12 @@ struct ComputerArrangement {
 // drawn pair with the others, which the orderings leave out, follow in ascending order
 // in order_no, so the fill-up can still place them.
 [[nodiscard]] core::Result<ComputerArrangement> computer_arrange(const ArrangeInput& input);
+
+// What 電腦排定號碼 ends with, over the plain period list of the arrangement: the
+// arranged pillars verified as pillar_report verifies them, each pillar as long as its
+// declared size.
+[[nodiscard]] PillarReport arrangement_report(const ComputerArrangement& arranged, const ArrangeInput& input,
+                                              std::string_view period_title);
 
 // get_allno_selected: every k-number group (k = 2 or 3) of the ascending selection
 // texts with the number of period lines holding all of it, ranked by count, then

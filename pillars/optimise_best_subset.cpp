@@ -56,7 +56,7 @@ OptimiseReport BestSubsetAnalysis::report(std::string_view start_time, std::stri
   const arith::Priority priority = search_->priority();
   OptimiseReport report;
   report.layout = layout_;
-  report.memo2 = report_head({is_twelve(run_) ? t::kTitleEightOfTwelve : t::kTitleTenOfFifteen, period_title_,
+  report.lines = report_head({is_twelve(run_) ? t::kTitleEightOfTwelve : t::kTitleTenOfFifteen, period_title_,
                               std::string(t::kSubsetHeading), selection_, layout_.cost,
                               priority_subtitle(priority), 20});
   const auto ranked = search_->ranked();
@@ -64,18 +64,18 @@ OptimiseReport BestSubsetAnalysis::report(std::string_view start_time, std::stri
   const int rows = std::min<int>(is_twelve(run_) ? 20 : 5, static_cast<int>(ranked.size()));
   for (int r = 0; r < rows; ++r) {
     const auto pillars = pillar_numbers(ranked[r].best.arrangement, sizes, selection_);
-    report.memo2.push_back(arrangement_row(ranked[r].best.wins, priority, pillars, false));
+    report.lines.push_back(arrangement_row(ranked[r].best.wins, priority, pillars, false));
     std::vector<std::string> unused;
     for (size_t p = 0; p < selection_.size(); ++p)
       if (ranked[r].left_out >> p & 1u) unused.push_back(selection_[p]);
-    report.memo2.push_back(left_out_line(unused));
-    report.memo2.push_back("");
+    report.lines.push_back(left_out_line(unused));
+    report.lines.push_back("");
   }
   if (is_twelve(run_)) {
-    report.memo2.push_back(eight_of_twelve_time_line(start_time, now));
+    report.lines.push_back(eight_of_twelve_time_line(start_time, now));
   } else {
-    report.memo2.push_back(subset_count_line(computed()));
-    report.memo2.push_back(ten_of_fifteen_time_line(start_time, now));
+    report.lines.push_back(subset_count_line(computed()));
+    report.lines.push_back(ten_of_fifteen_time_line(start_time, now));
   }
   if (!ranked.empty()) report.best = pillar_numbers(ranked.front().best.arrangement, sizes, selection_);
   return report;

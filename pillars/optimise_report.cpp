@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "core/join.h"
 #include "core/numbers.h"
 
 namespace pillars {
@@ -22,25 +23,8 @@ std::array<Label, 3> labels(const arith::StarCounts& w, arith::Priority priority
   return {};
 }
 
-std::string join(std::span<const std::string> items, std::string_view separator) {
-  std::string text;
-  for (size_t i = 0; i < items.size(); ++i) {
-    if (i > 0) text += separator;
-    text += items[i];
-  }
-  return text;
-}
 
 }  // namespace
-
-std::string optimise_sort_key(const arith::StarCounts& w, arith::Priority priority) {
-  switch (priority) {
-    case arith::Priority::four_first: return core::zero_pad(w.four, 3) + core::zero_pad(w.three, 4) + core::zero_pad(w.two, 4) + "_";
-    case arith::Priority::three_first: return core::zero_pad(w.three, 4) + core::zero_pad(w.two, 4) + core::zero_pad(w.four, 3) + "_";
-    case arith::Priority::two_first: return core::zero_pad(w.two, 4) + core::zero_pad(w.three, 4) + core::zero_pad(w.four, 3) + "_";
-  }
-  return {};
-}
 
 std::string_view priority_text(arith::Priority priority) {
   switch (priority) {
@@ -82,14 +66,14 @@ std::string arrangement_row(const arith::StarCounts& wins, arith::Priority prior
   for (size_t p = 0; p < pillars.size(); ++p) {
     if (p > 0) row += " x ";
     row += '(';
-    row += join(pillars[p], ",");
+    row += core::join(pillars[p], ",");
     row += ')';
   }
   return row;
 }
 
 std::string left_out_line(std::span<const std::string> numbers) {
-  return "【沒有用到的號碼：" + join(numbers, "x") + "】";
+  return "【沒有用到的號碼：" + core::join(numbers, "x") + "】";
 }
 
 std::string subset_count_line(int computed) {
@@ -120,7 +104,7 @@ PillarNumbers pillar_numbers(const arith::Arrangement& arrangement, std::span<co
 
 std::vector<std::string> report_head(const ReportHead& head) {
   std::vector<std::string> lines{std::string(head.title), "", std::string(head.period_title), "",
-                                 head.heading, join(head.selection, ","), ""};
+                                 head.heading, core::join(head.selection, ","), ""};
   for (auto& line : cost_lines(head.cost)) lines.push_back(std::move(line));
   lines.push_back("");
   lines.push_back(head.subtitle);

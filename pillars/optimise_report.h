@@ -18,10 +18,6 @@ namespace pillars {
 // Pillar i's numbers as two-digit texts, pillar 1 first.
 using PillarNumbers = std::vector<std::vector<std::string>>;
 
-// The 12-character sort key of a scored arrangement ("000" + "0000" + "0000" + "_" in the
-// priority's field order); longer when a total outgrows its field.
-[[nodiscard]] std::string optimise_sort_key(const arith::StarCounts& wins, arith::Priority priority);
-
 // "四星優先，四-三-二星開出統計排列", "三星優先，三-二-四星開出統計排列" or
 // "二星優先，二-三-四星開出統計排列"; the subtitle is "以下按" followed by it.
 [[nodiscard]] std::string_view priority_text(arith::Priority priority);

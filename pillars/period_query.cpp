@@ -17,7 +17,7 @@ int draw_count_of(const core::DrawHistory& history) {
   return std::clamp(history.draw_count, 0, std::min(capacity, core::kDrawCapacity));
 }
 
-std::string edit1_text(std::size_t count) { return "  " + std::to_string(count); }
+std::string period_count_text(std::size_t count) { return "  " + std::to_string(count); }
 
 // Appends the period lines of the given draws (1-based), numbered from 1.
 std::vector<std::string> lines_of(const core::DrawHistory& history, const std::vector<int>& draws) {
@@ -56,9 +56,9 @@ PeriodResult query_date_range(const core::DrawHistory& history, int start_day, i
   PeriodResult result;
   result.source_mode = SourceMode::DateRange;
   result.lines = get_sumno(history, start_day, end_day);
-  result.edit1 = edit1_text(result.lines.size());
+  result.count_text = period_count_text(result.lines.size());
   result.period_title = "驗證期間：" + day_text(start_day) + " 至 " + day_text(end_day) + " 共 " +
-                        result.edit1 + " 期";
+                        result.count_text + " 期";
   return result;
 }
 
@@ -77,37 +77,37 @@ core::Result<BoxNumber> read_position_box(std::string_view text) {
   return box;
 }
 
-PeriodResult query_recent(const core::DrawHistory& history, const BoxNumber& cbis) {
+PeriodResult query_recent(const core::DrawHistory& history, const BoxNumber& recent_count) {
   PeriodResult result;
   result.source_mode = SourceMode::MostRecent;
-  result.period_title = "最近 " + cbis.text + " 期驗證";
+  result.period_title = "最近 " + recent_count.text + " 期驗證";
   const int count = draw_count_of(history);
   std::vector<int> draws;
-  for (std::int64_t d = first_of_recent(count, cbis.value); d <= count; ++d)
+  for (std::int64_t d = first_of_recent(count, recent_count.value); d <= count; ++d)
     draws.push_back(static_cast<int>(d));
   if (!draws.empty()) result.first_day = static_cast<int>(history.draw_date[draws.front() - 1]);
   result.lines = lines_of(history, draws);
-  result.edit1 = edit1_text(result.lines.size());
+  result.count_text = period_count_text(result.lines.size());
   return result;
 }
 
-PeriodResult query_every(const core::DrawHistory& history, const BoxNumber& cb_intv,
-                         const BoxNumber& cbis_2) {
+PeriodResult query_every(const core::DrawHistory& history, const BoxNumber& interval,
+                         const BoxNumber& recent_count) {
   PeriodResult result;
   result.source_mode = SourceMode::EveryMth;
-  result.period_title = "每 " + cb_intv.text + " 期一次，取最近 " + cbis_2.text + " 期驗證";
+  result.period_title = "每 " + interval.text + " 期一次，取最近 " + recent_count.text + " 期驗證";
   const int count = draw_count_of(history);
-  const int m = std::max(cb_intv.value, 1);
+  const int m = std::max(interval.value, 1);
   const int r = count % m;
   for (int d = 1; d <= count; ++d)
     if ((d - r) % m == 0) result.pick_draws.push_back(d);
   const auto picked = static_cast<std::int64_t>(result.pick_draws.size());
   std::vector<int> draws;
-  for (std::int64_t j = first_of_recent(picked, cbis_2.value); j <= picked; ++j)
+  for (std::int64_t j = first_of_recent(picked, recent_count.value); j <= picked; ++j)
     draws.push_back(result.pick_draws[j - 1]);
   if (!draws.empty()) result.first_day = static_cast<int>(history.draw_date[draws.front() - 1]);
   result.lines = lines_of(history, draws);
-  result.edit1 = edit1_text(result.lines.size());
+  result.count_text = period_count_text(result.lines.size());
   return result;
 }
 
@@ -118,14 +118,14 @@ std::vector<std::string> recent_draw_dates(const core::DrawHistory& history, int
   return dates;
 }
 
-core::Result<TraceSetup> trace_setup(const core::DrawHistory& history, std::string_view cb_date,
-                                  std::string_view cb_ii) {
-  const auto position = read_position_box(cb_ii);
+core::Result<TraceSetup> trace_setup(const core::DrawHistory& history, std::string_view date_text,
+                                  std::string_view position_text) {
+  const auto position = read_position_box(position_text);
   if (!position.ok()) return position.error();
   const int count = draw_count_of(history);
   // Compare as day numbers: the same as comparing "yyyy/mm/dd" texts, without
   // formatting every date of the table.
-  const auto date = core::parse_date(cb_date);
+  const auto date = core::parse_date(date_text);
   if (date) {
     const int wanted = core::day_number(*date);
     for (int d = count; d >= 1; --d) {
@@ -133,21 +133,21 @@ core::Result<TraceSetup> trace_setup(const core::DrawHistory& history, std::stri
       return TraceSetup{history.ltno_sorted[position->value - 1][d - 1], std::to_string(count - d + 1)};
     }
   }
-  return core::Error::warning(msg::no_draw_on(cb_date));
+  return core::Error::warning(msg::no_draw_on(date_text));
 }
 
-core::Result<TraceInputs> read_trace_inputs(std::string_view cb_ii, std::string_view cb_xx,
-                                       std::string_view cb_prediction, bool cb_ff) {
-  const auto position = read_position_box(cb_ii);
+core::Result<TraceInputs> read_trace_inputs(std::string_view position_text, std::string_view number_text,
+                                       std::string_view distance_text, bool fixed_position) {
+  const auto position = read_position_box(position_text);
   if (!position.ok()) return position.error();
-  const auto distance = read_count_box(cb_prediction);
+  const auto distance = read_count_box(distance_text);
   if (!distance.ok()) return distance.error();
-  return TraceInputs{*position, std::string(cb_xx), *distance, cb_ff};
+  return TraceInputs{*position, std::string(number_text), *distance, fixed_position};
 }
 
-core::Result<TraceInputs> read_trace_boxes(std::string_view cb_ii, std::string_view cb_xx,
-                                      std::string_view cb_prediction, bool cb_ff) {
-  auto inputs = read_trace_inputs(cb_ii, cb_xx, cb_prediction, cb_ff);
+core::Result<TraceInputs> read_trace_boxes(std::string_view position_text, std::string_view number_text,
+                                      std::string_view distance_text, bool fixed_position) {
+  auto inputs = read_trace_inputs(position_text, number_text, distance_text, fixed_position);
   if (inputs.ok() && inputs->distance.value < 1) return core::Error::warning(std::string(msg::kDistanceBelowOne));
   return inputs;
 }
@@ -176,7 +176,7 @@ PeriodResult query_trace(const core::DrawHistory& history, const TraceInputs& in
     if (target >= 1 && target <= count) draws.push_back(static_cast<int>(target));
   }
   result.lines = lines_of(history, draws);
-  result.edit1 = edit1_text(result.lines.size());
+  result.count_text = period_count_text(result.lines.size());
   const std::string tail = "之下" + in.distance.text + "期統計驗證 (共 " +
                            std::to_string(result.lines.size()) + " 期)";
   result.period_title = in.fixed_position

@@ -27,7 +27,7 @@ struct PeriodResult {
   SourceMode source_mode = SourceMode::DateRange;
   std::string period_title;
   std::vector<std::string> lines;  // Memo1 = Memo2 = Memo3
-  std::string edit1;               // two blanks + the line count
+  std::string count_text;          // Edit1: two blanks + the line count
   std::optional<int> first_day;    // new DateTimePicker1 (day number); nullopt: unchanged
   std::vector<int> pick_draws;     // 1-based draw numbers (modes 3 and 4)
 };
@@ -53,13 +53,13 @@ struct BoxNumber {
 // cb_ii: an integer 1 .. 5.
 [[nodiscard]] core::Result<BoxNumber> read_position_box(std::string_view text);
 
-// Button16Click: the most recent N draws. Title: 最近 50 期驗證
-[[nodiscard]] PeriodResult query_recent(const core::DrawHistory& history, const BoxNumber& cbis);
+// Button16Click: the most recent N draws (cbis). Title: 最近 50 期驗證
+[[nodiscard]] PeriodResult query_recent(const core::DrawHistory& history, const BoxNumber& recent_count);
 
-// Button17Click: every M-th draw counted back from the latest, the most recent N of
-// them. Title: 每 3 期一次，取最近 4 期驗證
-[[nodiscard]] PeriodResult query_every(const core::DrawHistory& history, const BoxNumber& cb_intv,
-                                       const BoxNumber& cbis_2);
+// Button17Click: every M-th draw (cb_intv) counted back from the latest, the most recent
+// N (cbis_2) of them. Title: 每 3 期一次，取最近 4 期驗證
+[[nodiscard]] PeriodResult query_every(const core::DrawHistory& history, const BoxNumber& interval,
+                                       const BoxNumber& recent_count);
 
 // The date list of cb_date: the dates of the `count` most recent draws, newest first.
 // Empty for an empty table (the window then skips the trace setup).
@@ -67,7 +67,8 @@ struct BoxNumber {
                                                          int count = 20);
 
 // The traced number (CB_xx's single item and text) and the distance
-// (cb_prediction) for the draw dated cb_date (the latest such draw) and position cb_ii.
+// (cb_prediction) for the draw dated date_text (cb_date; the latest such draw) and the
+// position (cb_ii).
 // Refuses a date that names no draw and a position outside 1 .. 5; the window then
 // keeps the previous boxes.
 struct TraceSetup {
@@ -75,8 +76,8 @@ struct TraceSetup {
   std::string prediction;  // cb_prediction, e.g. "1"
 };
 [[nodiscard]] core::Result<TraceSetup> trace_setup(const core::DrawHistory& history,
-                                                std::string_view cb_date,
-                                                std::string_view cb_ii);
+                                                std::string_view date_text,
+                                                std::string_view position_text);
 
 struct TraceInputs {
   BoxNumber position;         // cb_ii
@@ -85,15 +86,15 @@ struct TraceInputs {
   bool fixed_position = true; // cb_ff "定點"
 };
 // Reads the trace boxes; refuses non-numeric texts and a position outside 1 .. 5.
-[[nodiscard]] core::Result<TraceInputs> read_trace_inputs(std::string_view cb_ii,
-                                                     std::string_view cb_xx,
-                                                     std::string_view cb_prediction,
-                                                     bool cb_ff);
+[[nodiscard]] core::Result<TraceInputs> read_trace_inputs(std::string_view position_text,
+                                                     std::string_view number_text,
+                                                     std::string_view distance_text,
+                                                     bool fixed_position);
 
 // The same for the window's boxes, which also refuse a distance below 1: 之下0期 would
 // list the traced draws themselves, 之下-1期 the draws before them.
-[[nodiscard]] core::Result<TraceInputs> read_trace_boxes(std::string_view cb_ii, std::string_view cb_xx,
-                                                    std::string_view cb_prediction, bool cb_ff);
+[[nodiscard]] core::Result<TraceInputs> read_trace_boxes(std::string_view position_text, std::string_view number_text,
+                                                    std::string_view distance_text, bool fixed_position);
 
 // Button18Click: for each earlier draw showing the number (at the position, or anywhere
 // when not fixed), the draw `distance` after it. Title: 當第 2 支開17之下1期統計驗證 (共 63 期)

@@ -13,9 +13,9 @@ PillarLayout pillar_layout(const PillarSizes& sizes) {
   return layout;
 }
 
-core::Result<int> read_pillar_count(std::string_view cb_select) {
-  const auto count = core::to_int(cb_select);
-  if (!count) return core::Error::error(msg::not_an_integer(cb_select));
+core::Result<int> read_pillar_count(std::string_view count_text) {
+  const auto count = core::to_int(count_text);
+  if (!count) return core::Error::error(msg::not_an_integer(count_text));
   if (*count < kMinPillars || *count > kMaxPillars)
     return core::Error::warning(std::string(msg::kPillarCountOutOfRange));
   return *count;
@@ -34,9 +34,9 @@ core::Result<PillarLayout> size_change(std::span<const std::string> size_texts) 
   return pillar_layout(sizes);
 }
 
-core::Result<PillarCountChange> pillar_count_change(std::string_view cb_select,
+core::Result<PillarCountChange> pillar_count_change(std::string_view count_text,
                                            std::span<const std::string> size_texts) {
-  const auto count = read_pillar_count(cb_select);
+  const auto count = read_pillar_count(count_text);
   if (!count.ok()) return count.error();
   PillarCountChange change;
   change.pillar_count = *count;
@@ -51,12 +51,12 @@ core::Result<PillarCountChange> pillar_count_change(std::string_view cb_select,
 CostLabels cost_labels(const PillarLayout& layout) {
   const auto& c = layout.cost;
   CostLabels labels;
-  labels.lb_NOTT = "您立柱所有的號碼數為：" + std::to_string(layout.pillar_total) +
-                   "  請留意！必須和您上面所選的數目相同";
-  labels.lb_pon2 = "二星= " + std::to_string(c.two) + " 碰";
-  labels.lb_pon3 = "三星= " + std::to_string(c.three) + " 碰";
-  labels.lb_pon4 = "四星= " + std::to_string(c.four) + " 碰";
-  labels.lb_tot = "共= " + std::to_string(c.two + c.three + c.four) + " 碰";
+  labels.number_total = "您立柱所有的號碼數為：" + std::to_string(layout.pillar_total) +
+                        "  請留意！必須和您上面所選的數目相同";
+  labels.two_star = "二星= " + std::to_string(c.two) + " 碰";
+  labels.three_star = "三星= " + std::to_string(c.three) + " 碰";
+  labels.four_star = "四星= " + std::to_string(c.four) + " 碰";
+  labels.all_bets = "共= " + std::to_string(c.two + c.three + c.four) + " 碰";
   return labels;
 }
 

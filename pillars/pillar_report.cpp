@@ -29,7 +29,7 @@ void append_listing(std::vector<std::string>& memo, const PillarReportInput& in)
     memo.push_back("");
     memo.push_back("第" + std::to_string(i + 1) + "柱");
     const int size = std::clamp(in.pillar_size[i], 0, kMaxPillarSize);
-    for (int s = 0; s < size; ++s) memo.push_back((*in.pillar_no)[i][s]);
+    for (int s = 0; s < size; ++s) memo.push_back((*in.table)[i][s]);
   }
 }
 
@@ -76,20 +76,20 @@ DrawMarks CHECK_Bingo_pillar(std::string_view draw_text, const PillarTable& pill
 
 PillarReport pillar_report(const PillarReportInput& in) {
   static const PillarTable kEmpty;
-  const PillarTable& table = in.pillar_no ? *in.pillar_no : kEmpty;
+  const PillarTable& table = in.table ? *in.table : kEmpty;
   const auto groups = pillar_groups(table, in.lengths, in.pillar_count);
   PillarReport report;
-  report.memo2.assign(in.memo2.begin(), in.memo2.end());
-  const std::size_t checked = std::min(in.memo1_count, report.memo2.size());
+  report.lines.assign(in.report_lines.begin(), in.report_lines.end());
+  const std::size_t checked = std::min(in.checked_lines, report.lines.size());
   for (std::size_t j = 0; j < checked; ++j) {
-    const DrawMarks marks = check_balls(groups, ball_texts(report.memo2[j]));
+    const DrawMarks marks = check_balls(groups, ball_texts(report.lines[j]));
     report.totals += marks.hits;
-    report.memo2[j] = decorated_line(report.memo2[j], marks);
+    report.lines[j] = decorated_line(report.lines[j], marks);
   }
   PillarReportInput listed = in;
-  listed.pillar_no = &table;
-  append_listing(report.memo2, listed);
-  append_summary(report.memo2, in.cost, report.totals);
+  listed.table = &table;
+  append_listing(report.lines, listed);
+  append_summary(report.lines, in.cost, report.totals);
   return report;
 }
 

@@ -45,9 +45,9 @@ struct PillarsFromMemos {
                                            const PillarLengths& lengths, int pillar_count);
 
 struct PillarReportInput {
-  std::size_t memo1_count = 0;           // lines of Memo1: how many lines are checked
-  std::span<const std::string> memo2;    // the current lines of Memo2
-  const PillarTable* pillar_no = nullptr;
+  std::size_t checked_lines = 0;         // the period's line count (Memo1): how many lines are checked
+  std::span<const std::string> report_lines;  // what the report (Memo2) holds now
+  const PillarTable* table = nullptr;    // pillar_no
   PillarLengths lengths{};
   int pillar_count = 4;
   PillarSizes pillar_size{};             // the listing shows this many entries per pillar
@@ -56,11 +56,11 @@ struct PillarReportInput {
 };
 
 struct PillarReport {
-  std::vector<std::string> memo2;  // the new content of Memo2
+  std::vector<std::string> lines;  // the report's new content (Memo2)
   arith::StarCounts totals;        // pillar_tot2, pillar_tot3, pillar_tot4
 };
 
-// Button26Click: lines 1 .. memo1_count of Memo2 (those it has) become decorated
+// 驗證 (the sheet's Button26Click): lines 1 .. checked_lines of the report (those it has) become decorated
 // lines, then the pillar listing and the summary are appended. pillar_count and sizes
 // are bounded to the table (0 .. 8); refusing them is the size boxes' job.
 [[nodiscard]] PillarReport pillar_report(const PillarReportInput& in);

@@ -39,8 +39,8 @@ Selection rebuild_selection(const NumberBoxes& checked, int max_ball) {
     if (s.sel_count == 16) s.sel_text += ' ';
     s.sel_text += core::ball_text(n) + ",";
   }
-  s.lb_selectNo = std::to_string(s.sel_count);
-  s.count_caption = "  共計 " + s.lb_selectNo + " 個";
+  s.count_text = std::to_string(s.sel_count);
+  s.count_caption = "  共計 " + s.count_text + " 個";
   s.over_limit = s.sel_count > kSelectionLimit;
   return s;
 }
@@ -73,12 +73,6 @@ core::Result<std::vector<int>> most_frequent(std::span<const int> ordered_no_cou
   std::vector<int> numbers;
   for (int i = 0; i < n; ++i) numbers.push_back(ordered_no_count[i] % 100);
   return numbers;
-}
-
-NumberBoxes apply_settings(NumberBoxes checked, std::span<const BoxSetting> settings) {
-  for (const auto& s : settings)
-    if (s.number >= 1 && s.number <= static_cast<int>(checked.size())) checked[s.number - 1] = s.checked;
-  return checked;
 }
 
 }  // namespace pillars

@@ -26,7 +26,7 @@ struct Selection {
   std::vector<std::string> sel_no;  // checked numbers, two-digit text, ascending
   int sel_count = 0;
   std::string sel_text;       // "01,02,...,15, 16," : a blank before the 16th number
-  std::string lb_selectNo;    // the count in decimal
+  std::string count_text;     // lb_selectNo: the count in decimal
   std::string count_caption;  // Label28, Label42, Label56: "  共計 N 個"
   bool over_limit = false;    // more than 30: show msg::kSelectionOverLimit
 };
@@ -53,8 +53,5 @@ struct BoxSetting {
 // an n above max_ball; n <= 0 checks nothing.
 [[nodiscard]] core::Result<std::vector<int>> most_frequent(std::span<const int> ordered_no_count, int n,
                                                       int max_ball);
-
-// The box states after applying settings (what the boxes end up showing).
-[[nodiscard]] NumberBoxes apply_settings(NumberBoxes checked, std::span<const BoxSetting> settings);
 
 }  // namespace pillars

@@ -12,6 +12,7 @@
 #include "pillars/messages.h"
 #include "pillars/optimise_period.h"
 #include "pillars/period_line.h"
+#include "pillars/rules.h"
 #include "pillars/walk_forward_subsets.h"
 
 namespace pillars {
@@ -28,12 +29,12 @@ struct MethodFacts {
 MethodFacts facts(WalkMethod method) {
   using arith::Shape;
   switch (method) {
-    case WalkMethod::k2x2x2x2: return {"2x2x2x2", 8, Shape::k2x2x2x2, false};
-    case WalkMethod::k1x1x2x2x2: return {"1x1x2x2x2", 8, Shape::k1x1x2x2x2, false};
-    case WalkMethod::k3x3x3: return {"3x3x3", 9, Shape::k3x3x3, false};
-    case WalkMethod::k2x2x3x3: return {"2x2x3x3", 10, Shape::k2x2x3x3, false};
-    case WalkMethod::eight_of_twelve: return {"8of12", 12, Shape::k2x2x2x2, true};
-    case WalkMethod::ten_of_fifteen: return {"10of15", 15, Shape::k2x2x3x3, true};
+    case WalkMethod::k2x2x2x2: return {kWalkMethodNames[0], 8, Shape::k2x2x2x2, false};
+    case WalkMethod::k1x1x2x2x2: return {kWalkMethodNames[1], 8, Shape::k1x1x2x2x2, false};
+    case WalkMethod::k3x3x3: return {kWalkMethodNames[2], 9, Shape::k3x3x3, false};
+    case WalkMethod::k2x2x3x3: return {kWalkMethodNames[3], 10, Shape::k2x2x3x3, false};
+    case WalkMethod::eight_of_twelve: return {kWalkMethodNames[4], 12, Shape::k2x2x2x2, true};
+    case WalkMethod::ten_of_fifteen: return {kWalkMethodNames[5], 15, Shape::k2x2x3x3, true};
   }
   return {"", 0, Shape::k2x2x2x2, false};
 }
@@ -41,18 +42,6 @@ MethodFacts facts(WalkMethod method) {
 arith::SubsetRun subset_run(WalkMethod method) {
   return method == WalkMethod::eight_of_twelve ? arith::SubsetRun::eight_of_twelve
                                                : arith::SubsetRun::ten_of_fifteen;
-}
-
-core::Result<std::vector<int>> checked_numbers(const WalkSettings& settings, int max_ball) {
-  const int required = walk_method_numbers(settings.method);
-  std::vector<int> numbers = settings.numbers;
-  for (const int n : numbers)
-    if (n < 1 || n > max_ball) return core::Error::warning(msg::not_a_ball(std::to_string(n)));
-  std::sort(numbers.begin(), numbers.end());
-  numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
-  if (static_cast<int>(numbers.size()) != required || static_cast<int>(settings.numbers.size()) != required)
-    return core::Error::warning("必須選 " + std::to_string(required) + " 個號碼");
-  return numbers;
 }
 
 // The winning bets of the pillars on one draw: E2, E3, E4 of the hits per pillar.
@@ -78,25 +67,22 @@ std::optional<WalkMethod> walk_method_of(std::string_view name) {
   return std::nullopt;
 }
 
+WalkMethod walk_method_at(int index) {
+  return index >= 0 && index < static_cast<int>(kWalkMethods.size()) ? kWalkMethods[index] : kWalkMethods[0];
+}
+
+int walk_method_index(WalkMethod method) { return static_cast<int>(method); }
+
 int walk_method_numbers(WalkMethod method) { return facts(method).numbers; }
 
 std::span<const int> walk_method_sizes(WalkMethod method) { return arith::shape_sizes(facts(method).shape); }
 
 bool walk_method_follows_priority(WalkMethod method) {
-  return method == WalkMethod::k2x2x3x3 || facts(method).subsets;
+  return facts(method).subsets || shape_follows_priority(facts(method).shape);
 }
 
 arith::Priority walk_priority(WalkMethod method, arith::Priority asked) {
   return walk_method_follows_priority(method) ? asked : arith::Priority::four_first;
-}
-
-int priority_digit(arith::Priority priority) {
-  switch (priority) {
-    case arith::Priority::four_first: return 4;
-    case arith::Priority::three_first: return 3;
-    case arith::Priority::two_first: return 2;
-  }
-  return 4;
 }
 
 core::Result<int> read_walk_count(WalkCount which, std::string_view label, std::string_view text) {
@@ -138,7 +124,7 @@ core::Result<int> read_walk_count_entry(WalkCount which, std::string_view label,
 
 core::Result<WalkForwardRun> WalkForwardRun::start(const core::DrawHistory& history, WalkSettings settings) {
   if (!settings.numbers.empty()) {
-    auto numbers = checked_numbers(settings, history.max_ball);
+    auto numbers = check_number_list(settings.numbers, walk_method_numbers(settings.method), history.max_ball);
     if (!numbers) return numbers.error();
     settings.numbers = std::move(*numbers);
   }
@@ -148,7 +134,7 @@ core::Result<WalkForwardRun> WalkForwardRun::start(const core::DrawHistory& hist
   if (settings.step < 1) return core::Error::warning("重選間隔必須至少為 1");
   const long long needed = static_cast<long long>(settings.train) + settings.test;
   if (needed > history.draw_count)
-    return core::Error::warning("開獎資料不足: 需要 " + std::to_string(needed) + " 期, 只有 " +
+    return core::Error::warning(std::string(msg::kTooFewDraws) + ": 需要 " + std::to_string(needed) + " 期, 只有 " +
                                 std::to_string(history.draw_count) + " 期");
   settings.priority = walk_priority(settings.method, settings.priority);
   return WalkForwardRun(history, std::move(settings));

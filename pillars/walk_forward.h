@@ -36,6 +36,7 @@
 #include "core/result.h"
 #include "pillars/arithmetic/ranking.h"
 #include "pillars/arithmetic/star_counts.h"
+#include "pillars/rules.h"
 #include "pillars/walk_forward_chance.h"
 
 namespace pillars {
@@ -47,9 +48,15 @@ inline constexpr std::array<WalkMethod, 6> kWalkMethods{WalkMethod::k2x2x2x2,   
                                                         WalkMethod::k3x3x3,       WalkMethod::k2x2x3x3,
                                                         WalkMethod::eight_of_twelve, WalkMethod::ten_of_fifteen};
 
-// "2x2x2x2", "1x1x2x2x2", "3x3x3", "2x2x3x3", "8of12", "10of15".
+// The methods' words, in kWalkMethods' order: the command line's choices, the panel's list.
+inline constexpr std::array<std::string_view, 6> kWalkMethodNames{"2x2x2x2", "1x1x2x2x2", "3x3x3",
+                                                                  "2x2x3x3", "8of12",     "10of15"};
 [[nodiscard]] std::string_view walk_method_name(WalkMethod method);
 [[nodiscard]] std::optional<WalkMethod> walk_method_of(std::string_view name);
+// A list of the methods in kWalkMethods' order: the method of an entry (the first for no
+// entry) and the entry of a method.
+[[nodiscard]] WalkMethod walk_method_at(int index);
+[[nodiscard]] int walk_method_index(WalkMethod method);
 // How many numbers the method takes: 8, 8, 9, 10, 12, 15.
 [[nodiscard]] int walk_method_numbers(WalkMethod method);
 // The pillar sizes of the arrangement it plays (8of12 plays 2x2x2x2, 10of15 2x2x3x3).
@@ -59,8 +66,6 @@ inline constexpr std::array<WalkMethod, 6> kWalkMethods{WalkMethod::k2x2x2x2,   
 [[nodiscard]] bool walk_method_follows_priority(WalkMethod method);
 // The priority the method's analysis ranks by.
 [[nodiscard]] arith::Priority walk_priority(WalkMethod method, arith::Priority asked);
-// 4, 3 or 2 as written for the priority.
-[[nodiscard]] int priority_digit(arith::Priority priority);
 
 inline constexpr int kMaxTrain = 2499;
 

@@ -1,6 +1,7 @@
 #include "pillars/walk_forward_report.h"
 
 #include "core/ball_text.h"
+#include "core/join.h"
 #include "core/number_format.h"
 #include "core/numbers.h"
 
@@ -10,19 +11,11 @@ namespace {
 
 using core::fixed;
 
-std::string joined(const std::vector<std::string>& parts, std::string_view separator) {
-  std::string out;
-  for (std::size_t i = 0; i < parts.size(); ++i) {
-    if (i > 0) out += separator;
-    out += parts[i];
-  }
-  return out;
-}
 
 std::string numbers_text(const std::vector<int>& numbers) {
   std::vector<std::string> texts;
   for (const int n : numbers) texts.push_back(core::ball_text(n));
-  return joined(texts, ".");
+  return core::join(texts, ".");
 }
 
 std::string counts_line(std::string_view title, const std::array<double, 3>& values, int decimals) {
@@ -58,7 +51,7 @@ std::vector<std::string> walk_step_titles() {
           "樣本內三星", "樣本內四星", "樣本外期數", "樣本外二星", "樣本外三星", "樣本外四星"};
 }
 
-std::string walk_step_header() { return joined(walk_step_titles(), ","); }
+std::string walk_step_header() { return core::join(walk_step_titles(), ","); }
 
 std::vector<std::string> walk_step_fields(const WalkStep& step) {
   std::vector<std::string> pillars;
@@ -67,7 +60,7 @@ std::vector<std::string> walk_step_fields(const WalkStep& step) {
           step.date,
           step.issue,
           numbers_text(step.numbers),
-          joined(pillars, "/"),
+          core::join(pillars, "/"),
           std::to_string(step.in_sample.two),
           std::to_string(step.in_sample.three),
           std::to_string(step.in_sample.four),
@@ -77,7 +70,7 @@ std::vector<std::string> walk_step_fields(const WalkStep& step) {
           std::to_string(step.out_of_sample.four)};
 }
 
-std::string walk_step_line(const WalkStep& step) { return joined(walk_step_fields(step), ","); }
+std::string walk_step_line(const WalkStep& step) { return core::join(walk_step_fields(step), ","); }
 
 std::string star_name(int star) {
   switch (star) {

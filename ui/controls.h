@@ -15,6 +15,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/dates.h"
@@ -25,7 +26,10 @@ class QLabel;
 
 namespace ui {
 
-[[nodiscard]] inline QString qs(const std::string& text) { return QString::fromStdString(text); }
+// The one way engine text (UTF-8) becomes a control's text.
+[[nodiscard]] inline QString qs(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 [[nodiscard]] inline std::string u8(const QString& text) { return text.toStdString(); }
 [[nodiscard]] inline QDate qdate(const core::Date& d) { return QDate(d.year, d.month, d.day); }
 [[nodiscard]] inline core::Date date_of(const QDate& d) { return core::Date{d.year(), d.month(), d.day()}; }

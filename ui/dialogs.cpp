@@ -150,7 +150,6 @@ QString title_for(MessageKind kind) {
 }  // namespace
 
 void install_script(DialogScript* script) { g_script = script; }
-DialogScript* installed_script() { return g_script; }
 
 void message(QWidget* parent, MessageKind kind, const QString& text) {
   if (g_script) return g_script->on_message(kind, text);

@@ -83,7 +83,6 @@ class DialogScript {
 };
 
 void install_script(DialogScript* script);  // nullptr restores the real dialogs
-[[nodiscard]] DialogScript* installed_script();
 
 // Records every message and answers from queues; an empty queue answers No / cancel,
 // except the question about replacing a file, which an empty queue answers Yes.

@@ -2,17 +2,12 @@
 
 #include "analysis/moving/moving_rule.h"
 #include "core/ball_text.h"
+#include "core/join.h"
 #include "core/number_format.h"
 #include "core/numbers.h"
 
 namespace backtest {
 namespace {
-
-std::string joined(const std::vector<std::string>& fields) {
-  std::string line;
-  for (std::size_t i = 0; i < fields.size(); ++i) (line += i ? "," : "") += fields[i];
-  return line;
-}
 
 std::string number_list(std::uint64_t numbers) {
   std::string text;
@@ -51,9 +46,9 @@ std::vector<std::string> summary_lines(const Summary& s) {
 }
 
 std::vector<std::string> backtest_lines(const Backtest& run) {
-  std::vector<std::string> lines{title(run.settings()), joined(step_titles())};
+  std::vector<std::string> lines{title(run.settings()), core::join(step_titles())};
   lines.reserve(run.steps().size() + 14);
-  for (const Step& step : run.steps()) lines.push_back(joined(step_fields(run, step)));
+  for (const Step& step : run.steps()) lines.push_back(core::join(step_fields(run, step)));
   const auto summary = summary_lines(run.summary());
   lines.insert(lines.end(), summary.begin(), summary.end());
   return lines;
@@ -72,9 +67,9 @@ std::vector<std::string> all_methods_fields(Method method, const Summary& s) {
 
 std::vector<std::string> all_methods_lines(int test, const std::vector<Summary>& summaries) {
   std::vector<std::string> lines{"測試期數," + std::to_string(test), "多重比較校正門檻," + core::fixed(kAllMethodsThreshold, 5),
-                                 joined(all_methods_titles())};
+                                 core::join(all_methods_titles())};
   for (std::size_t i = 0; i < summaries.size() && i < kMethods.size(); ++i)
-    lines.push_back(joined(all_methods_fields(kMethods[i], summaries[i])));
+    lines.push_back(core::join(all_methods_fields(kMethods[i], summaries[i])));
   return lines;
 }
 

@@ -146,15 +146,15 @@ DoubleTraceView show_double_trace(const core::DrawHistory& history, const Double
                                   int rule_number) {
   DoubleTraceView view;
   const int rule_count = static_cast<int>(search.rules.size());
-  view.lb_tot = count_label("共", rule_count);
+  view.rule_total = count_label("共", rule_count);
   if (rule_count == 0) {
-    view.lb_sortidx = count_label("第", 0);
+    view.rule_caption = count_label("第", 0);
     view.plan = "無";
     view.sgl = match_grid(history, search, nullptr);
     return view;
   }
   view.rule_number = std::clamp(rule_number, 1, rule_count);
-  view.lb_sortidx = count_label("第", view.rule_number);
+  view.rule_caption = count_label("第", view.rule_number);
   view.steps_enabled = true;
   const DoubleTraceRule& rule = search.rules[view.rule_number - 1];
   const RuleColumn column = rule_column(history, search, rule);
@@ -166,8 +166,8 @@ DoubleTraceView show_double_trace(const core::DrawHistory& history, const Double
 
 DoubleTraceView reset_view(const core::DrawHistory& history, const DoubleTraceSearch& search) {
   DoubleTraceView view;
-  view.lb_sortidx = "第  0  組";
-  view.lb_tot = "共  0  組";
+  view.rule_caption = "第  0  組";
+  view.rule_total = "共  0  組";
   view.plan = "---";
   const int match_count = static_cast<int>(search.matches.size());
   const int rows = match_count <= kListedRows ? match_count + 2 : kListedRows;

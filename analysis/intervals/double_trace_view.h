@@ -17,8 +17,8 @@ inline constexpr int kTraceGridColumns = 13;
 
 struct DoubleTraceView {
   int rule_number = 0;           // the rule shown, 1-based; 0 without rules
-  std::string lb_sortidx;        // "第 2 組"
-  std::string lb_tot;            // "共 3 組"
+  std::string rule_caption;      // lb_sortidx: "第 2 組"
+  std::string rule_total;        // lb_tot: "共 3 組"
   std::string plan;              // "準2版  07.__.__"; "無" without rules
   core::TextGrid sgl;            // header, one row per match, a separator row
   std::vector<std::string> mm;   // the explanation; empty without rules

@@ -77,8 +77,8 @@ IntervalAnalysis analyse_intervals(const core::DrawHistory& history) {
     analysis.numbers.push_back(gaps_of(draws, draw_count));
     analysis.max_rows = std::max(analysis.max_rows, analysis.numbers.back().appearances);
   }
-  analysis.label2 = longest_gap_label(analysis.numbers, analysis.max_rows);
-  analysis.sgmap = gap_grid(analysis.numbers, analysis.max_rows);
+  analysis.longest_gap = longest_gap_label(analysis.numbers, analysis.max_rows);
+  analysis.grid = gap_grid(analysis.numbers, analysis.max_rows);
   if (draw_count > 0) analysis.latest_issue = history.issue_no[draw_count - 1];
   return analysis;
 }

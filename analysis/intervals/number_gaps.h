@@ -24,8 +24,8 @@ struct NumberGaps {
 struct IntervalAnalysis {
   std::vector<NumberGaps> numbers;  // element n-1 for number n = 1 .. max_ball
   int max_rows = 0;                 // the largest number of appearances
-  std::string label2;               // "63期  號碼 34 位置 114", or "0期  " with no gap above 0
-  core::TextGrid sgmap;             // row 0 the number labels, rows 1 .. max_rows + 4 labelled "%03d"
+  std::string longest_gap;          // Label2: "63期  號碼 34 位置 114", or "0期  " with no gap above 0
+  core::TextGrid grid;              // sgmap: row 0 the number labels, rows 1 .. max_rows + 4 labelled "%03d"
   std::string latest_issue;         // issue number of the newest draw ("" for an empty table)
 };
 

@@ -78,7 +78,7 @@ RulesOutcome run_rules(const trace::TraceExport& rows, const core::DrawHistory& 
   for (int rule = 1; rule <= kRules; ++rule) {
     if (!settings.rule_on[static_cast<std::size_t>(rule - 1)]) continue;
     RuleCheck check = Krule_checking(rows, settings.rule_run_len, rule, settings.rule_name, settings.max_ball);
-    out.ed_result += check.prediction;
+    out.predictions += check.prediction;
     out.memo.insert(out.memo.end(), check.detail.begin(), check.detail.end());
   }
   return out;

@@ -49,7 +49,7 @@ struct RuleCheck {
                                        const std::array<std::string, core::kRuleCount>& rule_name, int max_ball);
 
 struct RulesOutcome {
-  std::string ed_result;          // every enabled rule's prediction, in rule order
+  std::string predictions;        // ed_result: every enabled rule's prediction, in rule order
   std::vector<std::string> memo;  // mmresult: "版路名稱：" + title, then the enabled rules' evidence
 };
 

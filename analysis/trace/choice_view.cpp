@@ -34,9 +34,9 @@ ChoiceView open_choice_view(const core::TextGrid& trace_grid, int row_count, int
                             std::string_view first_item) {
   ChoiceView view;
   view.size = size;
-  view.sg1.resize(trace_grid.rows(), 2 + size);
-  copy_column(view.sg1, 0, trace_grid, 0);
-  copy_column(view.sg1, 1, trace_grid, 1);
+  view.grid.resize(trace_grid.rows(), 2 + size);
+  copy_column(view.grid, 0, trace_grid, 0);
+  copy_column(view.grid, 1, trace_grid, 1);
   pick_choice(view, trace_grid, row_count, max_ball, first_item);
   return view;
 }
@@ -45,18 +45,18 @@ void pick_choice(ChoiceView& view, const core::TextGrid& trace_grid, int row_cou
                  std::string_view text) {
   for (int k = 0; k < view.size; ++k)
     if (const auto n = chosen_number(text, static_cast<std::size_t>(3 * k), max_ball))
-      copy_column(view.sg1, 2 + k, trace_grid, *n + 1);
+      copy_column(view.grid, 2 + k, trace_grid, *n + 1);
   int union_count = 0, hit_count = 0;
   for (int r = 1; r <= row_count; ++r) {
     int filled = 0;
-    for (int k = 0; k < view.size; ++k) filled += view.sg1.cell(2 + k, r).empty() ? 0 : 1;
+    for (int k = 0; k < view.size; ++k) filled += view.grid.cell(2 + k, r).empty() ? 0 : 1;
     union_count += filled > 0 ? 1 : 0;
     hit_count += filled;
   }
-  view.label2 = "拖牌總期數 " + std::to_string(row_count);
-  view.label3 = (view.size == 2 ? "二中一期數 " : "三中一期數 ") + std::to_string(union_count);
-  view.label4 = "開出號碼數 " + std::to_string(hit_count);
-  view.sg1.set_rows(row_count + 13);
+  view.trace_rows = "拖牌總期數 " + std::to_string(row_count);
+  view.hit_rows = (view.size == 2 ? "二中一期數 " : "三中一期數 ") + std::to_string(union_count);
+  view.numbers_drawn = "開出號碼數 " + std::to_string(hit_count);
+  view.grid.set_rows(row_count + 13);
 }
 
 }  // namespace trace

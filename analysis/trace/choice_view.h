@@ -19,10 +19,10 @@ namespace trace {
 
 struct ChoiceView {
   int size = 2;        // 2: two-of-one, 3: three-of-one
-  core::TextGrid sg1;  // date, issue, then one column per chosen number
-  std::string label2;  // "拖牌總期數 R"
-  std::string label3;  // "二中一期數 U" / "三中一期數 U"
-  std::string label4;  // "開出號碼數 H"
+  core::TextGrid grid;        // sg1: date, issue, then one column per chosen number
+  std::string trace_rows;     // Label2: "拖牌總期數 R"
+  std::string hit_rows;       // Label3: "二中一期數 U" / "三中一期數 U"
+  std::string numbers_drawn;  // Label4: "開出號碼數 H"
 };
 
 // The window on showing: columns 0 and 1 of the trace grid, then `first_item` applied.

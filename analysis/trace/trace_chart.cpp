@@ -60,9 +60,9 @@ struct Run {
     for (int p = 1; p <= n; ++p) {
       const int day = table.days[static_cast<std::size_t>(p - 1)];
       if (day < from || day > to || !matcher.matches(table.draw(p))) continue;
-      data.memo1.push_back(memo_line(++counter, p));
+      data.resembling_draws.push_back(memo_line(++counter, p));
       if (p + k > n) continue;
-      data.memo2.push_back(memo_line(counter, p + k));
+      data.following_draws.push_back(memo_line(counter, p + k));
       keys.count(table.draw(p + k), table.max_ball);
       followed = true;
     }
@@ -78,7 +78,7 @@ struct Run {
   }
 
   void query_distance(const ChartQuery& query, int k) {
-    if (query.positional()) data.memo1.assign(1, std::string(kChartMemoHeader));
+    if (query.positional()) data.resembling_draws.assign(1, std::string(kChartMemoHeader));
     if (!visit(ChartMatcher::query(query), k))
       data.messages.push_back((query.asks_tails() ? "您查詢的尾數" : "您查詢的號碼") + query.shown_text() +
                               "尚無開出記錄,故無統計資訊");
@@ -111,8 +111,8 @@ std::string number_title_prefix(const ChartSettings& s, std::string_view game) {
 
 ChartData run_chart(const TraceTable& table, const ChartSettings& settings, std::string_view game_name) {
   Run run{table, settings, {}, Keys(table.max_ball), 0, std::vector<std::string>(table.draws.size())};
-  run.data.memo1.assign(1, std::string(kChartMemoHeader));
-  run.data.memo2.assign(1, std::string(kChartMemoHeader));
+  run.data.resembling_draws.assign(1, std::string(kChartMemoHeader));
+  run.data.following_draws.assign(1, std::string(kChartMemoHeader));
   for (int k = 1; k <= kChartDistances; ++k) {
     if (!settings.next[static_cast<std::size_t>(k - 1)]) continue;
     if (settings.query)

@@ -47,7 +47,8 @@ struct ChartData {
   std::string tail_title;    // Chart3
   std::string head_title;    // Chart2
   std::vector<Bar> numbers, tails, heads;
-  std::vector<std::string> memo1, memo2;
+  std::vector<std::string> resembling_draws;  // Memo1: the draws that resemble the reference
+  std::vector<std::string> following_draws;   // Memo2: the draws k places after them
   std::vector<std::string> messages;  // information messages, in the order shown
 };
 

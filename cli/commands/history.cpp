@@ -8,7 +8,7 @@ namespace {
 
 int draws_command(Context& ctx) {
   const core::LatestDrawLabels labels = core::latest_draw_labels(ctx.history);
-  ctx.out << labels.lb_data << '\n' << labels.lb_data1 << '\n' << labels.lb_data2 << '\n';
+  ctx.out << labels.date << '\n' << labels.issue << '\n' << labels.balls << '\n';
   for (int i = 0; i < ctx.history.draw_count; ++i) ctx.out << core::display_text(ctx.history.orirec[i]) << '\n';
   return 0;
 }

@@ -15,8 +15,8 @@ namespace {
 
 int intervals_command(Context& ctx) {
   const auto analysis = intervals::analyse_intervals(ctx.history);
-  ctx.out << analysis.label2 << '\n';
-  print_grid(ctx, analysis.sgmap);
+  ctx.out << analysis.longest_gap << '\n';
+  print_grid(ctx, analysis.grid);
   return 0;
 }
 
@@ -88,7 +88,7 @@ int double_trace_command(Context& ctx) {
   if (!choices) return refuse(ctx, choices.error());
   const auto search = intervals::search_double_trace(ctx.history, choices->query);
   const auto view = intervals::show_double_trace(ctx.history, search, choices->rule);
-  print_lines(ctx, {boxes_line(*choices, search), view.lb_sortidx, view.lb_tot, view.plan});
+  print_lines(ctx, {boxes_line(*choices, search), view.rule_caption, view.rule_total, view.plan});
   print_grid(ctx, view.sgl);
   print_lines(ctx, view.mm);
   return 0;

@@ -19,6 +19,7 @@
 #include "pillars/optimise_arrange.h"
 #include "pillars/optimise_best_subset.h"
 #include "pillars/pillar_report.h"
+#include "pillars/rules.h"
 
 namespace cli {
 namespace {
@@ -30,32 +31,12 @@ core::Result<std::vector<std::string>> read_numbers(const Context& ctx) {
   const std::string list = ctx.args.value_or("--numbers", "");
   if (list.empty()) return texts;
   for (const auto& word : split(list, ',')) {
-    const auto value = core::to_int(word);
-    if (!value || *value < 1 || *value > ctx.history.max_ball)
-      return core::Error::error(pillars::msg::not_a_ball(word));
+    const auto value = pillars::read_ball(word, ctx.history.max_ball, pillars::BallText::lenient);
+    if (!value) return core::Error::error(pillars::msg::not_a_ball(word));
     texts.push_back(core::zero_pad(*value, 2));
   }
   return texts;
 }
-
-struct PriorityWord {
-  std::string_view word;
-  pillars::arith::Priority priority;
-};
-constexpr PriorityWord kPriorities[] = {{"4", pillars::arith::Priority::four_first},
-                                        {"3", pillars::arith::Priority::three_first},
-                                        {"2", pillars::arith::Priority::two_first}};
-constexpr auto kPriorityWords = choice_words(kPriorities);
-
-struct ShapeWord {
-  std::string_view word;
-  pillars::arith::Shape shape;
-};
-constexpr ShapeWord kShapes[] = {{"2x2x2x2", pillars::arith::Shape::k2x2x2x2},
-                                 {"3x3x3", pillars::arith::Shape::k3x3x3},
-                                 {"1x1x2x2x2", pillars::arith::Shape::k1x1x2x2x2},
-                                 {"2x2x3x3", pillars::arith::Shape::k2x2x3x3}};
-constexpr auto kShapeWords = choice_words(kShapes);
 
 struct SubsetWord {
   std::string_view word;
@@ -82,7 +63,7 @@ core::Result<OptimiseRequest> optimise_request(const Context& ctx) {
   if (!priority) return priority.error();
   auto period = period_from_options(ctx);
   if (!period) return period.error();
-  return OptimiseRequest{std::move(*numbers), choice_entry(kPriorities, *priority).priority, std::move(*period)};
+  return OptimiseRequest{std::move(*numbers), *pillars::priority_of_word(*priority), std::move(*period)};
 }
 
 // The report's times: the system clock, or noon of --today so that scripted runs
@@ -113,24 +94,7 @@ core::Result<std::vector<std::string>> arrange_lines(const Context& ctx) {
   input.period_lines = period->lines;
   const auto arranged = pillars::computer_arrange(input);
   if (!arranged) return arranged.error();
-
-  // Button26Click over the plain period list: each pillar memo holds its declared size.
-  pillars::PillarTable table;
-  pillars::PillarLengths lengths{};
-  for (int p = 0; p < input.pillar_count; ++p) {
-    table[p] = arranged->pillar_no[p];
-    lengths[p] = static_cast<int>(arranged->pillar_memos[p].size());
-  }
-  pillars::PillarReportInput report;
-  report.memo1_count = period->lines.size();
-  report.memo2 = period->lines;
-  report.pillar_no = &table;
-  report.lengths = lengths;
-  report.pillar_count = input.pillar_count;
-  report.pillar_size = input.pillar_size;
-  report.cost = pillars::arith::symmetric_sums(input.pillar_size);
-  report.period_title = period->title;
-  return pillars::pillar_report(report).memo2;
+  return pillars::arrangement_report(*arranged, input, period->title).lines;
 }
 
 core::Result<std::vector<std::string>> analyse_lines(const Context& ctx) {
@@ -138,13 +102,13 @@ core::Result<std::vector<std::string>> analyse_lines(const Context& ctx) {
   if (!shape) return shape.error();
   const auto request = optimise_request(ctx);
   if (!request) return request.error();
-  auto report = pillars::analyse_fixed_shape(choice_entry(kShapes, *shape).shape, request->input());
+  auto report = pillars::analyse_fixed_shape(*pillars::shape_of_word(*shape), request->input());
   if (!report) return report.error();
-  return std::move(report->memo2);
+  return std::move(report->lines);
 }
 
 struct BestSubsetReport {
-  std::vector<std::string> memo2;
+  std::vector<std::string> lines;
   std::string file_name;  // where --write-report puts it
 };
 
@@ -158,7 +122,7 @@ core::Result<BestSubsetReport> best_subset_report(const Context& ctx) {
   if (!started) return started.error();
   pillars::BestSubsetAnalysis& analysis = *started;
   analysis.compute_all();
-  return BestSubsetReport{analysis.report(start_time, now_text(ctx)).memo2, std::string(analysis.report_file_name())};
+  return BestSubsetReport{analysis.report(start_time, now_text(ctx)).lines, std::string(analysis.report_file_name())};
 }
 
 int arrange_command(Context& ctx) { return print_or_refuse(ctx, arrange_lines(ctx)); }
@@ -167,20 +131,20 @@ int analyse_command(Context& ctx) { return print_or_refuse(ctx, analyse_lines(ct
 int best_subset_command(Context& ctx) {
   const auto report = best_subset_report(ctx);
   if (!report) return refuse(ctx, report.error());
-  print_lines(ctx, report->memo2);
+  print_lines(ctx, report->lines);
   if (!ctx.args.has("--write-report")) return 0;
   // The report is printed either way; a script that asked for the file learns it failed.
-  const auto written = core::write_lines_atomic(report->file_name, report->memo2);
+  const auto written = core::write_lines_atomic(report->file_name, report->lines);
   if (!written) return refuse(ctx, written.error());
   return 0;
 }
 
 constexpr OptionSpec kNumbers{"--numbers", Takes::Value, "N1,N2,...", "the selected numbers"};
 constexpr OptionSpec kPriority{"--priority", Takes::Value, "4|3|2", "which star count ranks first (default 4)",
-                               kPriorityWords, "「{value}」不是有效的優先順序，請用 {choices}"};
+                               pillars::kPriorityWords, "「{value}」不是有效的優先順序，請用 {choices}"};
 constexpr OptionSpec kArrangeOptions[] = {kNumbers, {"--sizes", Takes::Value, "S1,S2,...", "pillar sizes (default 2,2,2,2)"}};
 constexpr OptionSpec kAnalyseOptions[] = {
-    {"--shape", Takes::Value, "2x2x2x2|3x3x3|1x1x2x2x2|2x2x3x3", "the pillar shape", kShapeWords,
+    {"--shape", Takes::Value, "2x2x2x2|3x3x3|1x1x2x2x2|2x2x3x3", "the pillar shape", pillars::kShapeWords,
      "「{value}」不是有效的立柱形式，請用 {choices}"},
     kNumbers, kPriority};
 constexpr OptionSpec kBestSubsetOptions[] = {

@@ -85,7 +85,7 @@ core::Result<std::vector<std::string>> lenpon_lines(const Context& ctx) {
   auto report = pillars::lenpon_report(period->lines, period->lines, *sel_no, !ctx.args.has("--no-detail"),
                                        period->title);
   if (!report.ok()) return report.error();
-  return std::move(report->memo3);
+  return std::move(report->lines);
 }
 
 core::Result<std::vector<std::string>> cost_lines(const Context& ctx) {
@@ -93,7 +93,7 @@ core::Result<std::vector<std::string>> cost_lines(const Context& ctx) {
   const auto change = pillars::pillar_count_change(std::to_string(sizes.size()), sizes);
   if (!change.ok()) return change.error();
   const auto labels = pillars::cost_labels(change->layout);
-  return std::vector<std::string>{labels.lb_pon2, labels.lb_pon3, labels.lb_pon4, labels.lb_tot, labels.lb_NOTT};
+  return std::vector<std::string>{labels.two_star, labels.three_star, labels.four_star, labels.all_bets, labels.number_total};
 }
 
 // "05,12/23,30/..." as the pillar memos' lines; an empty pillar has no line.
@@ -117,15 +117,15 @@ core::Result<std::vector<std::string>> verify_lines(const Context& ctx) {
   const pillars::PillarTable no_previous;
   const auto pillars_in = pillars::read_pillar_memos(no_previous, memos, change->pillar_count);
   pillars::PillarReportInput in;
-  in.memo1_count = period->lines.size();
-  in.memo2 = period->lines;
-  in.pillar_no = &pillars_in.pillar_no;
+  in.checked_lines = period->lines.size();
+  in.report_lines = period->lines;
+  in.table = &pillars_in.pillar_no;
   in.lengths = pillars_in.lengths;
   in.pillar_count = change->pillar_count;
   in.pillar_size = change->layout.pillar_size;
   in.cost = change->layout.cost;
   in.period_title = period->title;
-  return pillars::pillar_report(in).memo2;
+  return pillars::pillar_report(in).lines;
 }
 
 int period_command(Context& ctx) { return print_or_refuse(ctx, period_lines(ctx)); }

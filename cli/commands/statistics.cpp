@@ -121,7 +121,7 @@ int number_analysis_command(Context& ctx) {
   print_cells(ctx, counts.numbers, 0, per_grid);
   print_cells(ctx, counts.numbers, per_grid, per_grid);
   print_cells(ctx, {counts.tails.begin(), counts.tails.end()}, 0, counts.tails.size());
-  ctx.out << outcome.ed_result << '\n';
+  ctx.out << outcome.predictions << '\n';
   print_lines(ctx, outcome.memo);
   return 0;
 }

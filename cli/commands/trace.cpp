@@ -13,15 +13,10 @@
 #include "cli/commands/analysis_options.h"
 #include "cli/commands/commands.h"
 #include "cli/output.h"
+#include "core/join.h"
 
 namespace cli {
 namespace {
-
-std::string joined(const std::vector<std::string>& parts) {
-  std::string text;
-  for (std::size_t i = 0; i < parts.size(); ++i) (text += i ? "," : "") += parts[i];
-  return text;
-}
 
 int trace_command(Context& ctx) {
   const auto run = trace_from_options(ctx);
@@ -45,8 +40,8 @@ int choice_command(Context& ctx, int size) {
   auto view = trace::open_choice_view(shown.grid, shown.trace_row_count(), size, max_ball, first);
   const auto pick = ctx.args.value("--pick");
   if (pick) trace::pick_choice(view, shown.grid, shown.trace_row_count(), max_ball, *pick);
-  print_lines(ctx, {pick.value_or(first), view.label2, view.label3, view.label4, joined(items)});
-  for (int r = 0; r < view.sg1.rows(); ++r) ctx.out << joined(view.sg1.row(r)) << '\n';
+  print_lines(ctx, {pick.value_or(first), view.trace_rows, view.hit_rows, view.numbers_drawn, core::join(items)});
+  for (int r = 0; r < view.grid.rows(); ++r) ctx.out << core::join(view.grid.row(r)) << '\n';
   return 0;
 }
 
@@ -163,8 +158,8 @@ int chart_command(Context& ctx) {
   print_bars(ctx, data.number_title, data.numbers);
   print_bars(ctx, data.tail_title, data.tails);
   print_bars(ctx, data.head_title, data.heads);
-  print_lines(ctx, data.memo1);
-  print_lines(ctx, data.memo2);
+  print_lines(ctx, data.resembling_draws);
+  print_lines(ctx, data.following_draws);
   print_lines(ctx, data.messages);
   return 0;
 }

@@ -6,8 +6,7 @@
 
 #include "cli/commands/commands.h"
 #include "cli/output.h"
-#include "core/numbers.h"
-#include "pillars/messages.h"
+#include "pillars/rules.h"
 #include "pillars/walk_forward.h"
 #include "pillars/walk_forward_report.h"
 
@@ -26,20 +25,10 @@ core::Result<std::vector<int>> numbers_option(const Context& ctx, pillars::WalkM
   const auto list = ctx.args.value("--numbers");
   if (!list) return numbers;
   const auto words = list->empty() ? std::vector<std::string>() : split(*list, ',');
+  // The words are counted before they are read; repeats are the run's to refuse.
   const int required = pillars::walk_method_numbers(method);
-  if (static_cast<int>(words.size()) != required)
-    return core::Error::error("必須選 " + std::to_string(required) + " 個號碼");
-  for (const auto& word : words) {
-    const auto value = core::to_int_strict(word);
-    if (!value || *value < 1 || *value > ctx.history.max_ball) return core::Error::error(pillars::msg::not_a_ball(word));
-    numbers.push_back(*value);
-  }
-  return numbers;
-}
-
-pillars::arith::Priority priority_of(std::string_view word) {
-  using pillars::arith::Priority;
-  return word == "3" ? Priority::three_first : word == "2" ? Priority::two_first : Priority::four_first;
+  if (static_cast<int>(words.size()) != required) return pillars::wrong_number_count(required);
+  return pillars::read_balls(words, ctx.history.max_ball);
 }
 
 core::Result<pillars::WalkSettings> settings_of(const Context& ctx) {
@@ -61,7 +50,7 @@ core::Result<pillars::WalkSettings> settings_of(const Context& ctx) {
   s.train = *train;
   s.test = *test;
   s.step = *step;
-  s.priority = priority_of(*priority);
+  s.priority = pillars::priority_of_word(*priority).value_or(pillars::arith::Priority::four_first);
   return s;
 }
 
@@ -75,17 +64,14 @@ int walk_forward_command(Context& ctx) {
   return 0;
 }
 
-constexpr std::string_view kMethods[] = {"2x2x2x2", "1x1x2x2x2", "3x3x3", "2x2x3x3", "8of12", "10of15"};
-constexpr std::string_view kPriorityChoices[] = {"4", "3", "2"};
-
 constexpr OptionSpec kOptions[] = {
     {"--method", Takes::Value, "2x2x2x2|1x1x2x2x2|3x3x3|2x2x3x3|8of12|10of15", "the optimisation (default 2x2x3x3)",
-     kMethods, "未知的方法: {value}"},
+     pillars::kWalkMethodNames, "未知的方法: {value}"},
     {"--numbers", Takes::Value, "N1,N2,...", "a fixed set of numbers (default: each step's most frequent)"},
     {"--train", Takes::Value, "W", "training draws before each test draw, 1..2499 (default 100)"},
     {"--test", Takes::Value, "T", "the last T draws are tested (default 300)"},
     {"--step", Takes::Value, "S", "re-optimise every S test draws (default 1)"},
-    {"--priority", Takes::Value, "4|3|2", "which star count ranks first (default 4)", kPriorityChoices},
+    {"--priority", Takes::Value, "4|3|2", "which star count ranks first (default 4)", pillars::kPriorityWords},
 };
 
 const CommandSpec kWalkForwardCommands[] = {

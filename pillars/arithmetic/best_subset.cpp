@@ -36,7 +36,6 @@ int batch_size(SubsetRun run) { return run == SubsetRun::ten_of_fifteen ? 64 : 1
 }  // namespace
 
 int run_selection_size(SubsetRun run) { return run == SubsetRun::eight_of_twelve ? 12 : 15; }
-int run_subset_size(SubsetRun run) { return run == SubsetRun::eight_of_twelve ? 8 : 10; }
 int run_subset_count(SubsetRun run) { return run == SubsetRun::eight_of_twelve ? 495 : 3003; }
 Shape run_shape(SubsetRun run) {
   return run == SubsetRun::eight_of_twelve ? Shape::k2x2x2x2 : Shape::k2x2x3x3;

@@ -20,7 +20,6 @@ namespace pillars::arith {
 enum class SubsetRun { eight_of_twelve, ten_of_fifteen };
 
 [[nodiscard]] int run_selection_size(SubsetRun run);  // 12, 15
-[[nodiscard]] int run_subset_size(SubsetRun run);     // 8, 10
 [[nodiscard]] int run_subset_count(SubsetRun run);    // 495, 3003
 [[nodiscard]] Shape run_shape(SubsetRun run);         // 2x2x2x2, 2x2x3x3
 

@@ -39,7 +39,7 @@ void FullCombinationSheet::Button9Click() {
     ui::show_error(this, report.error());
     return links_.show_sheet(Sheet::Selection);
   }
-  Memo3->set_lines(report->memo3);
+  Memo3->set_lines(report->lines);
   state.lenpon_tot2 = report->totals.two;
   state.lenpon_tot3 = report->totals.three;
   state.lenpon_tot4 = report->totals.four;

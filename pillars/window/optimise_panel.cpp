@@ -11,9 +11,11 @@
 #include <optional>
 
 #include "core/text_file.h"
+#include "pillars/messages.h"
 #include "pillars/optimise_arrange.h"
 #include "pillars/optimise_best_subset.h"
 #include "pillars/optimise_texts.h"
+#include "pillars/rules.h"
 #include "pillars/window/pillar_sheet.h"
 #include "ui/busy_guard.h"
 #include "ui/controls.h"
@@ -27,8 +29,6 @@ namespace {
 namespace text = pillars::optimise_text;
 using pillars::arith::Shape;
 using pillars::arith::SubsetRun;
-
-QString qtext(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
 
 }  // namespace
 
@@ -47,9 +47,8 @@ void OptimisePanel::build() {
   RG1->setObjectName("RG1");
   auto* options = new QHBoxLayout(RG1);
   auto* group = new QButtonGroup(RG1);
-  const char* captions[] = {"４星優先", "３星優先", "２星優先"};
   for (int i = 0; i < 3; ++i) {
-    RG1_items[i] = new QRadioButton(QString::fromUtf8(captions[i]), RG1);
+    RG1_items[i] = new QRadioButton(ui::qs(pillars::msg::kPriorityCaptions[i]), RG1);
     RG1_items[i]->setObjectName(QStringLiteral("RG1_%1").arg(i));
     group->addButton(RG1_items[i], i);
     options->addWidget(RG1_items[i]);
@@ -66,15 +65,15 @@ void OptimisePanel::build() {
   const auto run_row = [&](QPushButton*& command, const char* name, std::string_view caption, QPushButton*& stop,
                            const char* stop_name) {
     auto* h = ui::row();
-    h->addWidget(command = ui::push_button(this, qtext(caption), name), 1);
-    h->addWidget(stop = ui::push_button(this, qtext(text::kStopCaption), stop_name));
+    h->addWidget(command = ui::push_button(this, ui::qs(caption), name), 1);
+    h->addWidget(stop = ui::push_button(this, ui::qs(text::kStopCaption), stop_name));
     stop->setFixedWidth(60);
     stop->hide();
     v->addLayout(h);
   };
   run_row(Button31, "Button31", text::kEightOfTwelveCaption, btn_stop, "btn_stop");
   run_row(Button32, "Button32", text::kTenOfFifteenCaption, btn_stop_1510, "btn_stop_1510");
-  lb_percent = ui::label(this, qtext(text::kCounterIdle), "lb_percent");
+  lb_percent = ui::label(this, ui::qs(text::kCounterIdle), "lb_percent");
   lb_percent->setAlignment(Qt::AlignRight);
   ui::set_look(lb_percent, Qt::red, true);
   lb_percent->hide();
@@ -101,9 +100,9 @@ void OptimisePanel::connect_handlers() {
 }
 
 pillars::arith::Priority OptimisePanel::priority() const {
-  if (RG1_items[0]->isChecked()) return pillars::arith::Priority::four_first;
-  if (RG1_items[1]->isChecked()) return pillars::arith::Priority::three_first;
-  return pillars::arith::Priority::two_first;
+  for (int i = 0; i < 2; ++i)
+    if (RG1_items[i]->isChecked()) return pillars::kPriorities[i];
+  return pillars::kPriorities[2];
 }
 
 pillars::OptimiseInput OptimisePanel::input(const std::vector<std::string>& lines) const {
@@ -131,7 +130,7 @@ void OptimisePanel::run_fixed_shape(Shape shape, bool suggest_size) {
   const auto report = pillars::analyse_fixed_shape(shape, input(lines));
   if (!report) return refuse_size(report.error(), pillars::arith::shape_numbers(shape), suggest_size);
   sheet_.apply_shape(report->layout);
-  links_.write_report(report->memo2);
+  links_.write_report(report->lines);
   sheet_.load_pillars(report->best);
   links_.show_sheet(Sheet::PillarReport);
 }
@@ -166,7 +165,7 @@ void OptimisePanel::Button19Click() {
 void OptimisePanel::Button31Click() { run_best_subset(SubsetRun::eight_of_twelve); }
 
 void OptimisePanel::Button32Click() {
-  if (!ui::confirm(this, qtext(text::kConfirmTenOfFifteen))) return;
+  if (!ui::confirm(this, ui::qs(text::kConfirmTenOfFifteen))) return;
   run_best_subset(SubsetRun::ten_of_fifteen);
 }
 
@@ -200,7 +199,7 @@ void OptimisePanel::run_best_subset(SubsetRun run) {
   sheet_.apply_shape(analysis.layout());
   stop_requested = false;
   links_.write_report({});
-  lb_percent->setText(qtext(text::kCounterIdle));
+  lb_percent->setText(ui::qs(text::kCounterIdle));
   if (!twelve) lb_percent->show();
   stop->show();
   std::optional<core::Status> written;
@@ -208,7 +207,7 @@ void OptimisePanel::run_best_subset(SubsetRun run) {
     ui::BusyGuard busy(window(), {stop});
     stop->setFocus();
     if (run_subsets(analysis, command, stop_requested)) written = finish_best_subset(analysis, command, start_time);
-    command->setText(qtext(twelve ? text::kEightOfTwelveCaption : text::kTenOfFifteenCaption));
+    command->setText(ui::qs(twelve ? text::kEightOfTwelveCaption : text::kTenOfFifteenCaption));
     ui::repaint_now(command);
     stop->hide();
     lb_percent->hide();
@@ -238,15 +237,15 @@ bool OptimisePanel::run_subsets(pillars::BestSubsetAnalysis& analysis, QPushButt
 
 core::Status OptimisePanel::finish_best_subset(const pillars::BestSubsetAnalysis& analysis, QPushButton* command,
                                                const core::LocalDateTime& start_time) {
-  command->setText(qtext(text::kSorting));
+  command->setText(ui::qs(text::kSorting));
   ui::repaint_now(command);
   const pillars::OptimiseReport report =
       analysis.report(core::format_date_time(start_time), core::format_date_time(links_.clock.now()));
-  links_.write_report(report.memo2);
+  links_.write_report(report.lines);
   sheet_.load_pillars(report.best);
   links_.show_sheet(Sheet::PillarReport);
   const QString path = QDir(links_.working_dir).filePath(ui::qs(std::string(analysis.report_file_name())));
-  return core::write_lines_atomic(QFile::encodeName(path).toStdString(), report.memo2);
+  return core::write_lines_atomic(QFile::encodeName(path).toStdString(), report.lines);
 }
 
 }  // namespace bestpillars

@@ -134,7 +134,7 @@ void PeriodSheet::apply_period(const pillars::PeriodResult& result) {
   state.period_title = result.period_title;
   state.pick_draws = result.pick_draws;
   if (result.first_day) DateTimePicker1->setDate(date_of_day(*result.first_day));
-  write_period_lines(result.lines, result.edit1);
+  write_period_lines(result.lines, result.count_text);
 }
 
 template <class Inputs, class Query>

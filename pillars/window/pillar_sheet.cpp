@@ -138,11 +138,11 @@ void PillarSheet::apply_pillar_look() {
 void PillarSheet::apply_layout(const pillars::PillarLayout& layout) {
   links_.state.set_layout(layout);
   const pillars::CostLabels labels = pillars::cost_labels(layout);
-  ui::set_label(lb_NOTT, labels.lb_NOTT);
-  ui::set_label(lb_pon2, labels.lb_pon2);
-  ui::set_label(lb_pon3, labels.lb_pon3);
-  ui::set_label(lb_pon4, labels.lb_pon4);
-  ui::set_label(lb_tot, labels.lb_tot);
+  ui::set_label(lb_NOTT, labels.number_total);
+  ui::set_label(lb_pon2, labels.two_star);
+  ui::set_label(lb_pon3, labels.three_star);
+  ui::set_label(lb_pon4, labels.four_star);
+  ui::set_label(lb_tot, labels.all_bets);
 }
 
 std::vector<const QComboBox*> PillarSheet::boxes() const {
@@ -216,9 +216,9 @@ void PillarSheet::Button26Click() {
   pillars::WorkbenchState& state = links_.state;
   const std::vector<std::string> report_lines = links_.report_lines();
   pillars::PillarReportInput input;
-  input.memo1_count = links_.period_lines().size();
-  input.memo2 = report_lines;
-  input.pillar_no = &state.pillar_no;
+  input.checked_lines = links_.period_lines().size();
+  input.report_lines = report_lines;
+  input.table = &state.pillar_no;
   for (int i = 1; i <= pillars::kMaxPillars; ++i)
     input.lengths[i - 1] = std::min(mx_pillar[i]->line_count(), pillars::kMaxPillarSize);
   input.pillar_count = state.pillar_count;
@@ -226,7 +226,7 @@ void PillarSheet::Button26Click() {
   input.cost = {state.cost2, state.cost3, state.cost4};
   input.period_title = state.period_title;
   const pillars::PillarReport report = pillars::pillar_report(input);
-  links_.write_report(report.memo2);
+  links_.write_report(report.lines);
   state.pillar_tot2 = report.totals.two;
   state.pillar_tot3 = report.totals.three;
   state.pillar_tot4 = report.totals.four;

@@ -140,7 +140,7 @@ void SelectionSheet::CB01Click() {
   state.sel_no = selection.sel_no;
   state.sel_count = selection.sel_count;
   state.sel_text = selection.sel_text;
-  ui::set_label(lb_selectNo, selection.lb_selectNo);
+  ui::set_label(lb_selectNo, selection.count_text);
   emit selection_changed(selection);
   if (selection.over_limit && actions_running_ == 0)
     ui::message(this, ui::MessageKind::Error, ui::qs(std::string(pillars::msg::kSelectionOverLimit)));

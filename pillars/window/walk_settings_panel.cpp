@@ -65,7 +65,7 @@ void SettingsPanel::build() {
   cb_method = new QComboBox(this);
   cb_method->setObjectName("cb_method");
   for (const pillars::WalkMethod m : pillars::kWalkMethods) cb_method->addItem(method_caption(m));
-  cb_method->setCurrentIndex(static_cast<int>(pillars::WalkMethod::k2x2x3x3));
+  cb_method->setCurrentIndex(pillars::walk_method_index(pillars::WalkMethod::k2x2x3x3));
   rb_frequent = ui::radio_button(this, QStringLiteral("每期取訓練期間最常開出的號碼"), "rb_frequent", true);
   rb_fixed = ui::radio_button(this, QStringLiteral("固定號碼"), "rb_fixed");
   ed_numbers = new QLineEdit(this);
@@ -78,9 +78,9 @@ void SettingsPanel::build() {
   auto* priorities = new QWidget(this);
   auto* priority_row = new QHBoxLayout(priorities);
   priority_row->setContentsMargins(0, 0, 0, 0);
-  const QString captions[] = {QStringLiteral("４星優先"), QStringLiteral("３星優先"), QStringLiteral("２星優先")};
   for (int i = 0; i < 3; ++i) {
-    rb_priority[i] = ui::radio_button(priorities, captions[i], QStringLiteral("rb_priority%1").arg(i), i == 0);
+    rb_priority[i] = ui::radio_button(priorities, ui::qs(pillars::msg::kPriorityCaptions[i]),
+                                      QStringLiteral("rb_priority%1").arg(i), i == 0);
     priority_row->addWidget(rb_priority[i]);
   }
   lb_numbers_msg = message_label(this, "lb_numbers_msg");
@@ -150,13 +150,13 @@ void SettingsPanel::follow_method() {
 }
 
 pillars::WalkMethod SettingsPanel::method() const {
-  return pillars::kWalkMethods[std::max(0, cb_method->currentIndex())];
+  return pillars::walk_method_at(cb_method->currentIndex());
 }
 
 pillars::arith::Priority SettingsPanel::priority() const {
-  if (rb_priority[1]->isChecked()) return pillars::arith::Priority::three_first;
-  if (rb_priority[2]->isChecked()) return pillars::arith::Priority::two_first;
-  return pillars::arith::Priority::four_first;
+  for (int i = 1; i < 3; ++i)
+    if (rb_priority[i]->isChecked()) return pillars::kPriorities[i];
+  return pillars::kPriorities[0];
 }
 
 std::optional<int> SettingsPanel::read_count(WalkCount which, QComboBox* box, QLabel* message) {
@@ -170,25 +170,16 @@ std::optional<int> SettingsPanel::read_count(WalkCount which, QComboBox* box, QL
 std::optional<std::vector<int>> SettingsPanel::read_numbers() {
   std::vector<int> numbers;
   if (!rb_fixed->isChecked()) return numbers;
-  const int required = pillars::walk_method_numbers(method());
-  const QStringList words = ed_numbers->text().split(QRegularExpression(QStringLiteral("[,，\\s]+")), Qt::SkipEmptyParts);
-  for (const QString& word : words) {
-    const auto value = core::to_int_strict(ui::u8(word));
-    if (!value || *value < 1 || *value > max_ball_) {
-      show_message(lb_numbers_msg, pillars::msg::not_a_ball(ui::u8(word)));
-      return std::nullopt;
-    }
-    numbers.push_back(*value);
-  }
-  std::vector<int> distinct = numbers;
-  std::sort(distinct.begin(), distinct.end());
-  distinct.erase(std::unique(distinct.begin(), distinct.end()), distinct.end());
-  if (static_cast<int>(distinct.size()) != required || numbers.size() != distinct.size()) {
-    show_message(lb_numbers_msg, "必須選 " + std::to_string(required) + " 個號碼");
-    return std::nullopt;
-  }
-  lb_numbers_msg->clear();
-  return numbers;
+  std::vector<std::string> words;
+  for (const QString& word : ed_numbers->text().split(QRegularExpression(QStringLiteral("[,，\\s]+")), Qt::SkipEmptyParts))
+    words.push_back(ui::u8(word));
+  // Every word is read before the list is counted; the run is given them as typed.
+  const auto balls = pillars::read_balls(words, max_ball_);
+  const auto checked = balls ? pillars::check_number_list(*balls, pillars::walk_method_numbers(method()), max_ball_)
+                             : balls;
+  show_message(lb_numbers_msg, checked ? std::string() : checked.error().text);
+  if (!checked) return std::nullopt;
+  return *balls;
 }
 
 std::optional<pillars::WalkSettings> SettingsPanel::read_settings() {
@@ -202,7 +193,7 @@ std::optional<pillars::WalkSettings> SettingsPanel::read_settings() {
 }
 
 void SettingsPanel::show_run_refusal(const std::string& text) {
-  const bool too_few = text.starts_with("開獎資料不足");
+  const bool too_few = text.starts_with(pillars::msg::kTooFewDraws);
   show_message(lb_test_msg,
                too_few ? text + "(程式最多讀取最近 " + std::to_string(core::kDrawCapacity) + " 期)" : text);
 }
@@ -215,7 +206,7 @@ void SettingsPanel::use_selection(const std::vector<std::string>& selection) {
   for (const pillars::WalkMethod m : pillars::kWalkMethods)
     if (pillars::walk_method_numbers(m) == static_cast<int>(selection.size())) {
       // 2x2x2x2 for eight numbers, the shape the workbench's first analysis uses.
-      cb_method->setCurrentIndex(static_cast<int>(m));
+      cb_method->setCurrentIndex(pillars::walk_method_index(m));
       break;
     }
   rb_fixed->setChecked(true);

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "core/reload.h"
 #include "core/text_file.h"
 
 namespace {
@@ -32,9 +33,9 @@ TEST(ReadLottoList, KeepsLinesUpToTheFirstBadLengthAndOrdersOldestFirst) {
   ASSERT_EQ(h.draw_count, 3);
   EXPECT_EQ(h.orirec[0], draw(1, 1));
   EXPECT_EQ(h.orirec[2], draw(3, 3));
-  EXPECT_EQ(result.labels.lb_data, "日期:2009/01/03");
-  EXPECT_EQ(result.labels.lb_data1, "期數:098003");
-  EXPECT_EQ(result.labels.lb_data2, "號碼(落球):01,02,03,04,05");
+  EXPECT_EQ(result.labels.date, "日期:2009/01/03");
+  EXPECT_EQ(result.labels.issue, "期數:098003");
+  EXPECT_EQ(result.labels.balls, "號碼(落球):01,02,03,04,05");
 }
 
 TEST(ReadLottoList, LineLengthRules) {
@@ -63,9 +64,9 @@ TEST(ReadLottoList, FutureLinesAreSkippedAndReadingGoesOn) {
 TEST(ReadLottoList, EmptyTableKeepsLabelPrefixes) {
   core::LoadedDraws result;
   (void)load("", &result);
-  EXPECT_EQ(result.labels.lb_data, "日期:");
-  EXPECT_EQ(result.labels.lb_data1, "期數:");
-  EXPECT_EQ(result.labels.lb_data2, "號碼(落球):");
+  EXPECT_EQ(result.labels.date, "日期:");
+  EXPECT_EQ(result.labels.issue, "期數:");
+  EXPECT_EQ(result.labels.balls, "號碼(落球):");
 }
 
 TEST(ReadLottoList, SameDateOrdersByIssue) {
@@ -112,18 +113,18 @@ TEST(ReadLottoList, HugeAndHostileFilesLoadWithinBounds) {
   EXPECT_EQ(load(std::string(1 << 20, '\0')).draw_count, 0);
 }
 
-TEST(ReadLottoList, MissingFileIsCreatedEmptyAndUnreadableFileReportsError) {
+TEST(LoadSequence, MissingFileIsCreatedEmptyAndUnreadableFileReportsError) {
   const auto dir = std::filesystem::temp_directory_path() / "vantor_loader_test";
   std::filesystem::remove_all(dir);
   std::filesystem::create_directories(dir);
   core::DrawHistory h;
-  auto result = core::Read_lotto_list(h, dir.string(), kToday);
+  auto result = core::reload(h, core::draw_file_path(h, dir.string()), kToday);
   EXPECT_TRUE(result.ok());
   EXPECT_TRUE(std::filesystem::exists(dir / "TW539.txt"));
   EXPECT_EQ(h.draw_count, 0);
 
   h.draw_file_name = "missing_dir/TW539.txt";  // cannot be created
-  result = core::Read_lotto_list(h, dir.string(), kToday);
+  result = core::reload(h, core::draw_file_path(h, dir.string()), kToday);
   EXPECT_FALSE(result.ok());
   EXPECT_NE(result.error().text.find("TW539.txt"), std::string::npos);
   std::filesystem::remove_all(dir);
@@ -187,7 +188,7 @@ TEST(PutToLtno, CutsColumnsOnBytesAndNamesTheFileLine) {
   ASSERT_TRUE(core::put_to_ltno(h));
   EXPECT_EQ(h.issue_no[0], "中文01");
   EXPECT_EQ(h.ltno_drawn[0][0], "05");
-  EXPECT_EQ(core::latest_draw_labels(h).lb_data1, "期數:098003");
+  EXPECT_EQ(core::latest_draw_labels(h).issue, "期數:098003");
 }
 
 TEST(PutToLtno, DatesNonDecreasingAfterLoad) {
@@ -196,13 +197,12 @@ TEST(PutToLtno, DatesNonDecreasingAfterLoad) {
   for (int i = 1; i < h.draw_count; ++i) EXPECT_LE(h.draw_date[i - 1], h.draw_date[i]);
 }
 
-TEST(ReadLottoList, RealHistoryLoadsAndDerives) {
+TEST(LoadSequence, RealHistoryLoadsAndDerives) {
   core::DrawHistory h;
-  auto result = core::Read_lotto_list(h, VANTOR_DATA_DIR, "2026/12/09");
+  auto result = core::reload(h, core::draw_file_path(h, VANTOR_DATA_DIR), "2026/12/09");
   ASSERT_TRUE(result.ok());
   EXPECT_EQ(h.draw_count, 2500);
-  EXPECT_TRUE(core::put_to_ltno(h));
-  EXPECT_EQ(result->labels.lb_data1, "期數:115204");
+  EXPECT_EQ(result->labels.issue, "期數:115204");
 }
 
 }  // namespace

@@ -21,9 +21,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   static const pillars::PillarTable kNoPrevious;  // (clang 14 cannot compile a braced empty table here)
   const auto read = pillars::read_pillar_memos(kNoPrevious, memos, count);
   pillars::PillarReportInput in;
-  in.memo1_count = lines.size();
-  in.memo2 = lines;
-  in.pillar_no = &read.pillar_no;
+  in.checked_lines = lines.size();
+  in.report_lines = lines;
+  in.table = &read.pillar_no;
   in.lengths = read.lengths;
   in.pillar_count = count;
   (void)pillars::pillar_report(in);

@@ -51,7 +51,7 @@ TEST(LenponReport, DecoratedLinesThenSummary) {
       "三星開出 5 碰",
       "四星開出 1 碰",
   };
-  EXPECT_EQ(report->memo3, expected);
+  EXPECT_EQ(report->lines, expected);
   EXPECT_EQ(report->totals, (arith::StarCounts{9, 5, 1}));
 }
 
@@ -59,20 +59,20 @@ TEST(LenponReport, WithoutDetailAndRepeated) {
   const auto lines = period_lines();
   const auto plain = lenpon_report(lines, lines, kSelection, false, "t");
   ASSERT_TRUE(plain.ok());
-  EXPECT_EQ(std::vector<std::string>(plain->memo3.begin(), plain->memo3.begin() + 3), lines);
-  EXPECT_EQ(plain->memo3.size(), 3u + 14u);
+  EXPECT_EQ(std::vector<std::string>(plain->lines.begin(), plain->lines.begin() + 3), lines);
+  EXPECT_EQ(plain->lines.size(), 3u + 14u);
 
   // A second run replaces the same lines again and appends a second summary.
   const auto first = lenpon_report(lines, lines, kSelection, true, "t");
-  const auto second = lenpon_report(lines, first->memo3, kSelection, true, "t");
-  EXPECT_EQ(second->memo3.size(), 3u + 28u);
-  EXPECT_EQ(second->memo3[0], first->memo3[0]);
+  const auto second = lenpon_report(lines, first->lines, kSelection, true, "t");
+  EXPECT_EQ(second->lines.size(), 3u + 28u);
+  EXPECT_EQ(second->lines[0], first->lines[0]);
   EXPECT_EQ(second->totals, first->totals);
 
   // Memo3 shorter than Memo1: missing positions are skipped, the totals still count.
   const std::vector<std::string> one{lines[0]};
   const auto shorter = lenpon_report(lines, one, kSelection, true, "t");
-  EXPECT_EQ(shorter->memo3.size(), 1u + 14u);
+  EXPECT_EQ(shorter->lines.size(), 1u + 14u);
   EXPECT_EQ(shorter->totals, (arith::StarCounts{9, 5, 1}));
 }
 
@@ -86,10 +86,10 @@ TEST(LenponReport, SelectionSizesAndEmptyPeriod) {
   many.pop_back();
   const auto thirty = lenpon_report({}, {}, many, true, "t");
   ASSERT_TRUE(thirty.ok());
-  EXPECT_EQ(thirty->memo3[6], "每期二星 435 碰");
-  EXPECT_EQ(thirty->memo3[7], "每期三星 4060 碰");
-  EXPECT_EQ(thirty->memo3[8], "每期四星 27405 碰");
-  EXPECT_EQ(thirty->memo3.back(), "四星開出 0 碰");
+  EXPECT_EQ(thirty->lines[6], "每期二星 435 碰");
+  EXPECT_EQ(thirty->lines[7], "每期三星 4060 碰");
+  EXPECT_EQ(thirty->lines[8], "每期四星 27405 碰");
+  EXPECT_EQ(thirty->lines.back(), "四星開出 0 碰");
 }
 
 }  // namespace

@@ -61,7 +61,7 @@ TEST(AnalyseFixedShape, WrongSelectionSizeIsRefused) {
 TEST(AnalyseFixedShape, EmptyPeriodReportsInDescendingArrangementText) {
   const auto result = run(Shape::k2x2x2x2, kEight);
   ASSERT_TRUE(result.ok());
-  const auto& memo = result->memo2;
+  const auto& memo = result->lines;
   const std::vector<std::string> head{"８碼立柱 = 2x2x2x2 優柱分析",
                                       "",
                                       "驗證期間：2009/01/01 至 2009/03/31 共   57 期",
@@ -93,31 +93,31 @@ TEST(AnalyseFixedShape, LayoutsTitlesAndRowsPerShape) {
   {
     SCOPED_TRACE("3x3x3: no four-star count in its rows");
     const auto r = run(Shape::k3x3x3, nine).value();
-    EXPECT_EQ(r.memo2[0], "９碼立柱 = 3x3x3 優柱分析");
-    EXPECT_EQ(r.memo2[9], "成本四星 0 碰");
-    EXPECT_EQ(r.memo2[11], "以下按三星/二星次數排列三十組");
-    EXPECT_EQ(r.memo2[12], separator_line(15));
-    EXPECT_EQ(r.memo2[13], "三星0碰,二星0碰---(01,08,09) x (02,06,07) x (03,04,05)");
+    EXPECT_EQ(r.lines[0], "９碼立柱 = 3x3x3 優柱分析");
+    EXPECT_EQ(r.lines[9], "成本四星 0 碰");
+    EXPECT_EQ(r.lines[11], "以下按三星/二星次數排列三十組");
+    EXPECT_EQ(r.lines[12], separator_line(15));
+    EXPECT_EQ(r.lines[13], "三星0碰,二星0碰---(01,08,09) x (02,06,07) x (03,04,05)");
     EXPECT_EQ(r.layout.pillar_count, 3);
     EXPECT_EQ(r.layout.cost, (arith::StarCounts{27, 27, 0}));
   }
   {
     SCOPED_TRACE("1x1x2x2x2: five pillars");
     const auto r = run(Shape::k1x1x2x2x2, kEight).value();
-    EXPECT_EQ(r.memo2[0], "８碼立柱 = 1x1x2x2x2 優柱分析");
-    EXPECT_EQ(r.memo2[13], "四星0碰,三星0碰,二星0碰---(07) x (08) x (01,06) x (02,05) x (03,04)");
+    EXPECT_EQ(r.lines[0], "８碼立柱 = 1x1x2x2x2 優柱分析");
+    EXPECT_EQ(r.lines[13], "四星0碰,三星0碰,二星0碰---(07) x (08) x (01,06) x (02,05) x (03,04)");
     EXPECT_EQ(r.layout.pillar_size, (std::array<int, 8>{1, 1, 2, 2, 2, 0, 0, 0}));
     EXPECT_EQ(r.best.size(), 5u);
   }
   {
     SCOPED_TRACE("2x2x3x3 follows the priority in subtitle and labels; 20 rows");
     const auto r = run(Shape::k2x2x3x3, ten, {}, 2).value();
-    EXPECT_EQ(r.memo2[0], "１０碼立柱 = 2x2x3x3 優柱分析");
-    EXPECT_EQ(r.memo2[4], "您選擇的立柱號碼( 10 碼)");
-    EXPECT_EQ(r.memo2[11], "以下按二星優先，二-三-四星開出統計排列");
-    EXPECT_EQ(r.memo2[12], separator_line(20));
-    EXPECT_EQ(r.memo2.size(), 13u + 40);
-    EXPECT_EQ(r.memo2[13].rfind("二星0碰,三星0碰,四星0碰---(01,10)", 0), 0u) << r.memo2[13];
+    EXPECT_EQ(r.lines[0], "１０碼立柱 = 2x2x3x3 優柱分析");
+    EXPECT_EQ(r.lines[4], "您選擇的立柱號碼( 10 碼)");
+    EXPECT_EQ(r.lines[11], "以下按二星優先，二-三-四星開出統計排列");
+    EXPECT_EQ(r.lines[12], separator_line(20));
+    EXPECT_EQ(r.lines.size(), 13u + 40);
+    EXPECT_EQ(r.lines[13].rfind("二星0碰,三星0碰,四星0碰---(01,10)", 0), 0u) << r.lines[13];
   }
 }
 
@@ -136,9 +136,9 @@ TEST(AnalyseFixedShape, ReportRowsAgainstTheTextModel) {
       const int used = shape == Shape::k2x2x3x3 ? priority : 0;
       const auto entries = reference::ranked_entries(name, testdata::joined(numbers), period, used);
       const size_t rows = shape == Shape::k2x2x3x3 ? 20 : 30;
-      ASSERT_EQ(r->memo2.size(), 13 + 2 * rows);
+      ASSERT_EQ(r->lines.size(), 13 + 2 * rows);
       for (size_t i = 0; i < rows; ++i)
-        ASSERT_EQ(r->memo2[13 + 2 * i],
+        ASSERT_EQ(r->lines[13 + 2 * i],
                   reference::row_line(entries[i], reference::sizes_of(name), used, shape == Shape::k3x3x3))
             << "row " << i + 1;
     }

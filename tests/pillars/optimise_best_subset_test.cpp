@@ -79,7 +79,7 @@ TEST(BestSubsetAnalysis, StopSemantics) {
     const auto report = drive(run, c.stop_at);
     ASSERT_EQ(report.has_value(), c.reported.has_value());
     if (!report) continue;
-    const auto& memo = report->memo2;
+    const auto& memo = report->lines;
     EXPECT_EQ(memo[memo.size() - 2], "※ 以上結果為計算所有組合之 ﹙" + std::to_string(*c.reported) + " / 3003 ﹚");
     EXPECT_EQ(memo.size(), 13u + 5 * 3 + 2) << "five rows of three lines, count and time lines";
   }
@@ -94,7 +94,7 @@ TEST(BestSubsetAnalysis, EmptyPeriodEightOfTwelveReport) {
   auto run = start(SubsetRun::eight_of_twelve, numbers_from(1, 12));
   const auto report = drive(run, 0);
   ASSERT_TRUE(report.has_value());
-  const auto& memo = report->memo2;
+  const auto& memo = report->lines;
   ASSERT_EQ(memo.size(), 13u + 20 * 3 + 1);
   EXPECT_EQ(memo[0], "１２選８碼立柱 = 2x2x2x2 優柱分析");
   EXPECT_EQ(memo[4], "您選擇的立柱號碼");
@@ -120,7 +120,7 @@ TEST(BestSubsetAnalysis, FullTenOfFifteenReportTail) {
   auto run = start(SubsetRun::ten_of_fifteen, testdata::texts(numbers), testdata::random_period(rng, 60, numbers), 1);
   run.compute_all();
   const auto report = run.report(kStart, kNow);
-  const auto& memo = report.memo2;
+  const auto& memo = report.lines;
   ASSERT_EQ(memo.size(), 13u + 5 * 3 + 2);
   EXPECT_EQ(memo[0], "１５選１０碼立柱 = 2x2x3x3 優柱分析");
   EXPECT_EQ(memo[11], "以下按三星優先，三-二-四星開出統計排列");
@@ -142,7 +142,7 @@ TEST(BestSubsetAnalysis, EightOfTwelveRowsAgainstTheTextModel) {
   const auto period = testdata::random_period(rng, 30, numbers);
   auto run = start(SubsetRun::eight_of_twelve, testdata::texts(numbers), period, 2);
   run.compute_all();
-  const auto memo = run.report(kStart, kNow).memo2;
+  const auto memo = run.report(kStart, kNow).lines;
   std::vector<std::string> bests;
   for (const auto& subset : reference::subset_list(testdata::texts(numbers)))
     bests.push_back(reference::subset_best("2x2x2x2", subset, period)[2]);

@@ -67,7 +67,7 @@ TEST(QueryDateRange, IncludesBothEndsAndTitlesTheCount) {
   ASSERT_EQ(r.lines.size(), 57u);
   EXPECT_EQ(r.lines.front().substr(0, 16), "0001,2009/01/02,");
   EXPECT_EQ(r.lines.back().substr(0, 16), "0057,2009/02/27,");
-  EXPECT_EQ(r.edit1, "  57");
+  EXPECT_EQ(r.count_text, "  57");
   EXPECT_EQ(r.period_title, "驗證期間：2009/01/01 至 2009/03/31 共   57 期");
   EXPECT_FALSE(r.first_day);
 
@@ -81,7 +81,7 @@ TEST(QueryDateRange, EmptyPeriods) {
   const auto h = daily_history(10, day("2009/01/02"));
   const auto reversed = query_date_range(h, day("2009/01/08"), day("2009/01/03"));
   EXPECT_TRUE(reversed.lines.empty());
-  EXPECT_EQ(reversed.edit1, "  0");
+  EXPECT_EQ(reversed.count_text, "  0");
   EXPECT_EQ(reversed.period_title, "驗證期間：2009/01/08 至 2009/01/03 共   0 期");
   EXPECT_TRUE(query_date_range(core::DrawHistory{}, 0, 100000).lines.empty());
 }
@@ -94,7 +94,7 @@ TEST(QueryRecent, TakesTheLatestDraws) {
   EXPECT_EQ(draws_of(r), (std::vector<int>{26, 27, 28, 29, 30}));
   EXPECT_EQ(r.lines.front().substr(0, 4), "0001");
   EXPECT_EQ(r.first_day, day("2009/01/27"));
-  EXPECT_EQ(r.edit1, "  5");
+  EXPECT_EQ(r.count_text, "  5");
 
   // More than the table: every draw, picker at the first.
   const auto all = query_recent(h, box(1000));
@@ -105,7 +105,7 @@ TEST(QueryRecent, TakesTheLatestDraws) {
   for (int n : {0, -5, INT_MIN}) {
     const auto none = query_recent(h, box(n));
     EXPECT_TRUE(none.lines.empty()) << n;
-    EXPECT_EQ(none.edit1, "  0");
+    EXPECT_EQ(none.count_text, "  0");
     EXPECT_FALSE(none.first_day);
   }
   EXPECT_EQ(query_recent(h, box(INT_MAX)).lines.size(), 30u);
@@ -204,7 +204,7 @@ TEST(QueryTrace, ListsTheFollowersOfEachEarlierOccurrence) {
   EXPECT_EQ(r.pick_draws, (std::vector<int>{3, 7, 10}));
   EXPECT_EQ(draws_of(r), (std::vector<int>{4, 8}));
   EXPECT_EQ(r.lines[1].substr(0, 4), "0002");
-  EXPECT_EQ(r.edit1, "  2");
+  EXPECT_EQ(r.count_text, "  2");
   EXPECT_EQ(r.period_title, "當第 2 支開17之下1期統計驗證 (共 2 期)");
   EXPECT_FALSE(r.first_day);
 

@@ -22,11 +22,11 @@ TEST(PillarLayout, CostTable) {
 
 TEST(CostLabels, DefaultLayout) {
   const auto labels = cost_labels(pillar_layout({2, 2, 2, 2}));
-  EXPECT_EQ(labels.lb_pon2, "二星= 24 碰");
-  EXPECT_EQ(labels.lb_pon3, "三星= 32 碰");
-  EXPECT_EQ(labels.lb_pon4, "四星= 16 碰");
-  EXPECT_EQ(labels.lb_tot, "共= 72 碰");
-  EXPECT_EQ(labels.lb_NOTT, "您立柱所有的號碼數為：8  請留意！必須和您上面所選的數目相同");
+  EXPECT_EQ(labels.two_star, "二星= 24 碰");
+  EXPECT_EQ(labels.three_star, "三星= 32 碰");
+  EXPECT_EQ(labels.four_star, "四星= 16 碰");
+  EXPECT_EQ(labels.all_bets, "共= 72 碰");
+  EXPECT_EQ(labels.number_total, "您立柱所有的號碼數為：8  請留意！必須和您上面所選的數目相同");
 }
 
 TEST(PillarCountChange, ZeroesInactiveBoxesAndRecosts) {
@@ -135,9 +135,9 @@ TEST(PillarReport, DecoratedLinesListingAndSummary) {
   table[2] = {"07", "33"};
   table[3] = {"01", "18"};
   PillarReportInput in;
-  in.memo1_count = lines.size();
-  in.memo2 = lines;
-  in.pillar_no = &table;
+  in.checked_lines = lines.size();
+  in.report_lines = lines;
+  in.table = &table;
   in.lengths = {2, 2, 2, 2};
   in.pillar_count = 4;
   in.pillar_size = {2, 2, 2, 2};
@@ -155,22 +155,22 @@ TEST(PillarReport, DecoratedLinesListingAndSummary) {
       "", "第4柱", "01", "18",
       "", "成本二星 24 碰", "成本三星 32 碰", "成本四星 16 碰",
       "", "開出星星統計", "二星開出 10 碰", "三星開出 4 碰", "四星開出 1 碰"};
-  EXPECT_EQ(report.memo2, expected);
+  EXPECT_EQ(report.lines, expected);
   EXPECT_EQ(report.totals, (arith::StarCounts{10, 4, 1}));
 
   // Verifying the plain list twice gives the same report.
-  EXPECT_EQ(pillar_report(in).memo2, expected);
+  EXPECT_EQ(pillar_report(in).lines, expected);
 
   // The listing follows the declared sizes, the check the memo lengths; a Memo2 shorter
   // than Memo1 decorates only the lines it has.
   in.pillar_size = {3, 2, 2, 1};
-  in.memo2 = std::span(lines).first(1);
+  in.report_lines = std::span(lines).first(1);
   const auto odd = pillar_report(in);
-  EXPECT_EQ(odd.memo2[0], expected[0]);
-  EXPECT_EQ(odd.memo2[4], "第1柱");
-  EXPECT_EQ(odd.memo2[7], "");  // the third entry of pillar 1 is empty
-  EXPECT_EQ(odd.memo2[8], "");
-  EXPECT_EQ(odd.memo2[9], "第2柱");
+  EXPECT_EQ(odd.lines[0], expected[0]);
+  EXPECT_EQ(odd.lines[4], "第1柱");
+  EXPECT_EQ(odd.lines[7], "");  // the third entry of pillar 1 is empty
+  EXPECT_EQ(odd.lines[8], "");
+  EXPECT_EQ(odd.lines[9], "第2柱");
   EXPECT_EQ(odd.totals, (arith::StarCounts{4, 0, 0}));
 }
 

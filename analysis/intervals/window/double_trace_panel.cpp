@@ -197,8 +197,8 @@ void TracePanel::show_run(int asked, int searched) {
 }
 
 void TracePanel::show_labels(const intervals::DoubleTraceView& view) {
-  ui::set_label(lb_sortidx, view.lb_sortidx);
-  ui::set_label(lb_tot, view.lb_tot);
+  ui::set_label(lb_sortidx, view.rule_caption);
+  ui::set_label(lb_tot, view.rule_total);
   ui::set_label(plan, view.plan);
   SpeedButton2->setEnabled(view.steps_enabled);
   SpeedButton6->setEnabled(view.steps_enabled);

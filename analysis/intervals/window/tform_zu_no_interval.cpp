@@ -94,14 +94,14 @@ void TForm_zu_no_interval::FormShow() {
 
 void TForm_zu_no_interval::Button1Click() {
   analysis_ = intervals::analyse_intervals(history_);
-  sgmap->set_grid(std::move(analysis_.sgmap));
+  sgmap->set_grid(std::move(analysis_.grid));
   QList<int> widths(sgmap->grid().columns(), kNumberColumnWidth);
   if (!widths.isEmpty()) widths[0] = kRowLabelWidth;
   sgmap->set_column_widths(widths);
   // A new table starts at its first gaps, wherever the last one was left.
   sgmap->verticalScrollBar()->setValue(0);
   sgmap->horizontalScrollBar()->setValue(0);
-  ui::set_label(Label2, analysis_.label2);
+  ui::set_label(Label2, analysis_.longest_gap);
   show_no("01");
 }
 

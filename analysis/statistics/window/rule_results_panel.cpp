@@ -49,7 +49,7 @@ RuleResultsPanel::RuleResultsPanel(const trace::TraceExport& rows, const core::D
 
 void RuleResultsPanel::sb_getnoClick() {
   const auto outcome = statistics::run_rules(rows_, settings_, ui::u8(lb_ruletitle->text()));
-  Ed_result->setText(ui::qs(outcome.ed_result));
+  Ed_result->setText(ui::qs(outcome.predictions));
   mmresult->set_lines(outcome.memo);
 }
 

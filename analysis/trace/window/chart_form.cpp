@@ -158,7 +158,7 @@ void TForm_zu_chart1::show_run(const trace::ChartSettings& settings) {
   data.number_title = trace::shown_number_title(data, settings, history_.game_name);
   Panel1->Label5->setText(QString::number(data.period_draws));
   show_charts(data);
-  Panel4->show_lines(data.memo1, data.memo2);
+  Panel4->show_lines(data.resembling_draws, data.following_draws);
   for (const std::string& message : data.messages) ui::message(this, ui::MessageKind::Information, ui::qs(message));
 }
 

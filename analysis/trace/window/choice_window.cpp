@@ -81,15 +81,15 @@ bool ChoiceWindow::ComboBox1Change() {
 }
 
 void ChoiceWindow::show_view() {
-  show_trace_grid(sg1, view_.sg1);
+  show_trace_grid(sg1, view_.grid);
   // The grid is as wide as its few columns; the window keeps what is left for the box.
   int width = 2 * sg1->frameWidth() + sg1->verticalScrollBar()->sizeHint().width();
-  for (int c = 0; c < view_.sg1.columns(); ++c) width += sg1->columnWidth(c);
+  for (int c = 0; c < view_.grid.columns(); ++c) width += sg1->columnWidth(c);
   sg1->setFixedWidth(width);
   resize(layout()->sizeHint().width(), height());
-  ui::set_label(Label2, view_.label2);
-  ui::set_label(Label3, view_.label3);
-  ui::set_label(Label4, view_.label4);
+  ui::set_label(Label2, view_.trace_rows);
+  ui::set_label(Label3, view_.hit_rows);
+  ui::set_label(Label4, view_.numbers_drawn);
 }
 
 }  // namespace tracewin

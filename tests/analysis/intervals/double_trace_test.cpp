@@ -101,8 +101,8 @@ TEST(show_double_trace, GridPlanAndExplanationOfEachRule) {
   const auto h = sorted_table();
   const auto search = search_double_trace(h, latest_with_run(h, 3));
   const auto first = show_double_trace(h, search, 1);
-  EXPECT_EQ(first.lb_sortidx, "第 1 組");
-  EXPECT_EQ(first.lb_tot, "共 2 組");
+  EXPECT_EQ(first.rule_caption, "第 1 組");
+  EXPECT_EQ(first.rule_total, "共 2 組");
   EXPECT_EQ(first.plan, "準3版  39.__.__");
   EXPECT_TRUE(first.steps_enabled);
   ASSERT_EQ(first.sgl.rows(), 6);
@@ -126,7 +126,7 @@ TEST(show_double_trace, GridPlanAndExplanationOfEachRule) {
   EXPECT_EQ(first.mm, memo);
 
   const auto beyond = show_double_trace(h, search, 9);  // the last rule
-  EXPECT_EQ(beyond.lb_sortidx, "第 2 組");
+  EXPECT_EQ(beyond.rule_caption, "第 2 組");
   EXPECT_EQ(beyond.plan, "準3版  13.__.__");
   EXPECT_EQ(beyond.mm[1], "【定點】當期第2順球");
   EXPECT_EQ(beyond.mm[6], "當  期2020/01/02_100002期01 10 30 31 32 第2順球 10");
@@ -164,8 +164,8 @@ TEST(search_double_trace, FewMatchesGiveNoRule) {
     EXPECT_EQ(search.rules.empty(), c.matches < 2);
     const auto view = show_double_trace(h, search, 1);
     if (c.matches >= 2) continue;
-    EXPECT_EQ(view.lb_sortidx, "第 0 組");
-    EXPECT_EQ(view.lb_tot, "共 0 組");
+    EXPECT_EQ(view.rule_caption, "第 0 組");
+    EXPECT_EQ(view.rule_total, "共 0 組");
     EXPECT_EQ(view.plan, "無");
     EXPECT_FALSE(view.steps_enabled);
     EXPECT_TRUE(view.mm.empty());
@@ -178,16 +178,16 @@ TEST(search_double_trace, FewMatchesGiveNoRule) {
 TEST(show_double_trace, NoRuleReachesTheRunAndAReset) {
   const auto h = sorted_table();
   const auto none = show_double_trace(h, search_double_trace(h, latest_with_run(h, 4)), 1);
-  EXPECT_EQ(none.lb_sortidx, "第 0 組");
-  EXPECT_EQ(none.lb_tot, "共 0 組");
+  EXPECT_EQ(none.rule_caption, "第 0 組");
+  EXPECT_EQ(none.rule_total, "共 0 組");
   EXPECT_EQ(none.plan, "無");
   EXPECT_FALSE(none.steps_enabled);
   EXPECT_TRUE(none.mm.empty());
   for (int r = 1; r < none.sgl.rows(); ++r) EXPECT_EQ(none.sgl.cell(9, r), "") << r;
 
   const auto reset = reset_view(h, search_double_trace(h, latest_with_run(h, 3)));
-  EXPECT_EQ(reset.lb_sortidx, "第  0  組");
-  EXPECT_EQ(reset.lb_tot, "共  0  組");
+  EXPECT_EQ(reset.rule_caption, "第  0  組");
+  EXPECT_EQ(reset.rule_total, "共  0  組");
   EXPECT_EQ(reset.plan, "---");
   EXPECT_FALSE(reset.steps_enabled);
   ASSERT_EQ(reset.sgl.rows(), 6);

@@ -38,23 +38,23 @@ TEST(analyse_intervals, GapRunsOfOneNumber) {
   for (const auto& c : cases) EXPECT_EQ(analysis.numbers[c.number - 1].cells, c.cells) << c.name;
   EXPECT_EQ(analysis.max_rows, 12);
   // Every never-drawn number holds 12 in row 1; the lowest of them names the longest gap.
-  EXPECT_EQ(analysis.label2, "12期  號碼 01 位置 001");
-  ASSERT_EQ(analysis.sgmap.rows(), 17);
-  EXPECT_EQ(analysis.sgmap.column(7)[0], "07");
-  EXPECT_EQ(analysis.sgmap.column(7), (std::vector<std::string>{"07", " 2", " -", " 5", " 2", "", "", "", "", "", "",
+  EXPECT_EQ(analysis.longest_gap, "12期  號碼 01 位置 001");
+  ASSERT_EQ(analysis.grid.rows(), 17);
+  EXPECT_EQ(analysis.grid.column(7)[0], "07");
+  EXPECT_EQ(analysis.grid.column(7), (std::vector<std::string>{"07", " 2", " -", " 5", " 2", "", "", "", "", "", "",
                                                                 "", "", "", "", "", ""}));
-  EXPECT_EQ(analysis.sgmap.cell(0, 16), "016");
-  EXPECT_EQ(analysis.sgmap.cell(20, 1), "11");
+  EXPECT_EQ(analysis.grid.cell(0, 16), "016");
+  EXPECT_EQ(analysis.grid.cell(20, 1), "11");
 }
 
 TEST(analyse_intervals, EmptyTableAndLongRuns) {
   const auto empty = analyse_intervals(core::DrawHistory{});
-  EXPECT_EQ(empty.label2, "0期  ");
-  ASSERT_EQ(empty.sgmap.rows(), 5);
-  EXPECT_EQ(empty.sgmap.row(0)[39], "39");
+  EXPECT_EQ(empty.longest_gap, "0期  ");
+  ASSERT_EQ(empty.grid.rows(), 5);
+  EXPECT_EQ(empty.grid.row(0)[39], "39");
   std::vector<std::string> last_row(40, "");
   last_row[0] = "004";
-  EXPECT_EQ(empty.sgmap.row(4), last_row);
+  EXPECT_EQ(empty.grid.row(4), last_row);
   EXPECT_TRUE(show_no(empty, "01").empty());
   EXPECT_TRUE(all_summaries(empty).empty());
 
@@ -64,10 +64,10 @@ TEST(analyse_intervals, EmptyTableAndLongRuns) {
   const auto full = analyse_intervals(test_support::hand_made_history(draws));
   EXPECT_EQ(full.max_rows, 2500);
   EXPECT_EQ(full.numbers[0].cells.size(), 2501U);
-  ASSERT_EQ(full.sgmap.rows(), 2505);
-  EXPECT_EQ(full.sgmap.cell(0, 1000), "1000");
-  EXPECT_EQ(full.sgmap.cell(0, 2504), "2504");
-  EXPECT_EQ(full.sgmap.cell(1, 2501), " -");
+  ASSERT_EQ(full.grid.rows(), 2505);
+  EXPECT_EQ(full.grid.cell(0, 1000), "1000");
+  EXPECT_EQ(full.grid.cell(0, 2504), "2504");
+  EXPECT_EQ(full.grid.cell(1, 2501), " -");
   EXPECT_EQ(show_no(full, "01")[1], "開出次數 2500   最長間隔 0   平均間隔 0.00");
   EXPECT_EQ(show_no(full, "10")[1], "開出次數 358   最長間隔 6   平均間隔 5.97");
 }

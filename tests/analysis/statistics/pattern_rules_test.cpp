@@ -99,13 +99,13 @@ TEST(RunRules, EnabledRulesInOrderWithTheirEvidence) {
   define_rules(h, on, 2);
   EXPECT_EQ(h.rule_run_len, 2);
   const RulesOutcome outcome = run_rules(rows, h, "本期開 05 下 1 期 拖牌分析");
-  EXPECT_EQ(outcome.ed_result, " 20 19 24");
+  EXPECT_EQ(outcome.predictions, " 20 19 24");
   EXPECT_EQ(outcome.memo.size(), 1u + 3 * 4);
   EXPECT_EQ(outcome.memo.front(), "版路名稱：本期開 05 下 1 期 拖牌分析");
   on.fill(false);
   define_rules(h, on, 3);
   const RulesOutcome none = run_rules(rows, h, "");
-  EXPECT_EQ(none.ed_result, "");
+  EXPECT_EQ(none.predictions, "");
   EXPECT_EQ(none.memo, (std::vector<std::string>{"版路名稱："}));
 }
 

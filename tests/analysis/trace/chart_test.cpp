@@ -63,12 +63,12 @@ TEST(ChartSummary, NewestDrawIsTheReferenceOfTheFirstDistance) {
   EXPECT_EQ(data.number_title, "拖牌號碼統計(2009/01/01-2009/01/06)");
   EXPECT_EQ(data.tail_title, "拖牌尾數統計(2009/01/01-2009/01/06)");
   EXPECT_EQ(data.head_title, "拖牌頭數統計(2009/01/01-2009/01/06)");
-  EXPECT_EQ(data.memo1.front(), "編號, 開獎日期__, 期數__, 號碼");
-  EXPECT_EQ(data.memo1[1], "0001, 2009/01/01, 098001, 06,18,22,30,45,");
-  EXPECT_EQ(data.memo2[1], "0001, 2009/01/02, 098002, 01,02,03,04,05,");
+  EXPECT_EQ(data.resembling_draws.front(), "編號, 開獎日期__, 期數__, 號碼");
+  EXPECT_EQ(data.resembling_draws[1], "0001, 2009/01/01, 098001, 06,18,22,30,45,");
+  EXPECT_EQ(data.following_draws[1], "0001, 2009/01/02, 098002, 01,02,03,04,05,");
   // The newest draw matches itself but has no following draw.
-  EXPECT_EQ(issues(data.memo1), (std::vector<std::string>{"098001", "098003", "098005", "098006"}));
-  EXPECT_EQ(issues(data.memo2), (std::vector<std::string>{"098002", "098004", "098006"}));
+  EXPECT_EQ(issues(data.resembling_draws), (std::vector<std::string>{"098001", "098003", "098005", "098006"}));
+  EXPECT_EQ(issues(data.following_draws), (std::vector<std::string>{"098002", "098004", "098006"}));
   ASSERT_EQ(data.numbers.size(), 39u);
   EXPECT_EQ(labels(data.numbers)[0], "01=1");
   EXPECT_EQ(labels(data.numbers)[6], "07=0");
@@ -87,7 +87,7 @@ TEST(ChartSummary, SortedBarsPutTheHigherItemFirstOnTies) {
   // Nothing counted: zero bars in descending item order.
   const ChartData none = run_chart(chart_table(), settings({}), "今彩539");
   EXPECT_EQ(labels(none.heads), (std::vector<std::string>{"3頭=0", "2頭=0", "1頭=0", "0頭=0"}));
-  EXPECT_EQ(none.memo1.size(), 1u);
+  EXPECT_EQ(none.resembling_draws.size(), 1u);
 }
 
 TEST(ChartSummary, LevelsDistancesAndThePeriod) {
@@ -114,8 +114,8 @@ TEST(ChartSummary, LevelsDistancesAndThePeriod) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     const ChartData data = run_chart(chart_table(), c.s, "今彩539");
-    EXPECT_EQ(issues(data.memo1), c.memo1);
-    EXPECT_EQ(issues(data.memo2), c.memo2);
+    EXPECT_EQ(issues(data.resembling_draws), c.memo1);
+    EXPECT_EQ(issues(data.following_draws), c.memo2);
   }
   EXPECT_EQ(run_chart(chart_table(), period, "今彩539").period_draws, 4);
 }
@@ -157,9 +157,9 @@ TEST(ChartQuery, MatchesTitlesAndMessages) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     const ChartData data = run_chart(chart_table(), c.s, "今彩539");
-    EXPECT_EQ(issues(data.memo1), c.memo1);
+    EXPECT_EQ(issues(data.resembling_draws), c.memo1);
     EXPECT_EQ(data.number_title, c.title_prefix + "拖牌號碼統計(2009/01/01-2009/01/06)");
-    EXPECT_EQ(data.messages.size(), data.memo2.size() > 1 ? 0u : 1u);
+    EXPECT_EQ(data.messages.size(), data.following_draws.size() > 1 ? 0u : 1u);
   }
   EXPECT_EQ(run_chart(chart_table(), query(ChartQueryKind::Numbers, "0606", {1, 2}), "今彩539").messages,
             (std::vector<std::string>(2, "您查詢的號碼0606尚無開出記錄,故無統計資訊")));
@@ -170,10 +170,10 @@ TEST(ChartQuery, MatchesTitlesAndMessages) {
 TEST(ChartQuery, PositionalQueriesListTheLastDistanceInTheirOrder) {
   const ChartData data = run_chart(chart_table(), query(ChartQueryKind::Positions, ",18,,,", {1, 2}), "今彩539");
   // Memo1 starts afresh at distance 2; the counter runs on; Memo2 keeps both distances.
-  EXPECT_EQ(data.memo1, (std::vector<std::string>{
+  EXPECT_EQ(data.resembling_draws, (std::vector<std::string>{
                             "編號, 開獎日期__, 期數__, 號碼", "0004, 2009/01/01, 098001, 06,18,22,30,45,",
                             "0005, 2009/01/03, 098003, 06,18,07,17,27,", "0006, 2009/01/06, 098006, 06,18,30,31,32,"}));
-  EXPECT_EQ(issues(data.memo2), (std::vector<std::string>{"098002", "098004", "098003", "098005"}));
+  EXPECT_EQ(issues(data.following_draws), (std::vector<std::string>{"098002", "098004", "098003", "098005"}));
 }
 
 }  // namespace

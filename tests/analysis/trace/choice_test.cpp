@@ -97,25 +97,25 @@ TEST(ChoiceView, ColumnsAndCountsOfThePick) {
   const auto shown = *trace_tab(table, boxes, 0, all_draws(table));
   const int rows = shown.trace_row_count();
   ChoiceView view = open_choice_view(shown.grid, rows, 2, 39, "07.21");
-  ASSERT_EQ(view.sg1.rows(), rows + 13);
-  EXPECT_EQ(view.sg1.row(0), (std::vector<std::string>{"日     期", " 期  數", "07", "21"}));
-  EXPECT_EQ(view.sg1.row(3), (std::vector<std::string>{"2009/01/03", "098003", "●", "●"}));
-  EXPECT_EQ(view.sg1.row(6), (std::vector<std::string>{"", "    ●", "2", "2"}));
-  EXPECT_EQ(view.label2, "拖牌總期數 3");
-  EXPECT_EQ(view.label3, "二中一期數 3");
-  EXPECT_EQ(view.label4, "開出號碼數 4");
+  ASSERT_EQ(view.grid.rows(), rows + 13);
+  EXPECT_EQ(view.grid.row(0), (std::vector<std::string>{"日     期", " 期  數", "07", "21"}));
+  EXPECT_EQ(view.grid.row(3), (std::vector<std::string>{"2009/01/03", "098003", "●", "●"}));
+  EXPECT_EQ(view.grid.row(6), (std::vector<std::string>{"", "    ●", "2", "2"}));
+  EXPECT_EQ(view.trace_rows, "拖牌總期數 3");
+  EXPECT_EQ(view.hit_rows, "二中一期數 3");
+  EXPECT_EQ(view.numbers_drawn, "開出號碼數 4");
 
   // A part that is not a number 1..39 keeps its column; three-of-one refuses 40 too.
   pick_choice(view, shown.grid, rows, 39, "40.10");
-  EXPECT_EQ(view.sg1.row(0), (std::vector<std::string>{"日     期", " 期  數", "07", "10"}));
-  EXPECT_EQ(view.label3, "二中一期數 2");
-  EXPECT_EQ(view.label4, "開出號碼數 3");
+  EXPECT_EQ(view.grid.row(0), (std::vector<std::string>{"日     期", " 期  數", "07", "10"}));
+  EXPECT_EQ(view.hit_rows, "二中一期數 2");
+  EXPECT_EQ(view.numbers_drawn, "開出號碼數 3");
   ChoiceView three = open_choice_view(shown.grid, rows, 3, 39, "");
   pick_choice(three, shown.grid, rows, 39, "07.21.40");
-  EXPECT_EQ(three.sg1.row(0), (std::vector<std::string>{"日     期", " 期  數", "07", "21", ""}));
-  EXPECT_EQ(three.label3, "三中一期數 3");
+  EXPECT_EQ(three.grid.row(0), (std::vector<std::string>{"日     期", " 期  數", "07", "21", ""}));
+  EXPECT_EQ(three.hit_rows, "三中一期數 3");
   pick_choice(three, shown.grid, rows, 39, "x");
-  EXPECT_EQ(three.sg1.cell(3, 0), "21");
+  EXPECT_EQ(three.grid.cell(3, 0), "21");
 }
 
 // The window takes a typed pair or triple only whole, so its columns never mix two choices.

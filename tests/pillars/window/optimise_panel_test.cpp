@@ -12,6 +12,7 @@
 #include "support/during_run.h"
 #include "support/workbench_fixture.h"
 #include "pillars/optimise_texts.h"
+#include "ui/controls.h"
 #include "ui/logo.h"
 #include "support/test_classes.h"
 
@@ -19,12 +20,6 @@ using fixture::lines;
 using fixture::text;
 using fixture::Workbench;
 namespace t = pillars::optimise_text;
-
-namespace {
-
-QString qtext(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<int>(text.size())); }
-
-}  // namespace
 
 class OptimisePanelTest : public QObject {
   Q_OBJECT
@@ -45,13 +40,13 @@ void OptimisePanelTest::fixed_shapes_refuse_wrong_selection_sizes() {
   TForm_bestpillars& win = *w.window;
   w.select({1, 2, 3, 4, 5, 6, 7});
   win.TS5->optimise->Button12->click();
-  QCOMPARE(w.messages(), QStringList{qtext(t::kNeedEight)});
+  QCOMPARE(w.messages(), QStringList{ui::qs(t::kNeedEight)});
   QCOMPARE(w.page(), win.TS4);
   QCOMPARE(text(win.TS4->cb9), std::string("8"));
   w.select({8});
   win.PageC->setCurrentWidget(win.TS5);
   win.TS5->optimise->Button28->click();
-  QCOMPARE(w.messages().last(), qtext(t::kNeedNine));
+  QCOMPARE(w.messages().last(), ui::qs(t::kNeedNine));
   QCOMPARE(text(win.TS4->cb9), std::string("9"));
   win.TS5->optimise->Button30->click();
   QCOMPARE(text(win.TS4->cb9), std::string("10"));
@@ -67,7 +62,7 @@ void OptimisePanelTest::fixed_shapes_report_and_load_the_winner() {
   win.TS5->optimise->Button12->click();
   QCOMPARE(w.page(), win.TS6);
   QStringList memo2 = lines(win.TS6->Memo2);
-  QCOMPARE(memo2[0], qtext(t::kTitle2x2x2x2));
+  QCOMPARE(memo2[0], ui::qs(t::kTitle2x2x2x2));
   QCOMPARE(memo2[4], QStringLiteral("您選擇的立柱號碼( 8 碼)"));
   QCOMPARE(memo2[5], QStringLiteral("01,02,03,04,05,06,07,08"));
   QCOMPARE(text(win.TS5->CB_Select), std::string("4"));
@@ -86,7 +81,7 @@ void OptimisePanelTest::fixed_shapes_report_and_load_the_winner() {
   QVERIFY(lines(win.TS6->Memo2).contains(QStringLiteral("成本二星 24 碰")));
 
   win.TS5->optimise->Button29->click();
-  QCOMPARE(lines(win.TS6->Memo2)[0], qtext(t::kTitle1x1x2x2x2));
+  QCOMPARE(lines(win.TS6->Memo2)[0], ui::qs(t::kTitle1x1x2x2x2));
   QCOMPARE(text(win.TS5->CB_Select), std::string("5"));
   QCOMPARE(win.TS5->mx_pillar[1]->line_count(), 1);
   QCOMPARE(win.TS5->lb_tot->text(), QStringLiteral("共= 91 碰"));
@@ -99,7 +94,7 @@ void OptimisePanelTest::ten_number_shape_follows_the_priority() {
   win.TS5->optimise->RG1_items[2]->click();
   win.TS5->optimise->Button30->click();
   QStringList memo2 = lines(win.TS6->Memo2);
-  QCOMPARE(memo2[0], qtext(t::kTitle2x2x3x3));
+  QCOMPARE(memo2[0], ui::qs(t::kTitle2x2x3x3));
   QCOMPARE(memo2[11], QStringLiteral("以下按二星優先，二-三-四星開出統計排列"));
   QVERIFY(memo2[13].startsWith(QStringLiteral("二星")));
   win.TS5->optimise->RG1_items[0]->click();
@@ -109,7 +104,7 @@ void OptimisePanelTest::ten_number_shape_follows_the_priority() {
 
   w.select({10});  // nine numbers now
   win.TS5->optimise->Button28->click();
-  QCOMPARE(lines(win.TS6->Memo2)[0], qtext(t::kTitle3x3x3));
+  QCOMPARE(lines(win.TS6->Memo2)[0], ui::qs(t::kTitle3x3x3));
   QVERIFY(lines(win.TS6->Memo2)[13].startsWith(QStringLiteral("三星")));
   QCOMPARE(text(win.TS5->CB_Select), std::string("3"));
 }
@@ -119,13 +114,13 @@ void OptimisePanelTest::computer_arranged_pillars() {
   TForm_bestpillars& win = *w.window;
   w.select({1, 2, 3, 4});
   win.TS5->optimise->Button19->click();
-  QCOMPARE(w.messages(), QStringList{qtext(t::kArrangeRange)});
+  QCOMPARE(w.messages(), QStringList{ui::qs(t::kArrangeRange)});
   QCOMPARE(w.page(), win.TS4);
 
   w.select({5, 6, 7, 8, 9});  // nine numbers, pillars of 2, 2, 2, 2
   win.PageC->setCurrentWidget(win.TS5);
   win.TS5->optimise->Button19->click();
-  QCOMPARE(w.messages().last(), qtext(t::kArrangeTotal));
+  QCOMPARE(w.messages().last(), ui::qs(t::kArrangeTotal));
   QCOMPARE(w.page(), win.TS5);
 
   w.select({9});
@@ -172,11 +167,11 @@ void OptimisePanelTest::eight_of_twelve_run_writes_its_report() {
   QVERIFY(!win.busy());
   QVERIFY(win.TS2->Button1->isEnabled());
   QVERIFY(!win.TS5->optimise->btn_stop->isVisible());
-  QCOMPARE(win.TS5->optimise->Button31->text(), qtext(t::kEightOfTwelveCaption));
+  QCOMPARE(win.TS5->optimise->Button31->text(), ui::qs(t::kEightOfTwelveCaption));
   QCOMPARE(w.page(), win.TS6);
 
   const QStringList memo2 = lines(win.TS6->Memo2);
-  QCOMPARE(memo2[0], qtext(t::kTitleEightOfTwelve));
+  QCOMPARE(memo2[0], ui::qs(t::kTitleEightOfTwelve));
   QCOMPARE(memo2.last(), QStringLiteral("( 計算時間 2009/12/31 09:30:00 - 2009/12/31 09:30:00 )"));
   QCOMPARE(memo2.filter(QStringLiteral("【沒有用到的號碼：")).size(), 20);
   QCOMPARE(win.TS5->mx_pillar[1]->line_count(), 2);
@@ -204,17 +199,17 @@ void OptimisePanelTest::best_subset_refusals() {
   TForm_bestpillars& win = *w.window;
   w.select_range(1, 11);
   win.TS5->optimise->Button31->click();
-  QCOMPARE(w.messages(), QStringList{qtext(t::kNeedTwelve)});
+  QCOMPARE(w.messages(), QStringList{ui::qs(t::kNeedTwelve)});
   QCOMPARE(text(win.TS4->cb9), std::string("12"));
   QCOMPARE(w.page(), win.TS4);
   QVERIFY(!win.TS5->optimise->btn_stop->isVisibleTo(&win));
 
   win.TS5->optimise->Button32->click();  // answered No: nothing happens, not even the size check
-  QCOMPARE(w.guard.recorder.questions, QStringList{qtext(t::kConfirmTenOfFifteen)});
+  QCOMPARE(w.guard.recorder.questions, QStringList{ui::qs(t::kConfirmTenOfFifteen)});
   QCOMPARE(w.messages().size(), 1);
   w.guard.recorder.confirm_answers << true;
   win.TS5->optimise->Button32->click();
-  QCOMPARE(w.messages().last(), qtext(t::kNeedFifteen));
+  QCOMPARE(w.messages().last(), ui::qs(t::kNeedFifteen));
   QCOMPARE(text(win.TS4->cb9), std::string("15"));
   QVERIFY(!win.TS5->optimise->lb_percent->isVisibleTo(&win));
 }
@@ -244,7 +239,7 @@ void OptimisePanelTest::a_ten_of_fifteen_stop_reports_from_the_fifth_subset_on()
     panel.Button32->click();
     QVERIFY2(stop.done(), c.counter);
     QCOMPARE(caption_during_run, c.caption);
-    QCOMPARE(panel.Button32->text(), qtext(t::kTenOfFifteenCaption));
+    QCOMPARE(panel.Button32->text(), ui::qs(t::kTenOfFifteenCaption));
     QVERIFY(!panel.lb_percent->isVisibleTo(&win));
     QVERIFY(!panel.btn_stop_1510->isVisibleTo(&win));
     QVERIFY(!win.busy());
@@ -255,7 +250,7 @@ void OptimisePanelTest::a_ten_of_fifteen_stop_reports_from_the_fifth_subset_on()
       QVERIFY(memo2.isEmpty());
       continue;
     }
-    QCOMPARE(memo2[0], qtext(t::kTitleTenOfFifteen));
+    QCOMPARE(memo2[0], ui::qs(t::kTitleTenOfFifteen));
     QCOMPARE(memo2.filter(QStringLiteral("【沒有用到的號碼：")).size(), c.reported);
     QCOMPARE(memo2[memo2.size() - 2], QStringLiteral("※ 以上結果為計算所有組合之 ﹙5 / 3003 ﹚"));
     QCOMPARE(w.page(), static_cast<QWidget*>(win.TS6));

@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <QTest>
 
-#include "core/loader.h"
+#include "core/reload.h"
 #include "support/workbench_fixture.h"
 #include "support/test_classes.h"
 
@@ -103,8 +103,7 @@ void BestPillarsFormTest::sheets_follow_the_period_selection_and_chosen_numbers(
 void BestPillarsFormTest::opening_the_bundled_draw_file() {
   ui::ScopedRecorder guard;
   core::DrawHistory history;
-  QVERIFY(core::Read_lotto_list(history, VANTOR_DATA_DIR, "2026/08/22").ok());
-  QVERIFY(core::put_to_ltno(history).ok());
+  QVERIFY(core::reload(history, core::draw_file_path(history, VANTOR_DATA_DIR), "2026/08/22").ok());
   core::FixedClock clock(core::Date{2026, 8, 22});
   TForm_bestpillars win(history, clock);
   win.show();

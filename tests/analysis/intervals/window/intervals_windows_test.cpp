@@ -66,8 +66,8 @@ class IntervalsWindowsTest : public QObject {
     TForm_zu_no_interval window(history);
     window.show();
     const auto analysis = intervals::analyse_intervals(history);
-    QCOMPARE(window.Label2->text().toStdString(), analysis.label2);
-    QCOMPARE(window.sgmap->grid().column(3), analysis.sgmap.column(3));
+    QCOMPARE(window.Label2->text().toStdString(), analysis.longest_gap);
+    QCOMPARE(window.sgmap->grid().column(3), analysis.grid.column(3));
     QCOMPARE(window.cb_no->count(), 12);
     QCOMPARE(lines_of(window.Memo1->lines()), lines_of(intervals::show_no(analysis, "01")));
 
@@ -107,7 +107,7 @@ class IntervalsWindowsTest : public QObject {
     window.hide();
     history.draw_count = 5;
     window.show();
-    QCOMPARE(window.sgmap->grid().rows(), intervals::analyse_intervals(history).sgmap.rows());
+    QCOMPARE(window.sgmap->grid().rows(), intervals::analyse_intervals(history).grid.rows());
     QCOMPARE(window.Memo1->line_count(), 4);
     QVERIFY(dialogs.recorder.messages.isEmpty());
   }

@@ -85,7 +85,7 @@ class NumberAnalysisWindowTest : public QObject {
                number_cells(*statistics::show_analysis(*rows, std::to_string(r), false, a.history.max_ball), false,
                             a.history.max_ball));
       const auto rules = a.expected_rules(*rows, title);
-      QCOMPARE(a.window.rules->Ed_result->text(), ui::qs(rules.ed_result));
+      QCOMPARE(a.window.rules->Ed_result->text(), ui::qs(rules.predictions));
       QCOMPARE(a.window.rules->mmresult->lines(), rules.memo);
       QCOMPARE(a.window.rules->mmresult->line(0), "版路名稱：" + title);
       a.window.reject();
@@ -151,7 +151,7 @@ class NumberAnalysisWindowTest : public QObject {
     QCOMPARE(a.history.rule_run_len, 2);
     a.rules.reject();
     const auto rules = a.expected_rules(kTrace, "t");
-    QCOMPARE(a.window.rules->Ed_result->text(), ui::qs(rules.ed_result));
+    QCOMPARE(a.window.rules->Ed_result->text(), ui::qs(rules.predictions));
     QVERIFY(a.window.rules->Ed_result->text() != all_rules);
 
     a.rules.SpeedButton1->click();  // 全選

@@ -13,7 +13,7 @@
 
 #include "analysis/trace/window/chart_bars.h"
 #include "analysis/trace/window/chart_form.h"
-#include "core/loader.h"
+#include "core/reload.h"
 #include "ui/dialogs.h"
 #include "ui/locale.h"
 #include "support/test_classes.h"
@@ -49,7 +49,7 @@ struct Window0618 {
   std::unique_ptr<TForm_zu_chart1> window;
 
   Window0618() {
-    if (!core::Read_lotto_list(history, VANTOR_DATA_DIR, "2026/12/09") || !core::put_to_ltno(history))
+    if (!core::reload(history, core::draw_file_path(history, VANTOR_DATA_DIR), "2026/12/09"))
       qFatal("the bundled draws do not load");
     window = std::make_unique<TForm_zu_chart1>(history, clock);
     window->show();

@@ -23,7 +23,7 @@
 #include "analysis/trace/chart_titles.h"
 #include "analysis/trace/window/chart_bars.h"
 #include "analysis/trace/window/chart_form.h"
-#include "core/loader.h"
+#include "core/reload.h"
 #include "support/draw_tables.h"
 #include "ui/controls.h"
 #include "ui/dialogs.h"
@@ -48,9 +48,8 @@ core::DrawHistory small_history() {
 // The bundled 2,500 draws, as the program loads them on 2026/12/09.
 core::DrawHistory bundled_history() {
   core::DrawHistory history;
-  if (!core::Read_lotto_list(history, VANTOR_DATA_DIR, "2026/12/09")) qFatal("the bundled draws do not load");
-  core::reset_rule_settings(history);
-  if (!core::put_to_ltno(history)) qFatal("the bundled draws do not derive");
+  if (!core::reload(history, core::draw_file_path(history, VANTOR_DATA_DIR), "2026/12/09"))
+    qFatal("the bundled draws do not load");
   return history;
 }
 
@@ -105,7 +104,7 @@ QStringList shown(const trace::ChartData& d) {
   add_bars(out, d.numbers);
   add_bars(out, d.heads);
   add_bars(out, d.tails);
-  for (const auto* memo : {&d.memo1, &d.memo2})
+  for (const auto* memo : {&d.resembling_draws, &d.following_draws})
     for (const auto& line : *memo) out << ui::qs(line);
   return out;
 }

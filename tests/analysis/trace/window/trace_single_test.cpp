@@ -27,14 +27,9 @@
 #include "support/trace_window_fixture.h"
 #include "support/test_classes.h"
 #include "support/xlsx_reader.h"
+#include "ui/controls.h"
 
 using namespace trace_fixture;
-
-namespace {
-
-QString q(const std::string& text) { return QString::fromStdString(text); }
-
-}  // namespace
 
 class TraceSingleTest : public QObject {
   Q_OBJECT
@@ -82,7 +77,7 @@ void TraceSingleTest::stepping_and_choosing_an_issue() {
   const std::string number = text(s.cb_trno);
   s.back->click();
   QCOMPARE(s.distance_label->text(), QStringLiteral("本期"));
-  QCOMPARE(s.lbn1->text(), q("本期 " + f.table().issue(f.newest())));
+  QCOMPARE(s.lbn1->text(), ui::qs("本期 " + f.table().issue(f.newest())));
   QVERIFY(same_grid(f.window.sgmap->grid(), f.expected(TraceWindow::single(number), 0).grid));
   QCOMPARE(items(s.cbn1), qlist(trace::drawn_texts(f.table(), f.newest())));
   s.back->click();
@@ -105,7 +100,7 @@ void TraceSingleTest::stepping_and_choosing_an_issue() {
   QCOMPARE(f.window.shown(), before);
   QCOMPARE(s.selected_draw(), f.newest() - 3);
   QCOMPARE(s.cb_latest->currentText(), issue);
-  QCOMPARE(f.dialogs.recorder.texts(), QStringList{q(trace::msg::unknown_issue("999999"))});
+  QCOMPARE(f.dialogs.recorder.texts(), QStringList{ui::qs(trace::msg::unknown_issue("999999"))});
 }
 
 void TraceSingleTest::pinned_mode_enters_steps_and_leaves() {
@@ -186,13 +181,13 @@ void TraceSingleTest::every_tab_traces_its_boxes() {
     // Tabs with an issue box start at the draw after the newest; the others at 本期.
     const int distance = c.number_box ? 1 : 0;
     tracewin::TraceSheet& sheet = *f.window.sheets()[static_cast<std::size_t>(c.page)];
-    QCOMPARE(sheet.distance_label->text(), q(trace::distance_label(distance)));
+    QCOMPARE(sheet.distance_label->text(), ui::qs(trace::distance_label(distance)));
     QVERIFY2(same_grid(f.shown().grid, f.expected(boxes, distance).grid), c.number_box);
     QCOMPARE(f.shown().title, f.expected(boxes, distance).title);
     QVERIFY(f.window.shown()->export_bound == (c.tab == TraceTab::Add ? trace::ExportBound::all_rows()
                                                                         : trace::ExportBound::up_to(f.table().issue(f.newest()))));
     sheet.forward->click();
-    QCOMPARE(sheet.distance_label->text(), q(trace::distance_label(distance + 1)));
+    QCOMPARE(sheet.distance_label->text(), ui::qs(trace::distance_label(distance + 1)));
     QVERIFY(same_grid(f.shown().grid, f.expected(boxes, distance + 1).grid));
   }
   // A drawn position only ever holds one of five balls.
@@ -225,7 +220,7 @@ void TraceSingleTest::refused_boxes_keep_the_trace_and_the_distance() {
     type_into(box, c.typed);
     QCOMPARE(messages.size(), 1);
     QCOMPARE(messages.last().kind, ui::MessageKind::Error);
-    QCOMPARE(messages.last().text, q(c.message));
+    QCOMPARE(messages.last().text, ui::qs(c.message));
     QCOMPARE(f.window.shown(), before);
     QCOMPARE(sheet.distance(), distance);
     QCOMPARE(box->currentText(), kept);  // the box shows what the trace on screen is for
@@ -379,7 +374,7 @@ void TraceSingleTest::commands_finish_a_half_typed_box_first() {
     QVERIFY2(box->currentText() == (c.shown.isEmpty() ? before : c.shown), qPrintable(name));
     QVERIFY2(f.dialogs.recorder.messages.size() == c.messages, qPrintable(name));
     QVERIFY2(sheet.distance() == c.distance, qPrintable(name));
-    QCOMPARE(sheet.distance_label->text(), q(trace::distance_label(c.distance)));
+    QCOMPARE(sheet.distance_label->text(), ui::qs(trace::distance_label(c.distance)));
     const trace::TraceResult expected = f.expected(boxes_on_screen(w, c.page), c.distance);
     QVERIFY2(same_grid(f.shown().grid, expected.grid), qPrintable(name));
     QCOMPARE(f.shown().title, expected.title);
@@ -493,8 +488,8 @@ void TraceSingleTest::grid_keeps_its_design_widths_and_cuts_no_text() {
       QVERIFY(width >= (c == 0 ? 63 : c == 1 ? 43 : 17));
       QVERIFY(grid->horizontalHeader()->fontMetrics().horizontalAdvance(grid->model()->headerData(c, Qt::Horizontal).toString()) + margin <= width);
       for (int r = 1; r < cells.rows(); ++r)
-        QVERIFY2(grid->fontMetrics().horizontalAdvance(q(cells.cell(c, r))) + margin <= width,
-                 qPrintable(QStringLiteral("column %1 row %2: %3").arg(c).arg(r).arg(q(cells.cell(c, r)))));
+        QVERIFY2(grid->fontMetrics().horizontalAdvance(ui::qs(cells.cell(c, r))) + margin <= width,
+                 qPrintable(QStringLiteral("column %1 row %2: %3").arg(c).arg(r).arg(ui::qs(cells.cell(c, r)))));
     }
     QVERIFY2(total + grid->verticalScrollBar()->sizeHint().width() + 2 * grid->frameWidth() <= 1366 - 2 * 11,
              qPrintable(QString::number(total)));
