@@ -100,7 +100,9 @@ void TForm_zu_walk_forward::clear_results() {
 }
 
 void TForm_zu_walk_forward::run_steps() {
-  auto next_show = std::chrono::steady_clock::now() + kShowEvery;
+  // The first steps show as soon as a slice has computed them, later ones at most every
+  // kShowEvery: a short run fills the grid while it goes too.
+  auto next_show = std::chrono::steady_clock::now();
   run_bar->run_slices([this] { return run_->finished(); }, [this] { run_->compute_next(); },
                       [&] {
                         show_progress();
