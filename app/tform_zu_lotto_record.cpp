@@ -50,9 +50,9 @@ QString shown_lines(const std::vector<std::string>& lines, std::size_t limit = k
 
 }  // namespace
 
-TForm_zu_lotto_record::TForm_zu_lotto_record(TForm_zu_main& main, core::DrawHistory& history,
+TForm_zu_lotto_record::TForm_zu_lotto_record(TForm_zu_main& main, core::DrawTable& table,
                                              QWidget* parent)
-    : ui::FormDialog(parent), main_(main), history_(history) {
+    : ui::FormDialog(parent), main_(main), draw_table_(table), history_(table.history()) {
   setObjectName("TForm_zu_lotto_record");
   setWindowTitle(QStringLiteral("今彩 539"));
   build();
@@ -150,7 +150,7 @@ void TForm_zu_lotto_record::build() {
 
 void TForm_zu_lotto_record::FormShow() {
   BitBtn2->setEnabled(download_enabled_);
-  core::sort_orirec(history_, 1);
+  draw_table_.hold_newest_first();
   auto& grid = sgl->model_data().begin_edit();
   core::show_to_grid(grid, history_);
   sgl->model_data().end_edit();
@@ -170,7 +170,7 @@ void TForm_zu_lotto_record::show_loaded_table() {
 }
 
 void TForm_zu_lotto_record::refresh_balls(bool ascending) {
-  if (const auto derived = core::put_to_ltno(history_); !derived) {
+  if (const auto derived = draw_table_.derive_again(); !derived) {
     ui::show_error(this, derived.error());
     return;
   }

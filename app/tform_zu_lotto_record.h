@@ -11,6 +11,7 @@
 #include <string>
 
 #include "core/draw_history.h"
+#include "core/draw_table.h"
 #include "ui/form_dialog.h"
 #include "ui/string_grid.h"
 
@@ -22,7 +23,7 @@ class TForm_zu_restore;
 class TForm_zu_lotto_record : public ui::FormDialog {
   Q_OBJECT
  public:
-  TForm_zu_lotto_record(TForm_zu_main& main, core::DrawHistory& history, QWidget* parent = nullptr);
+  TForm_zu_lotto_record(TForm_zu_main& main, core::DrawTable& table, QWidget* parent = nullptr);
 
   // download_enabled: read each time the window is shown.
   void set_download_enabled(bool enabled) { download_enabled_ = enabled; }
@@ -73,7 +74,8 @@ class TForm_zu_lotto_record : public ui::FormDialog {
   void reload_after_write();
 
   TForm_zu_main& main_;
-  core::DrawHistory& history_;
+  core::DrawTable& draw_table_;
+  const core::DrawHistory& history_;
   bool download_enabled_ = true;
   std::function<void()> open_download_, open_print_range_;
 };

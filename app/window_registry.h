@@ -32,6 +32,8 @@
 
 #include "core/clock.h"
 #include "core/draw_history.h"
+#include "core/draw_table.h"
+#include "core/rule_settings.h"
 
 class QMenu;
 class QWidget;
@@ -44,7 +46,9 @@ class WindowRegistry;
 
 // What a window's factory may hand to the window it creates.
 struct WindowContext {
-  core::DrawHistory& history;
+  const core::DrawHistory& history;  // what every window reads
+  core::DrawTable& table;            // the few windows that change the table write through it
+  core::RuleSettings& rules;         // the pattern-rule settings of the number analysis
   const core::Clock& clock;
   const QString& working_dir;
   TForm_zu_main& main;  // the parent of every window and the owner of the load sequence

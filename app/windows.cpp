@@ -42,12 +42,12 @@ Registration<TForm_zu_trace_single>::Prepare trace_page(int page) {
 
 void register_windows(WindowRegistry& registry) {
   registry.add<TForm_zu_lotto_record>([](const WindowContext& c) {
-    auto* window = new TForm_zu_lotto_record(c.main, c.history, &c.main);
+    auto* window = new TForm_zu_lotto_record(c.main, c.table, &c.main);
     window->set_exchange([&c] { c.windows.open("DownloadExecute"); }, [&c] { c.windows.open("dateselectExecute"); });
     return window;
   }).command("lt_recordExecute").on_reload(&TForm_zu_lotto_record::show_loaded_table);
   registry.add<TForm_zu_trace_single>([](const WindowContext& c) {
-    auto* window = new TForm_zu_trace_single(c.history, &c.main);
+    auto* window = new TForm_zu_trace_single(c.table, &c.main);
     window->set_follow_ups({
         [&c](tracewin::SharedTrace shown) { c.windows.get<TForm_zu_twoforone>().get_twoforone(std::move(shown)); },
         [&c](tracewin::SharedTrace shown) { c.windows.get<TForm_zu_threeforone>().get_threeforone(std::move(shown)); },
@@ -64,8 +64,8 @@ void register_windows(WindowRegistry& registry) {
       .command("N15Click", QStringLiteral("落球定位拖牌"), Showing::Modeless, trace_page(4))
       .command("N19Click", QStringLiteral("大小加減版路"), Showing::Modeless, trace_page(5))
       .on_reload(&TForm_zu_trace_single::refresh);
-  registry.add<TForm_zu_no_analysis>([](const WindowContext& c) { return new TForm_zu_no_analysis(c.history, &c.main); });
-  registry.add<TForm_zu_rule_define>([](const WindowContext& c) { return new TForm_zu_rule_define(c.history, &c.main); })
+  registry.add<TForm_zu_no_analysis>([](const WindowContext& c) { return new TForm_zu_no_analysis(c.history, c.rules, &c.main); });
+  registry.add<TForm_zu_rule_define>([](const WindowContext& c) { return new TForm_zu_rule_define(c.rules, &c.main); })
       // 版路定義 of the number analysis opens it; closing it runs the analysis's rules again.
       .wire([](TForm_zu_rule_define& w, const WindowContext& c) {
         c.windows.get<TForm_zu_no_analysis>().set_rule_definition(&w);
@@ -95,7 +95,7 @@ void register_windows(WindowRegistry& registry) {
       .command("N59Click", QStringLiteral("拖牌匯總統計圖"), Showing::Modal,
                [](TForm_zu_chart1& w, const WindowContext& c) { w.set_logo(c.main.game_logo()); });
   registry.add<TForm_zu_moving>([](const WindowContext& c) {
-    auto* window = new TForm_zu_moving(c.history, &c.main);
+    auto* window = new TForm_zu_moving(c.table, &c.main);
     window->set_outlets({[&c](const auto& lines, const auto& title) { c.report.show_memo_rpt(lines, title); },
                          [&c] { c.main.show_memo(QStringLiteral("help_moving.txt")); }});
     return window;
@@ -132,7 +132,7 @@ void register_windows(WindowRegistry& registry) {
             [open](int window, int count) { open(backtest::hot_texts(window, count)); });
       });
   registry.add<TForm_Download_TxT_from_http>([](const WindowContext& c) {
-    auto* window = new TForm_Download_TxT_from_http(c.history, c.clock, c.working_dir, &c.main);
+    auto* window = new TForm_Download_TxT_from_http(c.table, c.clock, c.working_dir, &c.main);
     // Closing the download window reloads, then shows the new lines newest first.
     window->set_reload([&c] {
       c.main.load_sequence();
@@ -142,7 +142,7 @@ void register_windows(WindowRegistry& registry) {
   }).command("DownloadExecute");
   registry.add<TForm_zu_no_interval>([](const WindowContext& c) { return new TForm_zu_no_interval(c.history, &c.main); })
       .command("stk_no_intervalExecute", QStringLiteral("號碼開出間隔分析"));
-  registry.add<TForm_zu_ai2_stk_3xx>([](const WindowContext& c) { return new TForm_zu_ai2_stk_3xx(c.history, &c.main); })
+  registry.add<TForm_zu_ai2_stk_3xx>([](const WindowContext& c) { return new TForm_zu_ai2_stk_3xx(c.table, &c.main); })
       .command("stk_3xxExecute", QStringLiteral("雙連拖定位獨支"));
 }
 

@@ -12,6 +12,7 @@
 
 #include "core/clock.h"
 #include "core/draw_history.h"
+#include "core/draw_table.h"
 #include "exchange/data_server.h"
 
 namespace exchange {
@@ -22,7 +23,7 @@ struct HttpReply;
 class TForm_Download_TxT_from_http : public QDialog {
   Q_OBJECT
  public:
-  TForm_Download_TxT_from_http(core::DrawHistory& history, const core::Clock& clock, QString working_dir,
+  TForm_Download_TxT_from_http(core::DrawTable& table, const core::Clock& clock, QString working_dir,
                                QWidget* parent = nullptr);
 
   // The program's reload, run on every close. Without one the window reloads the table
@@ -52,7 +53,8 @@ class TForm_Download_TxT_from_http : public QDialog {
   void FormClose();
   [[nodiscard]] std::string draw_path() const;
 
-  core::DrawHistory& history_;
+  core::DrawTable& draw_table_;
+  const core::DrawHistory& history_;
   const core::Clock& clock_;
   QString working_dir_;
   std::function<void()> reload_;

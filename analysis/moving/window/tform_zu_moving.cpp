@@ -21,7 +21,7 @@ constexpr int kClientHeight = 660;
 
 }  // namespace
 
-TForm_zu_moving::TForm_zu_moving(core::DrawHistory& history, QWidget* parent) : ui::FormDialog(parent), history_(history) {
+TForm_zu_moving::TForm_zu_moving(core::DrawTable& table, QWidget* parent) : ui::FormDialog(parent), draw_table_(table), history_(table.history()) {
   setObjectName("TForm_zu_moving");
   setWindowTitle(QStringLiteral("移動式版路(三期內養牌)"));
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
@@ -83,7 +83,7 @@ moving_window::RuleSheet& TForm_zu_moving::active_sheet() const {
 }
 
 void TForm_zu_moving::rb_LClick() {
-  core::set_ball_order(history_, order());  // the choice other windows see in ltno_copy
+  draw_table_.set_working_order(order());  // the choice other windows see in ltno_copy
   recompute();
 }
 

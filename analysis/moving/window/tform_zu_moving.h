@@ -19,6 +19,7 @@
 #include "analysis/moving/window/moving_rule_sheet.h"
 #include "core/ball_order.h"
 #include "core/draw_history.h"
+#include "core/draw_table.h"
 #include "ui/form_dialog.h"
 #include "ui/result_memo.h"
 #include "ui/string_grid.h"
@@ -41,7 +42,7 @@ class TForm_zu_moving : public ui::FormDialog {
     std::function<void()> help;
   };
 
-  explicit TForm_zu_moving(core::DrawHistory& history, QWidget* parent = nullptr);
+  explicit TForm_zu_moving(core::DrawTable& table, QWidget* parent = nullptr);
   void set_outlets(Outlets outlets) { outlets_ = std::move(outlets); }
   // 回測: opens the number backtest with the active tab's rule and the ball order.
   void set_backtest(std::function<void(const backtest::Texts&)> open) { backtest_ = std::move(open); }
@@ -93,7 +94,8 @@ class TForm_zu_moving : public ui::FormDialog {
   // show_moving1 / show_moving2: the active tab's rule over the table.
   void recompute();
 
-  core::DrawHistory& history_;
+  core::DrawTable& draw_table_;
+  const core::DrawHistory& history_;
   moving::MovingPattern pattern_;  // its grid is handed to sgl; the sentences stay here
   Outlets outlets_;
   std::function<void(const backtest::Texts&)> backtest_;

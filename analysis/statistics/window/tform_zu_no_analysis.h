@@ -6,7 +6,7 @@
 //   window.show_for(trace::export_trace(trace, bound), trace.title);
 //
 // The form keeps the export it was shown with; the counting panel and the rule panel
-// read it, the rule panel with the shared rule settings of the draw table.
+// read it, the rule panel with the application's rule settings.
 #pragma once
 
 #include <QDialog>
@@ -20,12 +20,14 @@
 #include "analysis/statistics/window/rule_results_panel.h"
 #include "analysis/trace/trace.h"
 #include "core/draw_history.h"
+#include "core/rule_settings.h"
 
 class TForm_zu_no_analysis : public QDialog {
   Q_OBJECT
 
  public:
-  explicit TForm_zu_no_analysis(const core::DrawHistory& history, QWidget* parent = nullptr);
+  TForm_zu_no_analysis(const core::DrawHistory& history, const core::RuleSettings& rule_settings,
+                       QWidget* parent = nullptr);
 
   // Loads the trace's rows and title and shows the window modally.
   void show_for(const trace::TraceExport& trace_export, const std::string& analysis_title);

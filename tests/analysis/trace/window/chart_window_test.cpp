@@ -49,7 +49,6 @@ core::DrawHistory small_history() {
 core::DrawHistory bundled_history() {
   core::DrawHistory history;
   if (!core::Read_lotto_list(history, VANTOR_DATA_DIR, "2026/12/09")) qFatal("the bundled draws do not load");
-  core::reset_rule_settings(history);
   if (!core::put_to_ltno(history)) qFatal("the bundled draws do not derive");
   return history;
 }
