@@ -185,12 +185,8 @@ void TForm_zu_lotto_record::SpeedButton3Click() { refresh_balls(true); }
 void TForm_zu_lotto_record::SpeedButton12Click() { refresh_balls(false); }
 void TForm_zu_lotto_record::BitBtn3Click() { main_.open_editor(); }
 void TForm_zu_lotto_record::SpeedButton10Click() { main_.show_memo(QStringLiteral("help_record.txt")); }
-void TForm_zu_lotto_record::BitBtn2Click() {
-  if (open_download_) open_download_();
-}
-void TForm_zu_lotto_record::SpeedButton13Click() {
-  if (open_print_range_) open_print_range_();
-}
+void TForm_zu_lotto_record::BitBtn2Click() { emit download_requested(); }
+void TForm_zu_lotto_record::SpeedButton13Click() { emit print_range_requested(); }
 
 std::string TForm_zu_lotto_record::draw_path() const {
   return core::draw_file_path(history_, ui::u8(main_.working_dir()));
@@ -241,10 +237,7 @@ void TForm_zu_lotto_record::BitBtn4Click() {
 }
 
 void TForm_zu_lotto_record::BitBtn5Click() {
-  if (!restore_window) {
-    restore_window = new TForm_zu_restore(this);
-    restore_window->set_restored([this] { reload_after_write(); });
-  }
+  if (!restore_window) return;
   if (!restore_window->open_for(draw_path(), main_.clock())) {
     ui::message(this, ui::MessageKind::Information, QStringLiteral("目前沒有開獎資料的備份"));
     return;
@@ -260,7 +253,7 @@ void TForm_zu_lotto_record::BitBtn6Click() {
     ui::message(this, ui::MessageKind::Information, QString::fromUtf8(core::kNoProblemsFound));
     return;
   }
-  if (!check_window) check_window = new TForm_zu_history_check(this);
+  if (!check_window) return;
   check_window->show_findings(history_.draw_file_name, findings);
   ui::show_modal(check_window);
 }

@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QToolButton>
-#include <functional>
 #include <string>
 
 #include "core/draw_history.h"
@@ -27,10 +26,10 @@ class TForm_zu_lotto_record : public ui::FormDialog {
 
   // download_enabled: read each time the window is shown.
   void set_download_enabled(bool enabled) { download_enabled_ = enabled; }
-  // Opening the download window and the date-range print window.
-  void set_exchange(std::function<void()> download, std::function<void()> print_range) {
-    open_download_ = std::move(download);
-    open_print_range_ = std::move(print_range);
+  // The restore and check windows, the records window's own (registered as its children).
+  void set_record_windows(TForm_zu_restore* restore, TForm_zu_history_check* check) {
+    restore_window = restore;
+    check_window = check;
   }
 
   void FormShow() override;
@@ -65,17 +64,21 @@ class TForm_zu_lotto_record : public ui::FormDialog {
   QToolButton* SpeedButton10 = nullptr;
   QPushButton* BitBtn1 = nullptr;
 
+  // After the import or a restore wrote the draw file: the download's reload, so the new
+  // lines show newest first with their count.
+  void reload_after_write();
+
+ signals:
+  void download_requested();     // 下載
+  void print_range_requested();  // 依日期列印
+
  private:
   void build();
   void refresh_balls(bool ascending);
   [[nodiscard]] std::string draw_path() const;
-  // After the import or a restore wrote the draw file: the download's reload, so the new
-  // lines show newest first with their count.
-  void reload_after_write();
 
   TForm_zu_main& main_;
   core::DrawTable& draw_table_;
   const core::DrawHistory& history_;
   bool download_enabled_ = true;
-  std::function<void()> open_download_, open_print_range_;
 };

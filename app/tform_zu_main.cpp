@@ -100,8 +100,7 @@ void TForm_zu_main::show_memo(const QString& file_name) {
 }
 
 void TForm_zu_main::open_editor() {
-  auto* editor = TForm_ZU_stk_txtfile::instance(*this, history_);
-  editor->open_file();
+  if (auto* editor = windows_ ? windows_->find<TForm_ZU_stk_txtfile>() : nullptr) editor->open_file();
 }
 
 QPixmap TForm_zu_main::game_logo() const { return ui::game_logo(game_); }

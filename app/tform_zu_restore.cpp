@@ -105,5 +105,5 @@ void TForm_zu_restore::Button1Click() {
   }
   ui::message(this, ui::MessageKind::Information, QStringLiteral("還原完成"));
   accept();
-  if (restored_) restored_();
+  emit restored();
 }

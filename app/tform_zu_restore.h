@@ -7,7 +7,6 @@
 #include <QDialog>
 #include <QLabel>
 #include <QPushButton>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -20,9 +19,6 @@ class TForm_zu_restore : public QDialog {
  public:
   explicit TForm_zu_restore(QWidget* parent = nullptr);
 
-  // Run after a restore wrote the draw file (the records window reloads).
-  void set_restored(std::function<void()> restored) { restored_ = std::move(restored); }
-
   // Lists the backups of the draw file at `draw_path`; false when there is none to show.
   bool open_for(const std::string& draw_path, const core::Clock& clock);
   void Button1Click();  // 還原
@@ -32,6 +28,10 @@ class TForm_zu_restore : public QDialog {
   QPushButton* Button1 = nullptr;  // "還原"
   QPushButton* Button2 = nullptr;  // "關閉"
 
+ signals:
+  // A restore wrote the draw file (the records window reloads).
+  void restored();
+
  private:
   void build();
   [[nodiscard]] const exchange::BackupListing* chosen() const;
@@ -39,5 +39,4 @@ class TForm_zu_restore : public QDialog {
   std::string draw_path_;
   const core::Clock* clock_ = nullptr;
   std::vector<exchange::BackupListing> listings_;
-  std::function<void()> restored_;
 };

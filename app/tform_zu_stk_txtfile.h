@@ -16,8 +16,8 @@ class TForm_zu_main;
 class TForm_ZU_stk_txtfile : public QDialog {
   Q_OBJECT
  public:
-  // The one editor of the main window, created on first use.
-  static TForm_ZU_stk_txtfile* instance(TForm_zu_main& main, const core::DrawHistory& history);
+  // The one editor of the main window (registered, so created once at start-up).
+  TForm_ZU_stk_txtfile(TForm_zu_main& main, const core::DrawHistory& history);
 
   // Loads the current draw file and shows the editor modally.
   void open_file();
@@ -31,7 +31,6 @@ class TForm_ZU_stk_txtfile : public QDialog {
   ui::Memo* Memo1 = nullptr;
 
  private:
-  TForm_ZU_stk_txtfile(TForm_zu_main& main, const core::DrawHistory& history);
   void build();
   [[nodiscard]] QString file_path() const;
 

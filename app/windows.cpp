@@ -1,10 +1,12 @@
 // One registration per window, in the order the program creates them at start-up:
-// records, single-draw trace, number analysis, rule definition, help, statistics, grid
+// records, its restore and check windows, the draw-file editor, single-draw trace, number analysis, rule definition, help, statistics, grid
 // sort, two-of-one, three-of-one, simulated draw, report, date range, data server,
 // trace chart, moving pattern, best pillars, walk-forward check, number backtest, download,
 // number intervals, double trace.
 // Insert a new window at its place; a window that needs another one finds it with get()
-// inside a callback or in its wire step, never while windows are still being created.
+// inside a callback or in its wire step, never while windows are still being created
+// (only a window's parent, registered before it, is taken at creation). Requests from one
+// window to another are the window's signals, connected in the wire steps here.
 #include "app/windows.h"
 
 #include "analysis/backtest/window/tform_zu_backtest.h"
@@ -20,9 +22,12 @@
 #include "analysis/trace/window/tform_zu_trace_single.h"
 #include "analysis/trace/window/tform_zu_twoforone.h"
 #include "app/tform_zu_help.h"
+#include "app/tform_zu_history_check.h"
 #include "app/tform_zu_lotto_record.h"
 #include "app/tform_zu_main.h"
+#include "app/tform_zu_restore.h"
 #include "app/tform_zu_simulate.h"
+#include "app/tform_zu_stk_txtfile.h"
 #include "exchange/window/tform_dateselect.h"
 #include "exchange/window/tform_download_txt_from_http.h"
 #include "exchange/window/tform_zu_ftpserverip.h"
@@ -41,11 +46,24 @@ Registration<TForm_zu_trace_single>::Prepare trace_page(int page) {
 }  // namespace
 
 void register_windows(WindowRegistry& registry) {
-  registry.add<TForm_zu_lotto_record>([](const WindowContext& c) {
-    auto* window = new TForm_zu_lotto_record(c.main, c.table, &c.main);
-    window->set_exchange([&c] { c.windows.open("DownloadExecute"); }, [&c] { c.windows.open("dateselectExecute"); });
-    return window;
-  }).command("lt_recordExecute").on_reload(&TForm_zu_lotto_record::show_loaded_table);
+  registry.add<TForm_zu_lotto_record>([](const WindowContext& c) { return new TForm_zu_lotto_record(c.main, c.table, &c.main); })
+      .command("lt_recordExecute")
+      .on_reload(&TForm_zu_lotto_record::show_loaded_table)
+      .wire([](TForm_zu_lotto_record& w, const WindowContext& c) {
+        QObject::connect(&w, &TForm_zu_lotto_record::download_requested, &w, [&c] { c.windows.open("DownloadExecute"); });
+        QObject::connect(&w, &TForm_zu_lotto_record::print_range_requested, &w,
+                         [&c] { c.windows.open("dateselectExecute"); });
+        auto& restore = c.windows.get<TForm_zu_restore>();
+        w.set_record_windows(&restore, &c.windows.get<TForm_zu_history_check>());
+        QObject::connect(&restore, &TForm_zu_restore::restored, &w, &TForm_zu_lotto_record::reload_after_write);
+      });
+  // The records window's own windows open over it: a factory may take a window registered
+  // before it as the parent.
+  registry.add<TForm_zu_restore>(
+      [](const WindowContext& c) { return new TForm_zu_restore(&c.windows.get<TForm_zu_lotto_record>()); });
+  registry.add<TForm_zu_history_check>(
+      [](const WindowContext& c) { return new TForm_zu_history_check(&c.windows.get<TForm_zu_lotto_record>()); });
+  registry.add<TForm_ZU_stk_txtfile>([](const WindowContext& c) { return new TForm_ZU_stk_txtfile(c.main, c.history); });
   registry.add<TForm_zu_trace_single>([](const WindowContext& c) {
     auto* window = new TForm_zu_trace_single(c.table, &c.main);
     window->set_follow_ups({
@@ -125,9 +143,9 @@ void register_windows(WindowRegistry& registry) {
           w.use_texts(texts);
           c.windows.open("backtestExecute");
         };
-        c.windows.get<TForm_zu_moving>().set_backtest(open);
-        c.windows.get<TForm_zu_no_analysis>().set_backtest(open);
-        c.windows.get<TForm_zu_statistics>().set_backtest(open);
+        QObject::connect(&c.windows.get<TForm_zu_moving>(), &TForm_zu_moving::backtest_requested, &w, open);
+        QObject::connect(&c.windows.get<TForm_zu_no_analysis>(), &TForm_zu_no_analysis::backtest_requested, &w, open);
+        QObject::connect(&c.windows.get<TForm_zu_statistics>(), &TForm_zu_statistics::backtest_requested, &w, open);
         c.windows.get<TForm_bestpillars>().set_backtest(
             [open](int window, int count) { open(backtest::hot_texts(window, count)); });
       });

@@ -54,7 +54,7 @@ void TForm_zu_moving::connect_controls() {
 }
 
 void TForm_zu_moving::btn_backtestClick() {
-  if (backtest_) backtest_(backtest::moving_texts(active_sheet().boxes(), order()));
+  emit backtest_requested(backtest::moving_texts(active_sheet().boxes(), order()));
 }
 
 void TForm_zu_moving::FormShow() {

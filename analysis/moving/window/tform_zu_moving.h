@@ -44,8 +44,6 @@ class TForm_zu_moving : public ui::FormDialog {
 
   explicit TForm_zu_moving(core::DrawTable& table, QWidget* parent = nullptr);
   void set_outlets(Outlets outlets) { outlets_ = std::move(outlets); }
-  // 回測: opens the number backtest with the active tab's rule and the ball order.
-  void set_backtest(std::function<void(const backtest::Texts&)> open) { backtest_ = std::move(open); }
   void btn_backtestClick();
 
   // Every showing: the boxes' items, then the order choice (rb_LClick) as if just made.
@@ -84,6 +82,10 @@ class TForm_zu_moving : public ui::FormDialog {
   ui::Memo* Memo1 = nullptr;
   QPushButton *SpeedButton2 = nullptr, *SpeedButton1 = nullptr;  // 清除, 存檔
 
+ signals:
+  // 回測: asks for the number backtest with the active tab's rule and the ball order.
+  void backtest_requested(const backtest::Texts& texts);
+
  private:
   using RuleSheet = moving_window::RuleSheet;
   void build();
@@ -98,5 +100,4 @@ class TForm_zu_moving : public ui::FormDialog {
   const core::DrawHistory& history_;
   moving::MovingPattern pattern_;  // its grid is handed to sgl; the sentences stay here
   Outlets outlets_;
-  std::function<void(const backtest::Texts&)> backtest_;
 };

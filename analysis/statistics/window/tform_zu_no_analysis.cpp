@@ -35,7 +35,7 @@ TForm_zu_no_analysis::TForm_zu_no_analysis(const core::DrawHistory& history, con
   connect(btn_backtest, &QPushButton::clicked, this, [this, &rule_settings] {
     std::array<bool, statistics::kRules> on{};
     for (std::size_t r = 0; r < on.size(); ++r) on[r] = rule_settings.rule_on[r];
-    if (backtest_) backtest_(backtest::rules_texts(rule_settings.rule_run_len, on));
+    emit backtest_requested(backtest::rules_texts(rule_settings.rule_run_len, on));
   });
   // The title belongs to the trace the window was opened on.
   connect(this, &QDialog::finished, this, [this] { rules->lb_ruletitle->clear(); });

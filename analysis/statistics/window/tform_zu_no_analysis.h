@@ -12,7 +12,6 @@
 #include <QDialog>
 #include <QPointer>
 #include <QPushButton>
-#include <functional>
 #include <string>
 
 #include "analysis/backtest/backtest_texts.h"
@@ -37,8 +36,6 @@ class TForm_zu_no_analysis : public QDialog {
   // The showing: cb_lt and the counts over every row, Ed_result "??", then the rules.
   void FormShow();
   void SpeedButton1Click();
-  // 回測: opens the number backtest with the enabled rules and the run length.
-  void set_backtest(std::function<void(const backtest::Texts&)> open) { backtest_ = std::move(open); }
 
   [[nodiscard]] const trace::TraceExport& trace_rows() const { return rows_; }
 
@@ -47,8 +44,11 @@ class TForm_zu_no_analysis : public QDialog {
   QPushButton* BitBtn1 = nullptr;  // "關閉"
   QPushButton* btn_backtest = nullptr;  // "回測"
 
+ signals:
+  // 回測: asks for the number backtest with the enabled rules and the run length.
+  void backtest_requested(const backtest::Texts& texts);
+
  private:
-  std::function<void(const backtest::Texts&)> backtest_;
   trace::TraceExport rows_;
   QPointer<QDialog> rule_window_;
 };
