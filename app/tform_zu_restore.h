@@ -4,7 +4,6 @@
 // The restore keeps the current file as a backup first, so it can be undone the same way.
 #pragma once
 
-#include <QDialog>
 #include <QLabel>
 #include <QPushButton>
 #include <string>
@@ -12,9 +11,10 @@
 
 #include "core/clock.h"
 #include "exchange/backups.h"
+#include "ui/form_dialog.h"
 #include "ui/string_grid.h"
 
-class TForm_zu_restore : public QDialog {
+class TForm_zu_restore : public ui::FormDialog {
   Q_OBJECT
  public:
   explicit TForm_zu_restore(QWidget* parent = nullptr);

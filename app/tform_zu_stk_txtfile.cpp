@@ -11,7 +11,7 @@
 #include "ui/dialogs.h"
 
 TForm_ZU_stk_txtfile::TForm_ZU_stk_txtfile(TForm_zu_main& main, const core::DrawHistory& history)
-    : QDialog(&main), main_(main), history_(history) {
+    : ui::FormDialog(&main), main_(main), history_(history) {
   setObjectName("TForm_ZU_stk_txtfile");
   build();
   connect(this, &QDialog::finished, this, [this](int) { main_.load_sequence(); });

@@ -4,16 +4,16 @@
 // what the user typed. Every close reloads the draw table.
 #pragma once
 
-#include <QDialog>
 #include <QLabel>
 #include <QPushButton>
 
 #include "core/draw_history.h"
+#include "ui/form_dialog.h"
 #include "ui/memo.h"
 
 class TForm_zu_main;
 
-class TForm_ZU_stk_txtfile : public QDialog {
+class TForm_ZU_stk_txtfile : public ui::FormDialog {
   Q_OBJECT
  public:
   // The one editor of the main window (registered, so created once at start-up).

@@ -16,7 +16,7 @@
 
 TForm_Download_TxT_from_http::TForm_Download_TxT_from_http(core::DrawTable& table, const core::Clock& clock,
                                                            QString working_dir, QWidget* parent)
-    : QDialog(parent),
+    : ui::FormDialog(parent),
       draw_table_(table), history_(table.history()),
       clock_(clock),
       working_dir_(std::move(working_dir)),
@@ -71,11 +71,6 @@ void TForm_Download_TxT_from_http::build() {
   layout->addWidget(lb_progress);
   setMinimumWidth(420);
   connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
-}
-
-void TForm_Download_TxT_from_http::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  FormShow();
 }
 
 void TForm_Download_TxT_from_http::FormShow() { Label2->setText(ui::qs(history_.draw_file_name)); }

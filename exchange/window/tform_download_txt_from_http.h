@@ -3,7 +3,6 @@
 // only when the copy is sound (exchange/download.h). Every close reloads the draw table.
 #pragma once
 
-#include <QDialog>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -14,13 +13,14 @@
 #include "core/draw_history.h"
 #include "core/draw_table.h"
 #include "exchange/data_server.h"
+#include "ui/form_dialog.h"
 
 namespace exchange {
 class HttpRequest;
 struct HttpReply;
 }  // namespace exchange
 
-class TForm_Download_TxT_from_http : public QDialog {
+class TForm_Download_TxT_from_http : public ui::FormDialog {
   Q_OBJECT
  public:
   TForm_Download_TxT_from_http(core::DrawTable& table, const core::Clock& clock, QString working_dir,
@@ -33,7 +33,7 @@ class TForm_Download_TxT_from_http : public QDialog {
   void set_endpoint(const exchange::ServerEndpoint& endpoint) { endpoint_ = endpoint; }
   [[nodiscard]] exchange::HttpRequest& request() { return *request_; }
 
-  void FormShow();
+  void FormShow() override;
   void Button1Click();
 
   QLabel* Image1 = nullptr;
@@ -42,9 +42,6 @@ class TForm_Download_TxT_from_http : public QDialog {
   QLabel* lb_progress = nullptr;
   QProgressBar* ProgressBar1 = nullptr;
   QPushButton* Button1 = nullptr;
-
- protected:
-  void showEvent(QShowEvent* event) override;
 
  private:
   void build();

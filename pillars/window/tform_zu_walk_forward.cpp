@@ -23,7 +23,7 @@ constexpr std::chrono::milliseconds kShowEvery{250};
 }  // namespace
 
 TForm_zu_walk_forward::TForm_zu_walk_forward(const core::DrawHistory& history, QWidget* parent)
-    : QDialog(parent), history_(history) {
+    : ui::FormDialog(parent), history_(history) {
   setObjectName("TForm_zu_walk_forward");
   setWindowTitle(QStringLiteral("回測驗證"));
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);

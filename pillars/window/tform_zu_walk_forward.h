@@ -12,7 +12,6 @@
 // fixed set) marks it as the previous settings' result. The 分析工具 menu opens it too.
 #pragma once
 
-#include <QDialog>
 #include <optional>
 #include <string>
 #include <vector>
@@ -21,6 +20,7 @@
 #include "pillars/walk_forward.h"
 #include "pillars/window/walk_result_sheets.h"
 #include "pillars/window/walk_settings_panel.h"
+#include "ui/form_dialog.h"
 
 class QLabel;
 class QProgressBar;
@@ -30,7 +30,7 @@ namespace ui {
 class RunBar;
 }
 
-class TForm_zu_walk_forward : public QDialog {
+class TForm_zu_walk_forward : public ui::FormDialog {
   Q_OBJECT
 
  public:

@@ -9,7 +9,7 @@
 
 TForm_zu_no_analysis::TForm_zu_no_analysis(const core::DrawHistory& history, const core::RuleSettings& rule_settings,
                                            QWidget* parent)
-    : QDialog(parent) {
+    : ui::FormDialog(parent) {
   setObjectName("TForm_zu_no_analysis");
   setWindowTitle(QStringLiteral("號碼分析"));
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
@@ -44,8 +44,7 @@ TForm_zu_no_analysis::TForm_zu_no_analysis(const core::DrawHistory& history, con
 void TForm_zu_no_analysis::show_for(const trace::TraceExport& trace_export, const std::string& analysis_title) {
   rows_ = trace_export;
   rules->lb_ruletitle->setText(ui::qs(analysis_title));
-  FormShow();
-  ui::show_modal(this);
+  ui::show_modal(this);  // its showing runs FormShow
 }
 
 void TForm_zu_no_analysis::set_rule_definition(QDialog* rule_window) {

@@ -20,8 +20,9 @@
 #include "analysis/trace/trace.h"
 #include "core/draw_history.h"
 #include "core/rule_settings.h"
+#include "ui/form_dialog.h"
 
-class TForm_zu_no_analysis : public QDialog {
+class TForm_zu_no_analysis : public ui::FormDialog {
   Q_OBJECT
 
  public:
@@ -34,7 +35,7 @@ class TForm_zu_no_analysis : public QDialog {
   void set_rule_definition(QDialog* rule_window);
 
   // The showing: cb_lt and the counts over every row, Ed_result "??", then the rules.
-  void FormShow();
+  void FormShow() override;
   void SpeedButton1Click();
 
   [[nodiscard]] const trace::TraceExport& trace_rows() const { return rows_; }

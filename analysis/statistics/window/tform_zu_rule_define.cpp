@@ -19,7 +19,7 @@ const QString kSelectAll = QStringLiteral("全選");
 }  // namespace
 
 TForm_zu_rule_define::TForm_zu_rule_define(core::RuleSettings& settings, QWidget* parent)
-    : QDialog(parent), settings_(settings) {
+    : ui::FormDialog(parent), settings_(settings) {
   setObjectName("TForm_zu_rule_define");
   setWindowTitle(QStringLiteral("版路定義"));
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
@@ -70,7 +70,7 @@ void TForm_zu_rule_define::showEvent(QShowEvent* event) {
   show_rule_names();
   show_settings();
   layout()->activate();
-  QDialog::showEvent(event);
+  ui::FormDialog::showEvent(event);
 }
 
 void TForm_zu_rule_define::show_settings() {

@@ -6,7 +6,6 @@
 #pragma once
 
 #include <QCheckBox>
-#include <QDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
@@ -14,8 +13,9 @@
 
 #include "analysis/statistics/pattern_rules.h"
 #include "core/rule_settings.h"
+#include "ui/form_dialog.h"
 
-class TForm_zu_rule_define : public QDialog {
+class TForm_zu_rule_define : public ui::FormDialog {
   Q_OBJECT
 
  public:
