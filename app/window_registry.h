@@ -15,8 +15,10 @@
 //   registration order; one without is opened by a control (windows().open(name)).
 // - A command's prepare step runs just before the window shows (pass it the game logo,
 //   select a page).
-// - wire connects a window to other windows. It runs once every window exists, so the
-//   order of registration never decides whether the other window is there yet.
+// - wire connects a window to other windows: a request from one window to another is a
+//   signal of the asking window, connected here. It runs once every window exists, so the
+//   order of registration never decides whether the other window is there yet. Only a
+//   factory that makes a window the child of one registered before it calls get().
 // - on_reload names the refresh of a window that shows table data and must not show a
 //   stale table after a reload; other windows refresh when they are next shown.
 #pragma once

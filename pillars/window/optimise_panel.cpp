@@ -21,7 +21,7 @@
 #include "ui/events.h"
 #include "ui/widgets.h"
 
-namespace bestpillars {
+namespace bestpillarswin {
 namespace {
 
 namespace text = pillars::optimise_text;
@@ -249,4 +249,4 @@ core::Status OptimisePanel::finish_best_subset(const pillars::BestSubsetAnalysis
   return core::write_lines_atomic(QFile::encodeName(path).toStdString(), report.memo2);
 }
 
-}  // namespace bestpillars
+}  // namespace bestpillarswin

@@ -17,7 +17,7 @@
 #include "ui/dialogs.h"
 #include "ui/widgets.h"
 
-namespace bestpillars {
+namespace bestpillarswin {
 namespace {
 
 const QColor kSilver(192, 192, 192);
@@ -233,4 +233,4 @@ void PillarSheet::Button26Click() {
   links_.show_sheet(Sheet::PillarReport);
 }
 
-}  // namespace bestpillars
+}  // namespace bestpillarswin

@@ -16,7 +16,7 @@
 #include "ui/dialogs.h"
 #include "ui/widgets.h"
 
-namespace bestpillars {
+namespace bestpillarswin {
 namespace {
 
 void look_checked(QCheckBox* box, const QColor& unchecked_colour) {
@@ -192,4 +192,4 @@ void SelectionSheet::CBH0Click() {
   });
 }
 
-}  // namespace bestpillars
+}  // namespace bestpillarswin

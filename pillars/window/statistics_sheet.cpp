@@ -14,7 +14,7 @@
 #include "ui/events.h"
 #include "ui/widgets.h"
 
-namespace bestpillars {
+namespace bestpillarswin {
 namespace {
 
 // Two rows of 25 (or 10) cells with the row labels in the vertical header.
@@ -143,4 +143,4 @@ void StatisticsSheet::run_hot_ordering(int k, QLabel* progress, ui::Memo* memo) 
   memo->set_lines(result.memo_lines);
 }
 
-}  // namespace bestpillars
+}  // namespace bestpillarswin

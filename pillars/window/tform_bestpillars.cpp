@@ -15,7 +15,7 @@ constexpr int kClientHeight = 594;
 
 }  // namespace
 
-using bestpillars::Sheet;
+using bestpillarswin::Sheet;
 
 TForm_bestpillars::TForm_bestpillars(const core::DrawHistory& history, const core::Clock& clock, QWidget* parent)
     : ui::FormDialog(parent), history_(history), links_{history, clock, state_, working_dir_} {
@@ -53,19 +53,19 @@ void TForm_bestpillars::build_sheets() {
       "QTabBar::tab { min-width: 118px; padding: 6px 10px; margin: 2px; border: 1px solid gray;"
       " border-radius: 3px; background: rgb(230,230,230); }"
       "QTabBar::tab:selected { background: rgb(255,255,225); font-weight: bold; }");
-  PageC->addTab(TS2 = new bestpillars::PeriodSheet(links_), QStringLiteral("號碼來源"));
-  PageC->addTab(TS3 = new bestpillars::StatisticsSheet(links_), QStringLiteral("號碼和尾數統計"));
-  PageC->addTab(TS4 = new bestpillars::SelectionSheet(links_), QStringLiteral("選擇號碼"));
-  PageC->addTab(TS5 = new bestpillars::PillarSheet(links_), QStringLiteral("選擇柱數"));
-  PageC->addTab(TS6 = new bestpillars::PillarReportSheet(links_), QStringLiteral("彩柱驗證"));
-  PageC->addTab(TS7 = new bestpillars::FullCombinationSheet(links_), QStringLiteral("連碰驗證"));
+  PageC->addTab(TS2 = new bestpillarswin::PeriodSheet(links_), QStringLiteral("號碼來源"));
+  PageC->addTab(TS3 = new bestpillarswin::StatisticsSheet(links_), QStringLiteral("號碼和尾數統計"));
+  PageC->addTab(TS4 = new bestpillarswin::SelectionSheet(links_), QStringLiteral("選擇號碼"));
+  PageC->addTab(TS5 = new bestpillarswin::PillarSheet(links_), QStringLiteral("選擇柱數"));
+  PageC->addTab(TS6 = new bestpillarswin::PillarReportSheet(links_), QStringLiteral("彩柱驗證"));
+  PageC->addTab(TS7 = new bestpillarswin::FullCombinationSheet(links_), QStringLiteral("連碰驗證"));
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(4, 4, 4, 4);
   layout->addWidget(PageC);
 }
 
 void TForm_bestpillars::connect_sheets() {
-  using namespace bestpillars;
+  using namespace bestpillarswin;
   connect(TS2, &PeriodSheet::period_written, this, [this](const std::vector<std::string>& lines) {
     TS6->Memo2->set_lines(lines);
     TS7->Memo3->set_lines(lines);

@@ -49,7 +49,7 @@ class TForm_zu_walk_forward : public ui::FormDialog {
   // The run shown in the sheets; nullptr before the first run.
   [[nodiscard]] const pillars::WalkForwardRun* run() const { return run_ ? &*run_ : nullptr; }
 
-  walkforward::SettingsPanel* settings = nullptr;
+  walkforwardwin::SettingsPanel* settings = nullptr;
   QPushButton* btn_start = nullptr;
   ui::RunBar* run_bar = nullptr;  // 停止, the progress bar and its label (btn_stop, pb_progress, lb_progress)
   QPushButton* btn_stop = nullptr;
@@ -58,8 +58,8 @@ class TForm_zu_walk_forward : public ui::FormDialog {
   QLabel* lb_stale = nullptr;  // shown while the result belongs to earlier settings
   QPushButton *btn_save_txt = nullptr, *btn_save_csv = nullptr;
   QTabWidget* PageC = nullptr;
-  walkforward::StepsSheet* TS_steps = nullptr;      // "各期明細"
-  walkforward::SummarySheet* TS_summary = nullptr;  // "摘要與累計圖"
+  walkforwardwin::StepsSheet* TS_steps = nullptr;      // "各期明細"
+  walkforwardwin::SummarySheet* TS_summary = nullptr;  // "摘要與累計圖"
 
  private:
   void build();

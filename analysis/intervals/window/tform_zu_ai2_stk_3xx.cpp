@@ -23,7 +23,7 @@ TForm_zu_ai2_stk_3xx::TForm_zu_ai2_stk_3xx(core::DrawTable& table, QWidget* pare
   setObjectName("TForm_zu_ai2_stk_3xx");
   setWindowTitle(QStringLiteral("雙連拖定位獨支"));
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
-  Panel1 = new double_trace::TracePanel(history_, this);
+  Panel1 = new intervalswin::TracePanel(history_, this);
   sgl = new ui::StringGrid(this);
   sgl->setObjectName("sgl");
   sgl->model_data().set_fixed_rows(1);
@@ -42,7 +42,7 @@ TForm_zu_ai2_stk_3xx::TForm_zu_ai2_stk_3xx(core::DrawTable& table, QWidget* pare
   v->addWidget(mm, 2);
   resize(std::max(kClientWidth, layout()->totalSizeHint().width()), kClientHeight);
 
-  using double_trace::TracePanel;
+  using intervalswin::TracePanel;
   connect(Panel1, &TracePanel::search_requested, this, [this] { SpeedButton4Click(); });
   connect(Panel1, &TracePanel::order_chosen, this, [this] { rb_ball_sortClick(); });
   connect(Panel1, &TracePanel::step_requested, this, [this](int step) { show_rule(rule_index_ + step); });

@@ -36,7 +36,7 @@ class TForm_zu_ai2_stk_3xx : public ui::FormDialog {
   [[nodiscard]] const intervals::DoubleTraceSearch& search() const { return search_; }
   [[nodiscard]] int rule_index() const { return rule_index_; }
 
-  double_trace::TracePanel* Panel1 = nullptr;
+  intervalswin::TracePanel* Panel1 = nullptr;
   ui::StringGrid* sgl = nullptr;
   ui::Memo* mm = nullptr;
 

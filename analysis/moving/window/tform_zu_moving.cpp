@@ -78,7 +78,7 @@ core::BallOrder TForm_zu_moving::order() const {
   return rb_S->isChecked() ? core::BallOrder::Sorted : core::BallOrder::Drawn;
 }
 
-moving_window::RuleSheet& TForm_zu_moving::active_sheet() const {
+movingwin::RuleSheet& TForm_zu_moving::active_sheet() const {
   return PageControl1->currentWidget() == TabSheet2 ? *TabSheet2 : *TabSheet1;
 }
 

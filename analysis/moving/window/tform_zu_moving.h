@@ -57,18 +57,18 @@ class TForm_zu_moving : public ui::FormDialog {
   void PageControl1Change();
   // A selected cell (grid column and row, row 0 the header): the row's sentence joins the notes.
   void sglSelectCell(int column, int row);
-  void title_to_notes(const moving_window::RuleSheet& sheet);  // SpeedButton3 / SpeedButton4
+  void title_to_notes(const movingwin::RuleSheet& sheet);  // SpeedButton3 / SpeedButton4
   void SpeedButton5Click();
   void SpeedButton6Click();
   void N1Click();
 
   [[nodiscard]] core::BallOrder order() const;
-  [[nodiscard]] moving_window::RuleSheet& active_sheet() const;
+  [[nodiscard]] movingwin::RuleSheet& active_sheet() const;
   [[nodiscard]] const moving::MovingPattern& pattern() const { return pattern_; }
 
   QTabWidget* PageControl1 = nullptr;
-  moving_window::RuleSheet* TabSheet1 = nullptr;  // 固定位置加減法
-  moving_window::RuleSheet* TabSheet2 = nullptr;  // 平均數加減法
+  movingwin::RuleSheet* TabSheet1 = nullptr;  // 固定位置加減法
+  movingwin::RuleSheet* TabSheet2 = nullptr;  // 平均數加減法
   QFrame* Panel5 = nullptr;
   QRadioButton *rb_L = nullptr, *rb_S = nullptr;
   QPushButton* BitBtn1 = nullptr;  // 關閉
@@ -87,7 +87,7 @@ class TForm_zu_moving : public ui::FormDialog {
   void backtest_requested(const backtest::Texts& texts);
 
  private:
-  using RuleSheet = moving_window::RuleSheet;
+  using RuleSheet = movingwin::RuleSheet;
   void build();
   QFrame* build_panel5();
   QFrame* build_panel3();

@@ -92,7 +92,7 @@ void PillarSheetTest::typed_pillar_entries_take_effect_as_shown() {
   using test_input::Finish;
   Workbench w(40);
   TForm_bestpillars& win = *w.window;
-  bestpillars::PillarSheet& sheet = *win.TS5;
+  bestpillarswin::PillarSheet& sheet = *win.TS5;
   win.PageC->setCurrentWidget(&sheet);
   type_into(sheet.cb_pillar[1], "1", Finish::Leave);
   QCOMPARE(text(sheet.cb_pillar[1]), std::string("1"));

@@ -13,7 +13,7 @@ using fixture::lines;
 using fixture::text;
 using fixture::type_into;
 using fixture::Workbench;
-using bestpillars::SelectionSheet;
+using bestpillarswin::SelectionSheet;
 
 class SelectionSheetTest : public QObject {
   Q_OBJECT

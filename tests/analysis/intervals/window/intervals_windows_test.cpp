@@ -46,7 +46,7 @@ struct TraceFixture {
   core::DrawHistory history = small_number_history(60);
   core::DrawTable writer{history};
   TForm_zu_ai2_stk_3xx window{writer};
-  double_trace::TracePanel& panel = *window.Panel1;
+  intervalswin::TracePanel& panel = *window.Panel1;
 
   TraceFixture() { window.show(); }
   [[nodiscard]] intervals::DoubleTraceView view_of(int rule) const {

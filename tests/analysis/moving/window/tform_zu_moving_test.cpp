@@ -56,7 +56,7 @@ class MovingWindowTest : public QObject {
     MovingFixture f;
     TForm_zu_moving& w = f.window;
     w.PageControl1->setCurrentIndex(page);
-    moving_window::RuleSheet& sheet = w.active_sheet();
+    movingwin::RuleSheet& sheet = w.active_sheet();
     moving::MovingBoxes expected;
     expected.average = page == 1;
 
