@@ -32,6 +32,9 @@ class TForm_zu_lotto_record : public ui::FormDialog {
     check_window = check;
   }
 
+  // The records grid as the user sees it (printing by date range prints it).
+  [[nodiscard]] const core::TextGrid& shown_records() const { return sgl->grid(); }
+
   void FormShow() override;
   // Esc and 關閉 wait while an import is being read.
   void reject() override;

@@ -19,9 +19,9 @@ enum class MissingDrawFile {
 };
 
 // Reads the draw file at `path` and derives every column; with `rules`, also resets the
-// pattern-rule settings once the lines are read. On a read error the table is left exactly as it was. On a derivation error
-// (a bad date or ball) the lines are loaded, the draws before the bad one derived, and
-// the error names the offending text.
+// pattern-rule settings once the lines are read. On a read error the table is left
+// exactly as it was. On a derivation error (a bad date or ball) the lines are loaded, the
+// draws before the bad one derived, and the error names the offending text.
 [[nodiscard]] Result<LoadedDraws> reload(DrawHistory& history, const std::string& path,
                                          std::string_view today,
                                          MissingDrawFile missing = MissingDrawFile::Create,

@@ -102,7 +102,8 @@ StatisticsSheet::StatisticsSheet(const WorkbenchLinks& links, QWidget* parent) :
   connect(SpeedButton3, &QPushButton::clicked, this, [this] { SpeedButton3Click(); });
   connect(SpeedButton1, &QPushButton::clicked, this, [this] { SpeedButton1Click(); });
   connect(btn_backtest, &QPushButton::clicked, this, [this] {
-    if (links_.open_backtest) links_.open_backtest(static_cast<int>(links_.period_lines().size()), links_.state.sel_count());
+    if (links_.open_backtest)
+      links_.open_backtest(static_cast<int>(links_.period_lines().size()), links_.state.sel_count());
   });
 }
 

@@ -40,6 +40,10 @@ void TForm_bestpillars::link_sheets() {
   links_.clear_report = [this] { return TS6->report->clear(); };
   links_.write_report = [this](const std::vector<std::string>& lines) { TS6->Memo2->set_lines(lines); };
   links_.show_sheet = [this](Sheet which) { PageC->setCurrentWidget(sheet(which)); };
+  links_.open_walk_forward = [this](const std::vector<std::string>& selection) {
+    emit walk_forward_requested(selection);
+  };
+  links_.open_backtest = [this](int window, int count) { emit backtest_requested(window, count); };
   links_.ask_for_selection = [this](std::optional<int> count) {
     if (count) TS4->suggest_count(*count);
     PageC->setCurrentWidget(TS4);

@@ -43,14 +43,6 @@ class TForm_bestpillars : public ui::FormDialog {
   // Where the best-subset report files are written (default ".").
   void set_working_dir(const QString& dir) { working_dir_ = dir; }
   [[nodiscard]] const QString& working_dir() const { return working_dir_; }
-  // What "回測驗證" of the optimisation panel runs with the current selection.
-  void set_walk_forward(std::function<void(const std::vector<std::string>&)> open) {
-    links_.open_walk_forward = std::move(open);
-  }
-
-  // What 回測 of the statistics sheet runs: the period's length and the selection's size.
-  void set_backtest(std::function<void(int window, int count)> open) { links_.open_backtest = std::move(open); }
-
   [[nodiscard]] const pillars::WorkbenchState& state() const { return state_; }
   // True while a hot-combination ordering or a pillar optimisation runs; the window then
   // refuses to close.
@@ -68,6 +60,12 @@ class TForm_bestpillars : public ui::FormDialog {
   bestpillarswin::PillarSheet* TS5 = nullptr;        // "選擇柱數"
   bestpillarswin::PillarReportSheet* TS6 = nullptr;  // "彩柱驗證"
   bestpillarswin::FullCombinationSheet* TS7 = nullptr;  // "連碰驗證"
+
+ signals:
+  // "回測驗證" of the optimisation panel, with the current selection.
+  void walk_forward_requested(const std::vector<std::string>& selection);
+  // 回測 of the statistics sheet: the period's length and the selection's size.
+  void backtest_requested(int window, int count);
 
  private:
   void link_sheets();

@@ -21,7 +21,8 @@ constexpr int kClientHeight = 660;
 
 }  // namespace
 
-TForm_zu_moving::TForm_zu_moving(core::DrawTable& table, QWidget* parent) : ui::FormDialog(parent), draw_table_(table), history_(table.history()) {
+TForm_zu_moving::TForm_zu_moving(core::DrawTable& table, QWidget* parent)
+    : ui::FormDialog(parent), draw_table_(table), history_(table.history()) {
   setObjectName("TForm_zu_moving");
   setWindowTitle(QStringLiteral("移動式版路(三期內養牌)"));
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);

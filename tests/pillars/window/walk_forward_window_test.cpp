@@ -228,7 +228,8 @@ void WalkForwardWindowTest::a_changed_setting_marks_the_result() {
 void WalkForwardWindowTest::the_workbench_hands_over_its_selection() {
   fixture::Workbench w(60);
   std::vector<std::string> handed;
-  w.window->set_walk_forward([&](const std::vector<std::string>& selection) { handed = selection; });
+  QObject::connect(w.window.get(), &TForm_bestpillars::walk_forward_requested, w.window.get(),
+                   [&](const std::vector<std::string>& selection) { handed = selection; });
   w.select_range(3, 10);
   w.window->TS5->optimise->btn_walk_forward->click();
   QCOMPARE(handed, (std::vector<std::string>{"03", "04", "05", "06", "07", "08", "09", "10"}));
