@@ -14,10 +14,10 @@ Application::Application(QString working_dir, std::unique_ptr<core::Clock> clock
   QApplication::setApplicationDisplayName(QString());
   QApplication::setApplicationName(QStringLiteral("３９Vantor"));
   // Start-up order: the main window first, then every window it opens.
-  main_ = std::make_unique<TForm_zu_main>(history_, *clock_, working_dir_);
+  main_ = std::make_unique<TForm_zu_main>(table_, rules_, *clock_, working_dir_);
   report_ = std::make_unique<Trpt>(*clock_, main_.get());
   context_ = std::make_unique<app::WindowContext>(
-      app::WindowContext{history_, *clock_, working_dir_, *main_, windows_, *report_});
+      app::WindowContext{history_, table_, rules_, *clock_, working_dir_, *main_, windows_, *report_});
   app::register_windows(windows_);
   windows_.create_all(*context_);
   main_->set_windows(windows_);

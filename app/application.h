@@ -1,4 +1,5 @@
-// The application object: owns the draw table, the clock, the main window and the
+// The application object: owns the draw table and its writer, the pattern-rule settings,
+// the clock, the main window and the
 // registry that creates every other window once, in start-up order (app/windows.cpp).
 #pragma once
 
@@ -8,6 +9,8 @@
 #include "app/window_registry.h"
 #include "core/clock.h"
 #include "core/draw_history.h"
+#include "core/draw_table.h"
+#include "core/rule_settings.h"
 
 class TForm_zu_main;
 class Trpt;
@@ -22,7 +25,9 @@ class Application {
   // Shows the main window maximised; its first showing runs the load sequence.
   void start();
 
-  [[nodiscard]] core::DrawHistory& history() { return history_; }
+  [[nodiscard]] const core::DrawHistory& history() const { return history_; }
+  [[nodiscard]] core::DrawTable& table() { return table_; }
+  [[nodiscard]] core::RuleSettings& rule_settings() { return rules_; }
   [[nodiscard]] TForm_zu_main& main_window() { return *main_; }
   [[nodiscard]] app::WindowRegistry& windows() { return windows_; }
   [[nodiscard]] Trpt& report() { return *report_; }
@@ -34,6 +39,8 @@ class Application {
 
  private:
   core::DrawHistory history_;
+  core::DrawTable table_{history_};
+  core::RuleSettings rules_;
   std::unique_ptr<core::Clock> clock_;
   QString working_dir_;
   app::WindowRegistry windows_;

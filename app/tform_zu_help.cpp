@@ -2,7 +2,7 @@
 
 #include <QVBoxLayout>
 
-TForm_zu_help::TForm_zu_help(QWidget* parent) : QDialog(parent) {
+TForm_zu_help::TForm_zu_help(QWidget* parent) : ui::FormDialog(parent) {
   setObjectName("TForm_zu_help");
   setWindowTitle(QStringLiteral("操作說明"));
   mm = new ui::Memo(this);

@@ -1,12 +1,12 @@
 // The help window: a read-only text area showing one help text file.
 #pragma once
 
-#include <QDialog>
 #include <QPushButton>
 
+#include "ui/form_dialog.h"
 #include "ui/memo.h"
 
-class TForm_zu_help : public QDialog {
+class TForm_zu_help : public ui::FormDialog {
   Q_OBJECT
  public:
   explicit TForm_zu_help(QWidget* parent = nullptr);

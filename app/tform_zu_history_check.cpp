@@ -5,7 +5,7 @@
 #include "ui/controls.h"
 #include "ui/dialogs.h"
 
-TForm_zu_history_check::TForm_zu_history_check(QWidget* parent) : QDialog(parent) {
+TForm_zu_history_check::TForm_zu_history_check(QWidget* parent) : ui::FormDialog(parent) {
   setObjectName("TForm_zu_history_check");
   setWindowTitle(QStringLiteral("檢查開獎資料"));
   lb_count = new QLabel(this);

@@ -4,16 +4,16 @@
 // short. Sized for the smallest screen the program supports (1024 x 768).
 #pragma once
 
-#include <QDialog>
 #include <QLabel>
 #include <QPushButton>
 #include <string>
 #include <vector>
 
+#include "ui/form_dialog.h"
 #include "ui/memo.h"
 #include "ui/result_memo.h"
 
-class TForm_zu_history_check : public QDialog {
+class TForm_zu_history_check : public ui::FormDialog {
   Q_OBJECT
  public:
   explicit TForm_zu_history_check(QWidget* parent = nullptr);

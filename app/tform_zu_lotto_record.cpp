@@ -50,9 +50,9 @@ QString shown_lines(const std::vector<std::string>& lines, std::size_t limit = k
 
 }  // namespace
 
-TForm_zu_lotto_record::TForm_zu_lotto_record(TForm_zu_main& main, core::DrawHistory& history,
+TForm_zu_lotto_record::TForm_zu_lotto_record(TForm_zu_main& main, core::DrawTable& table,
                                              QWidget* parent)
-    : ui::FormDialog(parent), main_(main), history_(history) {
+    : ui::FormDialog(parent), main_(main), draw_table_(table), history_(table.history()) {
   setObjectName("TForm_zu_lotto_record");
   setWindowTitle(QStringLiteral("今彩 539"));
   build();
@@ -150,7 +150,7 @@ void TForm_zu_lotto_record::build() {
 
 void TForm_zu_lotto_record::FormShow() {
   BitBtn2->setEnabled(download_enabled_);
-  core::sort_orirec(history_, 1);
+  draw_table_.hold_newest_first();
   auto& grid = sgl->model_data().begin_edit();
   core::show_to_grid(grid, history_);
   sgl->model_data().end_edit();
@@ -170,7 +170,7 @@ void TForm_zu_lotto_record::show_loaded_table() {
 }
 
 void TForm_zu_lotto_record::refresh_balls(bool ascending) {
-  if (const auto derived = core::put_to_ltno(history_); !derived) {
+  if (const auto derived = draw_table_.derive_again(); !derived) {
     ui::show_error(this, derived.error());
     return;
   }
@@ -185,12 +185,8 @@ void TForm_zu_lotto_record::SpeedButton3Click() { refresh_balls(true); }
 void TForm_zu_lotto_record::SpeedButton12Click() { refresh_balls(false); }
 void TForm_zu_lotto_record::BitBtn3Click() { main_.open_editor(); }
 void TForm_zu_lotto_record::SpeedButton10Click() { main_.show_memo(QStringLiteral("help_record.txt")); }
-void TForm_zu_lotto_record::BitBtn2Click() {
-  if (open_download_) open_download_();
-}
-void TForm_zu_lotto_record::SpeedButton13Click() {
-  if (open_print_range_) open_print_range_();
-}
+void TForm_zu_lotto_record::BitBtn2Click() { emit download_requested(); }
+void TForm_zu_lotto_record::SpeedButton13Click() { emit print_range_requested(); }
 
 std::string TForm_zu_lotto_record::draw_path() const {
   return core::draw_file_path(history_, ui::u8(main_.working_dir()));
@@ -241,10 +237,7 @@ void TForm_zu_lotto_record::BitBtn4Click() {
 }
 
 void TForm_zu_lotto_record::BitBtn5Click() {
-  if (!restore_window) {
-    restore_window = new TForm_zu_restore(this);
-    restore_window->set_restored([this] { reload_after_write(); });
-  }
+  if (!restore_window) return;
   if (!restore_window->open_for(draw_path(), main_.clock())) {
     ui::message(this, ui::MessageKind::Information, QStringLiteral("目前沒有開獎資料的備份"));
     return;
@@ -260,7 +253,7 @@ void TForm_zu_lotto_record::BitBtn6Click() {
     ui::message(this, ui::MessageKind::Information, QString::fromUtf8(core::kNoProblemsFound));
     return;
   }
-  if (!check_window) check_window = new TForm_zu_history_check(this);
+  if (!check_window) return;
   check_window->show_findings(history_.draw_file_name, findings);
   ui::show_modal(check_window);
 }

@@ -7,10 +7,10 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QToolButton>
-#include <functional>
 #include <string>
 
 #include "core/draw_history.h"
+#include "core/draw_table.h"
 #include "ui/form_dialog.h"
 #include "ui/string_grid.h"
 
@@ -22,15 +22,18 @@ class TForm_zu_restore;
 class TForm_zu_lotto_record : public ui::FormDialog {
   Q_OBJECT
  public:
-  TForm_zu_lotto_record(TForm_zu_main& main, core::DrawHistory& history, QWidget* parent = nullptr);
+  TForm_zu_lotto_record(TForm_zu_main& main, core::DrawTable& table, QWidget* parent = nullptr);
 
   // download_enabled: read each time the window is shown.
   void set_download_enabled(bool enabled) { download_enabled_ = enabled; }
-  // Opening the download window and the date-range print window.
-  void set_exchange(std::function<void()> download, std::function<void()> print_range) {
-    open_download_ = std::move(download);
-    open_print_range_ = std::move(print_range);
+  // The restore and check windows, the records window's own (registered as its children).
+  void set_record_windows(TForm_zu_restore* restore, TForm_zu_history_check* check) {
+    restore_window = restore;
+    check_window = check;
   }
+
+  // The records grid as the user sees it (printing by date range prints it).
+  [[nodiscard]] const core::TextGrid& shown_records() const { return sgl->grid(); }
 
   void FormShow() override;
   // Esc and 關閉 wait while an import is being read.
@@ -64,16 +67,21 @@ class TForm_zu_lotto_record : public ui::FormDialog {
   QToolButton* SpeedButton10 = nullptr;
   QPushButton* BitBtn1 = nullptr;
 
- private:
-  void build();
-  void refresh_balls(bool ascending);
-  [[nodiscard]] std::string draw_path() const;
   // After the import or a restore wrote the draw file: the download's reload, so the new
   // lines show newest first with their count.
   void reload_after_write();
 
+ signals:
+  void download_requested();     // 下載
+  void print_range_requested();  // 依日期列印
+
+ private:
+  void build();
+  void refresh_balls(bool ascending);
+  [[nodiscard]] std::string draw_path() const;
+
   TForm_zu_main& main_;
-  core::DrawHistory& history_;
+  core::DrawTable& draw_table_;
+  const core::DrawHistory& history_;
   bool download_enabled_ = true;
-  std::function<void()> open_download_, open_print_range_;
 };

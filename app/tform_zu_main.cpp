@@ -32,9 +32,14 @@ const GameChoice kGames[2] = {
 
 }  // namespace
 
-TForm_zu_main::TForm_zu_main(core::DrawHistory& history, const core::Clock& clock,
+TForm_zu_main::TForm_zu_main(core::DrawTable& table, core::RuleSettings& rule_settings, const core::Clock& clock,
                              QString working_dir, QWidget* parent)
-    : QMainWindow(parent), history_(history), clock_(clock), working_dir_(std::move(working_dir)) {
+    : QMainWindow(parent),
+      draw_table_(table),
+      history_(table.history()),
+      rule_settings_(rule_settings),
+      clock_(clock),
+      working_dir_(std::move(working_dir)) {
   setObjectName("TForm_zu_main");
   setWindowTitle(QStringLiteral("３９Vantor "));
   build_menu();
@@ -61,8 +66,8 @@ void TForm_zu_main::closeEvent(QCloseEvent* event) {
 
 bool TForm_zu_main::load_sequence() {
   setWindowTitle(QStringLiteral("３９Vantor   @2018/12/21   ") + kPublisherAddress);
-  const auto loaded = core::reload(history_, core::draw_file_path(history_, ui::u8(working_dir_)),
-                                   clock_.today_text());
+  const auto loaded =
+      draw_table_.reload(core::draw_file_path(history_, ui::u8(working_dir_)), clock_.today_text(), &rule_settings_);
   // After a derivation error the lines are loaded and shown; after a read error the table
   // is as it was.
   const core::LatestDrawLabels labels = core::latest_draw_labels(history_);
@@ -95,8 +100,7 @@ void TForm_zu_main::show_memo(const QString& file_name) {
 }
 
 void TForm_zu_main::open_editor() {
-  auto* editor = TForm_ZU_stk_txtfile::instance(*this, history_);
-  editor->open_file();
+  if (auto* editor = windows_ ? windows_->find<TForm_ZU_stk_txtfile>() : nullptr) editor->open_file();
 }
 
 QPixmap TForm_zu_main::game_logo() const { return ui::game_logo(game_); }
@@ -113,9 +117,7 @@ void TForm_zu_main::open(std::string_view command) {
 void TForm_zu_main::rb_biglottoClick() {
   const int choice = rb_mark6->isChecked() ? 1 : 0;
   const GameChoice& game = kGames[choice];
-  history_.max_ball = 39;
-  history_.draw_file_name = game.draw_file_name;
-  history_.game_name = game.game_name;
+  draw_table_.choose_game(game.draw_file_name, game.game_name);
   game_ = game.logo;
   Panel3->setStyleSheet(choice == 0 ? "background: rgb(255,128,0);" : "background: white;");
   Panel4->setStyleSheet(choice == 1 ? "background: rgb(255,0,255);" : "background: white;");

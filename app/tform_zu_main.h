@@ -13,6 +13,8 @@
 
 #include "core/clock.h"
 #include "core/draw_history.h"
+#include "core/draw_table.h"
+#include "core/rule_settings.h"
 #include "ui/logo.h"
 
 class QFrame;
@@ -27,8 +29,8 @@ class WindowRegistry;
 class TForm_zu_main : public QMainWindow {
   Q_OBJECT
  public:
-  TForm_zu_main(core::DrawHistory& history, const core::Clock& clock, QString working_dir,
-                QWidget* parent = nullptr);
+  TForm_zu_main(core::DrawTable& table, core::RuleSettings& rule_settings, const core::Clock& clock,
+                QString working_dir, QWidget* parent = nullptr);
 
   // The windows the main window opens; their menu items join "分析工具".
   void set_windows(app::WindowRegistry& windows);
@@ -88,7 +90,9 @@ class TForm_zu_main : public QMainWindow {
   void apply_labels(const std::string& date, const std::string& issue, const std::string& balls);
   void open(std::string_view command);
 
-  core::DrawHistory& history_;
+  core::DrawTable& draw_table_;
+  const core::DrawHistory& history_;
+  core::RuleSettings& rule_settings_;  // reset by every load
   const core::Clock& clock_;
   QString working_dir_;
   app::WindowRegistry* windows_ = nullptr;

@@ -25,7 +25,7 @@ std::string taken_text(const exchange::BackupFile& file) {
 
 }  // namespace
 
-TForm_zu_restore::TForm_zu_restore(QWidget* parent) : QDialog(parent) {
+TForm_zu_restore::TForm_zu_restore(QWidget* parent) : ui::FormDialog(parent) {
   setObjectName("TForm_zu_restore");
   setWindowTitle(QStringLiteral("還原備份"));
   build();
@@ -105,5 +105,5 @@ void TForm_zu_restore::Button1Click() {
   }
   ui::message(this, ui::MessageKind::Information, QStringLiteral("還原完成"));
   accept();
-  if (restored_) restored_();
+  emit restored();
 }

@@ -4,24 +4,20 @@
 // The restore keeps the current file as a backup first, so it can be undone the same way.
 #pragma once
 
-#include <QDialog>
 #include <QLabel>
 #include <QPushButton>
-#include <functional>
 #include <string>
 #include <vector>
 
 #include "core/clock.h"
 #include "exchange/backups.h"
+#include "ui/form_dialog.h"
 #include "ui/string_grid.h"
 
-class TForm_zu_restore : public QDialog {
+class TForm_zu_restore : public ui::FormDialog {
   Q_OBJECT
  public:
   explicit TForm_zu_restore(QWidget* parent = nullptr);
-
-  // Run after a restore wrote the draw file (the records window reloads).
-  void set_restored(std::function<void()> restored) { restored_ = std::move(restored); }
 
   // Lists the backups of the draw file at `draw_path`; false when there is none to show.
   bool open_for(const std::string& draw_path, const core::Clock& clock);
@@ -32,6 +28,10 @@ class TForm_zu_restore : public QDialog {
   QPushButton* Button1 = nullptr;  // "還原"
   QPushButton* Button2 = nullptr;  // "關閉"
 
+ signals:
+  // A restore wrote the draw file (the records window reloads).
+  void restored();
+
  private:
   void build();
   [[nodiscard]] const exchange::BackupListing* chosen() const;
@@ -39,5 +39,4 @@ class TForm_zu_restore : public QDialog {
   std::string draw_path_;
   const core::Clock* clock_ = nullptr;
   std::vector<exchange::BackupListing> listings_;
-  std::function<void()> restored_;
 };

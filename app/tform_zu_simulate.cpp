@@ -21,7 +21,7 @@ QLineEdit* two_digit_field(QWidget* parent) {
 
 }  // namespace
 
-TForm_zu_simulate::TForm_zu_simulate(QWidget* parent) : QDialog(parent) {
+TForm_zu_simulate::TForm_zu_simulate(QWidget* parent) : ui::FormDialog(parent) {
   setObjectName("TForm_zu_simulate");
   setWindowTitle(QStringLiteral("模擬開獎"));
   auto* layout = new QGridLayout(this);

@@ -2,11 +2,12 @@
 // from one opening to the next.
 #pragma once
 
-#include <QDialog>
 #include <QLineEdit>
 #include <array>
 
-class TForm_zu_simulate : public QDialog {
+#include "ui/form_dialog.h"
+
+class TForm_zu_simulate : public ui::FormDialog {
   Q_OBJECT
  public:
   explicit TForm_zu_simulate(QWidget* parent = nullptr);

@@ -10,13 +10,8 @@
 #include "ui/controls.h"
 #include "ui/dialogs.h"
 
-TForm_ZU_stk_txtfile* TForm_ZU_stk_txtfile::instance(TForm_zu_main& main, core::DrawHistory& history) {
-  if (auto* existing = main.findChild<TForm_ZU_stk_txtfile*>()) return existing;
-  return new TForm_ZU_stk_txtfile(main, history);
-}
-
-TForm_ZU_stk_txtfile::TForm_ZU_stk_txtfile(TForm_zu_main& main, core::DrawHistory& history)
-    : QDialog(&main), main_(main), history_(history) {
+TForm_ZU_stk_txtfile::TForm_ZU_stk_txtfile(TForm_zu_main& main, const core::DrawHistory& history)
+    : ui::FormDialog(&main), main_(main), history_(history) {
   setObjectName("TForm_ZU_stk_txtfile");
   build();
   connect(this, &QDialog::finished, this, [this](int) { main_.load_sequence(); });

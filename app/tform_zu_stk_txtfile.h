@@ -4,20 +4,20 @@
 // what the user typed. Every close reloads the draw table.
 #pragma once
 
-#include <QDialog>
 #include <QLabel>
 #include <QPushButton>
 
 #include "core/draw_history.h"
+#include "ui/form_dialog.h"
 #include "ui/memo.h"
 
 class TForm_zu_main;
 
-class TForm_ZU_stk_txtfile : public QDialog {
+class TForm_ZU_stk_txtfile : public ui::FormDialog {
   Q_OBJECT
  public:
-  // The one editor of the main window, created on first use.
-  static TForm_ZU_stk_txtfile* instance(TForm_zu_main& main, core::DrawHistory& history);
+  // The one editor of the main window (registered, so created once at start-up).
+  TForm_ZU_stk_txtfile(TForm_zu_main& main, const core::DrawHistory& history);
 
   // Loads the current draw file and shows the editor modally.
   void open_file();
@@ -31,10 +31,9 @@ class TForm_ZU_stk_txtfile : public QDialog {
   ui::Memo* Memo1 = nullptr;
 
  private:
-  TForm_ZU_stk_txtfile(TForm_zu_main& main, core::DrawHistory& history);
   void build();
   [[nodiscard]] QString file_path() const;
 
   TForm_zu_main& main_;
-  core::DrawHistory& history_;
+  const core::DrawHistory& history_;
 };

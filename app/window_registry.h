@@ -15,8 +15,10 @@
 //   registration order; one without is opened by a control (windows().open(name)).
 // - A command's prepare step runs just before the window shows (pass it the game logo,
 //   select a page).
-// - wire connects a window to other windows. It runs once every window exists, so the
-//   order of registration never decides whether the other window is there yet.
+// - wire connects a window to other windows: a request from one window to another is a
+//   signal of the asking window, connected here. It runs once every window exists, so the
+//   order of registration never decides whether the other window is there yet. Only a
+//   factory that makes a window the child of one registered before it calls get().
 // - on_reload names the refresh of a window that shows table data and must not show a
 //   stale table after a reload; other windows refresh when they are next shown.
 #pragma once
@@ -32,6 +34,8 @@
 
 #include "core/clock.h"
 #include "core/draw_history.h"
+#include "core/draw_table.h"
+#include "core/rule_settings.h"
 
 class QMenu;
 class QWidget;
@@ -44,7 +48,9 @@ class WindowRegistry;
 
 // What a window's factory may hand to the window it creates.
 struct WindowContext {
-  core::DrawHistory& history;
+  const core::DrawHistory& history;  // what every window reads
+  core::DrawTable& table;            // the few windows that change the table write through it
+  core::RuleSettings& rules;         // the pattern-rule settings of the number analysis
   const core::Clock& clock;
   const QString& working_dir;
   TForm_zu_main& main;  // the parent of every window and the owner of the load sequence

@@ -1,10 +1,13 @@
 // One registration per window, in the order the program creates them at start-up:
-// records, single-draw trace, number analysis, rule definition, help, statistics, grid
-// sort, two-of-one, three-of-one, simulated draw, report, date range, data server,
-// trace chart, moving pattern, best pillars, walk-forward check, number backtest, download,
-// number intervals, double trace.
+// records, its restore and check windows, the draw-file editor, single-draw trace,
+// number analysis, rule definition, help, statistics, grid sort, two-of-one,
+// three-of-one, simulated draw, report, date range, data server, trace chart, moving
+// pattern, best pillars, walk-forward check, number backtest, download, number
+// intervals, double trace.
 // Insert a new window at its place; a window that needs another one finds it with get()
-// inside a callback or in its wire step, never while windows are still being created.
+// inside a callback or in its wire step, never while windows are still being created
+// (only a window's parent, registered before it, is taken at creation). Requests from one
+// window to another are the window's signals, connected in the wire steps here.
 #include "app/windows.h"
 
 #include "analysis/backtest/window/tform_zu_backtest.h"
@@ -20,9 +23,12 @@
 #include "analysis/trace/window/tform_zu_trace_single.h"
 #include "analysis/trace/window/tform_zu_twoforone.h"
 #include "app/tform_zu_help.h"
+#include "app/tform_zu_history_check.h"
 #include "app/tform_zu_lotto_record.h"
 #include "app/tform_zu_main.h"
+#include "app/tform_zu_restore.h"
 #include "app/tform_zu_simulate.h"
+#include "app/tform_zu_stk_txtfile.h"
 #include "exchange/window/tform_dateselect.h"
 #include "exchange/window/tform_download_txt_from_http.h"
 #include "exchange/window/tform_zu_ftpserverip.h"
@@ -41,13 +47,30 @@ Registration<TForm_zu_trace_single>::Prepare trace_page(int page) {
 }  // namespace
 
 void register_windows(WindowRegistry& registry) {
-  registry.add<TForm_zu_lotto_record>([](const WindowContext& c) {
-    auto* window = new TForm_zu_lotto_record(c.main, c.history, &c.main);
-    window->set_exchange([&c] { c.windows.open("DownloadExecute"); }, [&c] { c.windows.open("dateselectExecute"); });
-    return window;
-  }).command("lt_recordExecute").on_reload(&TForm_zu_lotto_record::show_loaded_table);
+  registry
+      .add<TForm_zu_lotto_record>(
+          [](const WindowContext& c) { return new TForm_zu_lotto_record(c.main, c.table, &c.main); })
+      .command("lt_recordExecute")
+      .on_reload(&TForm_zu_lotto_record::show_loaded_table)
+      .wire([](TForm_zu_lotto_record& w, const WindowContext& c) {
+        QObject::connect(&w, &TForm_zu_lotto_record::download_requested, &w,
+                         [&c] { c.windows.open("DownloadExecute"); });
+        QObject::connect(&w, &TForm_zu_lotto_record::print_range_requested, &w,
+                         [&c] { c.windows.open("dateselectExecute"); });
+        auto& restore = c.windows.get<TForm_zu_restore>();
+        w.set_record_windows(&restore, &c.windows.get<TForm_zu_history_check>());
+        QObject::connect(&restore, &TForm_zu_restore::restored, &w, &TForm_zu_lotto_record::reload_after_write);
+      });
+  // The records window's own windows open over it: a factory may take a window registered
+  // before it as the parent.
+  registry.add<TForm_zu_restore>(
+      [](const WindowContext& c) { return new TForm_zu_restore(&c.windows.get<TForm_zu_lotto_record>()); });
+  registry.add<TForm_zu_history_check>(
+      [](const WindowContext& c) { return new TForm_zu_history_check(&c.windows.get<TForm_zu_lotto_record>()); });
+  registry.add<TForm_ZU_stk_txtfile>(
+      [](const WindowContext& c) { return new TForm_ZU_stk_txtfile(c.main, c.history); });
   registry.add<TForm_zu_trace_single>([](const WindowContext& c) {
-    auto* window = new TForm_zu_trace_single(c.history, &c.main);
+    auto* window = new TForm_zu_trace_single(c.table, &c.main);
     window->set_follow_ups({
         [&c](tracewin::SharedTrace shown) { c.windows.get<TForm_zu_twoforone>().get_twoforone(std::move(shown)); },
         [&c](tracewin::SharedTrace shown) { c.windows.get<TForm_zu_threeforone>().get_threeforone(std::move(shown)); },
@@ -64,8 +87,9 @@ void register_windows(WindowRegistry& registry) {
       .command("N15Click", QStringLiteral("落球定位拖牌"), Showing::Modeless, trace_page(4))
       .command("N19Click", QStringLiteral("大小加減版路"), Showing::Modeless, trace_page(5))
       .on_reload(&TForm_zu_trace_single::refresh);
-  registry.add<TForm_zu_no_analysis>([](const WindowContext& c) { return new TForm_zu_no_analysis(c.history, &c.main); });
-  registry.add<TForm_zu_rule_define>([](const WindowContext& c) { return new TForm_zu_rule_define(c.history, &c.main); })
+  registry.add<TForm_zu_no_analysis>(
+      [](const WindowContext& c) { return new TForm_zu_no_analysis(c.history, c.rules, &c.main); });
+  registry.add<TForm_zu_rule_define>([](const WindowContext& c) { return new TForm_zu_rule_define(c.rules, &c.main); })
       // 版路定義 of the number analysis opens it; closing it runs the analysis's rules again.
       .wire([](TForm_zu_rule_define& w, const WindowContext& c) {
         c.windows.get<TForm_zu_no_analysis>().set_rule_definition(&w);
@@ -79,12 +103,15 @@ void register_windows(WindowRegistry& registry) {
   registry.add<TForm_zu_threeforone>([](const WindowContext& c) { return new TForm_zu_threeforone(&c.main); });
   registry.add<TForm_zu_simulate>([](const WindowContext& c) { return new TForm_zu_simulate(&c.main); })
       .command("simulateExecute", QStringLiteral("模擬開獎"));
-  registry.add<TForm_dateselect>([](const WindowContext& c) {
-    auto* window = new TForm_dateselect(c.history, c.clock, c.report, &c.main);
-    // Printing by date range prints the records grid as the user sees it.
-    window->set_records_grid([&c]() -> const core::TextGrid& { return c.windows.get<TForm_zu_lotto_record>().sgl->grid(); });
-    return window;
-  }).command("dateselectExecute");
+  registry
+      .add<TForm_dateselect>(
+          [](const WindowContext& c) { return new TForm_dateselect(c.history, c.clock, c.report, &c.main); })
+      .command("dateselectExecute")
+      // Printing by date range prints the records grid as the user sees it.
+      .wire([](TForm_dateselect& w, const WindowContext& c) {
+        w.set_records_grid(
+            [&c]() -> const core::TextGrid& { return c.windows.get<TForm_zu_lotto_record>().shown_records(); });
+      });
   registry.add<TForm_zu_FtpServerIP>([](const WindowContext& c) { return new TForm_zu_FtpServerIP(c.working_dir, &c.main); })
       .command("ftpipExecute", QStringLiteral("資料伺服器位址設定"))
       .wire([](TForm_zu_FtpServerIP& w, const WindowContext& c) {
@@ -95,7 +122,7 @@ void register_windows(WindowRegistry& registry) {
       .command("N59Click", QStringLiteral("拖牌匯總統計圖"), Showing::Modal,
                [](TForm_zu_chart1& w, const WindowContext& c) { w.set_logo(c.main.game_logo()); });
   registry.add<TForm_zu_moving>([](const WindowContext& c) {
-    auto* window = new TForm_zu_moving(c.history, &c.main);
+    auto* window = new TForm_zu_moving(c.table, &c.main);
     window->set_outlets({[&c](const auto& lines, const auto& title) { c.report.show_memo_rpt(lines, title); },
                          [&c] { c.main.show_memo(QStringLiteral("help_moving.txt")); }});
     return window;
@@ -112,10 +139,11 @@ void register_windows(WindowRegistry& registry) {
   registry.add<TForm_zu_walk_forward>([](const WindowContext& c) { return new TForm_zu_walk_forward(c.history, &c.main); })
       .command("walkForwardExecute", QStringLiteral("回測驗證"))
       .wire([](TForm_zu_walk_forward& w, const WindowContext& c) {
-        c.windows.get<TForm_bestpillars>().set_walk_forward([&w, &c](const std::vector<std::string>& selection) {
-          w.use_selection(selection);
-          c.windows.open("walkForwardExecute");
-        });
+        QObject::connect(&c.windows.get<TForm_bestpillars>(), &TForm_bestpillars::walk_forward_requested, &w,
+                         [&w, &c](const std::vector<std::string>& selection) {
+                           w.use_selection(selection);
+                           c.windows.open("walkForwardExecute");
+                         });
       });
   registry.add<TForm_zu_backtest>([](const WindowContext& c) { return new TForm_zu_backtest(c.history, &c.main); })
       .command("backtestExecute", QStringLiteral("號碼回測"))
@@ -125,14 +153,14 @@ void register_windows(WindowRegistry& registry) {
           w.use_texts(texts);
           c.windows.open("backtestExecute");
         };
-        c.windows.get<TForm_zu_moving>().set_backtest(open);
-        c.windows.get<TForm_zu_no_analysis>().set_backtest(open);
-        c.windows.get<TForm_zu_statistics>().set_backtest(open);
-        c.windows.get<TForm_bestpillars>().set_backtest(
-            [open](int window, int count) { open(backtest::hot_texts(window, count)); });
+        QObject::connect(&c.windows.get<TForm_zu_moving>(), &TForm_zu_moving::backtest_requested, &w, open);
+        QObject::connect(&c.windows.get<TForm_zu_no_analysis>(), &TForm_zu_no_analysis::backtest_requested, &w, open);
+        QObject::connect(&c.windows.get<TForm_zu_statistics>(), &TForm_zu_statistics::backtest_requested, &w, open);
+        QObject::connect(&c.windows.get<TForm_bestpillars>(), &TForm_bestpillars::backtest_requested, &w,
+                         [open](int window, int count) { open(backtest::hot_texts(window, count)); });
       });
   registry.add<TForm_Download_TxT_from_http>([](const WindowContext& c) {
-    auto* window = new TForm_Download_TxT_from_http(c.history, c.clock, c.working_dir, &c.main);
+    auto* window = new TForm_Download_TxT_from_http(c.table, c.clock, c.working_dir, &c.main);
     // Closing the download window reloads, then shows the new lines newest first.
     window->set_reload([&c] {
       c.main.load_sequence();
@@ -142,7 +170,7 @@ void register_windows(WindowRegistry& registry) {
   }).command("DownloadExecute");
   registry.add<TForm_zu_no_interval>([](const WindowContext& c) { return new TForm_zu_no_interval(c.history, &c.main); })
       .command("stk_no_intervalExecute", QStringLiteral("號碼開出間隔分析"));
-  registry.add<TForm_zu_ai2_stk_3xx>([](const WindowContext& c) { return new TForm_zu_ai2_stk_3xx(c.history, &c.main); })
+  registry.add<TForm_zu_ai2_stk_3xx>([](const WindowContext& c) { return new TForm_zu_ai2_stk_3xx(c.table, &c.main); })
       .command("stk_3xxExecute", QStringLiteral("雙連拖定位獨支"));
 }
 

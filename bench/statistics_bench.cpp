@@ -43,9 +43,10 @@ const trace::TraceResult& longest_trace() {
   return r;
 }
 
-// The bundled history with all ten rules on at this run length.
-core::DrawHistory every_rule(int run_length) {
-  core::DrawHistory settings = history();
+// All ten rules on at this run length.
+core::RuleSettings every_rule(int run_length) {
+  core::RuleSettings settings;
+  core::reset_rule_settings(settings);
   std::array<bool, statistics::kRules> all{};
   all.fill(true);
   statistics::define_rules(settings, all, run_length);
@@ -54,12 +55,12 @@ core::DrawHistory every_rule(int run_length) {
 
 // Export, counts over every row and all ten rules at each run length.
 void BM_NumberAnalysis(benchmark::State& state) {
-  const core::DrawHistory settings = every_rule(static_cast<int>(state.range(0)));
+  const core::RuleSettings settings = every_rule(static_cast<int>(state.range(0)));
   const auto& shown = longest_trace();
   for (auto _ : state) {
     const auto rows = trace::export_trace(shown, trace::ExportBound::all_rows());
     benchmark::DoNotOptimize(statistics::show_analysis(rows, std::to_string(rows.rows.size()), true, 39));
-    benchmark::DoNotOptimize(statistics::run_rules(rows, settings, shown.title));
+    benchmark::DoNotOptimize(statistics::run_rules(rows, settings, 39, shown.title));
   }
   state.counters["rows"] = shown.trace_row_count();
 }
@@ -75,10 +76,10 @@ BENCHMARK(BM_OpenStatisticsWindow)->Unit(benchmark::kMillisecond);
 
 // show_for on the longest trace: counts over all 2500 rows and the ten rules, then paints.
 void BM_OpenNumberAnalysisWindow(benchmark::State& state) {
-  const core::DrawHistory settings = every_rule(3);
+  const core::RuleSettings settings = every_rule(3);
   const auto rows = trace::export_trace(longest_trace(), trace::ExportBound::all_rows());
   ui::ScopedRecorder dialogs;  // show_for shows the window without blocking
-  TForm_zu_no_analysis window(settings);
+  TForm_zu_no_analysis window(history(), settings);
   bench_window::time_openings(
       state, [&] { window.show_for(rows, longest_trace().title); }, [&] { window.reject(); });
 }

@@ -102,7 +102,8 @@ BENCHMARK(BM_ChartAllLevelsAndDistances)->Unit(benchmark::kMillisecond);
 // the newest draw's single-number trace.
 void BM_OpenTraceWindow(benchmark::State& state) {
   core::DrawHistory copy = history();
-  TForm_zu_trace_single window(copy);
+  core::DrawTable writer(copy);
+  TForm_zu_trace_single window(writer);
   bench_window::time_openings(state, [&] { window.show(); }, [&] { window.hide(); });
 }
 BENCHMARK(BM_OpenTraceWindow)->Unit(benchmark::kMillisecond);
@@ -110,7 +111,8 @@ BENCHMARK(BM_OpenTraceWindow)->Unit(benchmark::kMillisecond);
 // One step of the cycle tab with step 1: 2500 rows traced, summarised and laid out.
 void BM_StepLongestTraceInWindow(benchmark::State& state) {
   core::DrawHistory copy = history();
-  TForm_zu_trace_single window(copy);
+  core::DrawTable writer(copy);
+  TForm_zu_trace_single window(writer);
   window.show();
   window.show_page(6);
   int delta = -1;

@@ -1,4 +1,4 @@
-// The in-memory draw table every analysis reads, and the shared settings beside it.
+// The in-memory draw table every analysis reads.
 //
 // Pipeline of the program: draw file -> draw table (this) -> period list ->
 // counts and scores -> reports and grids -> windows.
@@ -18,7 +18,6 @@ namespace core {
 inline constexpr int kDrawCapacity = 2500;   // the table keeps the newest 2500 draws
 inline constexpr int kBallRows = 7;          // ball columns are dimensioned for 7 balls
 inline constexpr int kBallsPerDraw = 5;
-inline constexpr int kRuleCount = 20;
 
 using BallColumns = std::array<std::vector<std::string>, kBallRows>;
 
@@ -56,11 +55,6 @@ struct DrawHistory {
   BallColumns ltno_sorted = empty_ball_columns();
   BallColumns ltno_tail = empty_ball_columns();
   BallColumns ltno_digitsum = empty_ball_columns();
-
-  // Pattern-rule settings, element r-1 for rule r.
-  std::array<bool, kRuleCount> rule_on{};
-  std::array<std::string, kRuleCount> rule_name{};
-  int rule_run_len = 3;
 };
 
 }  // namespace core

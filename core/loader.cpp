@@ -136,15 +136,4 @@ void clear_ball_texts(DrawHistory& history) {
   std::fill(history.issue_no.begin(), history.issue_no.end(), std::string());
 }
 
-void reset_rule_settings(DrawHistory& history) {
-  static const char* const kNames[10] = {
-      "隔一版開同號(X1N0)",       "隔一版開 Ｎ＋１號(X1N+1)", "隔一版開 Ｎ－１號(X1N-1)",
-      "隔一版開 Ｎ＋２號(X1N+2)", "隔一版開 Ｎ－２號(X1N-2)", "隔二版開同號(X2N0)",
-      "隔二版開 Ｎ＋１號(X2N+1)", "隔二版開 Ｎ－１號(X2N-1)", "隔二版開 Ｎ＋２號(X2N+2)",
-      "隔二版開 Ｎ－２號(X2N-2)"};
-  history.rule_on.fill(true);
-  for (int r = 0; r < kRuleCount; ++r) history.rule_name[r] = r < 10 ? kNames[r] : "";
-  history.rule_run_len = 3;
-}
-
 }  // namespace core

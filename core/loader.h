@@ -52,7 +52,4 @@ void sort_orirec(DrawHistory& history, int mode);
 // What the load sequence clears before each load.
 void clear_ball_texts(DrawHistory& history);
 
-// Resets the pattern-rule settings to their load-time values.
-void reset_rule_settings(DrawHistory& history);
-
 }  // namespace core

@@ -5,7 +5,7 @@
 namespace core {
 
 Result<LoadedDraws> reload(DrawHistory& history, const std::string& path, std::string_view today,
-                           MissingDrawFile missing) {
+                           MissingDrawFile missing, RuleSettings* rules) {
   if (!file_exists(path)) {
     if (missing == MissingDrawFile::Refuse) return Error::error("找不到開獎資料檔 " + path);
     if (const Status created = write_bytes_atomic(path, {}); !created) return created.error();
@@ -14,7 +14,7 @@ Result<LoadedDraws> reload(DrawHistory& history, const std::string& path, std::s
   if (!bytes) return bytes.error();
   clear_ball_texts(history);
   LoadedDraws loaded = load_draw_lines(history, *bytes, today);
-  reset_rule_settings(history);
+  if (rules) reset_rule_settings(*rules);
   if (const Status derived = put_to_ltno(history); !derived) return derived.error();
   return loaded;
 }

@@ -9,6 +9,7 @@
 #include "core/draw_history.h"
 #include "core/loader.h"
 #include "core/result.h"
+#include "core/rule_settings.h"
 
 namespace core {
 
@@ -17,12 +18,13 @@ enum class MissingDrawFile {
   Refuse,  // the command line: a missing file is an error
 };
 
-// Reads the draw file at `path`, derives every column and resets the pattern-rule
-// settings. On a read error the table is left exactly as it was. On a derivation error
-// (a bad date or ball) the lines are loaded, the draws before the bad one derived, and
-// the error names the offending text.
+// Reads the draw file at `path` and derives every column; with `rules`, also resets the
+// pattern-rule settings once the lines are read. On a read error the table is left
+// exactly as it was. On a derivation error (a bad date or ball) the lines are loaded, the
+// draws before the bad one derived, and the error names the offending text.
 [[nodiscard]] Result<LoadedDraws> reload(DrawHistory& history, const std::string& path,
                                          std::string_view today,
-                                         MissingDrawFile missing = MissingDrawFile::Create);
+                                         MissingDrawFile missing = MissingDrawFile::Create,
+                                         RuleSettings* rules = nullptr);
 
 }  // namespace core

@@ -22,10 +22,6 @@ void WorkbenchState::reset_layout() {
 
 void WorkbenchState::set_layout(const PillarLayout& layout) {
   pillar_size = layout.pillar_size;
-  pillar_total = layout.pillar_total;
-  cost2 = layout.cost.two;
-  cost3 = layout.cost.three;
-  cost4 = layout.cost.four;
 }
 
 }  // namespace pillars

@@ -42,16 +42,16 @@ struct WorkbenchState {
   std::string cur_combo;
 
   // Selection: sel_no entries 1 .. sel_count (two-digit text, ascending), at most 49.
-  int sel_count = 0;
   std::vector<std::string> sel_no;
+  [[nodiscard]] int sel_count() const { return static_cast<int>(sel_no.size()); }
   std::string sel_text;
 
-  // Pillar layout.
+  // Pillar layout; its total and its costs (cost2, cost3, cost4) follow from the sizes.
   int pillar_count = 4;                          // 3 .. 8
   PillarSizes pillar_size{2, 2, 2, 2, 0, 0, 0, 0};  // each 0 .. 8
-  int pillar_total = 8;
   PillarTable pillar_no;                         // [pillar-1][slot-1], every entry empty at first
-  std::int64_t cost2 = 24, cost3 = 32, cost4 = 16;
+  [[nodiscard]] int pillar_total() const { return pillar_layout(pillar_size).pillar_total; }
+  [[nodiscard]] arith::StarCounts cost() const { return pillar_layout(pillar_size).cost; }
 
   // Last checked draw and run totals of the two verifications.
   std::int64_t draw_hits2 = 0, draw_hits3 = 0, draw_hits4 = 0;
@@ -75,7 +75,7 @@ struct WorkbenchState {
   void reset_tables(int max_ball);
   // FormShow's layout: 4 pillars of 2 and its cost.
   void reset_layout();
-  // Stores a pillar layout (sizes, total, costs).
+  // Stores a pillar layout's sizes.
   void set_layout(const PillarLayout& layout);
 };
 

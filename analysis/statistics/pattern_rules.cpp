@@ -72,19 +72,20 @@ RuleCheck Krule_checking(const trace::TraceExport& rows, int run_length, int rul
   return check;
 }
 
-RulesOutcome run_rules(const trace::TraceExport& rows, const core::DrawHistory& settings, std::string_view title) {
+RulesOutcome run_rules(const trace::TraceExport& rows, const core::RuleSettings& settings, int max_ball,
+                       std::string_view title) {
   RulesOutcome out;
   out.memo.push_back("版路名稱：" + std::string(title));
   for (int rule = 1; rule <= kRules; ++rule) {
     if (!settings.rule_on[static_cast<std::size_t>(rule - 1)]) continue;
-    RuleCheck check = Krule_checking(rows, settings.rule_run_len, rule, settings.rule_name, settings.max_ball);
+    RuleCheck check = Krule_checking(rows, settings.rule_run_len, rule, settings.rule_name, max_ball);
     out.predictions += check.prediction;
     out.memo.insert(out.memo.end(), check.detail.begin(), check.detail.end());
   }
   return out;
 }
 
-void define_rules(core::DrawHistory& settings, const std::array<bool, kRules>& checked, int run_length) {
+void define_rules(core::RuleSettings& settings, const std::array<bool, kRules>& checked, int run_length) {
   for (std::size_t i = 0; i < checked.size(); ++i) settings.rule_on[i] = checked[i];
   settings.rule_run_len = run_length;
 }

@@ -20,6 +20,7 @@
 
 #include "analysis/trace/trace.h"
 #include "core/draw_history.h"
+#include "core/rule_settings.h"
 
 namespace statistics {
 
@@ -53,12 +54,13 @@ struct RulesOutcome {
   std::vector<std::string> memo;  // mmresult: "版路名稱：" + title, then the enabled rules' evidence
 };
 
-// sb_getno: the enabled rules (rule_on, rule_run_len, rule_name of the shared settings).
-[[nodiscard]] RulesOutcome run_rules(const trace::TraceExport& rows, const core::DrawHistory& settings,
+// sb_getno: the enabled rules (rule_on, rule_run_len, rule_name of the shared settings)
+// over balls 1..max_ball.
+[[nodiscard]] RulesOutcome run_rules(const trace::TraceExport& rows, const core::RuleSettings& settings, int max_ball,
                                      std::string_view title);
 
 // The rule definition window's state copied into the shared settings: its ten check
 // boxes into rule_on 1..10 and its run length (2..5) into rule_run_len.
-void define_rules(core::DrawHistory& settings, const std::array<bool, kRules>& checked, int run_length);
+void define_rules(core::RuleSettings& settings, const std::array<bool, kRules>& checked, int run_length);
 
 }  // namespace statistics

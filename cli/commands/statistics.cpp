@@ -112,8 +112,10 @@ core::Result<NumberAnalysis> number_analysis(const Context& ctx) {
 int number_analysis_command(Context& ctx) {
   const auto analysis = number_analysis(ctx);
   if (!analysis) return refuse(ctx, analysis.error());
-  statistics::define_rules(ctx.history, analysis->rules, analysis->run_length);
-  const auto outcome = statistics::run_rules(analysis->rows, ctx.history, analysis->title);
+  core::RuleSettings settings;
+  core::reset_rule_settings(settings);
+  statistics::define_rules(settings, analysis->rules, analysis->run_length);
+  const auto outcome = statistics::run_rules(analysis->rows, settings, ctx.history.max_ball, analysis->title);
 
   ctx.out << analysis->recent << '\n';
   const auto& counts = analysis->counts;

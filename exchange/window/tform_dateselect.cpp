@@ -12,7 +12,7 @@
 
 TForm_dateselect::TForm_dateselect(const core::DrawHistory& history, const core::Clock& clock, Trpt& report,
                                    QWidget* parent)
-    : QDialog(parent), history_(history), clock_(clock), report_(report) {
+    : ui::FormDialog(parent), history_(history), clock_(clock), report_(report) {
   setObjectName("TForm_dateselect");
   setWindowTitle(QStringLiteral("列印日期區間選擇"));
   build();
@@ -50,11 +50,6 @@ void TForm_dateselect::build() {
   connect(DateTimePicker1, &QDateEdit::dateChanged, this, [this] { CountUpdate(); });
   connect(DateTimePicker2, &QDateEdit::dateChanged, this, [this] { CountUpdate(); });
   connect(SpeedButton1, &QToolButton::clicked, this, [this] { SpeedButton1Click(); });
-}
-
-void TForm_dateselect::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  FormShow();
 }
 
 core::Date TForm_dateselect::from() const { return ui::date_of(DateTimePicker1->date()); }

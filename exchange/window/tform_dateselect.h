@@ -4,7 +4,6 @@
 #pragma once
 
 #include <QDateEdit>
-#include <QDialog>
 #include <QLineEdit>
 #include <QToolButton>
 #include <functional>
@@ -14,10 +13,11 @@
 #include "core/clock.h"
 #include "core/draw_history.h"
 #include "core/text_grid.h"
+#include "ui/form_dialog.h"
 
 class Trpt;
 
-class TForm_dateselect : public QDialog {
+class TForm_dateselect : public ui::FormDialog {
   Q_OBJECT
  public:
   TForm_dateselect(const core::DrawHistory& history, const core::Clock& clock, Trpt& report,
@@ -26,7 +26,7 @@ class TForm_dateselect : public QDialog {
   // The draw records grid as the user sees it (the records window's sgl).
   void set_records_grid(std::function<const core::TextGrid&()> grid) { records_grid_ = std::move(grid); }
 
-  void FormShow();
+  void FormShow() override;
   void CountUpdate();
   void SpeedButton1Click();
 
@@ -35,9 +35,6 @@ class TForm_dateselect : public QDialog {
   QLineEdit* Edit1 = nullptr;            // the count, read-only
   QToolButton* SpeedButton1 = nullptr;   // "列印"
   std::vector<std::string> mm;           // the lines last printed
-
- protected:
-  void showEvent(QShowEvent* event) override;
 
  private:
   void build();

@@ -14,10 +14,10 @@
 #include "ui/dialogs.h"
 #include "ui/logo.h"
 
-TForm_Download_TxT_from_http::TForm_Download_TxT_from_http(core::DrawHistory& history, const core::Clock& clock,
+TForm_Download_TxT_from_http::TForm_Download_TxT_from_http(core::DrawTable& table, const core::Clock& clock,
                                                            QString working_dir, QWidget* parent)
-    : QDialog(parent),
-      history_(history),
+    : ui::FormDialog(parent),
+      draw_table_(table), history_(table.history()),
       clock_(clock),
       working_dir_(std::move(working_dir)),
       request_(new exchange::HttpRequest(this)) {
@@ -71,11 +71,6 @@ void TForm_Download_TxT_from_http::build() {
   layout->addWidget(lb_progress);
   setMinimumWidth(420);
   connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
-}
-
-void TForm_Download_TxT_from_http::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  FormShow();
 }
 
 void TForm_Download_TxT_from_http::FormShow() { Label2->setText(ui::qs(history_.draw_file_name)); }
@@ -135,7 +130,7 @@ void TForm_Download_TxT_from_http::FormClose() {
   if (reload_) {
     reload_();
   } else {
-    const auto loaded = core::reload(history_, draw_path(), clock_.today_text());
+    const auto loaded = draw_table_.reload(draw_path(), clock_.today_text());
     if (!loaded) ui::show_error(this, loaded.error());
   }
   lb_progress->clear();

@@ -3,7 +3,6 @@
 // only when the copy is sound (exchange/download.h). Every close reloads the draw table.
 #pragma once
 
-#include <QDialog>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -12,17 +11,19 @@
 
 #include "core/clock.h"
 #include "core/draw_history.h"
+#include "core/draw_table.h"
 #include "exchange/data_server.h"
+#include "ui/form_dialog.h"
 
 namespace exchange {
 class HttpRequest;
 struct HttpReply;
 }  // namespace exchange
 
-class TForm_Download_TxT_from_http : public QDialog {
+class TForm_Download_TxT_from_http : public ui::FormDialog {
   Q_OBJECT
  public:
-  TForm_Download_TxT_from_http(core::DrawHistory& history, const core::Clock& clock, QString working_dir,
+  TForm_Download_TxT_from_http(core::DrawTable& table, const core::Clock& clock, QString working_dir,
                                QWidget* parent = nullptr);
 
   // The program's reload, run on every close. Without one the window reloads the table
@@ -32,7 +33,7 @@ class TForm_Download_TxT_from_http : public QDialog {
   void set_endpoint(const exchange::ServerEndpoint& endpoint) { endpoint_ = endpoint; }
   [[nodiscard]] exchange::HttpRequest& request() { return *request_; }
 
-  void FormShow();
+  void FormShow() override;
   void Button1Click();
 
   QLabel* Image1 = nullptr;
@@ -42,9 +43,6 @@ class TForm_Download_TxT_from_http : public QDialog {
   QProgressBar* ProgressBar1 = nullptr;
   QPushButton* Button1 = nullptr;
 
- protected:
-  void showEvent(QShowEvent* event) override;
-
  private:
   void build();
   void show_progress(qint64 received, qint64 total);
@@ -52,7 +50,8 @@ class TForm_Download_TxT_from_http : public QDialog {
   void FormClose();
   [[nodiscard]] std::string draw_path() const;
 
-  core::DrawHistory& history_;
+  core::DrawTable& draw_table_;
+  const core::DrawHistory& history_;
   const core::Clock& clock_;
   QString working_dir_;
   std::function<void()> reload_;

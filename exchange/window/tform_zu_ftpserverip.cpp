@@ -9,7 +9,7 @@
 #include "ui/dialogs.h"
 
 TForm_zu_FtpServerIP::TForm_zu_FtpServerIP(QString working_dir, QWidget* parent)
-    : QDialog(parent), working_dir_(std::move(working_dir)) {
+    : ui::FormDialog(parent), working_dir_(std::move(working_dir)) {
   setObjectName("TForm_zu_FtpServerIP");
   setWindowTitle(QStringLiteral("資料下載伺服器位址"));
   build();
@@ -60,11 +60,6 @@ void TForm_zu_FtpServerIP::build() {
 
   connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
   connect(Button1, &QPushButton::clicked, this, [this] { reject(); });
-}
-
-void TForm_zu_FtpServerIP::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  FormShow();
 }
 
 void TForm_zu_FtpServerIP::FormShow() {

@@ -3,19 +3,20 @@
 // button off from its next showing; any other address switches it on.
 #pragma once
 
-#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <array>
 #include <string>
 
-class TForm_zu_FtpServerIP : public QDialog {
+#include "ui/form_dialog.h"
+
+class TForm_zu_FtpServerIP : public ui::FormDialog {
   Q_OBJECT
  public:
   explicit TForm_zu_FtpServerIP(QString working_dir, QWidget* parent = nullptr);
 
-  void FormShow();
+  void FormShow() override;
   void Button2Click();
 
   [[nodiscard]] bool download_enabled() const { return download_enabled_; }
@@ -30,9 +31,6 @@ class TForm_zu_FtpServerIP : public QDialog {
 
  signals:
   void download_enabled_changed(bool enabled);
-
- protected:
-  void showEvent(QShowEvent* event) override;
 
  private:
   void build();

@@ -11,7 +11,8 @@
 #include "ui/controls.h"
 #include "ui/dialogs.h"
 
-Trpt::Trpt(const core::Clock& clock, QWidget* window) : QObject(window), clock_(clock), window_(window) {
+// The owner (the application) deletes the report; the window is only where previews open.
+Trpt::Trpt(const core::Clock& clock, QWidget* window) : clock_(clock), window_(window) {
   setObjectName("Trpt");
 }
 
@@ -28,7 +29,7 @@ void Trpt::show_memo_rpt(const std::vector<std::string>& lines, const std::strin
   printer->setPageLayout(exchange::report_page_layout());
   printer->setDocName(QStringLiteral("３９Vantor"));
   auto* dialog = new QPrintPreviewDialog(printer, over);
-  connect(dialog, &QObject::destroyed, [printer] { delete printer; });
+  connect(dialog, &QObject::destroyed, dialog, [printer] { delete printer; });
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   dialog->setWindowTitle(QStringLiteral("預覽列印 - ") + ui::qs(title_));
   // A page and its footer in sight on a 768-pixel screen: the window fits the screen and

@@ -8,7 +8,7 @@
 #include "ui/dialogs.h"
 #include "ui/widgets.h"
 
-namespace bestpillars {
+namespace bestpillarswin {
 
 FullCombinationSheet::FullCombinationSheet(const WorkbenchLinks& links, QWidget* parent)
     : QWidget(parent), links_(links), captions_(this, "Label41", "Label42") {
@@ -45,4 +45,4 @@ void FullCombinationSheet::Button9Click() {
   state.lenpon_tot4 = report->totals.four;
 }
 
-}  // namespace bestpillars
+}  // namespace bestpillarswin

@@ -11,7 +11,7 @@
 class QCheckBox;
 class QPushButton;
 
-namespace bestpillars {
+namespace bestpillarswin {
 
 class FullCombinationSheet : public QWidget {
   Q_OBJECT
@@ -34,4 +34,4 @@ class FullCombinationSheet : public QWidget {
   SelectionCaptions captions_;
 };
 
-}  // namespace bestpillars
+}  // namespace bestpillarswin

@@ -23,7 +23,7 @@
 #include "ui/events.h"
 #include "ui/widgets.h"
 
-namespace bestpillars {
+namespace bestpillarswin {
 namespace {
 
 namespace text = pillars::optimise_text;
@@ -248,4 +248,4 @@ core::Status OptimisePanel::finish_best_subset(const pillars::BestSubsetAnalysis
   return core::write_lines_atomic(QFile::encodeName(path).toStdString(), report.lines);
 }
 
-}  // namespace bestpillars
+}  // namespace bestpillarswin

@@ -29,7 +29,7 @@ namespace pillars {
 class BestSubsetAnalysis;
 }
 
-namespace bestpillars {
+namespace bestpillarswin {
 
 class PillarSheet;
 
@@ -82,4 +82,4 @@ class OptimisePanel : public QGroupBox {
   bool stop_15_10 = false;
 };
 
-}  // namespace bestpillars
+}  // namespace bestpillarswin

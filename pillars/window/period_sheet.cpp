@@ -14,7 +14,7 @@
 #include "ui/dialogs.h"
 #include "ui/widgets.h"
 
-namespace bestpillars {
+namespace bestpillarswin {
 namespace {
 
 const QDate kDefaultStart(2009, 1, 1);
@@ -208,4 +208,4 @@ void PeriodSheet::Button2Click() {
   emit statistics_written(*stats);
 }
 
-}  // namespace bestpillars
+}  // namespace bestpillarswin

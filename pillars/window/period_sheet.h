@@ -20,7 +20,7 @@ class QLineEdit;
 class QPushButton;
 class QVBoxLayout;
 
-namespace bestpillars {
+namespace bestpillarswin {
 
 class PeriodSheet : public QWidget {
   Q_OBJECT
@@ -80,4 +80,4 @@ class PeriodSheet : public QWidget {
   const WorkbenchLinks& links_;
 };
 
-}  // namespace bestpillars
+}  // namespace bestpillarswin

@@ -4,7 +4,7 @@
 
 #include "ui/widgets.h"
 
-namespace bestpillars {
+namespace bestpillarswin {
 
 PillarReportSheet::PillarReportSheet(const WorkbenchLinks& links, QWidget* parent)
     : QWidget(parent), captions_(this, "Label57", "Label56") {
@@ -19,4 +19,4 @@ PillarReportSheet::PillarReportSheet(const WorkbenchLinks& links, QWidget* paren
   v->addLayout(report->beside(), 1);
 }
 
-}  // namespace bestpillars
+}  // namespace bestpillarswin

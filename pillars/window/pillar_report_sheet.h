@@ -10,7 +10,7 @@
 
 class QPushButton;
 
-namespace bestpillars {
+namespace bestpillarswin {
 
 class PillarReportSheet : public QWidget {
   Q_OBJECT
@@ -28,4 +28,4 @@ class PillarReportSheet : public QWidget {
   SelectionCaptions captions_;
 };
 
-}  // namespace bestpillars
+}  // namespace bestpillarswin

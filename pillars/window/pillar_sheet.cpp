@@ -17,7 +17,7 @@
 #include "ui/dialogs.h"
 #include "ui/widgets.h"
 
-namespace bestpillars {
+namespace bestpillarswin {
 namespace {
 
 const QColor kSilver(192, 192, 192);
@@ -223,7 +223,7 @@ void PillarSheet::Button26Click() {
     input.lengths[i - 1] = std::min(mx_pillar[i]->line_count(), pillars::kMaxPillarSize);
   input.pillar_count = state.pillar_count;
   input.pillar_size = state.pillar_size;
-  input.cost = {state.cost2, state.cost3, state.cost4};
+  input.cost = state.cost();
   input.period_title = state.period_title;
   const pillars::PillarReport report = pillars::pillar_report(input);
   links_.write_report(report.lines);
@@ -233,4 +233,4 @@ void PillarSheet::Button26Click() {
   links_.show_sheet(Sheet::PillarReport);
 }
 
-}  // namespace bestpillars
+}  // namespace bestpillarswin

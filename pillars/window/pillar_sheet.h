@@ -19,7 +19,7 @@ class QGridLayout;
 class QLabel;
 class QPushButton;
 
-namespace bestpillars {
+namespace bestpillarswin {
 
 class OptimisePanel;
 
@@ -68,4 +68,4 @@ class PillarSheet : public QWidget {
   SelectionCaptions captions_;
 };
 
-}  // namespace bestpillars
+}  // namespace bestpillarswin

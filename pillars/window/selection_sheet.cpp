@@ -16,7 +16,7 @@
 #include "ui/dialogs.h"
 #include "ui/widgets.h"
 
-namespace bestpillars {
+namespace bestpillarswin {
 namespace {
 
 void look_checked(QCheckBox* box, const QColor& unchecked_colour) {
@@ -138,7 +138,6 @@ void SelectionSheet::CB01Click() {
   for (int n = 1; n <= max_ball && n <= pillars::kMaxNumbers; ++n) look_checked(no_box[n], Qt::blue);
   pillars::WorkbenchState& state = links_.state;
   state.sel_no = selection.sel_no;
-  state.sel_count = selection.sel_count;
   state.sel_text = selection.sel_text;
   ui::set_label(lb_selectNo, selection.count_text);
   emit selection_changed(selection);
@@ -151,7 +150,7 @@ void SelectionSheet::as_one_action(Change change) {
   ++actions_running_;
   change();
   if (--actions_running_ > 0) return;
-  if (links_.state.sel_count > pillars::kSelectionLimit)
+  if (links_.state.sel_count() > pillars::kSelectionLimit)
     ui::message(this, ui::MessageKind::Error, ui::qs(std::string(pillars::msg::kSelectionOverLimit)));
 }
 
@@ -193,4 +192,4 @@ void SelectionSheet::CBH0Click() {
   });
 }
 
-}  // namespace bestpillars
+}  // namespace bestpillarswin

@@ -18,7 +18,7 @@ class QLabel;
 class QPushButton;
 class QVBoxLayout;
 
-namespace bestpillars {
+namespace bestpillarswin {
 
 class SelectionSheet : public QWidget {
   Q_OBJECT
@@ -67,4 +67,4 @@ class SelectionSheet : public QWidget {
   int actions_running_ = 0;
 };
 
-}  // namespace bestpillars
+}  // namespace bestpillarswin

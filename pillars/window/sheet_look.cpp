@@ -5,7 +5,7 @@
 #include "ui/controls.h"
 #include "ui/widgets.h"
 
-namespace bestpillars {
+namespace bestpillarswin {
 
 SelectionCaptions::SelectionCaptions(QWidget* sheet, const QString& numbers_name, const QString& count_name)
     : row_(ui::row()) {
@@ -37,4 +37,4 @@ void SelectionCaptions::show(const pillars::Selection& selection) {
   ui::set_label(count_, selection.count_caption);
 }
 
-}  // namespace bestpillars
+}  // namespace bestpillarswin

@@ -14,7 +14,7 @@
 class QHBoxLayout;
 class QPushButton;
 
-namespace bestpillars {
+namespace bestpillarswin {
 
 inline const QColor kNavy{0, 0, 128};
 inline const QColor kMaroon{128, 0, 0};
@@ -48,4 +48,4 @@ struct ReportControls {
                                           const std::array<QString, 4>& button_names, std::function<bool()> refill,
                                           ReportControls out);
 
-}  // namespace bestpillars
+}  // namespace bestpillarswin

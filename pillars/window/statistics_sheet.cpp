@@ -14,7 +14,7 @@
 #include "ui/events.h"
 #include "ui/widgets.h"
 
-namespace bestpillars {
+namespace bestpillarswin {
 namespace {
 
 // Two rows of 25 (or 10) cells with the row labels in the vertical header.
@@ -102,7 +102,8 @@ StatisticsSheet::StatisticsSheet(const WorkbenchLinks& links, QWidget* parent) :
   connect(SpeedButton3, &QPushButton::clicked, this, [this] { SpeedButton3Click(); });
   connect(SpeedButton1, &QPushButton::clicked, this, [this] { SpeedButton1Click(); });
   connect(btn_backtest, &QPushButton::clicked, this, [this] {
-    if (links_.open_backtest) links_.open_backtest(static_cast<int>(links_.period_lines().size()), links_.state.sel_count);
+    if (links_.open_backtest)
+      links_.open_backtest(static_cast<int>(links_.period_lines().size()), links_.state.sel_count());
   });
 }
 
@@ -143,4 +144,4 @@ void StatisticsSheet::run_hot_ordering(int k, QLabel* progress, ui::Memo* memo) 
   memo->set_lines(result.memo_lines);
 }
 
-}  // namespace bestpillars
+}  // namespace bestpillarswin

@@ -12,7 +12,7 @@
 class QLabel;
 class QPushButton;
 
-namespace bestpillars {
+namespace bestpillarswin {
 
 class StatisticsSheet : public QWidget {
   Q_OBJECT
@@ -42,4 +42,4 @@ class StatisticsSheet : public QWidget {
   const WorkbenchLinks& links_;
 };
 
-}  // namespace bestpillars
+}  // namespace bestpillarswin

@@ -15,7 +15,7 @@ constexpr int kClientHeight = 594;
 
 }  // namespace
 
-using bestpillars::Sheet;
+using bestpillarswin::Sheet;
 
 TForm_bestpillars::TForm_bestpillars(const core::DrawHistory& history, const core::Clock& clock, QWidget* parent)
     : ui::FormDialog(parent), history_(history), links_{history, clock, state_, working_dir_} {
@@ -40,6 +40,10 @@ void TForm_bestpillars::link_sheets() {
   links_.clear_report = [this] { return TS6->report->clear(); };
   links_.write_report = [this](const std::vector<std::string>& lines) { TS6->Memo2->set_lines(lines); };
   links_.show_sheet = [this](Sheet which) { PageC->setCurrentWidget(sheet(which)); };
+  links_.open_walk_forward = [this](const std::vector<std::string>& selection) {
+    emit walk_forward_requested(selection);
+  };
+  links_.open_backtest = [this](int window, int count) { emit backtest_requested(window, count); };
   links_.ask_for_selection = [this](std::optional<int> count) {
     if (count) TS4->suggest_count(*count);
     PageC->setCurrentWidget(TS4);
@@ -53,19 +57,19 @@ void TForm_bestpillars::build_sheets() {
       "QTabBar::tab { min-width: 118px; padding: 6px 10px; margin: 2px; border: 1px solid gray;"
       " border-radius: 3px; background: rgb(230,230,230); }"
       "QTabBar::tab:selected { background: rgb(255,255,225); font-weight: bold; }");
-  PageC->addTab(TS2 = new bestpillars::PeriodSheet(links_), QStringLiteral("號碼來源"));
-  PageC->addTab(TS3 = new bestpillars::StatisticsSheet(links_), QStringLiteral("號碼和尾數統計"));
-  PageC->addTab(TS4 = new bestpillars::SelectionSheet(links_), QStringLiteral("選擇號碼"));
-  PageC->addTab(TS5 = new bestpillars::PillarSheet(links_), QStringLiteral("選擇柱數"));
-  PageC->addTab(TS6 = new bestpillars::PillarReportSheet(links_), QStringLiteral("彩柱驗證"));
-  PageC->addTab(TS7 = new bestpillars::FullCombinationSheet(links_), QStringLiteral("連碰驗證"));
+  PageC->addTab(TS2 = new bestpillarswin::PeriodSheet(links_), QStringLiteral("號碼來源"));
+  PageC->addTab(TS3 = new bestpillarswin::StatisticsSheet(links_), QStringLiteral("號碼和尾數統計"));
+  PageC->addTab(TS4 = new bestpillarswin::SelectionSheet(links_), QStringLiteral("選擇號碼"));
+  PageC->addTab(TS5 = new bestpillarswin::PillarSheet(links_), QStringLiteral("選擇柱數"));
+  PageC->addTab(TS6 = new bestpillarswin::PillarReportSheet(links_), QStringLiteral("彩柱驗證"));
+  PageC->addTab(TS7 = new bestpillarswin::FullCombinationSheet(links_), QStringLiteral("連碰驗證"));
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(4, 4, 4, 4);
   layout->addWidget(PageC);
 }
 
 void TForm_bestpillars::connect_sheets() {
-  using namespace bestpillars;
+  using namespace bestpillarswin;
   connect(TS2, &PeriodSheet::period_written, this, [this](const std::vector<std::string>& lines) {
     TS6->Memo2->set_lines(lines);
     TS7->Memo3->set_lines(lines);

@@ -6,7 +6,7 @@
 //   optimisation -> TS6 pillar report -> TS7 full-combination report
 //
 // The form owns the workbench state and links the sheets: each sheet owns its controls
-// and handlers, reads what it needs from the others through bestpillars::WorkbenchLinks
+// and handlers, reads what it needs from the others through bestpillarswin::WorkbenchLinks
 // and announces its changes by signals the form connects. Every handler reads its
 // controls, calls a toolkit-free computation of pillars/ and writes the result back;
 // the period lines in the memos stay the source of truth, so a user's edit of a memo is
@@ -43,14 +43,6 @@ class TForm_bestpillars : public ui::FormDialog {
   // Where the best-subset report files are written (default ".").
   void set_working_dir(const QString& dir) { working_dir_ = dir; }
   [[nodiscard]] const QString& working_dir() const { return working_dir_; }
-  // What "回測驗證" of the optimisation panel runs with the current selection.
-  void set_walk_forward(std::function<void(const std::vector<std::string>&)> open) {
-    links_.open_walk_forward = std::move(open);
-  }
-
-  // What 回測 of the statistics sheet runs: the period's length and the selection's size.
-  void set_backtest(std::function<void(int window, int count)> open) { links_.open_backtest = std::move(open); }
-
   [[nodiscard]] const pillars::WorkbenchState& state() const { return state_; }
   // True while a hot-combination ordering or a pillar optimisation runs; the window then
   // refuses to close.
@@ -62,21 +54,27 @@ class TForm_bestpillars : public ui::FormDialog {
   void reset_table();
 
   QTabWidget* PageC = nullptr;
-  bestpillars::PeriodSheet* TS2 = nullptr;        // "號碼來源"
-  bestpillars::StatisticsSheet* TS3 = nullptr;    // "號碼和尾數統計"
-  bestpillars::SelectionSheet* TS4 = nullptr;     // "選擇號碼"
-  bestpillars::PillarSheet* TS5 = nullptr;        // "選擇柱數"
-  bestpillars::PillarReportSheet* TS6 = nullptr;  // "彩柱驗證"
-  bestpillars::FullCombinationSheet* TS7 = nullptr;  // "連碰驗證"
+  bestpillarswin::PeriodSheet* TS2 = nullptr;        // "號碼來源"
+  bestpillarswin::StatisticsSheet* TS3 = nullptr;    // "號碼和尾數統計"
+  bestpillarswin::SelectionSheet* TS4 = nullptr;     // "選擇號碼"
+  bestpillarswin::PillarSheet* TS5 = nullptr;        // "選擇柱數"
+  bestpillarswin::PillarReportSheet* TS6 = nullptr;  // "彩柱驗證"
+  bestpillarswin::FullCombinationSheet* TS7 = nullptr;  // "連碰驗證"
+
+ signals:
+  // "回測驗證" of the optimisation panel, with the current selection.
+  void walk_forward_requested(const std::vector<std::string>& selection);
+  // 回測 of the statistics sheet: the period's length and the selection's size.
+  void backtest_requested(int window, int count);
 
  private:
   void link_sheets();
   void build_sheets();
   void connect_sheets();
-  [[nodiscard]] QWidget* sheet(bestpillars::Sheet which) const;
+  [[nodiscard]] QWidget* sheet(bestpillarswin::Sheet which) const;
 
   const core::DrawHistory& history_;
   QString working_dir_ = QStringLiteral(".");
   pillars::WorkbenchState state_;
-  bestpillars::WorkbenchLinks links_;
+  bestpillarswin::WorkbenchLinks links_;
 };

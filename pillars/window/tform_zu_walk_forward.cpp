@@ -23,7 +23,7 @@ constexpr std::chrono::milliseconds kShowEvery{250};
 }  // namespace
 
 TForm_zu_walk_forward::TForm_zu_walk_forward(const core::DrawHistory& history, QWidget* parent)
-    : QDialog(parent), history_(history) {
+    : ui::FormDialog(parent), history_(history) {
   setObjectName("TForm_zu_walk_forward");
   setWindowTitle(QStringLiteral("回測驗證"));
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
@@ -34,7 +34,7 @@ TForm_zu_walk_forward::TForm_zu_walk_forward(const core::DrawHistory& history, Q
 TForm_zu_walk_forward::~TForm_zu_walk_forward() = default;
 
 void TForm_zu_walk_forward::build() {
-  settings = new walkforward::SettingsPanel(this);
+  settings = new walkforwardwin::SettingsPanel(this);
   btn_start = ui::push_button(this, QStringLiteral("開始"), "btn_start");
   btn_save_txt = ui::push_button(this, QStringLiteral("存檔(txt)"), "btn_save_txt");
   btn_save_csv = ui::push_button(this, QStringLiteral("存檔(csv)"), "btn_save_csv");
@@ -47,8 +47,8 @@ void TForm_zu_walk_forward::build() {
   lb_stale->hide();
   PageC = new QTabWidget(this);
   PageC->setObjectName("PageC");
-  PageC->addTab(TS_summary = new walkforward::SummarySheet, QStringLiteral("摘要與累計圖"));
-  PageC->addTab(TS_steps = new walkforward::StepsSheet, QStringLiteral("各期明細"));
+  PageC->addTab(TS_summary = new walkforwardwin::SummarySheet, QStringLiteral("摘要與累計圖"));
+  PageC->addTab(TS_steps = new walkforwardwin::StepsSheet, QStringLiteral("各期明細"));
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(4, 4, 4, 4);
@@ -57,7 +57,7 @@ void TForm_zu_walk_forward::build() {
   layout->addWidget(lb_stale);
   layout->addWidget(PageC, 1);
 
-  connect(settings, &walkforward::SettingsPanel::edited, this, [this] {
+  connect(settings, &walkforwardwin::SettingsPanel::edited, this, [this] {
     if (run_) lb_stale->show();
   });
   connect(btn_start, &QPushButton::clicked, this, [this] { btn_startClick(); });

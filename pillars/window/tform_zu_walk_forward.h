@@ -12,7 +12,6 @@
 // fixed set) marks it as the previous settings' result. The 分析工具 menu opens it too.
 #pragma once
 
-#include <QDialog>
 #include <optional>
 #include <string>
 #include <vector>
@@ -21,6 +20,7 @@
 #include "pillars/walk_forward.h"
 #include "pillars/window/walk_result_sheets.h"
 #include "pillars/window/walk_settings_panel.h"
+#include "ui/form_dialog.h"
 
 class QLabel;
 class QProgressBar;
@@ -30,7 +30,7 @@ namespace ui {
 class RunBar;
 }
 
-class TForm_zu_walk_forward : public QDialog {
+class TForm_zu_walk_forward : public ui::FormDialog {
   Q_OBJECT
 
  public:
@@ -49,7 +49,7 @@ class TForm_zu_walk_forward : public QDialog {
   // The run shown in the sheets; nullptr before the first run.
   [[nodiscard]] const pillars::WalkForwardRun* run() const { return run_ ? &*run_ : nullptr; }
 
-  walkforward::SettingsPanel* settings = nullptr;
+  walkforwardwin::SettingsPanel* settings = nullptr;
   QPushButton* btn_start = nullptr;
   ui::RunBar* run_bar = nullptr;  // 停止, the progress bar and its label (btn_stop, pb_progress, lb_progress)
   QPushButton* btn_stop = nullptr;
@@ -58,8 +58,8 @@ class TForm_zu_walk_forward : public QDialog {
   QLabel* lb_stale = nullptr;  // shown while the result belongs to earlier settings
   QPushButton *btn_save_txt = nullptr, *btn_save_csv = nullptr;
   QTabWidget* PageC = nullptr;
-  walkforward::StepsSheet* TS_steps = nullptr;      // "各期明細"
-  walkforward::SummarySheet* TS_summary = nullptr;  // "摘要與累計圖"
+  walkforwardwin::StepsSheet* TS_steps = nullptr;      // "各期明細"
+  walkforwardwin::SummarySheet* TS_summary = nullptr;  // "摘要與累計圖"
 
  private:
   void build();

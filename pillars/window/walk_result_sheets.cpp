@@ -16,7 +16,7 @@
 #include "ui/controls.h"
 #include "ui/widgets.h"
 
-namespace walkforward {
+namespace walkforwardwin {
 
 StepsSheet::StepsSheet(QWidget* parent) : QWidget(parent) {
   sg_steps = new ui::StringGrid(this);
@@ -176,4 +176,4 @@ void SummarySheet::show_curve(const std::vector<pillars::WalkPoint>& points, int
   axis_y_->setTitleText(ui::qs("累計" + pillars::star_name(ranked_star) + "中獎碰數"));
 }
 
-}  // namespace walkforward
+}  // namespace walkforwardwin

@@ -20,7 +20,7 @@ class QLineSeries;
 class QAreaSeries;
 class QValueAxis;
 
-namespace walkforward {
+namespace walkforwardwin {
 
 class StepsSheet : public QWidget {
   Q_OBJECT
@@ -55,4 +55,4 @@ class SummarySheet : public QWidget {
   QValueAxis *axis_x_ = nullptr, *axis_y_ = nullptr;
 };
 
-}  // namespace walkforward
+}  // namespace walkforwardwin

@@ -15,7 +15,7 @@
 #include "ui/controls.h"
 #include "ui/widgets.h"
 
-namespace walkforward {
+namespace walkforwardwin {
 namespace {
 
 using pillars::WalkCount;
@@ -213,4 +213,4 @@ void SettingsPanel::use_selection(const std::vector<std::string>& selection) {
   lb_numbers_msg->clear();
 }
 
-}  // namespace walkforward
+}  // namespace walkforwardwin

@@ -19,7 +19,7 @@ class QLabel;
 class QLineEdit;
 class QRadioButton;
 
-namespace walkforward {
+namespace walkforwardwin {
 
 class SettingsPanel : public QGroupBox {
   Q_OBJECT
@@ -64,4 +64,4 @@ class SettingsPanel : public QGroupBox {
   int max_ball_ = 39;
 };
 
-}  // namespace walkforward
+}  // namespace walkforwardwin

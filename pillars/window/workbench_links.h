@@ -14,7 +14,7 @@
 #include "core/draw_history.h"
 #include "pillars/workbench_state.h"
 
-namespace bestpillars {
+namespace bestpillarswin {
 
 // The sheets, in tab order: TS2 .. TS7.
 enum class Sheet { Period, Statistics, Selection, Pillars, PillarReport, FullCombination };
@@ -47,4 +47,4 @@ struct WorkbenchLinks {
   std::function<void(int window, int count)> open_backtest = nullptr;
 };
 
-}  // namespace bestpillars
+}  // namespace bestpillarswin

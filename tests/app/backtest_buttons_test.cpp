@@ -42,8 +42,8 @@ void BacktestButtonsTest::each_window_hands_over_its_settings() {
   QCOMPARE(texts().moving.amounts, std::string("+0"));
   backtest_window.reject();
 
-  app.history().rule_run_len = 4;
-  app.history().rule_on[1] = false;
+  app.rule_settings().rule_run_len = 4;
+  app.rule_settings().rule_on[1] = false;
   app.window<TForm_zu_no_analysis>().btn_backtest->click();
   QCOMPARE(texts().method, backtest::Method::rules);
   QCOMPARE(texts().run_length, std::string("4"));

@@ -28,7 +28,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(app.history().draw_count, 3);
     QCOMPARE(app.history().orirec[0].substr(0, 10), std::string("2009/01/02"));  // oldest first
     QCOMPARE(app.window<TForm_zu_lotto_record>().sgl->row_count(), 4);
-    QCOMPARE(app.history().rule_run_len, 3);
+    QCOMPARE(app.rule_settings().rule_run_len, 3);
     QVERIFY(main.rb_biglotto->isChecked());
     QVERIFY(!main.rb_mark6->isVisible());
     QVERIFY(f.messages().isEmpty());

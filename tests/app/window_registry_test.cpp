@@ -35,10 +35,12 @@ struct Registered {
   core::DrawHistory history;
   core::FixedClock clock{core::Date{2009, 1, 10}};
   QString dir = QStringLiteral(".");
-  TForm_zu_main main{history, clock, dir};
+  core::DrawTable writer{history};
+  core::RuleSettings rules;
+  TForm_zu_main main{writer, rules, clock, dir};
   app::WindowRegistry registry;
   Trpt report{clock, &main};
-  app::WindowContext context{history, clock, dir, main, registry, report};
+  app::WindowContext context{history, writer, rules, clock, dir, main, registry, report};
   QStringList log;
 
   Registered() {

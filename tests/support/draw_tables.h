@@ -12,6 +12,7 @@
 #include "core/dates.h"
 #include "core/draw_history.h"
 #include "core/loader.h"
+#include "core/rule_settings.h"
 
 namespace test_support {
 
@@ -39,9 +40,15 @@ inline core::DrawHistory history_of(const std::vector<Balls>& draws) {
   for (std::size_t i = 0; i < draws.size(); ++i) bytes += draw_line(static_cast<int>(i), draws[i]) + "\r\n";
   core::DrawHistory history;
   core::load_draw_lines(history, bytes, "2099/12/31");
-  core::reset_rule_settings(history);
   (void)core::put_to_ltno(history);
   return history;
+}
+
+// The pattern-rule settings as every load leaves them.
+inline core::RuleSettings rules_at_load() {
+  core::RuleSettings settings;
+  core::reset_rule_settings(settings);
+  return settings;
 }
 
 }  // namespace test_support

@@ -67,7 +67,8 @@ inline bool same_grid(const core::TextGrid& a, const core::TextGrid& b) {
 struct TraceWindow {
   ui::ScopedRecorder dialogs;
   core::DrawHistory history = test_support::hand_made_history(random_draws());
-  TForm_zu_trace_single window{history};
+  core::DrawTable writer{history};
+  TForm_zu_trace_single window{writer};
 
   TraceWindow() { window.show(); }
   [[nodiscard]] const trace::TraceTable& table() const { return window.table(); }

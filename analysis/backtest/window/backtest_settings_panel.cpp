@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QStackedWidget>
 
+#include "core/rule_settings.h"
 #include "ui/controls.h"
 #include "ui/widgets.h"
 
@@ -109,7 +110,7 @@ QWidget* SettingsPanel::rules_page() {
   for (int r = 0; r < statistics::kRules; ++r) {
     ck_rules[r] = ui::check_box(page, QString::number(r + 1), QStringLiteral("ck_rule%1").arg(r + 1));
     ck_rules[r]->setChecked(true);
-    ck_rules[r]->setToolTip(ui::qs(core::DrawHistory{}.rule_name[static_cast<std::size_t>(r)]));
+    ck_rules[r]->setToolTip(ui::qs(core::RuleSettings{}.rule_name[static_cast<std::size_t>(r)]));
     layout->addWidget(ck_rules[r]);
   }
   layout->addStretch();

@@ -14,7 +14,7 @@
 #include "ui/dialogs.h"
 #include "ui/widgets.h"
 
-namespace double_trace {
+namespace intervalswin {
 namespace {
 
 constexpr int kDateItems = 20;
@@ -204,4 +204,4 @@ void TracePanel::show_labels(const intervals::DoubleTraceView& view) {
   SpeedButton6->setEnabled(view.steps_enabled);
 }
 
-}  // namespace double_trace
+}  // namespace intervalswin

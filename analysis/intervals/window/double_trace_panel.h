@@ -23,7 +23,7 @@ class QLabel;
 class QRadioButton;
 class QToolButton;
 
-namespace double_trace {
+namespace intervalswin {
 
 // The boxes read for a search. Without a number in 連準 the search lists the matches only.
 struct PanelQuery {
@@ -80,4 +80,4 @@ class TracePanel : public QFrame {
   int base_draw_ = 0;  // L: the draw of the last date looked up
 };
 
-}  // namespace double_trace
+}  // namespace intervalswin

@@ -18,12 +18,12 @@ const QList<int> kColumnWidths = {96, 72, 34, 34, 34, 34, 34, 6, 6, 84, 72, 140,
 
 }  // namespace
 
-TForm_zu_ai2_stk_3xx::TForm_zu_ai2_stk_3xx(core::DrawHistory& history, QWidget* parent)
-    : ui::FormDialog(parent), history_(history) {
+TForm_zu_ai2_stk_3xx::TForm_zu_ai2_stk_3xx(core::DrawTable& table, QWidget* parent)
+    : ui::FormDialog(parent), draw_table_(table), history_(table.history()) {
   setObjectName("TForm_zu_ai2_stk_3xx");
   setWindowTitle(QStringLiteral("雙連拖定位獨支"));
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
-  Panel1 = new double_trace::TracePanel(history_, this);
+  Panel1 = new intervalswin::TracePanel(history_, this);
   sgl = new ui::StringGrid(this);
   sgl->setObjectName("sgl");
   sgl->model_data().set_fixed_rows(1);
@@ -42,7 +42,7 @@ TForm_zu_ai2_stk_3xx::TForm_zu_ai2_stk_3xx(core::DrawHistory& history, QWidget* 
   v->addWidget(mm, 2);
   resize(std::max(kClientWidth, layout()->totalSizeHint().width()), kClientHeight);
 
-  using double_trace::TracePanel;
+  using intervalswin::TracePanel;
   connect(Panel1, &TracePanel::search_requested, this, [this] { SpeedButton4Click(); });
   connect(Panel1, &TracePanel::order_chosen, this, [this] { rb_ball_sortClick(); });
   connect(Panel1, &TracePanel::step_requested, this, [this](int step) { show_rule(rule_index_ + step); });
@@ -60,7 +60,7 @@ void TForm_zu_ai2_stk_3xx::FormShow() {
 }
 
 void TForm_zu_ai2_stk_3xx::rb_ball_sortClick() {
-  core::set_ball_order(history_, Panel1->order());  // the choice other windows see in ltno_copy
+  draw_table_.set_working_order(Panel1->order());  // the choice other windows see in ltno_copy
   Panel1->cb_dateChange();
 }
 

@@ -15,6 +15,7 @@
 #include "analysis/intervals/double_trace_view.h"
 #include "analysis/intervals/window/double_trace_panel.h"
 #include "core/draw_history.h"
+#include "core/draw_table.h"
 #include "ui/form_dialog.h"
 #include "ui/memo.h"
 #include "ui/string_grid.h"
@@ -23,7 +24,7 @@ class TForm_zu_ai2_stk_3xx : public ui::FormDialog {
   Q_OBJECT
 
  public:
-  explicit TForm_zu_ai2_stk_3xx(core::DrawHistory& history, QWidget* parent = nullptr);
+  explicit TForm_zu_ai2_stk_3xx(core::DrawTable& table, QWidget* parent = nullptr);
 
   void FormShow() override;
   void rb_ball_sortClick();
@@ -35,14 +36,15 @@ class TForm_zu_ai2_stk_3xx : public ui::FormDialog {
   [[nodiscard]] const intervals::DoubleTraceSearch& search() const { return search_; }
   [[nodiscard]] int rule_index() const { return rule_index_; }
 
-  double_trace::TracePanel* Panel1 = nullptr;
+  intervalswin::TracePanel* Panel1 = nullptr;
   ui::StringGrid* sgl = nullptr;
   ui::Memo* mm = nullptr;
 
  private:
   void show_view(intervals::DoubleTraceView view);
 
-  core::DrawHistory& history_;
+  core::DrawTable& draw_table_;
+  const core::DrawHistory& history_;
   intervals::DoubleTraceSearch search_;
   int rule_index_ = 0;
 };

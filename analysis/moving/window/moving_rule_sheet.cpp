@@ -9,7 +9,7 @@
 #include "ui/controls.h"
 #include "ui/widgets.h"
 
-namespace moving_window {
+namespace movingwin {
 namespace {
 
 constexpr int kLookBackItems = 30;
@@ -172,4 +172,4 @@ moving::MovingBoxes RuleSheet::boxes() const {
   return boxes;
 }
 
-}  // namespace moving_window
+}  // namespace movingwin

@@ -22,7 +22,7 @@ class QLabel;
 class QPushButton;
 class QRadioButton;
 
-namespace moving_window {
+namespace movingwin {
 
 class RuleSheet : public QWidget {
   Q_OBJECT
@@ -72,4 +72,4 @@ class RuleSheet : public QWidget {
   bool refused_ = false;
 };
 
-}  // namespace moving_window
+}  // namespace movingwin

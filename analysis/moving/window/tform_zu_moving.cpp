@@ -21,7 +21,8 @@ constexpr int kClientHeight = 660;
 
 }  // namespace
 
-TForm_zu_moving::TForm_zu_moving(core::DrawHistory& history, QWidget* parent) : ui::FormDialog(parent), history_(history) {
+TForm_zu_moving::TForm_zu_moving(core::DrawTable& table, QWidget* parent)
+    : ui::FormDialog(parent), draw_table_(table), history_(table.history()) {
   setObjectName("TForm_zu_moving");
   setWindowTitle(QStringLiteral("移動式版路(三期內養牌)"));
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
@@ -54,7 +55,7 @@ void TForm_zu_moving::connect_controls() {
 }
 
 void TForm_zu_moving::btn_backtestClick() {
-  if (backtest_) backtest_(backtest::moving_texts(active_sheet().boxes(), order()));
+  emit backtest_requested(backtest::moving_texts(active_sheet().boxes(), order()));
 }
 
 void TForm_zu_moving::FormShow() {
@@ -78,12 +79,12 @@ core::BallOrder TForm_zu_moving::order() const {
   return rb_S->isChecked() ? core::BallOrder::Sorted : core::BallOrder::Drawn;
 }
 
-moving_window::RuleSheet& TForm_zu_moving::active_sheet() const {
+movingwin::RuleSheet& TForm_zu_moving::active_sheet() const {
   return PageControl1->currentWidget() == TabSheet2 ? *TabSheet2 : *TabSheet1;
 }
 
 void TForm_zu_moving::rb_LClick() {
-  core::set_ball_order(history_, order());  // the choice other windows see in ltno_copy
+  draw_table_.set_working_order(order());  // the choice other windows see in ltno_copy
   recompute();
 }
 

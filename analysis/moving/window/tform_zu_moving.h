@@ -19,6 +19,7 @@
 #include "analysis/moving/window/moving_rule_sheet.h"
 #include "core/ball_order.h"
 #include "core/draw_history.h"
+#include "core/draw_table.h"
 #include "ui/form_dialog.h"
 #include "ui/result_memo.h"
 #include "ui/string_grid.h"
@@ -41,10 +42,8 @@ class TForm_zu_moving : public ui::FormDialog {
     std::function<void()> help;
   };
 
-  explicit TForm_zu_moving(core::DrawHistory& history, QWidget* parent = nullptr);
+  explicit TForm_zu_moving(core::DrawTable& table, QWidget* parent = nullptr);
   void set_outlets(Outlets outlets) { outlets_ = std::move(outlets); }
-  // 回測: opens the number backtest with the active tab's rule and the ball order.
-  void set_backtest(std::function<void(const backtest::Texts&)> open) { backtest_ = std::move(open); }
   void btn_backtestClick();
 
   // Every showing: the boxes' items, then the order choice (rb_LClick) as if just made.
@@ -58,18 +57,18 @@ class TForm_zu_moving : public ui::FormDialog {
   void PageControl1Change();
   // A selected cell (grid column and row, row 0 the header): the row's sentence joins the notes.
   void sglSelectCell(int column, int row);
-  void title_to_notes(const moving_window::RuleSheet& sheet);  // SpeedButton3 / SpeedButton4
+  void title_to_notes(const movingwin::RuleSheet& sheet);  // SpeedButton3 / SpeedButton4
   void SpeedButton5Click();
   void SpeedButton6Click();
   void N1Click();
 
   [[nodiscard]] core::BallOrder order() const;
-  [[nodiscard]] moving_window::RuleSheet& active_sheet() const;
+  [[nodiscard]] movingwin::RuleSheet& active_sheet() const;
   [[nodiscard]] const moving::MovingPattern& pattern() const { return pattern_; }
 
   QTabWidget* PageControl1 = nullptr;
-  moving_window::RuleSheet* TabSheet1 = nullptr;  // 固定位置加減法
-  moving_window::RuleSheet* TabSheet2 = nullptr;  // 平均數加減法
+  movingwin::RuleSheet* TabSheet1 = nullptr;  // 固定位置加減法
+  movingwin::RuleSheet* TabSheet2 = nullptr;  // 平均數加減法
   QFrame* Panel5 = nullptr;
   QRadioButton *rb_L = nullptr, *rb_S = nullptr;
   QPushButton* BitBtn1 = nullptr;  // 關閉
@@ -83,8 +82,12 @@ class TForm_zu_moving : public ui::FormDialog {
   ui::Memo* Memo1 = nullptr;
   QPushButton *SpeedButton2 = nullptr, *SpeedButton1 = nullptr;  // 清除, 存檔
 
+ signals:
+  // 回測: asks for the number backtest with the active tab's rule and the ball order.
+  void backtest_requested(const backtest::Texts& texts);
+
  private:
-  using RuleSheet = moving_window::RuleSheet;
+  using RuleSheet = movingwin::RuleSheet;
   void build();
   QFrame* build_panel5();
   QFrame* build_panel3();
@@ -93,8 +96,8 @@ class TForm_zu_moving : public ui::FormDialog {
   // show_moving1 / show_moving2: the active tab's rule over the table.
   void recompute();
 
-  core::DrawHistory& history_;
+  core::DrawTable& draw_table_;
+  const core::DrawHistory& history_;
   moving::MovingPattern pattern_;  // its grid is handed to sgl; the sentences stay here
   Outlets outlets_;
-  std::function<void(const backtest::Texts&)> backtest_;
 };

@@ -8,9 +8,9 @@
 
 namespace statwin {
 
-RuleResultsPanel::RuleResultsPanel(const trace::TraceExport& rows, const core::DrawHistory& settings,
+RuleResultsPanel::RuleResultsPanel(const trace::TraceExport& rows, const core::RuleSettings& settings, int max_ball,
                                    QWidget* parent)
-    : QWidget(parent), rows_(rows), settings_(settings) {
+    : QWidget(parent), rows_(rows), settings_(settings), max_ball_(max_ball) {
   lb_ruletitle = ui::label(this, QString(), "lb_ruletitle");
   ui::set_look(lb_ruletitle, QColor(128, 0, 0), true);
   sb_getno = ui::push_button(this, QStringLiteral("符合版路定義  推測下一期號碼 "), "sb_getno");
@@ -48,7 +48,7 @@ RuleResultsPanel::RuleResultsPanel(const trace::TraceExport& rows, const core::D
 }
 
 void RuleResultsPanel::sb_getnoClick() {
-  const auto outcome = statistics::run_rules(rows_, settings_, ui::u8(lb_ruletitle->text()));
+  const auto outcome = statistics::run_rules(rows_, settings_, max_ball_, ui::u8(lb_ruletitle->text()));
   Ed_result->setText(ui::qs(outcome.predictions));
   mmresult->set_lines(outcome.memo);
 }

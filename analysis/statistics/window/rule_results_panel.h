@@ -9,7 +9,7 @@
 #include <QWidget>
 
 #include "analysis/trace/trace.h"
-#include "core/draw_history.h"
+#include "core/rule_settings.h"
 #include "ui/result_memo.h"
 
 namespace statwin {
@@ -18,7 +18,8 @@ class RuleResultsPanel : public QWidget {
   Q_OBJECT
 
  public:
-  RuleResultsPanel(const trace::TraceExport& rows, const core::DrawHistory& settings, QWidget* parent = nullptr);
+  RuleResultsPanel(const trace::TraceExport& rows, const core::RuleSettings& settings, int max_ball,
+                   QWidget* parent = nullptr);
 
   // Runs the enabled rules with the shared settings over the trace's rows.
   void sb_getnoClick();
@@ -37,7 +38,8 @@ class RuleResultsPanel : public QWidget {
 
  private:
   const trace::TraceExport& rows_;
-  const core::DrawHistory& settings_;
+  const core::RuleSettings& settings_;
+  int max_ball_;
 };
 
 }  // namespace statwin

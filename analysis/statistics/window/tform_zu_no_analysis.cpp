@@ -7,12 +7,14 @@
 #include "ui/dialogs.h"
 #include "ui/widgets.h"
 
-TForm_zu_no_analysis::TForm_zu_no_analysis(const core::DrawHistory& history, QWidget* parent) : QDialog(parent) {
+TForm_zu_no_analysis::TForm_zu_no_analysis(const core::DrawHistory& history, const core::RuleSettings& rule_settings,
+                                           QWidget* parent)
+    : ui::FormDialog(parent) {
   setObjectName("TForm_zu_no_analysis");
   setWindowTitle(QStringLiteral("號碼分析"));
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   counts = new statwin::NumberCountsPanel(rows_, history.max_ball, this);
-  rules = new statwin::RuleResultsPanel(rows_, history, this);
+  rules = new statwin::RuleResultsPanel(rows_, rule_settings, history.max_ball, this);
   rules->SpeedButton1->setEnabled(false);
   BitBtn1 = ui::push_button(this, QStringLiteral("關閉"), "BitBtn1");
   auto* layout = new QVBoxLayout(this);
@@ -30,10 +32,10 @@ TForm_zu_no_analysis::TForm_zu_no_analysis(const core::DrawHistory& history, QWi
 
   connect(rules, &statwin::RuleResultsPanel::define_rules_requested, this, [this] { SpeedButton1Click(); });
   connect(BitBtn1, &QPushButton::clicked, this, [this] { reject(); });
-  connect(btn_backtest, &QPushButton::clicked, this, [this, &history] {
+  connect(btn_backtest, &QPushButton::clicked, this, [this, &rule_settings] {
     std::array<bool, statistics::kRules> on{};
-    for (std::size_t r = 0; r < on.size(); ++r) on[r] = history.rule_on[r];
-    if (backtest_) backtest_(backtest::rules_texts(history.rule_run_len, on));
+    for (std::size_t r = 0; r < on.size(); ++r) on[r] = rule_settings.rule_on[r];
+    emit backtest_requested(backtest::rules_texts(rule_settings.rule_run_len, on));
   });
   // The title belongs to the trace the window was opened on.
   connect(this, &QDialog::finished, this, [this] { rules->lb_ruletitle->clear(); });
@@ -42,8 +44,7 @@ TForm_zu_no_analysis::TForm_zu_no_analysis(const core::DrawHistory& history, QWi
 void TForm_zu_no_analysis::show_for(const trace::TraceExport& trace_export, const std::string& analysis_title) {
   rows_ = trace_export;
   rules->lb_ruletitle->setText(ui::qs(analysis_title));
-  FormShow();
-  ui::show_modal(this);
+  ui::show_modal(this);  // its showing runs FormShow
 }
 
 void TForm_zu_no_analysis::set_rule_definition(QDialog* rule_window) {

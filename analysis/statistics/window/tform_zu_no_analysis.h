@@ -6,13 +6,12 @@
 //   window.show_for(trace::export_trace(trace, bound), trace.title);
 //
 // The form keeps the export it was shown with; the counting panel and the rule panel
-// read it, the rule panel with the shared rule settings of the draw table.
+// read it, the rule panel with the application's rule settings.
 #pragma once
 
 #include <QDialog>
 #include <QPointer>
 #include <QPushButton>
-#include <functional>
 #include <string>
 
 #include "analysis/backtest/backtest_texts.h"
@@ -20,12 +19,15 @@
 #include "analysis/statistics/window/rule_results_panel.h"
 #include "analysis/trace/trace.h"
 #include "core/draw_history.h"
+#include "core/rule_settings.h"
+#include "ui/form_dialog.h"
 
-class TForm_zu_no_analysis : public QDialog {
+class TForm_zu_no_analysis : public ui::FormDialog {
   Q_OBJECT
 
  public:
-  explicit TForm_zu_no_analysis(const core::DrawHistory& history, QWidget* parent = nullptr);
+  TForm_zu_no_analysis(const core::DrawHistory& history, const core::RuleSettings& rule_settings,
+                       QWidget* parent = nullptr);
 
   // Loads the trace's rows and title and shows the window modally.
   void show_for(const trace::TraceExport& trace_export, const std::string& analysis_title);
@@ -33,10 +35,8 @@ class TForm_zu_no_analysis : public QDialog {
   void set_rule_definition(QDialog* rule_window);
 
   // The showing: cb_lt and the counts over every row, Ed_result "??", then the rules.
-  void FormShow();
+  void FormShow() override;
   void SpeedButton1Click();
-  // 回測: opens the number backtest with the enabled rules and the run length.
-  void set_backtest(std::function<void(const backtest::Texts&)> open) { backtest_ = std::move(open); }
 
   [[nodiscard]] const trace::TraceExport& trace_rows() const { return rows_; }
 
@@ -45,8 +45,11 @@ class TForm_zu_no_analysis : public QDialog {
   QPushButton* BitBtn1 = nullptr;  // "關閉"
   QPushButton* btn_backtest = nullptr;  // "回測"
 
+ signals:
+  // 回測: asks for the number backtest with the enabled rules and the run length.
+  void backtest_requested(const backtest::Texts& texts);
+
  private:
-  std::function<void(const backtest::Texts&)> backtest_;
   trace::TraceExport rows_;
   QPointer<QDialog> rule_window_;
 };

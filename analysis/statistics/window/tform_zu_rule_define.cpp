@@ -18,8 +18,8 @@ const QString kSelectAll = QStringLiteral("全選");
 
 }  // namespace
 
-TForm_zu_rule_define::TForm_zu_rule_define(core::DrawHistory& history, QWidget* parent)
-    : QDialog(parent), history_(history) {
+TForm_zu_rule_define::TForm_zu_rule_define(core::RuleSettings& settings, QWidget* parent)
+    : ui::FormDialog(parent), settings_(settings) {
   setObjectName("TForm_zu_rule_define");
   setWindowTitle(QStringLiteral("版路定義"));
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
@@ -70,7 +70,7 @@ void TForm_zu_rule_define::showEvent(QShowEvent* event) {
   show_rule_names();
   show_settings();
   layout()->activate();
-  QDialog::showEvent(event);
+  ui::FormDialog::showEvent(event);
 }
 
 void TForm_zu_rule_define::show_settings() {
@@ -78,9 +78,9 @@ void TForm_zu_rule_define::show_settings() {
   // choice made before it.
   for (std::size_t i = 0; i < rule_boxes.size(); ++i) {
     const QSignalBlocker quiet(rule_boxes[i]);
-    rule_boxes[i]->setChecked(history_.rule_on[i]);
+    rule_boxes[i]->setChecked(settings_.rule_on[i]);
   }
-  const int run = std::clamp(history_.rule_run_len, 2, 5);
+  const int run = std::clamp(settings_.rule_run_len, 2, 5);
   // The button of the run in force, which unchecks the others.
   QRadioButton* in_force = run_length_buttons[static_cast<std::size_t>(run - 2)];
   const QSignalBlocker quiet(in_force);
@@ -89,7 +89,7 @@ void TForm_zu_rule_define::show_settings() {
 
 void TForm_zu_rule_define::show_rule_names() {
   for (std::size_t i = 0; i < rule_boxes.size(); ++i)
-    if (!history_.rule_name[i].empty()) rule_boxes[i]->setText(ui::qs(history_.rule_name[i]));
+    if (!settings_.rule_name[i].empty()) rule_boxes[i]->setText(ui::qs(settings_.rule_name[i]));
 }
 
 void TForm_zu_rule_define::SpeedButton1Click() {
@@ -105,5 +105,5 @@ void TForm_zu_rule_define::copy_to_settings() {
   int run_length = 3;
   for (std::size_t i = 0; i < run_length_buttons.size(); ++i)
     if (run_length_buttons[i]->isChecked()) run_length = static_cast<int>(i) + 2;
-  statistics::define_rules(history_, ticked, run_length);
+  statistics::define_rules(settings_, ticked, run_length);
 }

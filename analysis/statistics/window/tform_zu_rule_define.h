@@ -6,20 +6,20 @@
 #pragma once
 
 #include <QCheckBox>
-#include <QDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
 #include <array>
 
 #include "analysis/statistics/pattern_rules.h"
-#include "core/draw_history.h"
+#include "core/rule_settings.h"
+#include "ui/form_dialog.h"
 
-class TForm_zu_rule_define : public QDialog {
+class TForm_zu_rule_define : public ui::FormDialog {
   Q_OBJECT
 
  public:
-  explicit TForm_zu_rule_define(core::DrawHistory& history, QWidget* parent = nullptr);
+  explicit TForm_zu_rule_define(core::RuleSettings& settings, QWidget* parent = nullptr);
 
   // 清除 unticks every rule, 全選 ticks them all; the caption shows what the next click does.
   void SpeedButton1Click();
@@ -42,5 +42,5 @@ class TForm_zu_rule_define : public QDialog {
   void show_rule_names();
   void show_settings();
 
-  core::DrawHistory& history_;
+  core::RuleSettings& settings_;
 };

@@ -65,7 +65,7 @@ void TForm_zu_statistics::build() {
     connect(picker, &QDateEdit::dateChanged, this, [this] { DateTimePickerChange(); });
   connect(sb_F3, &QToolButton::toggled, btn_backtest, &QWidget::setVisible);
   connect(btn_backtest, &QToolButton::clicked, this, [this] {
-    if (backtest_) backtest_(backtest::cold_texts(0));
+    emit backtest_requested(backtest::cold_texts(0));
   });
 }
 

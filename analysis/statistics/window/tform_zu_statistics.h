@@ -11,7 +11,6 @@
 #include <QDateEdit>
 #include <QLabel>
 #include <QToolButton>
-#include <functional>
 
 #include "analysis/backtest/backtest_texts.h"
 #include "analysis/statistics/statistics_views.h"
@@ -37,8 +36,6 @@ class TForm_zu_statistics : public ui::FormDialog {
   void sb_noClick() { recount_balls(statistics::Arrangement::ByNumber); }
   void sb_beginClick();
   void DateTimePickerChange();
-  // 回測 (the gap view): opens the number backtest of the numbers missing longest.
-  void set_backtest(std::function<void(const backtest::Texts&)> open) { backtest_ = std::move(open); }
 
   [[nodiscard]] statistics::View view() const { return view_; }
 
@@ -52,6 +49,10 @@ class TForm_zu_statistics : public ui::FormDialog {
   statwin::TailValuesPanel* Panel_F2 = nullptr;
   QStackedWidget* panels = nullptr;  // the panel in front
 
+ signals:
+  // 回測 (the gap view): asks for the number backtest of the numbers missing longest.
+  void backtest_requested(const backtest::Texts& texts);
+
  private:
   void build();
   QLayout* build_bar();
@@ -64,5 +65,4 @@ class TForm_zu_statistics : public ui::FormDialog {
   const core::DrawHistory& history_;
   const core::Clock& clock_;
   statistics::View view_ = statistics::View::Numbers;
-  std::function<void(const backtest::Texts&)> backtest_;
 };

@@ -16,7 +16,7 @@ const QColor kLightBlue{204, 236, 255};
 
 }  // namespace
 
-TForm_zu_grid_sort::TForm_zu_grid_sort(QWidget* parent) : QDialog(parent) {
+TForm_zu_grid_sort::TForm_zu_grid_sort(QWidget* parent) : ui::FormDialog(parent) {
   setObjectName("TForm_zu_grid_sort");
   setWindowTitle(QStringLiteral("版路拖牌排序顯示"));
   setWindowFlags(Qt::Window | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);

@@ -4,10 +4,10 @@
 // text.
 #pragma once
 
-#include <QDialog>
 #include <string>
 
 #include "analysis/trace/window/shown_trace.h"
+#include "ui/form_dialog.h"
 
 class QAction;
 class QMenu;
@@ -16,7 +16,7 @@ namespace ui {
 class StringGrid;
 }
 
-class TForm_zu_grid_sort : public QDialog {
+class TForm_zu_grid_sort : public ui::FormDialog {
   Q_OBJECT
 
  public:

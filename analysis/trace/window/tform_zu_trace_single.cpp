@@ -29,9 +29,9 @@ const QColor kHighlight{200, 0, 0};
 
 }  // namespace
 
-TForm_zu_trace_single::TForm_zu_trace_single(core::DrawHistory& history, QWidget* parent)
+TForm_zu_trace_single::TForm_zu_trace_single(core::DrawTable& table, QWidget* parent)
     : ui::FormDialog(parent),
-      history_(history),
+      draw_table_(table), history_(table.history()),
       links_{table_, [this](const trace::TraceBoxes& boxes, int distance,
                             const trace::ExportBound& bound) { return show_trace(boxes, distance, bound); },
              [this](bool pinned) { pin(pinned); }} {
@@ -114,7 +114,7 @@ void TForm_zu_trace_single::FormShow() {
   // The columns derived afresh from the loaded lines: this also puts the working ball
   // column back in draw order for the windows that read it (the trace table reads only
   // the drawn and sorted columns).
-  if (const auto derived = core::put_to_ltno(history_); !derived) ui::show_error(this, derived.error());
+  if (const auto derived = draw_table_.derive_again(); !derived) ui::show_error(this, derived.error());
   table_ = trace::make_trace_table(history_);
   source_list_ = trace::all_draws(table_);
   const tracewin::OpeningItems items{core::ball_texts(table_.max_ball), trace::latest_issues(table_)};

@@ -22,6 +22,7 @@
 #include "analysis/trace/window/shown_trace.h"
 #include "analysis/trace/window/trace_sheet.h"
 #include "core/draw_history.h"
+#include "core/draw_table.h"
 #include "ui/form_dialog.h"
 
 class QAction;
@@ -43,7 +44,7 @@ class TForm_zu_trace_single : public ui::FormDialog {
   Q_OBJECT
 
  public:
-  explicit TForm_zu_trace_single(core::DrawHistory& history, QWidget* parent = nullptr);
+  explicit TForm_zu_trace_single(core::DrawTable& table, QWidget* parent = nullptr);
   ~TForm_zu_trace_single() override;
 
   // What the tab buttons and the help item open (those windows are created after this one).
@@ -101,7 +102,8 @@ class TForm_zu_trace_single : public ui::FormDialog {
   void chk_highlight();
   void follow_up(const std::function<void(tracewin::SharedTrace)>& open) const;
 
-  core::DrawHistory& history_;
+  core::DrawTable& draw_table_;
+  const core::DrawHistory& history_;
   trace::TraceTable table_;
   tracewin::TraceLinks links_;
   std::array<tracewin::TraceSheet*, trace::kTabCount> sheets_{};

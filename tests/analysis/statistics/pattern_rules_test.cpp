@@ -30,8 +30,8 @@ std::vector<std::pair<int, int>> walk(int rule, int L, int n, int gap) {
   return marks;
 }
 
-core::DrawHistory settings() {
-  core::DrawHistory h;
+core::RuleSettings settings() {
+  core::RuleSettings h;
   core::reset_rule_settings(h);
   return h;
 }
@@ -89,7 +89,7 @@ TEST(KruleChecking, TooFewRowsAndPredictionsOutsideTheBalls) {
 }
 
 TEST(RunRules, EnabledRulesInOrderWithTheirEvidence) {
-  core::DrawHistory h = settings();
+  core::RuleSettings h = settings();
   // Row 11 holds 20 and 21, row 12 holds 20 and 22: rule 1 predicts 20, rule 2 (21 -> 22)
   // is switched off, rule 3 (21 -> 20) predicts 19, rule 4 (20 -> 22) predicts 24.
   const auto rows = rows_with({{11, 20}, {12, 20}, {11, 21}, {12, 22}});
@@ -98,13 +98,13 @@ TEST(RunRules, EnabledRulesInOrderWithTheirEvidence) {
   on[1] = false;
   define_rules(h, on, 2);
   EXPECT_EQ(h.rule_run_len, 2);
-  const RulesOutcome outcome = run_rules(rows, h, "本期開 05 下 1 期 拖牌分析");
+  const RulesOutcome outcome = run_rules(rows, h, 39, "本期開 05 下 1 期 拖牌分析");
   EXPECT_EQ(outcome.predictions, " 20 19 24");
   EXPECT_EQ(outcome.memo.size(), 1u + 3 * 4);
   EXPECT_EQ(outcome.memo.front(), "版路名稱：本期開 05 下 1 期 拖牌分析");
   on.fill(false);
   define_rules(h, on, 3);
-  const RulesOutcome none = run_rules(rows, h, "");
+  const RulesOutcome none = run_rules(rows, h, 39, "");
   EXPECT_EQ(none.predictions, "");
   EXPECT_EQ(none.memo, (std::vector<std::string>{"版路名稱："}));
 }

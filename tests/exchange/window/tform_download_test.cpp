@@ -30,7 +30,8 @@ struct Fixture {
   core::DrawHistory history;
   core::FixedClock clock;
   test_support::LoopbackHttpServer server;
-  TForm_Download_TxT_from_http window{history, clock, dir.path()};
+  core::DrawTable writer{history};
+  TForm_Download_TxT_from_http window{writer, clock, dir.path()};
   int reloads = 0;
 
   explicit Fixture(const std::string& local = kOld, core::Date today = core::Date{2010, 1, 1}) : clock(today) {
@@ -176,7 +177,7 @@ class DownloadWindowTest : public QObject {
 
   void environmentNamesTheServer() {
     Fixture f;
-    TForm_Download_TxT_from_http window(f.history, f.clock, f.dir.path());
+    TForm_Download_TxT_from_http window(f.writer, f.clock, f.dir.path());
     window.set_reload([&] { ++f.reloads; });
     f.server.set_script({HttpScript::Mode::Respond, 200, "text/plain", QByteArray::fromStdString(kNew)});
     ui::show_modal(&window);

@@ -21,7 +21,7 @@ class BestSubsetRestartTest : public QObject {
 void BestSubsetRestartTest::start_stop_and_restart_many_times() {
   Workbench w(60);
   TForm_bestpillars& win = *w.window;
-  bestpillars::OptimisePanel& panel = *win.TS5->optimise;
+  bestpillarswin::OptimisePanel& panel = *win.TS5->optimise;
   QTemporaryDir dir;
   win.set_working_dir(dir.path());
   w.select_range(1, 15);

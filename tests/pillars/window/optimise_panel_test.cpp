@@ -224,7 +224,7 @@ void OptimisePanelTest::a_ten_of_fifteen_stop_reports_from_the_fifth_subset_on()
   for (const Case& c : cases) {
     Workbench w(20);
     TForm_bestpillars& win = *w.window;
-    bestpillars::OptimisePanel& panel = *win.TS5->optimise;
+    bestpillarswin::OptimisePanel& panel = *win.TS5->optimise;
     QTemporaryDir dir;
     win.set_working_dir(dir.path());
     w.select_range(1, 15);

@@ -14,7 +14,7 @@ using fixture::text;
 using fixture::type_into;
 using fixture::Workbench;
 using fixture::grid_count_sum;
-using bestpillars::PeriodSheet;
+using bestpillarswin::PeriodSheet;
 
 class PeriodSheetTest : public QObject {
   Q_OBJECT

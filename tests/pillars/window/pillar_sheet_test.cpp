@@ -75,7 +75,7 @@ void PillarSheetTest::pillar_count_and_sizes_set_the_cost() {
   type_into(win.TS5->cb_pillar[4], "3");
   type_into(win.TS5->cb_pillar[3], "3");
   QCOMPARE(win.TS5->lb_tot->text(), QStringLiteral("共= 133 碰"));  // 2, 2, 3, 3
-  QCOMPARE(win.state().pillar_total, 10);
+  QCOMPARE(win.state().pillar_total(), 10);
 
   type_into(win.TS5->CB_Select, "9");
   type_into(win.TS5->cb_pillar[2], "9");
@@ -92,11 +92,11 @@ void PillarSheetTest::typed_pillar_entries_take_effect_as_shown() {
   using test_input::Finish;
   Workbench w(40);
   TForm_bestpillars& win = *w.window;
-  bestpillars::PillarSheet& sheet = *win.TS5;
+  bestpillarswin::PillarSheet& sheet = *win.TS5;
   win.PageC->setCurrentWidget(&sheet);
   type_into(sheet.cb_pillar[1], "1", Finish::Leave);
   QCOMPARE(text(sheet.cb_pillar[1]), std::string("1"));
-  QCOMPARE(win.state().pillar_total, 7);
+  QCOMPARE(win.state().pillar_total(), 7);
   QCOMPARE(sheet.lb_pon2->text(), QStringLiteral("二星= 18 碰"));  // sizes 1, 2, 2, 2
 
   type_into(sheet.CB_Select, "3", Finish::Leave);
@@ -113,7 +113,7 @@ void PillarSheetTest::typed_pillar_entries_take_effect_as_shown() {
   QCOMPARE(win.state().pillar_count, 7);
   QVERIFY(sheet.cb_pillar[7]->isEnabled());
   type_into(sheet.cb_pillar[5], "1", Finish::Leave);
-  QCOMPARE(win.state().pillar_total, 9);
+  QCOMPARE(win.state().pillar_total(), 9);
   for (int i = 1, next = 1; i <= 7; ++i) {  // each memo holds as many numbers as its size
     std::vector<std::string> numbers;
     for (int k = std::stoi(text(sheet.cb_pillar[i])); k > 0; --k) numbers.push_back(core::ball_text(next++));

@@ -13,7 +13,7 @@ using fixture::lines;
 using fixture::text;
 using fixture::type_into;
 using fixture::Workbench;
-using bestpillars::SelectionSheet;
+using bestpillarswin::SelectionSheet;
 
 class SelectionSheetTest : public QObject {
   Q_OBJECT
@@ -45,11 +45,11 @@ void SelectionSheetTest::number_boxes_rebuild_the_selection() {
   // More than 30: the warning at each rebuild, the selection still grows.
   w.select_range(12, 39);
   w.select_range(1, 4);
-  QVERIFY(win.state().sel_count > 30);
+  QVERIFY(win.state().sel_count() > 30);
   QCOMPARE(w.messages().count(QString::fromUtf8(pillars::msg::kSelectionOverLimit.data())),
-           win.state().sel_count - 30);
+           win.state().sel_count() - 30);
   win.TS4->Button8->click();
-  QCOMPARE(win.state().sel_count, 0);
+  QCOMPARE(win.state().sel_count(), 0);
   QCOMPARE(win.TS5->Label28->text(), QStringLiteral("  共計 0 個"));
 }
 
@@ -61,14 +61,14 @@ void SelectionSheetTest::tail_and_head_filters() {
   QCOMPARE(win.state().sel_no, (std::vector<std::string>{"03", "13", "23", "33"}));
   QVERIFY(win.TS4->cb_tail[3]->font().bold());
   win.TS4->cb_head[0]->click();
-  QCOMPARE(win.state().sel_count, 12);  // 01..09 and 13, 23, 33
+  QCOMPARE(win.state().sel_count(), 12);  // 01..09 and 13, 23, 33
   win.TS4->cb_tail[3]->click();
-  QCOMPARE(win.state().sel_count, 9);
+  QCOMPARE(win.state().sel_count(), 9);
   QVERIFY(win.TS4->no_box[3]->isChecked());
   QVERIFY(!win.TS4->no_box[13]->isChecked());
   win.TS4->Button8->click();
   QVERIFY(!win.TS4->cb_head[0]->isChecked());
-  QCOMPARE(win.state().sel_count, 0);
+  QCOMPARE(win.state().sel_count(), 0);
 }
 
 void SelectionSheetTest::most_frequent_numbers_and_refusals() {
@@ -77,7 +77,7 @@ void SelectionSheetTest::most_frequent_numbers_and_refusals() {
   win.TS4->cb_tail[1]->click();
   ui::set_text(win.TS5->CB_Select, "6");
   win.TS4->Button7->click();  // cb9 "8"
-  QCOMPARE(win.state().sel_count, 8);
+  QCOMPARE(win.state().sel_count(), 8);
   QVERIFY(!win.TS4->cb_tail[1]->isChecked());
   for (int c = 0; c < 8; ++c)
     QVERIFY(win.TS4->no_box[std::stoi(win.TS3->sga1->cell(c, 0))]->isChecked());
@@ -86,11 +86,11 @@ void SelectionSheetTest::most_frequent_numbers_and_refusals() {
   type_into(win.TS4->cb9, "40");
   win.TS4->Button7->click();
   QCOMPARE(w.messages().last(), QStringLiteral("熱門號碼的個數不可超過 39 個"));
-  QCOMPARE(win.state().sel_count, 8);
+  QCOMPARE(win.state().sel_count(), 8);
   type_into(win.TS4->cb9, "x");
   win.TS4->Button7->click();
   QCOMPARE(w.messages().last(), QStringLiteral("「x」不是有效的整數"));
-  QCOMPARE(win.state().sel_count, 8);
+  QCOMPARE(win.state().sel_count(), 8);
 }
 
 // A filter or command that checks many boxes says the limit once, after it, and only
@@ -117,7 +117,7 @@ void SelectionSheetTest::the_limit_is_said_once_per_action() {
   for (const auto& step : steps) {
     w.guard.recorder.messages.clear();
     step.act();
-    QVERIFY2(win.state().sel_count == step.selected, step.action);
+    QVERIFY2(win.state().sel_count() == step.selected, step.action);
     QVERIFY2(w.messages() == QStringList(step.said, limit), step.action);
   }
 }

@@ -74,8 +74,8 @@ void BestPillarsFormTest::showing_again_resets_the_layout_but_keeps_the_selectio
   QCOMPARE(text(win.TS5->CB_Select), std::string("4"));
   QCOMPARE(text(win.TS5->cb_pillar[4]), std::string("2"));
   QCOMPARE(text(win.TS5->cb_pillar[5]), std::string("0"));
-  QCOMPARE(win.state().pillar_total, 8);
-  QCOMPARE(win.state().sel_count, 2);
+  QCOMPARE(win.state().pillar_total(), 8);
+  QCOMPARE(win.state().sel_count(), 2);
   QVERIFY(win.TS4->no_box[5]->isChecked());
   QCOMPARE(lines(win.TS5->mx_pillar[1]), QStringList{"05"});
 }

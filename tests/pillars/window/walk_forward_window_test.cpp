@@ -153,7 +153,7 @@ void WalkForwardWindowTest::a_stopped_run_shows_the_steps_done_so_far() {
 void WalkForwardWindowTest::refusals_stand_beside_their_boxes() {
   Window w(50);
   TForm_zu_walk_forward& win = *w.window;
-  walkforward::SettingsPanel& s = *win.settings;
+  walkforwardwin::SettingsPanel& s = *win.settings;
   const QRect test_box = s.cb_test->geometry(), step_box = s.cb_step->geometry();
   const struct {
     QComboBox* box;
@@ -204,7 +204,7 @@ void WalkForwardWindowTest::refusals_stand_beside_their_boxes() {
 void WalkForwardWindowTest::a_changed_setting_marks_the_result() {
   Window w(60);
   TForm_zu_walk_forward& win = *w.window;
-  walkforward::SettingsPanel& s = *win.settings;
+  walkforwardwin::SettingsPanel& s = *win.settings;
   QVERIFY(s.rb_priority[1]->isEnabled());  // 2x2x3x3 ranks by the priority
   s.cb_method->setCurrentIndex(static_cast<int>(pillars::WalkMethod::k3x3x3));
   QVERIFY(!s.rb_priority[1]->isEnabled());
@@ -228,13 +228,14 @@ void WalkForwardWindowTest::a_changed_setting_marks_the_result() {
 void WalkForwardWindowTest::the_workbench_hands_over_its_selection() {
   fixture::Workbench w(60);
   std::vector<std::string> handed;
-  w.window->set_walk_forward([&](const std::vector<std::string>& selection) { handed = selection; });
+  QObject::connect(w.window.get(), &TForm_bestpillars::walk_forward_requested, w.window.get(),
+                   [&](const std::vector<std::string>& selection) { handed = selection; });
   w.select_range(3, 10);
   w.window->TS5->optimise->btn_walk_forward->click();
   QCOMPARE(handed, (std::vector<std::string>{"03", "04", "05", "06", "07", "08", "09", "10"}));
 
   Window walk(60);
-  walkforward::SettingsPanel& s = *walk.window->settings;
+  walkforwardwin::SettingsPanel& s = *walk.window->settings;
   walk.window->use_selection({});
   QVERIFY(s.rb_frequent->isChecked());
   walk.window->use_selection(handed);

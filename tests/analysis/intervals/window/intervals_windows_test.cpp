@@ -44,8 +44,9 @@ void click_label(QLabel* label) {
 struct TraceFixture {
   ui::ScopedRecorder dialogs;
   core::DrawHistory history = small_number_history(60);
-  TForm_zu_ai2_stk_3xx window{history};
-  double_trace::TracePanel& panel = *window.Panel1;
+  core::DrawTable writer{history};
+  TForm_zu_ai2_stk_3xx window{writer};
+  intervalswin::TracePanel& panel = *window.Panel1;
 
   TraceFixture() { window.show(); }
   [[nodiscard]] intervals::DoubleTraceView view_of(int rule) const {
@@ -230,7 +231,8 @@ class IntervalsWindowsTest : public QObject {
     TForm_zu_no_interval intervals_window(empty);
     intervals_window.show();
     QCOMPARE(intervals_window.Label2->text(), QStringLiteral("0期  "));
-    TForm_zu_ai2_stk_3xx trace_window(empty);
+    core::DrawTable empty_writer(empty);
+    TForm_zu_ai2_stk_3xx trace_window(empty_writer);
     trace_window.show();
     QVERIFY(dialogs.recorder.messages.isEmpty());
     trace_window.Panel1->SpeedButton4->click();

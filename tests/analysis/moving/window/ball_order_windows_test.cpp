@@ -47,7 +47,7 @@ class BallOrderWindowsTest : public QObject {
   void the_working_column_carries_each_choice_to_the_next_window() {
     AppFixture f(QByteArray::fromStdString(test_support::draw_file_bytes(kDraws)));
     Application& app = f.start(core::Date{2009, 3, 1});
-    core::DrawHistory& h = app.history();
+    const core::DrawHistory& h = app.history();
     QVERIFY(!holds(h, h.ltno_sorted));
 
     // N41Click: the average tab, without blocking.

@@ -29,7 +29,8 @@ struct MovingFixture {
     std::mt19937 rng(8);
     return test_support::hand_made_history(test_support::random_draws(rng, 12, 12));
   }();
-  TForm_zu_moving window{history};
+  core::DrawTable writer{history};
+  TForm_zu_moving window{writer};
 
   MovingFixture() { window.show(); }
   [[nodiscard]] std::vector<std::string> column(int c) const { return window.sgl->grid().column(c); }
@@ -55,7 +56,7 @@ class MovingWindowTest : public QObject {
     MovingFixture f;
     TForm_zu_moving& w = f.window;
     w.PageControl1->setCurrentIndex(page);
-    moving_window::RuleSheet& sheet = w.active_sheet();
+    movingwin::RuleSheet& sheet = w.active_sheet();
     moving::MovingBoxes expected;
     expected.average = page == 1;
 

@@ -30,14 +30,15 @@ const trace::TraceExport kTrace{{row(0, {3, 9}), row(1, {7, 10}), row(2, {7, 20}
 struct AnalysisWindow {
   ui::ScopedRecorder dialogs;
   core::DrawHistory history = test_support::history_of({{1, 2, 3, 4, 5}});
-  TForm_zu_no_analysis window{history};
-  TForm_zu_rule_define rules{history};
+  core::RuleSettings rule_settings = test_support::rules_at_load();
+  TForm_zu_no_analysis window{history, rule_settings};
+  TForm_zu_rule_define rules{rule_settings};
 
   AnalysisWindow() { window.set_rule_definition(&rules); }
 
   [[nodiscard]] statistics::RulesOutcome expected_rules(const trace::TraceExport& rows,
                                                         const std::string& title) const {
-    return statistics::run_rules(rows, history, title);
+    return statistics::run_rules(rows, rule_settings, history.max_ball, title);
   }
 };
 
@@ -144,11 +145,11 @@ class NumberAnalysisWindowTest : public QObject {
 
     a.rules.SpeedButton1->click();  // 清除
     QCOMPARE(a.rules.SpeedButton1->text(), QStringLiteral("全選"));
-    for (std::size_t i = 0; i < statistics::kRules; ++i) QVERIFY(!a.history.rule_on[i]);
+    for (std::size_t i = 0; i < statistics::kRules; ++i) QVERIFY(!a.rule_settings.rule_on[i]);
     a.rules.rule_boxes[1]->setChecked(true);
     a.rules.run_length_buttons[0]->setChecked(true);
-    QVERIFY(a.history.rule_on[1]);
-    QCOMPARE(a.history.rule_run_len, 2);
+    QVERIFY(a.rule_settings.rule_on[1]);
+    QCOMPARE(a.rule_settings.rule_run_len, 2);
     a.rules.reject();
     const auto rules = a.expected_rules(kTrace, "t");
     QCOMPARE(a.window.rules->Ed_result->text(), ui::qs(rules.predictions));
@@ -156,17 +157,17 @@ class NumberAnalysisWindowTest : public QObject {
 
     a.rules.SpeedButton1->click();  // 全選
     QCOMPARE(a.rules.SpeedButton1->text(), QStringLiteral("清除"));
-    for (std::size_t i = 0; i < statistics::kRules; ++i) QVERIFY(a.history.rule_on[i]);
+    for (std::size_t i = 0; i < statistics::kRules; ++i) QVERIFY(a.rule_settings.rule_on[i]);
 
     // A reload puts back every rule and 連準三版: the window shows what runs.
     a.rules.rule_boxes[4]->setChecked(false);
     a.rules.run_length_buttons[3]->setChecked(true);
     a.rules.reject();
-    core::reset_rule_settings(a.history);
+    core::reset_rule_settings(a.rule_settings);
     ui::show_modal(&a.rules);
     for (const QCheckBox* box : a.rules.rule_boxes) QVERIFY(box->isChecked());
     QVERIFY(a.rules.run_length_buttons[1]->isChecked());
-    QCOMPARE(a.history.rule_run_len, 3);
+    QCOMPARE(a.rule_settings.rule_run_len, 3);
     a.rules.reject();
   }
 
@@ -174,9 +175,9 @@ class NumberAnalysisWindowTest : public QObject {
   // centred at the size it shows, and in the same place every time.
   void the_rule_window_opens_in_the_same_place_every_time() {
     ui::ScopedRecorder dialogs;
-    core::DrawHistory history;
-    TForm_zu_rule_define rules{history};
-    history = test_support::history_of({{1, 2, 3, 4, 5}});  // the load sequence names the rules
+    core::RuleSettings settings;
+    TForm_zu_rule_define rules{settings};
+    settings = test_support::rules_at_load();  // the load sequence names the rules
     QList<QRect> opened;
     for (int i = 0; i < 3; ++i) {
       ui::show_modal(&rules);
