@@ -106,7 +106,8 @@ void TForm_zu_walk_forward::run_steps() {
   run_bar->run_slices([this] { return run_->finished(); }, [this] { run_->compute_next(); },
                       [&] {
                         show_progress();
-                        if (std::chrono::steady_clock::now() < next_show) return;
+                        const bool nothing_new = static_cast<int>(run_->steps().size()) == shown_steps_;
+                        if (nothing_new || std::chrono::steady_clock::now() < next_show) return;
                         show_new_steps();
                         next_show = std::chrono::steady_clock::now() + kShowEvery;
                       });
