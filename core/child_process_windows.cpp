@@ -1,20 +1,12 @@
 #include "core/child_process.h"
 
-#include <windows.h>
+#include "core/windows_text.h"
 
 #include <string>
 #include <thread>
 
 namespace core {
 namespace {
-
-std::wstring wide_of(const std::string& utf8) {
-  if (utf8.empty()) return {};
-  const int size = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-  std::wstring wide(static_cast<std::size_t>(size), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), size);
-  return wide;
-}
 
 // One argument quoted as the C runtime's command-line parser reads it back: backslashes
 // are literal except before a quote, where they and the quote are escaped.
@@ -64,7 +56,7 @@ std::optional<ChildOutcome> run_child(const std::filesystem::path& program, cons
   append_quoted(line, program.wstring());
   for (const std::string& argument : arguments) {
     line += L' ';
-    append_quoted(line, wide_of(argument));
+    append_quoted(line, windows::wide_of_utf8(argument));
   }
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;

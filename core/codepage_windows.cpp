@@ -3,21 +3,12 @@
 // character Big5 cannot write refuses the whole text on writing.
 #include "core/codepage.h"
 
-#include <windows.h>
+#include "core/windows_text.h"
 
 namespace core {
 namespace {
 
 constexpr UINT kBig5 = 950;
-
-std::string utf8_of(const std::wstring& wide) {
-  if (wide.empty()) return {};
-  const int size = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0,
-                                       nullptr, nullptr);
-  std::string out(static_cast<std::size_t>(size), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), out.data(), size, nullptr, nullptr);
-  return out;
-}
 
 // One Big5 character (one byte, or a lead and a trail byte) as UTF-16; false when the
 // bytes form none.
@@ -47,7 +38,7 @@ std::string big5_to_utf8(std::string_view big5) {
       ++i;
     }
   }
-  return utf8_of(wide);
+  return windows::utf8_of_wide(wide);
 }
 
 std::optional<std::string> utf8_to_big5(std::string_view utf8) {

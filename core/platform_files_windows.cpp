@@ -1,4 +1,4 @@
-#include <windows.h>
+#include "core/windows_text.h"
 
 #include <algorithm>
 #include <atomic>
@@ -14,13 +14,7 @@ const int kQuotaExceeded = -2;
 
 namespace {
 
-std::wstring wide(const std::string& utf8) {
-  if (utf8.empty()) return {};
-  const int size = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-  std::wstring out(static_cast<std::size_t>(size), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), out.data(), size);
-  return out;
-}
+std::wstring wide(const std::string& utf8) { return windows::wide_of_utf8(utf8); }
 
 // The system's code as the errno value the messages know; an unknown code keeps its
 // number (offset, so it cannot pass for an errno value) for the user to report.

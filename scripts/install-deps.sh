@@ -3,6 +3,7 @@
 #   install-deps.sh          what building, running and testing the program needs
 #   install-deps.sh fuzz     the above plus clang for the fuzz targets
 #   install-deps.sh package  the above plus what packing the Debian package needs
+#   install-deps.sh windows  the above plus what the Windows cross-build needs (scripts/windows.sh)
 set -euo pipefail
 
 packages=(
@@ -20,6 +21,10 @@ packages=(
 )
 if [ "${1:-}" = fuzz ]; then
   packages+=(clang libclang-rt-dev)        # libFuzzer and the sanitizer runtimes
+fi
+if [ "${1:-}" = windows ]; then
+  packages+=(g++-mingw-w64-x86-64-posix mingw-w64-tools libz-mingw-w64-dev  # the cross compiler and zlib
+             nsis wine64 dpkg-dev zip)                # the installer, the tests under Wine, Debian's sources
 fi
 if [ "${1:-}" = package ]; then
   packages+=(dpkg-dev lintian)             # dpkg-shlibdeps: the package's dependencies; its Debian checks

@@ -18,21 +18,6 @@ jobs=$(nproc)
 
 log() { printf '== %s\n' "$*"; }
 
-install_packages() {
-  local packages=(g++-mingw-w64-x86-64-posix mingw-w64-tools libz-mingw-w64-dev nsis wine64 dpkg-dev
-                  cmake ninja-build qt6-base-dev qt6-base-dev-tools zip fonts-noto-cjk xvfb xauth)
-  local missing=()
-  for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' || missing+=("$p")
-  done
-  if [ ${#missing[@]} -gt 0 ]; then
-    log "Installing: ${missing[*]}"
-    export DEBIAN_FRONTEND=noninteractive
-    apt-get update -qq
-    apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
-  fi
-}
-
 # Debian's source packages through a deb-src index of our own, so the system's apt
 # configuration stays untouched.
 apt_private() {
@@ -122,7 +107,7 @@ dependencies() {
   once qtcharts qtcharts
 }
 
-install_packages
+"$root/scripts/install-deps.sh" windows
 dependencies
 [ "$mode" = --deps ] && exit 0
 log "The program's Windows build is not ready yet: only the dependencies were built."
