@@ -1,8 +1,6 @@
 #include "pillars/window/walk_result_sheets.h"
 
-#include <QAreaSeries>
 #include <QChart>
-#include <QChartView>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineSeries>
@@ -13,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ui/chance_band_chart.h"
 #include "ui/controls.h"
 #include "ui/widgets.h"
 
@@ -95,42 +94,15 @@ SummarySheet::SummarySheet(QWidget* parent) : QWidget(parent) {
   layout->addWidget(ch_cumulative, 1);
 }
 
-// The view is given its chart at construction, so no default chart is made and leaked.
 void SummarySheet::build_chart() {
-  ch_cumulative = new QChartView(new QChart, this);
-  ch_cumulative->setObjectName("ch_cumulative");
-  ch_cumulative->setRenderHint(QPainter::Antialiasing);
-  ch_cumulative->setMinimumWidth(420);
-  QChart* chart = ch_cumulative->chart();
-  chart->setAnimationOptions(QChart::NoAnimation);
-  chart->setBackgroundRoundness(0);
-  chart->setMargins(QMargins(4, 4, 4, 4));
-  band_low = new QLineSeries(chart);
-  band_high = new QLineSeries(chart);
-  band = new QAreaSeries(band_high, band_low);
-  band->setName(QStringLiteral("隨機下每一點單獨的 95% 範圍"));
-  band->setColor(QColor(160, 160, 160, 90));
-  band->setBorderColor(QColor(150, 150, 150));
-  expected = new QLineSeries;
-  expected->setName(QStringLiteral("隨機期望累計"));
-  expected->setPen(QPen(QColor(90, 90, 90), 2, Qt::DashLine));
-  wins = new QLineSeries;
-  wins->setName(QStringLiteral("樣本外累計中獎"));
-  wins->setPen(QPen(QColor(200, 30, 30), 2));
-  axis_x_ = new QValueAxis;
-  axis_x_->setTitleText(QStringLiteral("樣本外期數"));
-  axis_x_->setLabelFormat(QStringLiteral("%d"));
-  axis_y_ = new QValueAxis;
-  axis_y_->setLabelFormat(QStringLiteral("%d"));
-  chart->addAxis(axis_x_, Qt::AlignBottom);
-  chart->addAxis(axis_y_, Qt::AlignLeft);
-  for (QAbstractSeries* series : {static_cast<QAbstractSeries*>(band), static_cast<QAbstractSeries*>(expected),
-                                  static_cast<QAbstractSeries*>(wins)}) {
-    chart->addSeries(series);
-    series->attachAxis(axis_x_);
-    series->attachAxis(axis_y_);
-  }
-  chart->legend()->setAlignment(Qt::AlignBottom);
+  ch_cumulative = new ui::ChanceBandChart(this, "ch_cumulative", QStringLiteral("隨機下每一點單獨的 95% 範圍"),
+                                          QStringLiteral("樣本外累計中獎"), QStringLiteral("樣本外期數"));
+  wins = ch_cumulative->observed;
+  expected = ch_cumulative->expected;
+  band_low = ch_cumulative->band_low;
+  band_high = ch_cumulative->band_high;
+  axis_x_ = ch_cumulative->axis_x;
+  axis_y_ = ch_cumulative->axis_y;
   clear_run();
 }
 
@@ -152,25 +124,12 @@ void SummarySheet::show_run(const pillars::WalkForwardRun& run) {
 }
 
 void SummarySheet::show_curve(const std::vector<pillars::WalkPoint>& points, int ranked_star) {
-  QList<QPointF> w, e, low, high;
-  w.reserve(static_cast<qsizetype>(points.size()) + 1);
-  w << QPointF(0, 0);
-  e << QPointF(0, 0);
-  low << QPointF(0, 0);
-  high << QPointF(0, 0);
-  double top = 1;
-  for (const pillars::WalkPoint& p : points) {
-    const double x = static_cast<double>(p.played);
-    w << QPointF(x, static_cast<double>(p.wins));
-    e << QPointF(x, p.expected);
-    low << QPointF(x, static_cast<double>(p.low));
-    high << QPointF(x, static_cast<double>(p.high));
-    top = std::max({top, static_cast<double>(p.wins), static_cast<double>(p.high)});
-  }
-  wins->replace(w);
-  expected->replace(e);
-  band_low->replace(low);
-  band_high->replace(high);
+  std::vector<ui::BandPoint> band_points;
+  band_points.reserve(points.size());
+  for (const pillars::WalkPoint& p : points)
+    band_points.push_back({static_cast<double>(p.played), static_cast<double>(p.wins), p.expected,
+                           static_cast<double>(p.low), static_cast<double>(p.high)});
+  const double top = std::max(1.0, ch_cumulative->show(band_points));
   walk_whole_number_axis(axis_x_, points.empty() ? 1.0 : static_cast<double>(points.back().played));
   walk_whole_number_axis(axis_y_, top);
   axis_y_->setTitleText(ui::qs("累計" + pillars::star_name(ranked_star) + "中獎碰數"));

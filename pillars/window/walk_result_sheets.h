@@ -11,6 +11,7 @@
 
 #include "pillars/walk_forward.h"
 #include "pillars/walk_forward_report.h"
+#include "ui/chance_band_chart.h"
 #include "ui/memo.h"
 #include "ui/string_grid.h"
 
@@ -44,9 +45,8 @@ class SummarySheet : public QWidget {
 
   ui::Memo* mm_summary = nullptr;
   QLabel* lb_explanation = nullptr;
-  QChartView* ch_cumulative = nullptr;
-  QLineSeries *wins = nullptr, *expected = nullptr, *band_low = nullptr, *band_high = nullptr;
-  QAreaSeries* band = nullptr;
+  ui::ChanceBandChart* ch_cumulative = nullptr;
+  QLineSeries *wins = nullptr, *expected = nullptr, *band_low = nullptr, *band_high = nullptr;  // its series
 
  private:
   void build_chart();

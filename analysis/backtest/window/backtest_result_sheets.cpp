@@ -1,11 +1,9 @@
 #include "analysis/backtest/window/backtest_result_sheets.h"
 
-#include <QAreaSeries>
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChart>
-#include <QChartView>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLegendMarker>
@@ -18,6 +16,7 @@
 #include <cmath>
 
 #include "analysis/backtest/backtest_report.h"
+#include "ui/chance_band_chart.h"
 #include "ui/controls.h"
 #include "ui/widgets.h"
 
@@ -27,19 +26,6 @@ namespace {
 // The z of a 0.00625 upper tail of the normal law: where the corrected threshold stands on
 // the z scale, for orientation only (the verdicts rest on the exact tails).
 constexpr double kCorrectedZ = 2.50;
-
-QChartView* chart_view(QWidget* parent, const QString& name) {
-  auto* view = new QChartView(new QChart, parent);  // given its chart, so no default one is made
-  view->setObjectName(name);
-  view->setRenderHint(QPainter::Antialiasing);
-  view->setMinimumWidth(420);
-  QChart* chart = view->chart();
-  chart->setAnimationOptions(QChart::NoAnimation);
-  chart->setBackgroundRoundness(0);
-  chart->setMargins(QMargins(4, 4, 4, 4));
-  chart->legend()->setAlignment(Qt::AlignBottom);
-  return view;
-}
 
 QLabel* wrapped_label(QWidget* parent, const QString& text, const QString& name = {}) {
   QLabel* label = ui::label(parent, text, name);
@@ -113,34 +99,15 @@ SummarySheet::SummarySheet(QWidget* parent) : QWidget(parent) {
 }
 
 void SummarySheet::build_chart() {
-  ch_cumulative = chart_view(this, "ch_cumulative");
-  QChart* chart = ch_cumulative->chart();
-  band_low = new QLineSeries(chart);
-  band_high = new QLineSeries(chart);
-  band = new QAreaSeries(band_high, band_low);
-  band->setName(QStringLiteral("隨機 95% 範圍 (精確，逐點)"));
-  band->setColor(QColor(160, 160, 160, 90));
-  band->setBorderColor(QColor(150, 150, 150));
-  expected = new QLineSeries;
-  expected->setName(QStringLiteral("隨機期望累計"));
-  expected->setPen(QPen(QColor(90, 90, 90), 2, Qt::DashLine));
-  hits = new QLineSeries;
-  hits->setName(QStringLiteral("累計命中數"));
-  hits->setPen(QPen(QColor(200, 30, 30), 2));
-  axis_x_ = new QValueAxis;
-  axis_x_->setTitleText(QStringLiteral("測試期數"));
-  axis_x_->setLabelFormat(QStringLiteral("%d"));
-  axis_y_ = new QValueAxis;
-  axis_y_->setLabelFormat(QStringLiteral("%d"));
+  ch_cumulative = new ui::ChanceBandChart(this, "ch_cumulative", QStringLiteral("隨機 95% 範圍 (精確，逐點)"),
+                                          QStringLiteral("累計命中數"), QStringLiteral("測試期數"));
+  hits = ch_cumulative->observed;
+  expected = ch_cumulative->expected;
+  band_low = ch_cumulative->band_low;
+  band_high = ch_cumulative->band_high;
+  axis_x_ = ch_cumulative->axis_x;
+  axis_y_ = ch_cumulative->axis_y;
   axis_y_->setTitleText(QStringLiteral("累計命中號碼數"));
-  chart->addAxis(axis_x_, Qt::AlignBottom);
-  chart->addAxis(axis_y_, Qt::AlignLeft);
-  for (QAbstractSeries* series : {static_cast<QAbstractSeries*>(band), static_cast<QAbstractSeries*>(expected),
-                                  static_cast<QAbstractSeries*>(hits)}) {
-    chart->addSeries(series);
-    series->attachAxis(axis_x_);
-    series->attachAxis(axis_y_);
-  }
   clear_run(QStringLiteral("按「執行」後，這裡畫出累計命中數與隨機期望"));
 }
 
@@ -170,20 +137,11 @@ void SummarySheet::show_run(const backtest::Backtest& run, int tried, bool stopp
 }
 
 void SummarySheet::show_curve(const std::vector<backtest::CurvePoint>& curve) {
-  QList<QPointF> h{QPointF(0, 0)}, e{QPointF(0, 0)}, low{QPointF(0, 0)}, high{QPointF(0, 0)};
-  double top = 10;  // whole-number labels on an empty chart too
-  for (std::size_t i = 0; i < curve.size(); ++i) {
-    const double x = static_cast<double>(i + 1);
-    h << QPointF(x, static_cast<double>(curve[i].hits));
-    e << QPointF(x, curve[i].expected);
-    low << QPointF(x, static_cast<double>(curve[i].low));
-    high << QPointF(x, static_cast<double>(curve[i].high));
-    top = std::max({top, static_cast<double>(curve[i].hits), static_cast<double>(curve[i].high)});
-  }
-  hits->replace(h);
-  expected->replace(e);
-  band_low->replace(low);
-  band_high->replace(high);
+  std::vector<ui::BandPoint> points;
+  for (std::size_t i = 0; i < curve.size(); ++i)
+    points.push_back({static_cast<double>(i + 1), static_cast<double>(curve[i].hits), curve[i].expected,
+                      static_cast<double>(curve[i].low), static_cast<double>(curve[i].high)});
+  const double top = std::max(10.0, ch_cumulative->show(points));  // whole-number labels on an empty chart too
   axis_x_->setRange(0, std::max<double>(1, static_cast<double>(curve.size())));
   axis_x_->setTickType(QValueAxis::TicksDynamic);
   axis_x_->setTickAnchor(0);
@@ -207,7 +165,7 @@ AllMethodsSheet::AllMethodsSheet(QWidget* parent) : QWidget(parent) {
 }
 
 void AllMethodsSheet::build_chart() {
-  ch_z = chart_view(this, "ch_z");
+  ch_z = ui::chart_view(this, "ch_z");
   QChart* chart = ch_z->chart();
   z_values = new QBarSet(QStringLiteral("z 值"));
   z_values->setColor(QColor(70, 110, 180));

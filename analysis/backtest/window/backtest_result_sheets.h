@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "analysis/backtest/number_backtest.h"
+#include "ui/chance_band_chart.h"
 #include "ui/memo.h"
 #include "ui/string_grid.h"
 
@@ -45,9 +46,8 @@ class SummarySheet : public QWidget {
   QLabel* lb_verdict = nullptr;
   QLabel* lb_tried = nullptr;
   ui::Memo* mm_summary = nullptr;
-  QChartView* ch_cumulative = nullptr;
-  QLineSeries *hits = nullptr, *expected = nullptr, *band_low = nullptr, *band_high = nullptr;
-  QAreaSeries* band = nullptr;
+  ui::ChanceBandChart* ch_cumulative = nullptr;
+  QLineSeries *hits = nullptr, *expected = nullptr, *band_low = nullptr, *band_high = nullptr;  // its series
 
  private:
   void build_chart();
