@@ -186,7 +186,7 @@ void TForm_zu_lotto_record::SpeedButton12Click() { refresh_balls(false); }
 void TForm_zu_lotto_record::BitBtn3Click() { main_.open_editor(); }
 void TForm_zu_lotto_record::SpeedButton10Click() { main_.show_memo(QStringLiteral("help_record.txt")); }
 void TForm_zu_lotto_record::BitBtn2Click() { emit download_requested(); }
-void TForm_zu_lotto_record::SpeedButton13Click() { emit print_range_requested(); }
+void TForm_zu_lotto_record::SpeedButton13Click() { emit print_range_requested(sgl->grid()); }
 
 std::string TForm_zu_lotto_record::draw_path() const {
   return core::draw_file_path(history_, ui::u8(main_.working_dir()));

@@ -32,9 +32,6 @@ class TForm_zu_lotto_record : public ui::FormDialog {
     check_window = check;
   }
 
-  // The records grid as the user sees it (printing by date range prints it).
-  [[nodiscard]] const core::TextGrid& shown_records() const { return sgl->grid(); }
-
   void FormShow() override;
   // Esc and 關閉 wait while an import is being read.
   void reject() override;
@@ -73,7 +70,8 @@ class TForm_zu_lotto_record : public ui::FormDialog {
 
  signals:
   void download_requested();     // 下載
-  void print_range_requested();  // 依日期列印
+  // 依日期列印, with the grid as the user sees it (its order and ball order).
+  void print_range_requested(const core::TextGrid& shown);
 
  private:
   void build();

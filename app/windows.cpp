@@ -55,8 +55,11 @@ void register_windows(WindowRegistry& registry) {
       .wire([](TForm_zu_lotto_record& w, const WindowContext& c) {
         QObject::connect(&w, &TForm_zu_lotto_record::download_requested, &w,
                          [&c] { c.windows.open("DownloadExecute"); });
-        QObject::connect(&w, &TForm_zu_lotto_record::print_range_requested, &w,
-                         [&c] { c.windows.open("dateselectExecute"); });
+        // Printing by date range prints the records grid as the user sees it.
+        QObject::connect(&w, &TForm_zu_lotto_record::print_range_requested, &w, [&c](const core::TextGrid& shown) {
+          c.windows.get<TForm_dateselect>().use_records(shown);
+          c.windows.open("dateselectExecute");
+        });
         auto& restore = c.windows.get<TForm_zu_restore>();
         w.set_record_windows(&restore, &c.windows.get<TForm_zu_history_check>());
         QObject::connect(&restore, &TForm_zu_restore::restored, &w, &TForm_zu_lotto_record::reload_after_write);
@@ -69,24 +72,26 @@ void register_windows(WindowRegistry& registry) {
       [](const WindowContext& c) { return new TForm_zu_history_check(&c.windows.get<TForm_zu_lotto_record>()); });
   registry.add<TForm_ZU_stk_txtfile>(
       [](const WindowContext& c) { return new TForm_ZU_stk_txtfile(c.main, c.history); });
-  registry.add<TForm_zu_trace_single>([](const WindowContext& c) {
-    auto* window = new TForm_zu_trace_single(c.table, &c.main);
-    window->set_follow_ups({
-        [&c](tracewin::SharedTrace shown) { c.windows.get<TForm_zu_twoforone>().get_twoforone(std::move(shown)); },
-        [&c](tracewin::SharedTrace shown) { c.windows.get<TForm_zu_threeforone>().get_threeforone(std::move(shown)); },
-        [&c](tracewin::SharedTrace shown) { c.windows.get<TForm_zu_grid_sort>().show_grid_sort(std::move(shown)); },
-        [&c] { c.main.show_memo(QStringLiteral("help_single.txt")); }});
-    window->set_number_analysis([&c](const trace::TraceExport& shown, const std::string& title) {
-      c.windows.get<TForm_zu_no_analysis>().show_for(shown, title);
-    });
-    return window;
-  })
+  registry.add<TForm_zu_trace_single>([](const WindowContext& c) { return new TForm_zu_trace_single(c.table, &c.main); })
       .command("N3Click", QStringLiteral("不定位單支拖牌"), Showing::Modeless, trace_page(0))
       .command("N12Click", QStringLiteral("不定位雙星拖牌"), Showing::Modeless, trace_page(1))
       .command("N14Click", QStringLiteral("大小定位拖牌"), Showing::Modeless, trace_page(3))
       .command("N15Click", QStringLiteral("落球定位拖牌"), Showing::Modeless, trace_page(4))
       .command("N19Click", QStringLiteral("大小加減版路"), Showing::Modeless, trace_page(5))
-      .on_reload(&TForm_zu_trace_single::refresh);
+      .on_reload(&TForm_zu_trace_single::refresh)
+      // The trace on screen goes on to 二中一, 三中一, 進階 and the number analysis.
+      .wire([](TForm_zu_trace_single& w, const WindowContext& c) {
+        QObject::connect(&w, &TForm_zu_trace_single::two_of_one_requested, &c.windows.get<TForm_zu_twoforone>(),
+                         &TForm_zu_twoforone::get_twoforone);
+        QObject::connect(&w, &TForm_zu_trace_single::three_of_one_requested, &c.windows.get<TForm_zu_threeforone>(),
+                         &TForm_zu_threeforone::get_threeforone);
+        QObject::connect(&w, &TForm_zu_trace_single::grid_sort_requested, &c.windows.get<TForm_zu_grid_sort>(),
+                         &TForm_zu_grid_sort::show_grid_sort);
+        QObject::connect(&w, &TForm_zu_trace_single::number_analysis_requested, &c.windows.get<TForm_zu_no_analysis>(),
+                         &TForm_zu_no_analysis::show_for);
+        QObject::connect(&w, &TForm_zu_trace_single::help_requested, &c.main,
+                         [&c] { c.main.show_memo(QStringLiteral("help_single.txt")); });
+      });
   registry.add<TForm_zu_no_analysis>(
       [](const WindowContext& c) { return new TForm_zu_no_analysis(c.history, c.rules, &c.main); });
   registry.add<TForm_zu_rule_define>([](const WindowContext& c) { return new TForm_zu_rule_define(c.rules, &c.main); })
@@ -106,12 +111,7 @@ void register_windows(WindowRegistry& registry) {
   registry
       .add<TForm_dateselect>(
           [](const WindowContext& c) { return new TForm_dateselect(c.history, c.clock, c.report, &c.main); })
-      .command("dateselectExecute")
-      // Printing by date range prints the records grid as the user sees it.
-      .wire([](TForm_dateselect& w, const WindowContext& c) {
-        w.set_records_grid(
-            [&c]() -> const core::TextGrid& { return c.windows.get<TForm_zu_lotto_record>().shown_records(); });
-      });
+      .command("dateselectExecute");
   registry.add<TForm_zu_FtpServerIP>([](const WindowContext& c) { return new TForm_zu_FtpServerIP(c.working_dir, &c.main); })
       .command("ftpipExecute", QStringLiteral("資料伺服器位址設定"))
       .wire([](TForm_zu_FtpServerIP& w, const WindowContext& c) {
@@ -121,14 +121,15 @@ void register_windows(WindowRegistry& registry) {
   registry.add<TForm_zu_chart1>([](const WindowContext& c) { return new TForm_zu_chart1(c.history, c.clock, &c.main); })
       .command("N59Click", QStringLiteral("拖牌匯總統計圖"), Showing::Modal,
                [](TForm_zu_chart1& w, const WindowContext& c) { w.set_logo(c.main.game_logo()); });
-  registry.add<TForm_zu_moving>([](const WindowContext& c) {
-    auto* window = new TForm_zu_moving(c.table, &c.main);
-    window->set_outlets({[&c](const auto& lines, const auto& title) { c.report.show_memo_rpt(lines, title); },
-                         [&c] { c.main.show_memo(QStringLiteral("help_moving.txt")); }});
-    return window;
-  }).command("movingExecute", QStringLiteral("移動式版路(三期內養牌)"))
+  registry.add<TForm_zu_moving>([](const WindowContext& c) { return new TForm_zu_moving(c.table, &c.main); })
+      .command("movingExecute", QStringLiteral("移動式版路(三期內養牌)"))
       .command("N41Click", {}, Showing::Modeless, [](TForm_zu_moving& w, const WindowContext&) { w.show_page(1); })
-      .on_reload(&TForm_zu_moving::refresh);
+      .on_reload(&TForm_zu_moving::refresh)
+      .wire([](TForm_zu_moving& w, const WindowContext& c) {
+        QObject::connect(&w, &TForm_zu_moving::print_requested, &c.report, &Trpt::show_memo_rpt);
+        QObject::connect(&w, &TForm_zu_moving::help_requested, &c.main,
+                         [&c] { c.main.show_memo(QStringLiteral("help_moving.txt")); });
+      });
   registry.add<TForm_bestpillars>([](const WindowContext& c) {
     auto* window = new TForm_bestpillars(c.history, c.clock, &c.main);
     window->set_working_dir(c.working_dir);
@@ -159,15 +160,18 @@ void register_windows(WindowRegistry& registry) {
         QObject::connect(&c.windows.get<TForm_bestpillars>(), &TForm_bestpillars::backtest_requested, &w,
                          [open](int window, int count) { open(backtest::hot_texts(window, count)); });
       });
-  registry.add<TForm_Download_TxT_from_http>([](const WindowContext& c) {
-    auto* window = new TForm_Download_TxT_from_http(c.table, c.clock, c.working_dir, &c.main);
-    // Closing the download window reloads, then shows the new lines newest first.
-    window->set_reload([&c] {
-      c.main.load_sequence();
-      c.windows.get<TForm_zu_lotto_record>().FormShow();
-    });
-    return window;
-  }).command("DownloadExecute");
+  registry
+      .add<TForm_Download_TxT_from_http>([](const WindowContext& c) {
+        return new TForm_Download_TxT_from_http(c.table, c.clock, c.working_dir, &c.main);
+      })
+      .command("DownloadExecute")
+      // Closing the download window reloads, then shows the new lines newest first.
+      .wire([](TForm_Download_TxT_from_http& w, const WindowContext& c) {
+        QObject::connect(&w, &TForm_Download_TxT_from_http::reload_requested, &c.main, [&c] {
+          c.main.load_sequence();
+          c.windows.get<TForm_zu_lotto_record>().FormShow();
+        });
+      });
   registry.add<TForm_zu_no_interval>([](const WindowContext& c) { return new TForm_zu_no_interval(c.history, &c.main); })
       .command("stk_no_intervalExecute", QStringLiteral("號碼開出間隔分析"));
   registry.add<TForm_zu_ai2_stk_3xx>([](const WindowContext& c) { return new TForm_zu_ai2_stk_3xx(c.table, &c.main); })

@@ -68,6 +68,6 @@ void TForm_dateselect::CountUpdate() {
 void TForm_dateselect::SpeedButton1Click() {
   mm.clear();
   report_.set_body_points(exchange::kPrintBodyPoints);  // holds for every later report
-  if (records_grid_) mm = exchange::date_range_lines(records_grid_(), from(), to());
+  mm = exchange::date_range_lines(records_, from(), to());
   report_.show_memo_rpt(mm);
 }

@@ -6,7 +6,6 @@
 #include <QDateEdit>
 #include <QLineEdit>
 #include <QToolButton>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -23,8 +22,9 @@ class TForm_dateselect : public ui::FormDialog {
   TForm_dateselect(const core::DrawHistory& history, const core::Clock& clock, Trpt& report,
                    QWidget* parent = nullptr);
 
-  // The draw records grid as the user sees it (the records window's sgl).
-  void set_records_grid(std::function<const core::TextGrid&()> grid) { records_grid_ = std::move(grid); }
+  // The rows to print: the records window's grid as the user sees it when it asks for
+  // this window. A copy, so the window prints what was on screen when it opened.
+  void use_records(const core::TextGrid& records) { records_ = records; }
 
   void FormShow() override;
   void CountUpdate();
@@ -44,5 +44,5 @@ class TForm_dateselect : public ui::FormDialog {
   const core::DrawHistory& history_;
   const core::Clock& clock_;
   Trpt& report_;
-  std::function<const core::TextGrid&()> records_grid_;
+  core::TextGrid records_;
 };

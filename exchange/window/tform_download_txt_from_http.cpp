@@ -2,6 +2,7 @@
 
 #include <QHBoxLayout>
 #include <QLocale>
+#include <QMetaMethod>
 #include <algorithm>
 #include <QVBoxLayout>
 #include <cstdlib>
@@ -127,8 +128,8 @@ void TForm_Download_TxT_from_http::take_reply(const exchange::HttpReply& reply) 
 
 void TForm_Download_TxT_from_http::FormClose() {
   request_->cancel();
-  if (reload_) {
-    reload_();
+  if (isSignalConnected(QMetaMethod::fromSignal(&TForm_Download_TxT_from_http::reload_requested))) {
+    emit reload_requested();
   } else {
     const auto loaded = draw_table_.reload(draw_path(), clock_.today_text());
     if (!loaded) ui::show_error(this, loaded.error());

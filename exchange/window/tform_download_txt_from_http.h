@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
-#include <functional>
 #include <optional>
 
 #include "core/clock.h"
@@ -26,9 +25,6 @@ class TForm_Download_TxT_from_http : public ui::FormDialog {
   TForm_Download_TxT_from_http(core::DrawTable& table, const core::Clock& clock, QString working_dir,
                                QWidget* parent = nullptr);
 
-  // The program's reload, run on every close. Without one the window reloads the table
-  // itself.
-  void set_reload(std::function<void()> reload) { reload_ = std::move(reload); }
   // The server to ask instead of the built-in one or VANTOR39_DATA_SERVER.
   void set_endpoint(const exchange::ServerEndpoint& endpoint) { endpoint_ = endpoint; }
   [[nodiscard]] exchange::HttpRequest& request() { return *request_; }
@@ -43,6 +39,12 @@ class TForm_Download_TxT_from_http : public ui::FormDialog {
   QProgressBar* ProgressBar1 = nullptr;
   QPushButton* Button1 = nullptr;
 
+ signals:
+  // Every close asks for a reload of the draw table. The program's reload refreshes every
+  // open window as well, so a connected receiver takes the reload over; a window that no
+  // one listens to (alone in a test) reloads the table itself.
+  void reload_requested();
+
  private:
   void build();
   void show_progress(qint64 received, qint64 total);
@@ -54,7 +56,6 @@ class TForm_Download_TxT_from_http : public ui::FormDialog {
   const core::DrawHistory& history_;
   const core::Clock& clock_;
   QString working_dir_;
-  std::function<void()> reload_;
   std::optional<exchange::ServerEndpoint> endpoint_;
   exchange::HttpRequest* request_;  // a child of the window
 };

@@ -120,10 +120,6 @@ void TForm_zu_moving::SpeedButton5Click() {
   ui::message(this, ui::MessageKind::Information, QStringLiteral("點[預測欄]就可以產生版路明細"));
 }
 
-void TForm_zu_moving::SpeedButton6Click() {
-  if (outlets_.help) outlets_.help();
-}
+void TForm_zu_moving::SpeedButton6Click() { emit help_requested(); }
 
-void TForm_zu_moving::N1Click() {
-  if (outlets_.print) outlets_.print(Memo1->lines(), exchange::kReportTitle);
-}
+void TForm_zu_moving::N1Click() { emit print_requested(Memo1->lines(), exchange::kReportTitle); }

@@ -10,7 +10,6 @@
 // ltno_copy, where it stays for the other windows until the table is derived again.
 #pragma once
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -36,14 +35,7 @@ class TForm_zu_moving : public ui::FormDialog {
   Q_OBJECT
 
  public:
-  // Where the window's notes and help go: the program's memo report and help viewer.
-  struct Outlets {
-    std::function<void(const std::vector<std::string>& lines, const std::string& title)> print;
-    std::function<void()> help;
-  };
-
   explicit TForm_zu_moving(core::DrawTable& table, QWidget* parent = nullptr);
-  void set_outlets(Outlets outlets) { outlets_ = std::move(outlets); }
   void btn_backtestClick();
 
   // Every showing: the boxes' items, then the order choice (rb_LClick) as if just made.
@@ -85,6 +77,9 @@ class TForm_zu_moving : public ui::FormDialog {
  signals:
   // 回測: asks for the number backtest with the active tab's rule and the ball order.
   void backtest_requested(const backtest::Texts& texts);
+  // N1 列印版路資料: the notes for the program's memo report.
+  void print_requested(const std::vector<std::string>& lines, const std::string& title);
+  void help_requested();  // SpeedButton6: the program's help viewer
 
  private:
   using RuleSheet = movingwin::RuleSheet;
@@ -99,5 +94,4 @@ class TForm_zu_moving : public ui::FormDialog {
   core::DrawTable& draw_table_;
   const core::DrawHistory& history_;
   moving::MovingPattern pattern_;  // its grid is handed to sgl; the sentences stay here
-  Outlets outlets_;
 };

@@ -2,6 +2,7 @@
 
 #include <QContextMenuEvent>
 #include <QMenu>
+#include <QMetaMethod>
 #include <QScreen>
 #include <QShowEvent>
 #include <QSignalBlocker>
@@ -80,9 +81,10 @@ void TForm_zu_trace_single::build_pages() {
 }
 
 void TForm_zu_trace_single::connect_sheet(TraceSheet* sheet) {
-  connect(sheet, &TraceSheet::pairs_requested, this, [this] { follow_up(follow_ups_.two_of_one); });
-  connect(sheet, &TraceSheet::triples_requested, this, [this] { follow_up(follow_ups_.three_of_one); });
-  connect(sheet, &TraceSheet::sorted_requested, this, [this] { follow_up(follow_ups_.grid_sort); });
+  connect(sheet, &TraceSheet::pairs_requested, this, [this] { follow_up(&TForm_zu_trace_single::two_of_one_requested); });
+  connect(sheet, &TraceSheet::triples_requested, this,
+          [this] { follow_up(&TForm_zu_trace_single::three_of_one_requested); });
+  connect(sheet, &TraceSheet::sorted_requested, this, [this] { follow_up(&TForm_zu_trace_single::grid_sort_requested); });
   connect(sheet, &TraceSheet::close_requested, this, &QDialog::close);
 }
 
@@ -98,10 +100,9 @@ void TForm_zu_trace_single::build_menu() {
   N2->setEnabled(false);
 }
 
-void TForm_zu_trace_single::set_number_analysis(
-    std::function<void(const trace::TraceExport&, const std::string& title)> open) {
-  number_analysis_ = std::move(open);
-  N1->setEnabled(static_cast<bool>(number_analysis_));
+void TForm_zu_trace_single::connectNotify(const QMetaMethod& signal) {
+  ui::FormDialog::connectNotify(signal);
+  if (signal == QMetaMethod::fromSignal(&TForm_zu_trace_single::number_analysis_requested)) N1->setEnabled(true);
 }
 
 void TForm_zu_trace_single::contextMenuEvent(QContextMenuEvent* event) {
@@ -177,18 +178,15 @@ void TForm_zu_trace_single::pin(bool pinned) {
   source_list_ = pinned && shown_ ? shown_->result.trace_list : trace::all_draws(table_);
 }
 
-void TForm_zu_trace_single::follow_up(const std::function<void(tracewin::SharedTrace)>& open) const {
-  if (open && shown_) open(shown_);
+void TForm_zu_trace_single::follow_up(void (TForm_zu_trace_single::*request)(tracewin::SharedTrace)) {
+  if (shown_) emit(this->*request)(shown_);
 }
 
 void TForm_zu_trace_single::N1Click() {
-  if (number_analysis_ && shown_)
-    number_analysis_(trace::export_trace(shown_->result, shown_->export_bound), shown_->result.title);
+  if (shown_) emit number_analysis_requested(trace::export_trace(shown_->result, shown_->export_bound), shown_->result.title);
 }
 
-void TForm_zu_trace_single::N3Click() {
-  if (follow_ups_.help) follow_ups_.help();
-}
+void TForm_zu_trace_single::N3Click() { emit help_requested(); }
 
 void TForm_zu_trace_single::N4Click() {
   if (shown_) tracewin::save_text_form(this, shown_->result.grid, shown_->max_ball, shown_->result.title);

@@ -13,7 +13,6 @@
 #pragma once
 
 #include <array>
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -47,16 +46,6 @@ class TForm_zu_trace_single : public ui::FormDialog {
   explicit TForm_zu_trace_single(core::DrawTable& table, QWidget* parent = nullptr);
   ~TForm_zu_trace_single() override;
 
-  // What the tab buttons and the help item open (those windows are created after this one).
-  struct FollowUps {
-    std::function<void(tracewin::SharedTrace)> two_of_one, three_of_one, grid_sort;
-    std::function<void()> help;
-  };
-  void set_follow_ups(FollowUps follow_ups) { follow_ups_ = std::move(follow_ups); }
-  // The number analysis that N1 opens on trace_export and analysis_title; N1 is disabled
-  // until it is given.
-  void set_number_analysis(std::function<void(const trace::TraceExport&, const std::string& title)> open);
-
   // Makes tab `page` active and runs the page change: at once when the window is open,
   // otherwise right after its opening.
   void show_page(int page);
@@ -89,8 +78,19 @@ class TForm_zu_trace_single : public ui::FormDialog {
   QMenu* PopupMenu1 = nullptr;
   QAction *N1 = nullptr, *N2 = nullptr, *N3 = nullptr, *N4 = nullptr;
 
+ signals:
+  // The tab buttons 二中一, 三中一 and 進階 ask for their windows on the trace on screen.
+  void two_of_one_requested(tracewin::SharedTrace shown);
+  void three_of_one_requested(tracewin::SharedTrace shown);
+  void grid_sort_requested(tracewin::SharedTrace shown);
+  // N1 asks for the number analysis on the trace's rows and title. N1 stays disabled until
+  // something listens: a trace window alone has no analysis to open.
+  void number_analysis_requested(const trace::TraceExport& rows, const std::string& title);
+  void help_requested();  // N3 操作說明
+
  protected:
   void contextMenuEvent(QContextMenuEvent* event) override;
+  void connectNotify(const QMetaMethod& signal) override;
 
  private:
   void build_pages();
@@ -100,7 +100,7 @@ class TForm_zu_trace_single : public ui::FormDialog {
   void pin(bool pinned);
   void select_page(int page);
   void chk_highlight();
-  void follow_up(const std::function<void(tracewin::SharedTrace)>& open) const;
+  void follow_up(void (TForm_zu_trace_single::*request)(tracewin::SharedTrace));
 
   core::DrawTable& draw_table_;
   const core::DrawHistory& history_;
@@ -109,7 +109,5 @@ class TForm_zu_trace_single : public ui::FormDialog {
   std::array<tracewin::TraceSheet*, trace::kTabCount> sheets_{};
   std::vector<int> source_list_;
   tracewin::SharedTrace shown_;
-  FollowUps follow_ups_;
-  std::function<void(const trace::TraceExport&, const std::string&)> number_analysis_;
   std::optional<int> pending_page_;
 };

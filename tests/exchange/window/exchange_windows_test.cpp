@@ -118,7 +118,7 @@ class ExchangeWindowsTest : public QObject {
     QWidget owner;
     Trpt report(clock, &owner);
     TForm_dateselect window(history, clock, report);
-    window.set_records_grid([&]() -> const core::TextGrid& { return grid; });
+    window.use_records(grid);
     ui::show_modal(&window);
     QCOMPARE(window.DateTimePicker1->date(), QDate(2002, 1, 22));
     QCOMPARE(window.DateTimePicker2->date(), QDate(2009, 1, 6));

@@ -38,7 +38,7 @@ struct Fixture {
     if (!local.empty()) (void)core::write_bytes_atomic(path(), local);
     window.set_endpoint({"127.0.0.1", server.port()});
     window.request().set_transfer_timeout(300);
-    window.set_reload([this] {
+    QObject::connect(&window, &TForm_Download_TxT_from_http::reload_requested, &window, [this] {
       ++reloads;
       (void)core::reload(history, path(), clock.today_text());
     });
@@ -178,7 +178,7 @@ class DownloadWindowTest : public QObject {
   void environmentNamesTheServer() {
     Fixture f;
     TForm_Download_TxT_from_http window(f.writer, f.clock, f.dir.path());
-    window.set_reload([&] { ++f.reloads; });
+    QObject::connect(&window, &TForm_Download_TxT_from_http::reload_requested, &window, [&] { ++f.reloads; });
     f.server.set_script({HttpScript::Mode::Respond, 200, "text/plain", QByteArray::fromStdString(kNew)});
     ui::show_modal(&window);
     qputenv("VANTOR39_DATA_SERVER", "127.0.0.1:" + QByteArray::number(f.server.port()));
@@ -208,6 +208,20 @@ class DownloadWindowTest : public QObject {
     QCOMPARE(f.messages(), QStringList{});
     QCOMPARE(f.on_disk(), kOld);
     QCOMPARE(f.reloads, 1);
+  }
+
+  // With no program to ask, closing reloads the table the window writes to.
+  void aWindowNoOneListensToReloadsTheTableItself() {
+    Fixture f;
+    TForm_Download_TxT_from_http alone(f.writer, f.clock, f.dir.path());
+    alone.set_endpoint({"127.0.0.1", f.server.port()});
+    f.server.set_script({HttpScript::Mode::Respond, 200, "text/plain", QByteArray::fromStdString(kNew)});
+    ui::show_modal(&alone);
+    alone.Button1->click();
+    QVERIFY(QTest::qWaitFor([&] { return !alone.request().running(); }, 10000));
+    QVERIFY(!alone.isVisible());
+    QCOMPARE(f.reloads, 0);
+    QCOMPARE(f.history.draw_count, 5);
   }
 };
 

@@ -147,8 +147,8 @@ class MovingWindowTest : public QObject {
     const core::FixedClock clock(core::Date{2020, 2, 1});
     Trpt report(clock, &w);
     int helps = 0;
-    w.set_outlets({[&](const auto& lines, const auto& title) { report.show_memo_rpt(lines, title); },
-                   [&] { ++helps; }});
+    QObject::connect(&w, &TForm_zu_moving::print_requested, &report, &Trpt::show_memo_rpt);
+    QObject::connect(&w, &TForm_zu_moving::help_requested, &w, [&] { ++helps; });
     w.Memo1->set_lines({"第一句", "第二句"});
     w.N1->trigger();
     QCOMPARE(report.qr(), w.Memo1->lines());

@@ -361,7 +361,9 @@ void TraceSingleTest::commands_finish_a_half_typed_box_first() {
     QCOMPARE(f.table().issue(f.newest() - 4), older.toStdString());
     tracewin::SharedTrace followed;
     const auto follow = [&followed](tracewin::SharedTrace shown) { followed = std::move(shown); };
-    w.set_follow_ups({follow, follow, follow, {}});
+    for (auto request : {&TForm_zu_trace_single::two_of_one_requested, &TForm_zu_trace_single::three_of_one_requested,
+                         &TForm_zu_trace_single::grid_sort_requested})
+      QObject::connect(&w, request, &w, follow);
     w.show_page(c.page);
     tracewin::TraceSheet& sheet = *w.sheets()[static_cast<std::size_t>(c.page)];
     auto* box = w.findChild<QComboBox*>(c.box);
@@ -422,10 +424,11 @@ void TraceSingleTest::pop_up_commands() {
   QVERIFY(!w.N2->isEnabled());
   trace::TraceExport exported;
   std::string title;
-  w.set_number_analysis([&](const trace::TraceExport& rows, const std::string& t) {
-    exported = rows;
-    title = t;
-  });
+  QObject::connect(&w, &TForm_zu_trace_single::number_analysis_requested, &w,
+                   [&](const trace::TraceExport& rows, const std::string& t) {
+                     exported = rows;
+                     title = t;
+                   });
   QVERIFY(w.N1->isEnabled());
   choose(w.TabSheet1->cb_latest, 5);  // an older issue: the export stops at it
   w.N1->trigger();
