@@ -22,7 +22,7 @@ bool pairs(int size) { return size == 2; }
 
 }  // namespace
 
-ChoiceWindow::ChoiceWindow(int size, QWidget* parent) : QDialog(parent), size_(size) {
+ChoiceWindow::ChoiceWindow(int size, QWidget* parent) : ui::FormDialog(parent), size_(size) {
   setWindowTitle(pairs(size) ? QStringLiteral("拖牌二中一分析") : QStringLiteral("拖牌三中一分析"));
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   QPalette grey = palette();

@@ -12,12 +12,12 @@
 // whose columns stand.
 #pragma once
 
-#include <QDialog>
 #include <vector>
 
 #include "analysis/trace/choice_ranking.h"
 #include "analysis/trace/choice_view.h"
 #include "analysis/trace/window/shown_trace.h"
+#include "ui/form_dialog.h"
 
 class QComboBox;
 class QLabel;
@@ -28,7 +28,7 @@ class StringGrid;
 
 namespace tracewin {
 
-class ChoiceWindow : public QDialog {
+class ChoiceWindow : public ui::FormDialog {
   Q_OBJECT
 
  public:
