@@ -2,6 +2,8 @@
 
 #include <QVBoxLayout>
 
+#include "ui/widgets.h"
+
 TForm_zu_help::TForm_zu_help(QWidget* parent) : ui::FormDialog(parent) {
   setObjectName("TForm_zu_help");
   setWindowTitle(QStringLiteral("操作說明"));
@@ -13,7 +15,7 @@ TForm_zu_help::TForm_zu_help(QWidget* parent) : ui::FormDialog(parent) {
   QFont font = mm->font();
   font.setPixelSize(16);
   mm->setFont(font);
-  close_button = new QPushButton(QStringLiteral("關閉"), this);
+  close_button = ui::push_button(this, QStringLiteral("關閉"), {});
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(mm, 1);
   layout->addWidget(close_button, 0, Qt::AlignRight);

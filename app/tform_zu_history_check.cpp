@@ -4,6 +4,7 @@
 
 #include "ui/controls.h"
 #include "ui/dialogs.h"
+#include "ui/widgets.h"
 
 TForm_zu_history_check::TForm_zu_history_check(QWidget* parent) : ui::FormDialog(parent) {
   setObjectName("TForm_zu_history_check");
@@ -20,8 +21,7 @@ TForm_zu_history_check::TForm_zu_history_check(QWidget* parent) : ui::FormDialog
   Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
   BitBtn1 = findings_->button(ui::ResultMemo::Command::Copy);
   BitBtn2 = findings_->button(ui::ResultMemo::Command::SaveText);
-  BitBtn3 = new QPushButton(QStringLiteral("關閉"), this);
-  BitBtn3->setObjectName("BitBtn3");
+  BitBtn3 = ui::push_button(this, QStringLiteral("關閉"), "BitBtn3");
 
   auto* memo_and_buttons = findings_->beside();
   if (auto* column = memo_and_buttons->itemAt(1)->layout()) column->addWidget(BitBtn3);

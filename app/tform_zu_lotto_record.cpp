@@ -103,19 +103,13 @@ void TForm_zu_lotto_record::build() {
   lb_progress->setWordWrap(true);
   lb_progress->setMaximumWidth(180);
   lb_progress->setMinimumHeight(3 * lb_progress->fontMetrics().lineSpacing());  // laid out before it speaks
-  BitBtn2 = new QPushButton(QStringLiteral("網路下載開獎資料"), this);
-  BitBtn2->setObjectName("BitBtn2");
-  BitBtn3 = new QPushButton(QStringLiteral("手動輸入開獎資料"), this);
-  BitBtn3->setObjectName("BitBtn3");
-  BitBtn4 = new QPushButton(QStringLiteral("匯入開獎檔"), this);
-  BitBtn4->setObjectName("BitBtn4");
+  BitBtn2 = ui::push_button(this, QStringLiteral("網路下載開獎資料"), "BitBtn2");
+  BitBtn3 = ui::push_button(this, QStringLiteral("手動輸入開獎資料"), "BitBtn3");
+  BitBtn4 = ui::push_button(this, QStringLiteral("匯入開獎檔"), "BitBtn4");
   BitBtn4->setToolTip(QStringLiteral("匯入台灣彩券公司的開獎結果檔 (CSV 或 ZIP)"));
-  BitBtn5 = new QPushButton(QStringLiteral("還原備份"), this);
-  BitBtn5->setObjectName("BitBtn5");
-  BitBtn6 = new QPushButton(QStringLiteral("檢查開獎資料"), this);
-  BitBtn6->setObjectName("BitBtn6");
-  BitBtn1 = new QPushButton(QStringLiteral("關閉"), this);
-  BitBtn1->setObjectName("BitBtn1");
+  BitBtn5 = ui::push_button(this, QStringLiteral("還原備份"), "BitBtn5");
+  BitBtn6 = ui::push_button(this, QStringLiteral("檢查開獎資料"), "BitBtn6");
+  BitBtn1 = ui::push_button(this, QStringLiteral("關閉"), "BitBtn1");
 
   auto* side = new QVBoxLayout;
   side->addWidget(lb_reclen);

@@ -7,6 +7,7 @@
 #include "core/text_file.h"
 #include "ui/controls.h"
 #include "ui/dialogs.h"
+#include "ui/widgets.h"
 
 namespace {
 
@@ -43,10 +44,8 @@ void TForm_zu_restore::build() {
   sg_backups->horizontalHeader()->setStretchLastSection(true);
   auto* note = new QLabel(QStringLiteral("還原前,目前的開獎資料會先另存一份備份,隨時可以再還原回來."), this);
   note->setStyleSheet("color: rgb(0, 90, 45);");
-  Button1 = new QPushButton(QStringLiteral("還原"), this);
-  Button1->setObjectName("Button1");
-  Button2 = new QPushButton(QStringLiteral("關閉"), this);
-  Button2->setObjectName("Button2");
+  Button1 = ui::push_button(this, QStringLiteral("還原"), "Button1");
+  Button2 = ui::push_button(this, QStringLiteral("關閉"), "Button2");
 
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();

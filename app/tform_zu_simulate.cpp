@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 
+#include "ui/widgets.h"
+
 namespace {
 
 QLineEdit* two_digit_field(QWidget* parent) {
@@ -35,7 +37,7 @@ TForm_zu_simulate::TForm_zu_simulate(QWidget* parent) : ui::FormDialog(parent) {
   special_number = two_digit_field(this);
   special_number->setObjectName("Edit7");
   layout->addWidget(special_number, 1, 6);
-  auto* close = new QPushButton(QStringLiteral("關閉"), this);
+  auto* close = ui::push_button(this, QStringLiteral("關閉"), {});
   layout->addWidget(close, 2, 0, 1, 7, Qt::AlignRight);
   connect(close, &QPushButton::clicked, this, [this] { accept(); });
 }

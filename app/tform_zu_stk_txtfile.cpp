@@ -9,6 +9,7 @@
 #include "exchange/backups.h"
 #include "ui/controls.h"
 #include "ui/dialogs.h"
+#include "ui/widgets.h"
 
 TForm_ZU_stk_txtfile::TForm_ZU_stk_txtfile(TForm_zu_main& main, const core::DrawHistory& history)
     : ui::FormDialog(&main), main_(main), history_(history) {
@@ -44,8 +45,7 @@ void TForm_ZU_stk_txtfile::build() {
   texts->addWidget(warning);
   texts->addLayout(format_row);
   grid->addLayout(texts, 1);
-  Button1 = new QPushButton(QStringLiteral("儲存"), top);
-  Button1->setObjectName("Button1");
+  Button1 = ui::push_button(top, QStringLiteral("儲存"), "Button1");
   Button1->setMinimumSize(90, 40);
   grid->addWidget(Button1);
 

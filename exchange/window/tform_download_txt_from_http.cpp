@@ -14,6 +14,7 @@
 #include "ui/controls.h"
 #include "ui/dialogs.h"
 #include "ui/logo.h"
+#include "ui/widgets.h"
 
 TForm_Download_TxT_from_http::TForm_Download_TxT_from_http(core::DrawTable& table, const core::Clock& clock,
                                                            QString working_dir, QWidget* parent)
@@ -47,8 +48,7 @@ void TForm_Download_TxT_from_http::build() {
   Label2->setObjectName("Label2");
   Label2->setFont(bold);
   Label2->setStyleSheet("color: rgb(0, 90, 45);");
-  Button1 = new QPushButton(QStringLiteral("開始下載"), this);
-  Button1->setObjectName("Button1");
+  Button1 = ui::push_button(this, QStringLiteral("開始下載"), "Button1");
   Button1->setMinimumHeight(34);
   lb_progress = new QLabel(this);
   lb_progress->setObjectName("lb_progress");

@@ -7,6 +7,7 @@
 #include "exchange/server_address.h"
 #include "ui/controls.h"
 #include "ui/dialogs.h"
+#include "ui/widgets.h"
 
 TForm_zu_FtpServerIP::TForm_zu_FtpServerIP(QString working_dir, QWidget* parent)
     : ui::FormDialog(parent), working_dir_(std::move(working_dir)) {
@@ -32,10 +33,8 @@ void TForm_zu_FtpServerIP::build() {
     parts->addWidget(edit);
   }
   parts->addStretch();
-  Button2 = new QPushButton(QStringLiteral("確定"), this);
-  Button2->setObjectName("Button2");
-  Button1 = new QPushButton(QStringLiteral("離開"), this);
-  Button1->setObjectName("Button1");
+  Button2 = ui::push_button(this, QStringLiteral("確定"), "Button2");
+  Button1 = ui::push_button(this, QStringLiteral("離開"), "Button1");
   auto* note = new QLabel(QStringLiteral("請注意,本IP位址為開獎資料下載伺服器位置 設定如果錯誤將無法正常下載資料."
                                          "如無變更通知,請勿更改."),
                           this);
