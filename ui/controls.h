@@ -20,17 +20,14 @@
 
 #include "core/dates.h"
 #include "core/result.h"
+#include "ui/qt_text.h"
 
 class QWidget;
 class QLabel;
 
 namespace ui {
 
-// The one way engine text (UTF-8) becomes a control's text.
-[[nodiscard]] inline QString qs(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-[[nodiscard]] inline std::string u8(const QString& text) { return text.toStdString(); }
+// Engine text becomes a control's text through ui::qs, and back through ui::u8 (ui/qt_text.h).
 [[nodiscard]] inline QDate qdate(const core::Date& d) { return QDate(d.year, d.month, d.day); }
 [[nodiscard]] inline core::Date date_of(const QDate& d) { return core::Date{d.year(), d.month(), d.day()}; }
 

@@ -4,6 +4,8 @@
 #include <QNetworkRequest>
 #include <QUrl>
 
+#include "ui/qt_text.h"
+
 namespace exchange {
 namespace {
 
@@ -48,9 +50,9 @@ void HttpRequest::start(const ServerEndpoint& endpoint, const std::string& path)
   too_slow_ = false;
   QUrl url;
   url.setScheme(QStringLiteral("http"));
-  url.setHost(QString::fromStdString(endpoint.host));
+  url.setHost(ui::qs(endpoint.host));
   url.setPort(endpoint.port);
-  url.setPath(QString::fromStdString(path));
+  url.setPath(ui::qs(path));
   QNetworkRequest request(url);
   request.setTransferTimeout(timeout_ms_);
   // Always the server's current copy, never a cached one.

@@ -6,6 +6,7 @@
 #include "core/text_file.h"
 #include "exchange/window/adapters/qt_runtime.h"
 #include "exchange/window/adapters/report_render.h"
+#include "ui/qt_text.h"
 
 namespace exchange {
 
@@ -19,7 +20,7 @@ core::Result<int> write_report_pdf(const std::string& path, const ReportRequest&
   QPdfWriter writer(&buffer);
   writer.setPageLayout(report_page_layout());
   writer.setResolution(600);
-  writer.setTitle(QString::fromStdString(request.title));
+  writer.setTitle(ui::qs(request.title));
   writer.setCreator(QStringLiteral("３９Vantor"));
   const ReportDocument document =
       layout_for_device(request.title, request.lines, request.printed_at, request.body_points, writer);

@@ -5,11 +5,10 @@
 #include <QPainter>
 
 #include "ui/logo.h"
+#include "ui/qt_text.h"
 
 namespace exchange {
 namespace {
-
-QString q(const std::string& text) { return QString::fromStdString(text); }
 
 // Device units per millimetre.
 double dots_per_mm(const QPaintDevice& device) { return device.logicalDpiY() / 25.4; }
@@ -38,13 +37,13 @@ class PagePainter {
     p_.drawPixmap(rect(0, logo_top, g_.logo_width, g_.logo_height), logo_, logo_.rect());
     p_.setPen(Qt::black);
     p_.setFont(report_font(kTitlePoints));
-    p_.drawText(rect(0, 0, g_.inner_width(), g_.header_height), Qt::AlignCenter, q(doc_.title));
+    p_.drawText(rect(0, 0, g_.inner_width(), g_.header_height), Qt::AlignCenter, ui::qs(doc_.title));
     // 列印時間 and 頁次 in one column at the right, labels aligned.
     p_.setFont(report_font(kBandPoints));
     const double column = g_.inner_width() - 52, row = points_to_mm(kBandPoints) * 1.6;
     const double top = g_.header_height / 2 - row;
-    p_.drawText(rect(column, top, 52, row), Qt::AlignLeft | Qt::AlignVCenter, q(doc_.printed_at));
-    p_.drawText(rect(column, top + row, 52, row), Qt::AlignLeft | Qt::AlignVCenter, q(page_number_text(page.number)));
+    p_.drawText(rect(column, top, 52, row), Qt::AlignLeft | Qt::AlignVCenter, ui::qs(doc_.printed_at));
+    p_.drawText(rect(column, top + row, 52, row), Qt::AlignLeft | Qt::AlignVCenter, ui::qs(page_number_text(page.number)));
     rule(g_.header_height);
   }
 
@@ -54,7 +53,7 @@ class PagePainter {
     const double pitch = line_pitch_mm(doc_.body_points);
     double y = g_.body_top();
     for (const auto& line : page.lines) {
-      p_.drawText(rect(0, y, g_.inner_width(), pitch), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, q(line));
+      p_.drawText(rect(0, y, g_.inner_width(), pitch), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, ui::qs(line));
       y += pitch;
     }
   }
@@ -63,7 +62,7 @@ class PagePainter {
     rule(g_.footer_top());
     p_.setPen(Qt::black);
     p_.setFont(report_font(kBandPoints));
-    p_.drawText(rect(0, g_.footer_top(), g_.inner_width(), g_.footer_height), Qt::AlignCenter, q(doc_.footer));
+    p_.drawText(rect(0, g_.footer_top(), g_.inner_width(), g_.footer_height), Qt::AlignCenter, ui::qs(doc_.footer));
   }
 
   QPainter& p_;
@@ -97,7 +96,7 @@ ReportDocument layout_for_device(const std::string& title, const std::vector<std
   const QFontMetricsF metrics(report_font(body_points), &device);
   const double mm = dots_per_mm(device);
   const MeasureText measure = [&metrics, mm](std::string_view text) {
-    return metrics.horizontalAdvance(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))) / mm;
+    return metrics.horizontalAdvance(ui::qs(text)) / mm;
   };
   return layout_report(title, lines, printed_at, body_points, measure);
 }
