@@ -35,6 +35,8 @@ void TForm_zu_FtpServerIP::build() {
   parts->addStretch();
   Button2 = ui::push_button(this, QStringLiteral("確定"), "Button2");
   Button1 = ui::push_button(this, QStringLiteral("離開"), "Button1");
+  // The one dialog of a single entry: Enter after typing the address confirms it, as it always has.
+  Button2->setDefault(true);
   auto* note = new QLabel(QStringLiteral("請注意,本IP位址為開獎資料下載伺服器位置 設定如果錯誤將無法正常下載資料."
                                          "如無變更通知,請勿更改."),
                           this);

@@ -68,15 +68,16 @@ class ExchangeWindowsTest : public QObject {
     QTest::addColumn<QStringList>("messages");
     QTest::addColumn<QByteArray>("stored");  // empty: no file written
     QTest::addColumn<QList<bool>>("enabled_signals");
+    QTest::addColumn<bool>("by_enter");  // Enter in the last box instead of a click on 確定
     QTest::newRow("blank part") << QStringList{"10", " ", "0", "1"} << true << QStringList{}
-                                << QStringList{"資料有空白錯誤"} << QByteArray() << QList<bool>{};
+                                << QStringList{"資料有空白錯誤"} << QByteArray() << QList<bool>{} << false;
     QTest::newRow("trimmed") << QStringList{" 10 ", "0", "0", "1"} << true << QStringList{"請確定新的IP為 10.0.0.1"}
-                             << QStringList{"新IP設定完成"} << QByteArray("10.0.0.1\r\n") << QList<bool>{true};
+                             << QStringList{"新IP設定完成"} << QByteArray("10.0.0.1\r\n") << QList<bool>{true} << true;
     QTest::newRow("switch off") << QStringList{"1", "1", "1", "1"} << true << QStringList{"請確定新的IP為 1.1.1.1"}
-                                << QStringList{"新IP設定完成"} << QByteArray("1.1.1.1\r\n") << QList<bool>{false};
+                                << QStringList{"新IP設定完成"} << QByteArray("1.1.1.1\r\n") << QList<bool>{false} << false;
     QTest::newRow("answered no") << QStringList{"10", "0", "0", "1"} << false
                                  << QStringList{"請確定新的IP為 10.0.0.1"} << QStringList{} << QByteArray()
-                                 << QList<bool>{};
+                                 << QList<bool>{} << false;
   }
 
   void settingAnAddress() {
@@ -86,6 +87,7 @@ class ExchangeWindowsTest : public QObject {
     QFETCH(QStringList, messages);
     QFETCH(QByteArray, stored);
     QFETCH(QList<bool>, enabled_signals);
+    QFETCH(bool, by_enter);
     QTemporaryDir dir;
     ui::ScopedRecorder dialogs;
     dialogs.recorder.confirm_answers = {answer};
@@ -95,7 +97,10 @@ class ExchangeWindowsTest : public QObject {
     ui::show_modal(&window);
     QLineEdit* edits[] = {window.Edit1, window.Edit2, window.Edit3, window.Edit4};
     for (int i = 0; i < 4; ++i) edits[i]->setText(parts[i]);
-    window.Button2->click();
+    if (by_enter)
+      QTest::keyClick(window.Edit4, Qt::Key_Return);
+    else
+      window.Button2->click();
     QCOMPARE(dialogs.recorder.questions, questions);
     QCOMPARE(dialogs.recorder.texts(), messages);
     const QString path = dir.filePath("FtpServerIp.txt");
