@@ -51,6 +51,7 @@ for file in bin/vantor39 bin/vantor39-cli lib/vantor39/vantor39-chart-picture; d
   [ -x "$prefix/$file" ] || fail "missing program $file"
 done
 [ -f "$prefix/lib/vantor39/vantor39-cli-qt.so" ] || fail "missing the command line's Qt module"
+[ -f "$prefix/lib/vantor39/vantor39-cli-files.so" ] || fail "missing the command line's file module"
 for file in TW539.txt help_record.txt help_single.txt help_moving.txt; do
   [ -f "$prefix/share/vantor39/$file" ] || fail "missing bundled file $file"
 done
