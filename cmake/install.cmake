@@ -3,6 +3,7 @@
 #   P/bin                      vantor39, vantor39-cli
 #   P/lib/vantor39             vantor39-chart-picture (run by vantor39-cli trace-chart --png)
 #                              and vantor39-cli-qt.so (opened by its download and report --pdf)
+#                              and vantor39-cli-files.so (its ZIP import and .xlsx saves)
 #   P/share/vantor39           the bundled draw history and help texts, copied into the
 #                              user's working folder on the program's first start
 #   P/share/applications       the desktop entry, its Exec the absolute P/bin/vantor39
@@ -39,13 +40,14 @@ endforeach()
 install(TARGETS vantor39 vantor39-cli RUNTIME DESTINATION bin)
 install(TARGETS vantor39-chart-picture RUNTIME DESTINATION lib/vantor39)
 if(NOT WIN32)
-  install(TARGETS vantor39-cli-qt LIBRARY DESTINATION lib/vantor39
+  install(TARGETS vantor39-cli-qt vantor39-cli-files LIBRARY DESTINATION lib/vantor39
           PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)  # opened, never run
 endif()
 # Installed programs carry no compiler identification (.comment), as Debian's own do.
 if(CMAKE_OBJCOPY)
   install(CODE "
-    foreach(program bin/vantor39 bin/vantor39-cli lib/vantor39/vantor39-chart-picture lib/vantor39/vantor39-cli-qt.so)
+    foreach(program bin/vantor39 bin/vantor39-cli lib/vantor39/vantor39-chart-picture lib/vantor39/vantor39-cli-qt.so
+                    lib/vantor39/vantor39-cli-files.so)
       set(file \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/\${program}\")
       if(EXISTS \"\${file}\")
         execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --remove-section=.comment \"\${file}\")

@@ -26,25 +26,30 @@ std::string derive_one(DrawHistory& h, int i, const std::string& line) {
   const std::string_view text(line);
   const auto date = parse_date(draw_line::date(text));
   if (!date) return field_error(h, i, "日期", draw_line::date(text));
-  std::string balls[kBallsPerDraw];
+  // Each ball's text is made once and copied (every load derives 2,500 draws).
+  std::string_view balls[kBallsPerDraw];
+  int values[kBallsPerDraw];
   for (int k = 0; k < kBallsPerDraw; ++k) {
-    const std::string_view ball = draw_line::ball(text, k);
-    if (!two_digit_value(ball)) return field_error(h, i, "號碼", ball);
-    balls[k] = std::string(ball);
+    balls[k] = draw_line::ball(text, k);
+    const auto value = two_digit_value(balls[k]);
+    if (!value) return field_error(h, i, "號碼", balls[k]);
+    values[k] = *value;
   }
   h.draw_date[i] = day_number(*date);
   h.issue_no[i] = display_text(draw_line::issue(text));
   for (int k = 0; k < kBallsPerDraw; ++k) {
-    h.ltno_drawn[k][i] = balls[k];
-    h.ltno_copy[k][i] = balls[k];
-    h.ltno_tail[k][i] = std::string(1, balls[k][1]);
-    h.ltno_digitsum[k][i] = std::to_string(((balls[k][0] - '0') + (balls[k][1] - '0')) % 10);
+    h.ltno_drawn[k][i] = std::string(balls[k]);
+    h.ltno_copy[k][i] = h.ltno_drawn[k][i];
+    h.ltno_tail[k][i].assign(1, balls[k][1]);
+    h.ltno_digitsum[k][i].assign(1, static_cast<char>('0' + ((balls[k][0] - '0') + (balls[k][1] - '0')) % 10));
   }
-  // The documented exchange order; equal texts make it the same as any ascending sort.
+  // The documented exchange order (equal texts make it the same as any ascending sort),
+  // by value, as two-digit texts order.
+  int order[kBallsPerDraw] = {0, 1, 2, 3, 4};
   for (int a = 0; a < 4; ++a)
     for (int b = a + 1; b < 5; ++b)
-      if (balls[a] > balls[b]) std::swap(balls[a], balls[b]);
-  for (int k = 0; k < kBallsPerDraw; ++k) h.ltno_sorted[k][i] = balls[k];
+      if (values[order[a]] > values[order[b]]) std::swap(order[a], order[b]);
+  for (int k = 0; k < kBallsPerDraw; ++k) h.ltno_sorted[k][i] = h.ltno_drawn[order[k]][i];
   return {};
 }
 

@@ -24,7 +24,7 @@ using BallColumns = std::array<std::vector<std::string>, kBallRows>;
 // Ball columns dimensioned for the full capacity, every entry an empty string.
 inline BallColumns empty_ball_columns() {
   BallColumns columns;
-  for (auto& row : columns) row.assign(kDrawCapacity, std::string());
+  for (auto& row : columns) row.resize(kDrawCapacity);
   return columns;
 }
 

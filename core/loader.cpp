@@ -19,11 +19,8 @@ std::string_view trim_controls(std::string_view line) {
   return line;
 }
 
-bool byte_less(const std::string& a, const std::string& b) {
-  return std::lexicographical_compare(
-      a.begin(), a.end(), b.begin(), b.end(),
-      [](char x, char y) { return static_cast<unsigned char>(x) < static_cast<unsigned char>(y); });
-}
+// Byte order: a string_view compares its chars as unsigned char (memcmp).
+bool byte_less(std::string_view a, std::string_view b) { return a.compare(b) < 0; }
 
 LatestDrawLabels labels_from(const std::string& newest) {
   LatestDrawLabels labels;
@@ -33,16 +30,18 @@ LatestDrawLabels labels_from(const std::string& newest) {
   return labels;
 }
 
+// One line of the bytes being loaded (or of the table's lines being sorted), which stay in
+// place meanwhile: only the lines kept are copied, once (a draw file of twenty years holds
+// more than twice the table's capacity).
 struct NumberedLine {
-  std::string text;
+  std::string_view text;
   int line = 0;
 };
 
 // File order among equal lines: a later line counts as newer, as a stable sort would leave it.
 bool older(const NumberedLine& a, const NumberedLine& b) {
-  if (byte_less(a.text, b.text)) return true;
-  if (byte_less(b.text, a.text)) return false;
-  return a.line < b.line;
+  const int order = a.text.compare(b.text);
+  return order != 0 ? order < 0 : a.line < b.line;
 }
 
 // Keeps only the newest kDrawCapacity lines once twice as many are held, so a huge file
@@ -56,11 +55,13 @@ void keep_newest(std::vector<NumberedLine>& lines) {
   lines.erase(lines.begin(), lines.end() - capacity);
 }
 
-void store(DrawHistory& history, std::vector<NumberedLine> lines) {
+void store(DrawHistory& history, const std::vector<NumberedLine>& lines) {
   history.orirec.clear();
   history.orirec_line.clear();
-  for (auto& numbered : lines) {
-    history.orirec.push_back(std::move(numbered.text));
+  history.orirec.reserve(lines.size());
+  history.orirec_line.reserve(lines.size());
+  for (const auto& numbered : lines) {
+    history.orirec.emplace_back(numbered.text);
     history.orirec_line.push_back(numbered.line);
   }
   history.draw_count = static_cast<int>(history.orirec.size());
@@ -82,7 +83,7 @@ LoadedDraws load_draw_lines(DrawHistory& history, std::string_view bytes, std::s
     const std::string_view raw = bytes.substr(start, end - start);
     if (trim_controls(raw).size() != draw_line::kLength) break;
     if (draw_line::date(raw).compare(today) <= 0) {  // a later date is a draw not yet held
-      accepted.push_back({std::string(raw), line_number});
+      accepted.push_back({raw, line_number});
       ++total_accepted;
       if (accepted.size() >= 2 * static_cast<size_t>(kDrawCapacity)) keep_newest(accepted);
     }
@@ -94,7 +95,7 @@ LoadedDraws load_draw_lines(DrawHistory& history, std::string_view bytes, std::s
   if (!std::is_sorted(accepted.begin(), accepted.end(), older)) std::sort(accepted.begin(), accepted.end(), older);
   result.skipped_older = static_cast<int>(std::min<long long>(total_accepted - static_cast<long long>(accepted.size()),
                                                               std::numeric_limits<int>::max()));
-  store(history, std::move(accepted));
+  store(history, accepted);
   if (history.draw_count > 0) result.labels = labels_from(history.orirec.back());
   return result;
 }
@@ -117,9 +118,12 @@ void sort_orirec(DrawHistory& history, int mode) {
   std::stable_sort(lines.begin(), lines.end(), [mode](const NumberedLine& a, const NumberedLine& b) {
     return mode == 1 ? byte_less(b.text, a.text) : byte_less(a.text, b.text);
   });
+  std::vector<std::string> sorted;  // copied before the lines the views show are replaced
+  sorted.reserve(count);
+  for (const auto& numbered : lines) sorted.emplace_back(numbered.text);
   const bool numbered = history.orirec_line.size() >= count;
   for (std::size_t i = 0; i < count; ++i) {
-    history.orirec[i] = std::move(lines[i].text);
+    history.orirec[i] = std::move(sorted[i]);
     if (numbered) history.orirec_line[i] = lines[i].line;
   }
 }
@@ -131,12 +135,15 @@ std::string display_text(std::string_view bytes) {
 }
 
 void clear_ball_texts(DrawHistory& history) {
+  const auto clear = [](std::vector<std::string>& column) {
+    for (std::string& text : column) text.clear();
+  };
   for (int k = 0; k < kBallRows; ++k) {
-    std::fill(history.ltno_drawn[k].begin(), history.ltno_drawn[k].end(), std::string());
-    std::fill(history.ltno_copy[k].begin(), history.ltno_copy[k].end(), std::string());
-    std::fill(history.ltno_sorted[k].begin(), history.ltno_sorted[k].end(), std::string());
+    clear(history.ltno_drawn[k]);
+    clear(history.ltno_copy[k]);
+    clear(history.ltno_sorted[k]);
   }
-  std::fill(history.issue_no.begin(), history.issue_no.end(), std::string());
+  clear(history.issue_no);
 }
 
 }  // namespace core

@@ -132,6 +132,10 @@ std::string sheet_name(std::string_view title) {
   return name;
 }
 
+bool is_note_row(const std::vector<std::string>& row) {
+  return std::count_if(row.begin(), row.end(), [](const std::string& f) { return !trimmed_field(f).empty(); }) <= 1;
+}
+
 std::vector<std::string> line_fields(std::string_view line) {
   std::vector<std::string> fields;
   while (true) {

@@ -53,6 +53,9 @@ struct ColumnKind {
 // itself) become "工作表1" and "History_".
 [[nodiscard]] std::string sheet_name(std::string_view title);
 
+// A line of one cell or none: a title or a note, not part of a column.
+[[nodiscard]] bool is_note_row(const std::vector<std::string>& row);
+
 // A memo line as a sheet row: one field per ","-separated part ("a,,b," -> a, "", b, "").
 [[nodiscard]] std::vector<std::string> line_fields(std::string_view line);
 

@@ -77,10 +77,6 @@ std::string inflate(zip_t* archive, zip_uint64_t index, std::size_t room, const 
 
 }  // namespace
 
-bool looks_like_zip(std::string_view bytes) {
-  return bytes.starts_with(std::string_view("PK\x03\x04", 4)) || bytes.starts_with(std::string_view("PK\x05\x06", 4));
-}
-
 core::Status visit_zip_entries(std::string_view bytes, const std::string& source,
                                const std::function<bool(std::string_view name)>& wanted, const ZipVisit& visit,
                                std::size_t entry_limit, std::size_t total_limit) {

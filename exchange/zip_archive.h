@@ -23,8 +23,11 @@ struct ZipEntry {
   std::string bytes;
 };
 
-// "PK\3\4" (an archive with entries) or "PK\5\6" (an empty one) at the start.
-[[nodiscard]] bool looks_like_zip(std::string_view bytes);
+// "PK\3\4" (an archive with entries) or "PK\5\6" (an empty one) at the start. Inline: a
+// program that opens the reader as a module (vantor39-cli) tells an archive without it.
+[[nodiscard]] inline bool looks_like_zip(std::string_view bytes) {
+  return bytes.starts_with(std::string_view("PK\x03\x04", 4)) || bytes.starts_with(std::string_view("PK\x05\x06", 4));
+}
 
 // An archive of a year may hold large members of other games (a year of 賓果賓果): read one
 // at a time, each may inflate this far, and all of them together kMaxInflatedTotal.

@@ -4,11 +4,13 @@
 #include <filesystem>
 #include <fstream>
 
+#include "core/child_process.h"
 #include "core/text_file.h"
 #include "exchange/backups.h"
 #include "support/cli_run.h"
 #include "support/fresh_dir.h"
 #include "support/result_files.h"
+#include "support/xlsx_reader.h"
 
 namespace {
 
@@ -24,6 +26,11 @@ std::string draw_file(std::size_t from, std::size_t to) {
   for (std::size_t i = from; i < to; ++i) bytes += kDraws[i] + "\r\n";
   return bytes;
 }
+
+// kDraws imported into no file: in date order, each draw's balls sorted.
+const std::string kImportedDraws =
+    "2025/12/30,114312,02,04,11,15,33\r\n2025/12/31,114313,03,21,22,24,25\r\n2026/01/01,115001,04,05,12,13,31\r\n"
+    "2026/01/02,115002,01,14,22,30,35\r\n";
 
 std::string on_disk(const fs::path& path) {
   return fs::exists(path) ? core::read_bytes(path.string()).value() : std::string("<missing>");
@@ -52,9 +59,7 @@ TEST(import_command, PrintsTheSummaryWritesUnlessDryRunAndRefusesDamage) {
   };
   const std::string older = draw_file(0, 2);
   const Case cases[] = {
-      {"into no file", "", {"import", csv, zip}, 0, all_new + "已寫入 " + file.string() + "\n", "",
-       "2025/12/30,114312,02,04,11,15,33\r\n2025/12/31,114313,03,21,22,24,25\r\n2026/01/01,115001,04,05,12,13,31\r\n"
-       "2026/01/02,115002,01,14,22,30,35\r\n"},
+      {"into no file", "", {"import", csv, zip}, 0, all_new + "已寫入 " + file.string() + "\n", "", kImportedDraws},
       {"dry run", older, {"import", "--dry-run", csv, zip}, 0,
        "新增 2 期 (2026/01/01 – 2026/01/02), 已有 2 期, 不一致 0 期\n", "", older},
       {"nothing to add, a conflict", draw_file(0, 1) + "2025/12/31,114313,01,02,03,04,05\r\n", {"import", csv}, 0,
@@ -88,6 +93,26 @@ TEST(import_command, PrintsTheSummaryWritesUnlessDryRunAndRefusesDamage) {
   ASSERT_EQ(exchange::list_backups(file.string()).size(), 1u);
   EXPECT_EQ(on_disk(exchange::list_backups(file.string()).front().path), older);
   EXPECT_NE(run_cli({"import", "--help"}).out.find("import FILE... [options]"), std::string::npos);
+  fs::remove_all(dir);
+}
+
+// The program itself opens the ZIP reader and the spreadsheet writer as a module when it
+// needs them (the in-process runs above link them): one whole process does both.
+TEST(import_command, AsAProgramReadsTheArchiveAndSavesTheSpreadsheet) {
+  const auto dir = test_support::fresh_dir("vantor_cli_import_process");
+  const auto years = test_support::yearly_result_files(kDraws);
+  std::ofstream(dir / "years.zip", std::ios::binary) << test_support::zip_of(years);
+  const fs::path file = dir / "TW539.txt", book = dir / "summary.xlsx";
+  const auto ran = core::run_child(
+      VANTOR_CLI, {"--file", file.string(), "--xlsx", book.string(), "import", (dir / "years.zip").string()}, "");
+  ASSERT_TRUE(ran);
+  EXPECT_EQ(ran->exit_status, 0) << ran->error_output;
+  EXPECT_EQ(on_disk(file), kImportedDraws);
+  const auto sheet = test_support::read_xlsx(book.string());
+  ASSERT_TRUE(sheet);
+  EXPECT_EQ(test_support::lines_mismatch(*sheet, {"新增 4 期 (2025/12/30 – 2026/01/02), 已有 0 期, 不一致 0 期",
+                                                  "已寫入 " + file.string()}),
+            "");
   fs::remove_all(dir);
 }
 

@@ -51,6 +51,7 @@ for file in bin/vantor39 bin/vantor39-cli lib/vantor39/vantor39-chart-picture; d
   [ -x "$prefix/$file" ] || fail "missing program $file"
 done
 [ -f "$prefix/lib/vantor39/vantor39-cli-qt.so" ] || fail "missing the command line's Qt module"
+[ -f "$prefix/lib/vantor39/vantor39-cli-files.so" ] || fail "missing the command line's file module"
 for file in TW539.txt help_record.txt help_single.txt help_moving.txt; do
   [ -f "$prefix/share/vantor39/$file" ] || fail "missing bundled file $file"
 done
@@ -92,11 +93,16 @@ said=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/vantor3
 for picture in chart.png chart-heads.png chart-tails.png; do
   [ -s "$scratch/$picture" ] || fail "trace-chart --png drew no $picture"
 done
-# The analysis commands start without Qt; the PDF report opens the installed module.
+# The analysis commands start without Qt, libzip and libxlsxwriter; the PDF report and a
+# spreadsheet open the installed modules.
 if command -v ldd >/dev/null; then
   libraries=$(ldd "$prefix/bin/vantor39-cli")
-  [[ $libraries != *libQt6* ]] || fail "vantor39-cli links Qt: $libraries"
+  [[ $libraries != *libQt6* && $libraries != *libzip* && $libraries != *libxlsxwriter* ]] ||
+    fail "vantor39-cli links Qt or a file-format library: $libraries"
 fi
+said=$("$prefix/bin/vantor39-cli" --file "$prefix/share/vantor39/TW539.txt" --today 2026/12/09 \
+  --xlsx "$scratch/statistics.xlsx" statistics 2>&1 >/dev/null) || fail "--xlsx: $said"
+[ "$(head -c 2 "$scratch/statistics.xlsx")" = "PK" ] || fail "--xlsx wrote no spreadsheet"
 said=$("$prefix/bin/vantor39-cli" --file "$prefix/share/vantor39/TW539.txt" --today 2026/12/09 report \
   --from 2026/11/01 --pdf "$scratch/report.pdf" 2>&1) || fail "report --pdf: $said"
 [ "$(head -c 5 "$scratch/report.pdf")" = "%PDF-" ] || fail "report --pdf wrote no PDF"
