@@ -48,6 +48,15 @@ SOURCES
 
 source_dir() { ls -d "$cache/src/$1"-*/ | head -1; }
 
+# Qt 6.4.2's Windows platform plugin compiles its software-GL probe whenever dynamic GL is
+# configured, which it is by default even with OpenGL off; the probe then names OpenGL classes
+# that do not exist. Guard it by OpenGL too (an idempotent edit of the unpacked source).
+patch_qtbase() {
+  local file
+  file="$(source_dir qt6-base)src/plugins/platforms/windows/qwindowswindow.cpp"
+  sed -i 's/^#if QT_CONFIG(dynamicgl)$/#if QT_CONFIG(dynamicgl) \&\& QT_CONFIG(opengl)/' "$file"
+}
+
 # Runs a dependency's build once per source version: a stamp names the version it built.
 once() {
   local name=$1 dir stamp
@@ -103,6 +112,7 @@ dependencies() {
   once libzip libzip
   once libxlsxwriter libxlsxwriter
   once googletest googletest
+  patch_qtbase
   once qtbase qt6-base
   once qtcharts qtcharts
 }
