@@ -6,7 +6,8 @@
 #   windows.sh --test     as the first form, then the tests under Wine
 # Not one of the README's set-up commands and not part of CI: the first run builds Qt for
 # Windows (about 40 minutes on two idle cores). The dependencies are kept in
-# $VANTOR39_WINDOWS_CACHE (~/.cache/vantor39-windows) and reused while their versions match.
+# $VANTOR39_WINDOWS_CACHE (~/.cache/vantor39-windows) and reused while their versions match;
+# the program builds in build-windows/, where the zip and the installer are written.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 mode=${1:-all}
@@ -15,6 +16,8 @@ prefix=$cache/prefix
 export VANTOR_WINDOWS_PREFIX=$prefix
 toolchain=$root/cmake/mingw-w64.cmake
 jobs=$(nproc)
+out=$root/build-windows
+version=$(sed -n 's/^project(vantor39 VERSION \([0-9.]*\).*/\1/p' "$root/CMakeLists.txt")
 
 log() { printf '== %s\n' "$*"; }
 
@@ -118,7 +121,14 @@ dependencies() {
 }
 
 "$root/scripts/install-deps.sh" windows
+started=$SECONDS
 dependencies
 [ "$mode" = --deps ] && exit 0
-log "The program's Windows build is not ready yet: only the dependencies were built."
-exit 1
+. "$root/scripts/windows_program.sh"
+program
+pack
+if [ "$mode" = --test ]; then
+  . "$root/scripts/windows_test.sh"
+  test_under_wine
+fi
+log "Done in $((SECONDS - started)) s: $out"
