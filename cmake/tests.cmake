@@ -14,6 +14,14 @@ endif()
 set(VANTOR_TEST_ENV QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8 TZ=Asia/Taipei ASAN_OPTIONS=detect_leaks=0
     UBSAN_OPTIONS=print_stacktrace=1)
 
+# What the tests need of the system (tests/support/test_platform.h), for Linux or Windows.
+if(WIN32)
+  add_library(vantor_test_platform STATIC ${PROJECT_SOURCE_DIR}/tests/support/test_platform_windows.cpp)
+else()
+  add_library(vantor_test_platform STATIC ${PROJECT_SOURCE_DIR}/tests/support/test_platform_posix.cpp)
+endif()
+target_include_directories(vantor_test_platform PUBLIC ${PROJECT_SOURCE_DIR}/tests)
+
 # vantor_test_code(TARGET): how test code compiles. It is not the code under test: in a
 # sanitizer build it keeps AddressSanitizer but not UndefinedBehaviorSanitizer, whose checks
 # around every assertion macro cost more compile time than the test bodies run.
@@ -40,7 +48,7 @@ endfunction()
 function(vantor_gtest name)
   cmake_parse_arguments(ARG "REFERENCE_MODELS" "" "SOURCES;DEPS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
-  target_link_libraries(${name} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gtest_main)
+  target_link_libraries(${name} PRIVATE ${ARG_DEPS} vantor_test_platform GTest::gtest GTest::gtest_main)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   target_compile_definitions(${name} PRIVATE VANTOR_DATA_DIR="${PROJECT_SOURCE_DIR}/data")
   # -fPIC as Qt asks of its users (cli_tests links Qt), so every binary shares the header.
@@ -81,7 +89,7 @@ target_compile_definitions(vantor_qtest_support INTERFACE
 # The main that runs one registered test class by the name of its file.
 add_library(vantor_test_main STATIC ${PROJECT_SOURCE_DIR}/tests/support/test_main.cpp
   ${PROJECT_SOURCE_DIR}/tests/support/test_classes.h)
-target_link_libraries(vantor_test_main PUBLIC vantor_qtest_support)
+target_link_libraries(vantor_test_main PUBLIC vantor_qtest_support vantor_test_platform)
 vantor_test_code(vantor_test_main)
 vantor_precompile(vantor_test_main VANTOR_QTESTS_PCH ${PROJECT_SOURCE_DIR}/cmake/qtests_pch.h)
 

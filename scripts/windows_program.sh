@@ -19,6 +19,7 @@ host_tools() {
 }
 
 program() {
+  mkdir -p "$out"
   launcher=()
   if command -v ccache >/dev/null; then
     launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)

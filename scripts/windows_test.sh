@@ -10,7 +10,7 @@ wine_run() { "$root/scripts/wine-run.sh" "$@"; }
 # Linux one (a command that refuses its defaults refuses them in the same words).
 compare_command_lines() {
   local linux=$out/host/cli/vantor39-cli windows=$out/program/cli/vantor39-cli.exe folder=$out/compare
-  local history=$folder/開獎資料/今彩539.txt failed=0 command words
+  local history=$folder/開獎資料/今彩539.txt failed=0 command words picture
   rm -rf "$folder" && mkdir -p "$(dirname "$history")"
   cp "$root/data/TW539.txt" "$history"
   local -a runs=(--help)
@@ -26,6 +26,17 @@ compare_command_lines() {
       echo "differs: vantor39-cli $words"; diff "$folder/linux.out" "$folder/windows.out" | head -10; failed=1
     fi
   done
+  # The chart pictures come from the helper program the command line starts, into a folder
+  # with a Chinese name; they are also the pictures of a chart for a person to look at.
+  mkdir -p "$folder/圖表"
+  wine_run "$windows" --file "$history" --today 2026/12/09 trace-chart --png "$folder/圖表/走勢.png" >/dev/null || failed=1
+  for picture in 走勢.png 走勢-heads.png 走勢-tails.png; do
+    [ -s "$folder/圖表/$picture" ] || { echo "trace-chart --png did not write $picture"; failed=1; }
+  done
+  # The spreadsheet library opens its file by a narrow name: the manifest's UTF-8 code page
+  # keeps a Chinese one.
+  wine_run "$windows" --file "$history" --today 2026/12/09 --xlsx "$folder/圖表/統計.xlsx" statistics >/dev/null || failed=1
+  [ -s "$folder/圖表/統計.xlsx" ] || { echo "--xlsx did not write 統計.xlsx"; failed=1; }
   [ $failed = 0 ] && log "The command line prints the same bytes on Windows (${#runs[@]} runs, a Chinese file name)"
   return $failed
 }
@@ -55,10 +66,11 @@ check_installer() {
 screenshots() {
   local shots=$out/shots home=$out/shots-home
   rm -rf "$shots" "$home" && mkdir -p "$shots"
-  xvfb-run -a -s "-screen 0 1366x768x24" bash -c "
-    VANTOR39_HOME=$home '$root/scripts/wine-run.sh' '$stage/bin/vantor39.exe' & sleep 20
+  # The program runs until the picture is taken; then its Wine session is ended.
+  VANTOR39_HOME=$home xvfb-run -a -s "-screen 0 1366x768x24" bash -c "
+    '$root/scripts/wine-run.sh' '$stage/bin/vantor39.exe' & sleep 25
     import -window root '$shots/main-window.png'
-    '$root/scripts/wine-run.sh' wineserver -k 2>/dev/null || kill %1" || true
+    WINEPREFIX='${VANTOR39_WINEPREFIX:-$cache/wine}' /usr/lib/wine/wineserver -k" || true
   cp "$out/program/tests/screenshot_tour.exe" "$stage/bin/"
   xvfb-run -a -s "-screen 0 1366x768x24" "$root/scripts/wine-run.sh" "$stage/bin/screenshot_tour.exe" "$shots" || true
   rm -f "$stage/bin/screenshot_tour.exe"
