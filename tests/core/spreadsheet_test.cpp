@@ -289,7 +289,7 @@ TEST_F(WriteFaults, AFailureNamesWhatRefused) {
   }
   for (const char* old : {"open/old.txt", "open/old.bin", "open/old.xlsx"}) EXPECT_EQ(core::read_bytes(file(old)).value(), "old");
   std::vector<std::string> left;
-  for (const auto& entry : std::filesystem::directory_iterator(dir / "open")) left.push_back(entry.path().filename());
+  for (const auto& entry : std::filesystem::directory_iterator(dir / "open")) left.push_back(entry.path().filename().string());
   std::sort(left.begin(), left.end());
   EXPECT_EQ(left, (std::vector<std::string>{"old.bin", "old.txt", "old.xlsx"}));  // no scratch file left
 }
