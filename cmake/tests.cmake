@@ -21,6 +21,11 @@ else()
   add_library(vantor_test_platform STATIC ${PROJECT_SOURCE_DIR}/tests/support/test_platform_posix.cpp)
 endif()
 target_include_directories(vantor_test_platform PUBLIC ${PROJECT_SOURCE_DIR}/tests)
+if(WIN32)
+  # The test programs run with the programs' manifest: UTF-8 as the C library's code page,
+  # which the narrow file names throughout the code rely on.
+  configure_file(${PROJECT_SOURCE_DIR}/packaging/windows/manifest.rc.in ${PROJECT_BINARY_DIR}/windows/manifest.rc @ONLY)
+endif()
 
 # vantor_test_code(TARGET): how test code compiles. It is not the code under test: in a
 # sanitizer build it keeps AddressSanitizer but not UndefinedBehaviorSanitizer, whose checks
@@ -49,6 +54,9 @@ function(vantor_gtest name)
   cmake_parse_arguments(ARG "REFERENCE_MODELS" "" "SOURCES;DEPS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_DEPS} vantor_test_platform GTest::gtest GTest::gtest_main)
+  if(WIN32)
+    target_sources(${name} PRIVATE ${PROJECT_BINARY_DIR}/windows/manifest.rc)
+  endif()
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   target_compile_definitions(${name} PRIVATE VANTOR_DATA_DIR="${PROJECT_SOURCE_DIR}/data")
   # -fPIC as Qt asks of its users (cli_tests links Qt), so every binary shares the header.

@@ -110,6 +110,10 @@ bool is_read_only_file(const std::string& path) {
 }
 
 int replace_contents(const std::string& target, std::string_view bytes) {
+  // ReplaceFileW can put the new file in a folder's place, and the folder's contents would be
+  // gone: a folder is refused before anything is written.
+  const DWORD attributes = GetFileAttributesW(wide(target).c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) return EISDIR;
   const std::string name = fresh_name_beside(target, "");
   Handle file;
   int failure = create_new(name, file);

@@ -36,7 +36,7 @@ class WorkingFolder : public ::testing::Test {
     }
     home = root / "home" / "vantor39";
   }
-  void TearDown() override { fs::remove_all(root); }
+  void TearDown() override { test_support::remove_tree(root); }
 
   fs::path root, bundle, home;
 };
