@@ -143,6 +143,14 @@ int create_beside(const std::string& target, std::string_view suffix, std::strin
   return 0;
 }
 
+int move_replacing(const std::string& from, const std::string& to) {
+  const DWORD attributes = GetFileAttributesW(wide(to).c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) return EISDIR;
+  const bool moved = MoveFileExW(wide(from).c_str(), wide(to).c_str(),
+                                 MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+  return moved ? 0 : last_errno();
+}
+
 void remove_file(const std::string& path) { DeleteFileW(wide(path).c_str()); }
 
 bool may_write(const std::string& path) { return !is_read_only_file(path); }

@@ -17,6 +17,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "core/platform_files.h"
 #include "core/system_error.h"
 #include "ui/controls.h"
 #include "ui/dialogs.h"
@@ -85,12 +86,13 @@ core::Status save_pictures(const std::vector<std::pair<QPixmap, QString>>& pictu
     const bool saved = file->open() && picture.save(file.get(), format) && file->flush();
     if (!saved) return cannot_save(path, errno);
     file->setPermissions(QFileInfo::exists(path) ? QFile::permissions(path) : kPictureMode);
+    file->close();  // Windows moves no open file; the closed file stays until it is moved or deleted
     written.push_back(std::move(file));
   }
   for (std::size_t i = 0; i < written.size(); ++i) {
     const QString& path = pictures[i].second;
-    if (std::rename(QFile::encodeName(written[i]->fileName()).constData(), QFile::encodeName(path).constData()) != 0)
-      return cannot_save(path, errno);
+    if (const int failure = core::platform::move_replacing(written[i]->fileName().toStdString(), path.toStdString()))
+      return cannot_save(path, failure);
     written[i]->setAutoRemove(false);  // it is the target now
   }
   return {};
