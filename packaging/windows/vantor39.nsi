@@ -24,6 +24,7 @@ VIAddVersionKey /LANG=1028 "FileDescription" "${PRODUCT} 安裝程式"
 VIAddVersionKey /LANG=1028 "FileVersion" "${VERSION}"
 VIAddVersionKey /LANG=1028 "ProductVersion" "${VERSION}"
 VIAddVersionKey /LANG=1028 "CompanyName" "３９Vantor"
+VIAddVersionKey /LANG=1028 "LegalCopyright" "Copyright © ３９Vantor"
 
 !include "MUI2.nsh"
 !define MUI_ICON "${ICON}"
