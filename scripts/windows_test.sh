@@ -55,7 +55,10 @@ check_installer() {
     { echo "no Start-menu entry"; return 1; }
   packed_run "$installed/bin/vantor39-cli.exe" --version | grep -q "vantor39-cli $version" ||
     { echo "the installed vantor39-cli.exe does not run"; return 1; }
-  packed_run "$installed/uninstall.exe" /S _?="$(printf 'C:\\Program Files\\vantor39')"
+  # The uninstaller runs a copy of itself and returns at once: wait for the prefix's
+  # processes to end.
+  packed_run "$installed/uninstall.exe" /S
+  WINEPREFIX=$wineprefix /usr/lib/wine/wineserver -w
   [ ! -e "$installed/bin" ] || { echo "the uninstaller left the program"; return 1; }
   [ -f "$user_file" ] || { echo "the uninstaller removed the user's files"; return 1; }
   rm -rf "$(dirname "$user_file")"
