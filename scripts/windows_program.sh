@@ -79,6 +79,11 @@ deploy_runtime() {
     done < <(imports "$file")
   done
   "$mingw-strip" --strip-unneeded "$bin"/*.exe "$bin"/*.dll "$bin"/*/*.dll
+  # Qt's own buttons and dialogs in Traditional Chinese (the catalogue is the same file as
+  # on Linux), and a qt.conf so Qt finds it and the plugins beside the programs.
+  mkdir -p "$bin/translations"
+  cp /usr/share/qt6/translations/qtbase_zh_TW.qm "$bin/translations/"
+  printf '[Paths]\nPrefix = .\nPlugins = .\nTranslations = translations\n' >"$bin/qt.conf"
   licences
 }
 

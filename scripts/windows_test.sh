@@ -75,7 +75,7 @@ screenshots() {
     VANTOR39_WINE_PACKED=1 '$root/scripts/wine-run.sh' '$stage/bin/vantor39.exe' & sleep 25
     import -window root '$shots/main-window.png'
     WINEPREFIX='${VANTOR39_WINEPREFIX:-$cache/wine}' /usr/lib/wine/wineserver -k" || true
-  cp "$out/program/tests/screenshot_tour.exe" "$stage/bin/"
+  cp "$(find "$out/program" -name screenshot_tour.exe -print -quit)" "$stage/bin/"
   xvfb-run -a -s "-screen 0 1366x768x24" "$root/scripts/wine-run.sh" "$stage/bin/screenshot_tour.exe" "$shots" || true
   rm -f "$stage/bin/screenshot_tour.exe"
   log "Pictures in $shots ($(ls "$shots" | wc -l))"
