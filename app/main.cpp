@@ -14,6 +14,7 @@
 #include <optional>
 
 #include "app/application.h"
+#include "core/utf8_path.h"
 #include "core/working_folder.h"
 #include "ui/dialogs.h"
 #include "ui/locale.h"
@@ -78,7 +79,7 @@ bool no_display_named() {
 std::optional<QString> working_folder(const QStringList& args) {
   const int at = args.indexOf(QStringLiteral("--workdir"));
   if (at >= 0 && at + 1 < args.size()) return QDir(args[at + 1]).absolutePath();
-  const auto bundle = core::installed_bundle(QCoreApplication::applicationDirPath().toStdString());
+  const auto bundle = core::installed_bundle(core::utf8_path(QCoreApplication::applicationDirPath().toStdString()));
   // Read through Qt, which gives Windows' wide environment as UTF-8 (a user name in Chinese);
   // Windows names the user's folder USERPROFILE.
   const QByteArray chosen = qEnvironmentVariable("VANTOR39_HOME").toUtf8();

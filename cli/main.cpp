@@ -3,9 +3,11 @@
 #include <iostream>
 
 #include "cli/run.h"
+#include "core/console.h"
 
 int main(int argc, char* argv[]) {
-  std::vector<std::string> words(argv + 1, argv + argc);
+  core::use_exact_standard_streams();
+  const std::vector<std::string> words = core::command_line_words(argc, argv);
   if (words == std::vector<std::string>{"--version"}) {
     std::cout << "vantor39-cli " << VANTOR_VERSION << '\n';
     return 0;

@@ -5,6 +5,10 @@
 # default on Debian.
 set(VANTOR_OPTIMISED "$<CONFIG:Release,RelWithDebInfo,MinSizeRel>")
 add_compile_options("$<${VANTOR_OPTIMISED}:-U_FORTIFY_SOURCE;-D_FORTIFY_SOURCE=2;-fstack-protector-strong>")
-if(NOT WIN32)  # ELF only: Windows executables have no relocation table to protect this way
+if(WIN32)
+  # mingw's checks live in libssp, which the compiler links when told at link time too. The
+  # linker already marks the programs for address randomisation and no-execute data.
+  add_link_options("$<${VANTOR_OPTIMISED}:-fstack-protector-strong>")
+else()  # ELF only: Windows executables have no relocation table to protect this way
   add_link_options(-Wl,-z,relro -Wl,-z,now)
 endif()

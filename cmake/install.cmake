@@ -11,6 +11,8 @@
 #   P/share/man/man1           the manual pages of both programs, from their --help
 #   P/share/doc/vantor39       copyright and changelog.Debian.gz
 #   P/share/lintian/overrides  what Debian's package check is told not to expect
+# Windows keeps P/bin and P/share/vantor39 and puts the rest beside the programs
+# (cmake/install_windows.cmake).
 #
 # Who answers for the package: DEBFULLNAME and DEBEMAIL at configure time (the names
 # Debian's own tools read), or -DVANTOR_PACKAGE_MAINTAINER="Name <address>".
@@ -38,11 +40,15 @@ foreach(program vantor39 vantor39-cli)
 endforeach()
 
 install(TARGETS vantor39 vantor39-cli RUNTIME DESTINATION bin)
-install(TARGETS vantor39-chart-picture RUNTIME DESTINATION lib/vantor39)
-if(NOT WIN32)
-  install(TARGETS vantor39-cli-qt vantor39-cli-files LIBRARY DESTINATION lib/vantor39
-          PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)  # opened, never run
+file(GLOB VANTOR_BUNDLED_FILES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/data/*.txt)
+install(FILES ${VANTOR_BUNDLED_FILES} DESTINATION share/vantor39)
+if(WIN32)
+  include(${CMAKE_CURRENT_LIST_DIR}/install_windows.cmake)
+  return()
 endif()
+install(TARGETS vantor39-chart-picture RUNTIME DESTINATION lib/vantor39)
+install(TARGETS vantor39-cli-qt vantor39-cli-files LIBRARY DESTINATION lib/vantor39
+        PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)  # opened, never run
 # Installed programs carry no compiler identification (.comment), as Debian's own do.
 if(CMAKE_OBJCOPY)
   install(CODE "
@@ -68,8 +74,6 @@ if(NOT VANTOR_PACKAGE_MAINTAINER)
   set(VANTOR_PACKAGE_MAINTAINER "${default_maintainer}" CACHE STRING "Name <address> of who answers for the package")
 endif()
 
-file(GLOB VANTOR_BUNDLED_FILES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/data/*.txt)
-install(FILES ${VANTOR_BUNDLED_FILES} DESTINATION share/vantor39)
 # The desktop entry starts the program where it is installed, whatever the menu's PATH:
 # Exec is written when installing, once the prefix is known.
 install(CODE "

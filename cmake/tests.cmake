@@ -1,11 +1,31 @@
-# The test helpers: only a build with BUILD_TESTING needs GoogleTest and Qt Test.
+# The test helpers: only a build with BUILD_TESTING needs GoogleTest and Qt Test. A build
+# for Windows runs the toolkit-free tests and the command line's under Wine
+# (scripts/windows.sh --test), and its screenshot tour; the window tests run on Linux only.
 find_package(GTest REQUIRED)
 find_package(Qt6 6.4 REQUIRED COMPONENTS Test)
 include(GoogleTest)
+if(WIN32)
+  set(VANTOR_WINDOW_TESTS OFF)
+else()
+  set(VANTOR_WINDOW_TESTS ON)
+endif()
 
 # Common CTest environment: offscreen windows, a fixed locale and time zone.
 set(VANTOR_TEST_ENV QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8 TZ=Asia/Taipei ASAN_OPTIONS=detect_leaks=0
     UBSAN_OPTIONS=print_stacktrace=1)
+
+# What the tests need of the system (tests/support/test_platform.h), for Linux or Windows.
+if(WIN32)
+  add_library(vantor_test_platform STATIC ${PROJECT_SOURCE_DIR}/tests/support/test_platform_windows.cpp)
+else()
+  add_library(vantor_test_platform STATIC ${PROJECT_SOURCE_DIR}/tests/support/test_platform_posix.cpp)
+endif()
+target_include_directories(vantor_test_platform PUBLIC ${PROJECT_SOURCE_DIR}/tests)
+if(WIN32)
+  # The test programs run with the programs' manifest: UTF-8 as the C library's code page,
+  # which the narrow file names throughout the code rely on.
+  configure_file(${PROJECT_SOURCE_DIR}/packaging/windows/manifest.rc.in ${PROJECT_BINARY_DIR}/windows/manifest.rc @ONLY)
+endif()
 
 # vantor_test_code(TARGET): how test code compiles. It is not the code under test: in a
 # sanitizer build it keeps AddressSanitizer but not UndefinedBehaviorSanitizer, whose checks
@@ -33,7 +53,10 @@ endfunction()
 function(vantor_gtest name)
   cmake_parse_arguments(ARG "REFERENCE_MODELS" "" "SOURCES;DEPS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
-  target_link_libraries(${name} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gtest_main)
+  target_link_libraries(${name} PRIVATE ${ARG_DEPS} vantor_test_platform GTest::gtest GTest::gtest_main)
+  if(WIN32)
+    target_sources(${name} PRIVATE ${PROJECT_BINARY_DIR}/windows/manifest.rc)
+  endif()
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   target_compile_definitions(${name} PRIVATE VANTOR_DATA_DIR="${PROJECT_SOURCE_DIR}/data")
   # -fPIC as Qt asks of its users (cli_tests links Qt), so every binary shares the header.
@@ -45,10 +68,17 @@ function(vantor_gtest name)
   else()
     vantor_precompile(${name} VANTOR_GTEST_PCH ${PROJECT_SOURCE_DIR}/cmake/gtest_pch.h)
   endif()
-  # gtest_discover_tests hands PROPERTIES on as one flat list, so an ENVIRONMENT of several
-  # variables kept only the first. The tests run (and are listed) through env instead.
-  set_target_properties(${name} PROPERTIES CROSSCOMPILING_EMULATOR "env;${VANTOR_TEST_ENV}")
-  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60)
+  if(CMAKE_CROSSCOMPILING)
+    # Under Wine (the build's CMAKE_CROSSCOMPILING_EMULATOR) a process costs about a second:
+    # each binary runs whole, as one test.
+    add_test(NAME ${name} COMMAND ${name})
+    set_tests_properties(${name} PROPERTIES TIMEOUT 900)
+  else()
+    # gtest_discover_tests hands PROPERTIES on as one flat list, so an ENVIRONMENT of several
+    # variables kept only the first. The tests run (and are listed) through env instead.
+    set_target_properties(${name} PROPERTIES CROSSCOMPILING_EMULATOR "env;${VANTOR_TEST_ENV}")
+    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60)
+  endif()
 endfunction()
 
 # What every QtTest executable compiles and links with, the same for all of them so they
@@ -67,7 +97,7 @@ target_compile_definitions(vantor_qtest_support INTERFACE
 # The main that runs one registered test class by the name of its file.
 add_library(vantor_test_main STATIC ${PROJECT_SOURCE_DIR}/tests/support/test_main.cpp
   ${PROJECT_SOURCE_DIR}/tests/support/test_classes.h)
-target_link_libraries(vantor_test_main PUBLIC vantor_qtest_support)
+target_link_libraries(vantor_test_main PUBLIC vantor_qtest_support vantor_test_platform)
 vantor_test_code(vantor_test_main)
 vantor_precompile(vantor_test_main VANTOR_QTESTS_PCH ${PROJECT_SOURCE_DIR}/cmake/qtests_pch.h)
 

@@ -1,4 +1,5 @@
 #include "core/own_files.h"
+#include "core/utf8_path.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -45,10 +46,10 @@ struct OwnFile {
 };
 
 std::vector<OwnFile> own_files(const OwnFilePlaces& places) {
-  const fs::path directory = resolved(places.working_dir.empty() ? fs::path(".") : fs::path(places.working_dir));
+  const fs::path directory = resolved(places.working_dir.empty() ? fs::path(".") : utf8_path(places.working_dir));
   std::vector<OwnFile> files;
   std::vector<fs::path> draw_files;
-  if (!places.draw_file.empty()) draw_files.push_back(resolved(places.draw_file));
+  if (!places.draw_file.empty()) draw_files.push_back(resolved(utf8_path(places.draw_file)));
   for (std::string_view name : kDrawFileNames) draw_files.push_back(directory / name);
   for (const fs::path& draw : draw_files) {
     files.push_back({draw, OwnFileKind::DrawFile});
@@ -60,9 +61,9 @@ std::vector<OwnFile> own_files(const OwnFilePlaces& places) {
 }
 
 std::vector<fs::path> backup_folders(const OwnFilePlaces& places) {
-  const fs::path directory = resolved(places.working_dir.empty() ? fs::path(".") : fs::path(places.working_dir));
+  const fs::path directory = resolved(places.working_dir.empty() ? fs::path(".") : utf8_path(places.working_dir));
   std::vector<fs::path> folders{directory / kBackupFolderName};
-  if (!places.draw_file.empty()) folders.push_back(resolved(places.draw_file).parent_path() / kBackupFolderName);
+  if (!places.draw_file.empty()) folders.push_back(resolved(utf8_path(places.draw_file)).parent_path() / kBackupFolderName);
   return folders;
 }
 
@@ -80,7 +81,7 @@ std::string_view role_of(OwnFileKind kind) {
 
 std::optional<OwnFileKind> own_file_kind(const std::string& target, const OwnFilePlaces& places) {
   if (target.empty()) return std::nullopt;
-  const fs::path path = resolved(target);
+  const fs::path path = resolved(utf8_path(target));
   for (const OwnFile& own : own_files(places))
     if (same_file(path, own.path)) return own.kind;
   for (const fs::path& folder : backup_folders(places))
@@ -91,7 +92,7 @@ std::optional<OwnFileKind> own_file_kind(const std::string& target, const OwnFil
 Status refuse_own_file(const std::string& target, const OwnFilePlaces& places) {
   const auto kind = own_file_kind(target, places);
   if (!kind) return {};
-  const std::string name = fs::path(target).filename().string();
+  const std::string name = utf8_path(target).filename().string();
   return Error::warning("「" + name + "」是本程式的" + std::string(role_of(*kind)) + ",不能覆蓋,請另選檔名");
 }
 

@@ -36,6 +36,10 @@ extern const int kQuotaExceeded;
 // its own file: 0 with its path in `created`, or an errno value.
 [[nodiscard]] int create_beside(const std::string& target, std::string_view suffix, std::string& created);
 
+// Puts the file `from` in the place of `to` in one step, replacing a file there (never a
+// folder): 0, or an errno value with both untouched.
+[[nodiscard]] int move_replacing(const std::string& from, const std::string& to);
+
 void remove_file(const std::string& path);
 
 // Whether this process may write the existing file `path`.

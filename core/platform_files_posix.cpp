@@ -120,6 +120,10 @@ int create_beside(const std::string& target, std::string_view suffix, std::strin
   return 0;
 }
 
+int move_replacing(const std::string& from, const std::string& to) {
+  return ::rename(from.c_str(), to.c_str()) == 0 ? 0 : errno;
+}
+
 void remove_file(const std::string& path) { ::unlink(path.c_str()); }
 
 bool may_write(const std::string& path) { return ::access(path.c_str(), W_OK) == 0; }

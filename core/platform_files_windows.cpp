@@ -110,6 +110,10 @@ bool is_read_only_file(const std::string& path) {
 }
 
 int replace_contents(const std::string& target, std::string_view bytes) {
+  // ReplaceFileW can put the new file in a folder's place, and the folder's contents would be
+  // gone: a folder is refused before anything is written.
+  const DWORD attributes = GetFileAttributesW(wide(target).c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) return EISDIR;
   const std::string name = fresh_name_beside(target, "");
   Handle file;
   int failure = create_new(name, file);
@@ -137,6 +141,14 @@ int create_beside(const std::string& target, std::string_view suffix, std::strin
   if (const int failure = create_new(name, file); failure != 0) return failure;
   created = name;
   return 0;
+}
+
+int move_replacing(const std::string& from, const std::string& to) {
+  const DWORD attributes = GetFileAttributesW(wide(to).c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) return EISDIR;
+  const bool moved = MoveFileExW(wide(from).c_str(), wide(to).c_str(),
+                                 MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+  return moved ? 0 : last_errno();
 }
 
 void remove_file(const std::string& path) { DeleteFileW(wide(path).c_str()); }

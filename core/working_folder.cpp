@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/system_error.h"
+#include "core/utf8_path.h"
 
 namespace core {
 namespace fs = std::filesystem;
@@ -31,8 +32,8 @@ Result<std::vector<fs::path>> bundled_files(const fs::path& bundle) {
 }  // namespace
 
 std::optional<fs::path> user_working_folder(const char* vantor39_home, const char* home) {
-  if (vantor39_home && *vantor39_home) return fs::path(vantor39_home);
-  if (home && *home) return fs::path(home) / kFolderName;
+  if (vantor39_home && *vantor39_home) return utf8_path(vantor39_home);
+  if (home && *home) return utf8_path(home) / kFolderName;
   return std::nullopt;
 }
 

@@ -13,13 +13,14 @@
 #include "core/numbers.h"
 #include "core/system_error.h"
 #include "core/text_file.h"
+#include "core/utf8_path.h"
 
 namespace exchange {
 namespace {
 
 namespace fs = std::filesystem;
 
-std::string stem_of(const std::string& draw_path) { return fs::path(draw_path).stem().string(); }
+std::string stem_of(const std::string& draw_path) { return core::utf8_path(draw_path).stem().string(); }
 
 std::string stamp(const core::LocalDateTime& t) {
   char text[32];
@@ -85,7 +86,7 @@ void remove_older_than_kept(const std::string& draw_path) {
   const std::vector<BackupFile> backups = list_backups(draw_path);
   for (std::size_t i = kBackupsKept; i < backups.size(); ++i) {
     std::error_code ignored;  // a backup that cannot be removed is only one too many
-    fs::remove(backups[i].path, ignored);
+    fs::remove(core::utf8_path(backups[i].path), ignored);
   }
 }
 
@@ -103,7 +104,7 @@ core::Result<std::string> keep_unpruned_backup(const std::string& draw_path, con
   }
   const std::string folder = backup_folder(draw_path);
   std::error_code error;
-  fs::create_directories(folder, error);
+  fs::create_directories(core::utf8_path(folder), error);
   if (error) return folder_failure(folder, error);
   const std::string path = next_backup_path(folder, stem_of(draw_path), backups, now);
   if (const core::Status kept = core::write_bytes_atomic(path, *current); !kept) return kept.error();
@@ -113,7 +114,7 @@ core::Result<std::string> keep_unpruned_backup(const std::string& draw_path, con
 }  // namespace
 
 std::string backup_folder(const std::string& draw_path) {
-  const fs::path folder = fs::path(draw_path).parent_path();
+  const fs::path folder = core::utf8_path(draw_path).parent_path();
   return (folder.empty() ? fs::path(kBackupFolder) : folder / kBackupFolder).string();
 }
 
@@ -121,7 +122,7 @@ std::vector<BackupFile> list_backups(const std::string& draw_path) {
   std::vector<BackupFile> backups;
   const std::string stem = stem_of(draw_path);
   std::error_code error;
-  for (fs::directory_iterator it(backup_folder(draw_path), error), end; !error && it != end; it.increment(error)) {
+  for (fs::directory_iterator it(core::utf8_path(backup_folder(draw_path)), error), end; !error && it != end; it.increment(error)) {
     if (!it->is_regular_file(error)) continue;
     if (auto backup = parse_backup_name(stem, it->path())) backups.push_back(std::move(*backup));
   }
@@ -143,7 +144,7 @@ core::Status write_with_backup(const std::string& draw_path, const core::LocalDa
   if (const core::Status written = write(); !written) {
     // The file is unchanged, so the backups are too: the copy just made goes, none is pruned.
     std::error_code ignored;
-    if (!kept->empty()) fs::remove(*kept, ignored);
+    if (!kept->empty()) fs::remove(core::utf8_path(*kept), ignored);
     return written;
   }
   if (!kept->empty()) remove_older_than_kept(draw_path);

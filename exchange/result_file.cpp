@@ -12,6 +12,7 @@
 #include "core/text_file.h"
 #include "exchange/text_encoding.h"
 #include "exchange/zip_archive.h"
+#include "core/utf8_path.h"
 
 namespace exchange {
 namespace {
@@ -283,9 +284,9 @@ core::Result<std::vector<ResultDraw>> read_import_files(const std::vector<std::s
   for (std::size_t i = 0; i < paths.size(); ++i) {
     const std::string& path = paths[i];
     if (progress) progress(i, paths.size());
-    const std::string name = std::filesystem::path(path).filename().string();
+    const std::string name = core::utf8_path(path).filename().string();
     std::error_code error;
-    if (std::filesystem::file_size(path, error) > kMaxInflatedBytes && !error)
+    if (std::filesystem::file_size(core::utf8_path(path), error) > kMaxInflatedBytes && !error)
       return core::Error::warning("「" + name + "」超過 64 MB,不是開獎結果檔" + std::string(kNothingImported));
     const auto bytes = core::read_bytes(path);
     if (!bytes) return bytes.error();

@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "core/text_file.h"
+#include "core/utf8_path.h"
 
 namespace exchange {
 namespace {
@@ -33,7 +34,7 @@ std::string existing_address_file(const std::string& directory) {
   if (core::file_exists(exact)) return exact;
   std::error_code ec;
   std::string found;
-  for (const auto& entry : std::filesystem::directory_iterator(directory.empty() ? "." : directory, ec)) {
+  for (const auto& entry : std::filesystem::directory_iterator(core::utf8_path(directory.empty() ? "." : directory), ec)) {
     const std::string name = entry.path().filename().string();
     if (same_ignoring_case(name, kServerAddressFile) && (found.empty() || name < found)) found = name;
   }

@@ -24,7 +24,8 @@ if [ "${1:-}" = fuzz ]; then
 fi
 if [ "${1:-}" = windows ]; then
   packages+=(g++-mingw-w64-x86-64-posix mingw-w64-tools libz-mingw-w64-dev  # the cross compiler and zlib
-             nsis wine64 dpkg-dev zip)                # the installer, the tests under Wine, Debian's sources
+             nsis wine64 fonts-wine dpkg-dev zip      # the installer, the tests under Wine and its Latin fonts, Debian's sources
+             imagemagick)                             # pictures of the program under Wine
 fi
 if [ "${1:-}" = package ]; then
   packages+=(dpkg-dev lintian)             # dpkg-shlibdeps: the package's dependencies; its Debian checks

@@ -13,6 +13,7 @@
 #include "exchange/print_lines.h"
 #include "exchange/window/adapters/http_get.h"
 #include "exchange/window/adapters/report_pdf.h"
+#include "core/utf8_path.h"
 
 namespace cli {
 namespace {
@@ -73,7 +74,7 @@ core::Status download(const Context& ctx) {
                                : exchange::data_server_endpoint(std::getenv(exchange::kServerVariable));
   if (!endpoint) return endpoint.error();
   const std::string path = ctx.args.value_or("--file", "TW539.txt");
-  const std::string name = std::filesystem::path(path).filename().string();
+  const std::string name = core::utf8_path(path).filename().string();
   const exchange::HttpReply reply = exchange::http_get(*endpoint, exchange::download_path(name));
   const auto review = exchange::review_download(reply, path, ctx.today);
   if (!review) {

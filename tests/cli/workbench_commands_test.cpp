@@ -1,9 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include "pillars/messages.h"
 #include "support/cli_run.h"
+#include "support/test_platform.h"
 
 namespace {
 
@@ -22,7 +21,7 @@ const char kWorkbenchDraws[] =
 // The six draws, with today fixed the day after the latest.
 CliResult run_workbench(std::vector<std::string> words) {
   static const std::string path =
-      test_support::temp_draw_file("workbench_cli_" + std::to_string(::getpid()) + ".txt", kWorkbenchDraws);
+      test_support::temp_draw_file("workbench_cli_" + std::to_string(test_support::process_id()) + ".txt", kWorkbenchDraws);
   words.insert(words.begin(), {"--file", path, "--today", "2009/01/08"});
   return test_support::run_cli(words);
 }

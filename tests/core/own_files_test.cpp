@@ -1,11 +1,11 @@
 #include "core/own_files.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 #include <optional>
+#include <vector>
 
 #include "support/fresh_dir.h"
 
@@ -29,7 +29,9 @@ class OwnFiles : public ::testing::Test {
     for (const char* name : {"TW539.txt", "TW539.txt.bak", "help_single.txt", "FtpServerIp.txt", "notes.txt"})
       touch(work / name);
     touch(data / "mine.txt");
-    fs::create_directory_symlink(work, root / "link");
+    // Windows gives symbolic links to some users only: without one, its case is left out.
+    std::error_code no_link;
+    fs::create_directory_symlink(work, root / "link", no_link);
     fs::create_hard_link(work / "TW539.txt", root / "hard.txt");
     places = {(data / "mine.txt").string(), work.string()};
   }
@@ -45,13 +47,12 @@ TEST_F(OwnFiles, KnowsEveryOwnFileHoweverItIsNamed) {
     fs::path target;
     std::optional<Kind> kind;
   };
-  const Case cases[] = {
+  std::vector<Case> cases = {
       {work / "TW539.txt", Kind::DrawFile},
       {work / "US539.txt", Kind::DrawFile},  // the other game's, even before it exists
       {data / "mine.txt", Kind::DrawFile},   // the open draw file, wherever it is
       {work / "tw539.TXT", Kind::DrawFile},
       {work / "sub" / ".." / "TW539.txt", Kind::DrawFile},
-      {root / "link" / "TW539.txt", Kind::DrawFile},
       {root / "hard.txt", Kind::DrawFile},
       {work / "TW539.txt.bak", Kind::DrawBackup},
       {data / "mine.txt.bak", Kind::DrawBackup},
@@ -71,6 +72,7 @@ TEST_F(OwnFiles, KnowsEveryOwnFileHoweverItIsNamed) {
       {root / "help_single.txt", std::nullopt},
       {"", std::nullopt},
   };
+  if (fs::is_symlink(root / "link")) cases.push_back({root / "link" / "TW539.txt", Kind::DrawFile});
   for (const Case& c : cases) EXPECT_EQ(core::own_file_kind(c.target.string(), places), c.kind) << c.target;
 }
 

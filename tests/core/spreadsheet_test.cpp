@@ -241,15 +241,19 @@ class WriteFaults : public WriteSpreadsheet {
  protected:
   void SetUp() override {
     WriteSpreadsheet::SetUp();
+    if (!test_support::kPosixFiles) GTEST_SKIP() << "POSIX modes, a file-size limit and an ordinary user";
     std::filesystem::permissions(dir, std::filesystem::perms::all);
     for (const char* folder : {"open", "locked"}) std::filesystem::create_directory(dir / folder);
     std::filesystem::permissions(dir / "open", std::filesystem::perms::all);
     std::ofstream(file("a_file")) << "x";
     for (const char* old : {"open/old.txt", "open/old.bin", "open/old.xlsx"}) {
       std::ofstream(file(old)) << "old";
-      ::chmod(file(old).c_str(), 0444);
+      std::filesystem::permissions(file(old), std::filesystem::perms::owner_read | std::filesystem::perms::group_read |
+                                                  std::filesystem::perms::others_read);
     }
-    ::chmod(file("locked").c_str(), 0555);
+    std::filesystem::permissions(file("locked"), std::filesystem::perms::all & ~(std::filesystem::perms::owner_write |
+                                                                               std::filesystem::perms::group_write |
+                                                                               std::filesystem::perms::others_write));
     const std::string reached =
         test_support::as_ordinary_user([&] { return std::filesystem::is_directory(dir / "open") ? "yes" : "no"; });
     if (reached != "yes") GTEST_SKIP() << "an ordinary user cannot reach " << dir;
@@ -285,7 +289,7 @@ TEST_F(WriteFaults, AFailureNamesWhatRefused) {
   }
   for (const char* old : {"open/old.txt", "open/old.bin", "open/old.xlsx"}) EXPECT_EQ(core::read_bytes(file(old)).value(), "old");
   std::vector<std::string> left;
-  for (const auto& entry : std::filesystem::directory_iterator(dir / "open")) left.push_back(entry.path().filename());
+  for (const auto& entry : std::filesystem::directory_iterator(dir / "open")) left.push_back(entry.path().filename().string());
   std::sort(left.begin(), left.end());
   EXPECT_EQ(left, (std::vector<std::string>{"old.bin", "old.txt", "old.xlsx"}));  // no scratch file left
 }

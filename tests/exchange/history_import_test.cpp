@@ -13,6 +13,7 @@
 #include "core/codepage.h"
 #include "support/fresh_dir.h"
 #include "support/result_files.h"
+#include "core/utf8_path.h"
 
 namespace {
 
@@ -47,8 +48,9 @@ void put(const fs::path& path, const std::string& bytes) { std::ofstream(path, s
 std::vector<std::string> written(const fs::path& dir, const std::vector<ResultFile>& files) {
   std::vector<std::string> paths;
   for (const ResultFile& file : files) {
-    put(dir / file.name, file.text);
-    paths.push_back((dir / file.name).string());
+    const fs::path path = dir / core::utf8_path(file.name);  // some names are Chinese
+    put(path, file.text);
+    paths.push_back(path.string());
   }
   return paths;
 }

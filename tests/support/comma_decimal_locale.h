@@ -4,8 +4,8 @@
 //   const test_support::CommaDecimalLocale comma;
 //   ASSERT_TRUE(comma.active()) << comma.missing();
 //
-// scripts/install-deps.sh generates the locale; a machine without it fails the test
-// rather than passing it unseen.
+// scripts/install-deps.sh generates the locale on Linux, and Windows has it; a machine
+// without it fails the test rather than passing it unseen.
 #pragma once
 
 #include <clocale>
@@ -16,7 +16,13 @@ namespace test_support {
 class CommaDecimalLocale {
  public:
   CommaDecimalLocale() : before_(std::setlocale(LC_NUMERIC, nullptr)) {
-    active_ = std::setlocale(LC_NUMERIC, "de_DE.UTF-8") != nullptr && std::localeconv()->decimal_point[0] == ',';
+    // Linux's name first, then the Windows C library's.
+    for (const char* name : {"de_DE.UTF-8", "German_Germany.1252", "de-DE"}) {
+      if (std::setlocale(LC_NUMERIC, name) && std::localeconv()->decimal_point[0] == ',') {
+        active_ = true;
+        return;
+      }
+    }
   }
   ~CommaDecimalLocale() { std::setlocale(LC_NUMERIC, before_.c_str()); }
   CommaDecimalLocale(const CommaDecimalLocale&) = delete;

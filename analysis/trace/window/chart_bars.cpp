@@ -17,6 +17,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "core/platform_files.h"
 #include "core/system_error.h"
 #include "ui/controls.h"
 #include "ui/dialogs.h"
@@ -75,23 +76,28 @@ core::Status save_picture(const QPixmap& picture, const QString& path, const cha
 }
 
 // Each picture goes to a temporary file beside its target; only when all are written do
-// they replace their targets, so a failure leaves every target as it was.
+// they replace their targets, so a failure leaves every target as it was. The files are
+// closed before they move: Windows moves no open file.
 core::Status save_pictures(const std::vector<std::pair<QPixmap, QString>>& pictures, const char* format) {
-  std::vector<std::unique_ptr<QTemporaryFile>> written;
+  std::vector<QString> temporaries;
+  const auto refuse = [&temporaries](const QString& path, int error) {
+    for (const QString& temporary : temporaries) QFile::remove(temporary);  // a moved one is gone already
+    return cannot_save(path, error);
+  };
   for (const auto& [picture, path] : pictures) {
-    if (QFileInfo(path).isDir()) return cannot_save(path, EISDIR);
-    auto file = std::make_unique<QTemporaryFile>(path + QStringLiteral(".XXXXXX"));
+    if (QFileInfo(path).isDir()) return refuse(path, EISDIR);
+    QTemporaryFile file(path + QStringLiteral(".XXXXXX"));
     errno = 0;
-    const bool saved = file->open() && picture.save(file.get(), format) && file->flush();
-    if (!saved) return cannot_save(path, errno);
-    file->setPermissions(QFileInfo::exists(path) ? QFile::permissions(path) : kPictureMode);
-    written.push_back(std::move(file));
+    const bool saved = file.open() && picture.save(&file, format) && file.flush();
+    if (!saved) return refuse(path, errno);
+    file.setPermissions(QFileInfo::exists(path) ? QFile::permissions(path) : kPictureMode);
+    file.setAutoRemove(false);
+    temporaries.push_back(file.fileName());
   }
-  for (std::size_t i = 0; i < written.size(); ++i) {
+  for (std::size_t i = 0; i < temporaries.size(); ++i) {
     const QString& path = pictures[i].second;
-    if (std::rename(QFile::encodeName(written[i]->fileName()).constData(), QFile::encodeName(path).constData()) != 0)
-      return cannot_save(path, errno);
-    written[i]->setAutoRemove(false);  // it is the target now
+    if (const int failure = core::platform::move_replacing(temporaries[i].toStdString(), path.toStdString()))
+      return refuse(path, failure);
   }
   return {};
 }

@@ -16,6 +16,7 @@
 #include "analysis/trace/window/chart_bars.h"
 #include "analysis/trace/window/chart_form.h"
 #include "core/clock.h"
+#include "core/console.h"
 #include "core/draw_history.h"
 #include "ui/locale.h"
 
@@ -34,11 +35,15 @@ void only_failures(QtMsgType type, const QMessageLogContext&, const QString& tex
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  core::use_exact_standard_streams();
   qputenv("QT_QPA_PLATFORM", "offscreen");  // pictures only: never a display
   qInstallMessageHandler(only_failures);
   QApplication qt(argc, argv);
   ui::use_traditional_chinese(qt);
-  if (argc != 4) return refuse("用法: vantor39-chart-picture 號碼圖檔 頭數圖檔 尾數圖檔 (圖表資料由標準輸入讀入)");
+  // Qt reads the file names from the system's own command line: UTF-16 on Windows, where
+  // argv would hold them in the ANSI code page.
+  const QStringList files = QCoreApplication::arguments();
+  if (files.size() != 4) return refuse("用法: vantor39-chart-picture 號碼圖檔 頭數圖檔 尾數圖檔 (圖表資料由標準輸入讀入)");
   const std::string input{std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>()};
   const auto data = trace::read_chart_picture_lines(input);
   if (!data) return refuse(data.error().text);
@@ -51,9 +56,9 @@ int main(int argc, char* argv[]) {
   QCoreApplication::processEvents();
   window.show_charts(*data);
   QCoreApplication::processEvents();
-  const auto saved = chartwin::save_pictures({{window.Chart1->picture(), QString::fromLocal8Bit(argv[1])},
-                                              {window.Chart2->picture(), QString::fromLocal8Bit(argv[2])},
-                                              {window.Chart3->picture(), QString::fromLocal8Bit(argv[3])}},
+  const auto saved = chartwin::save_pictures({{window.Chart1->picture(), files[1]},
+                                              {window.Chart2->picture(), files[2]},
+                                              {window.Chart3->picture(), files[3]}},
                                              "PNG");
   if (!saved) return refuse(saved.error().text);
   return 0;
