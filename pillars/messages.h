@@ -27,13 +27,6 @@ inline constexpr std::array<std::string_view, 3> kPriorityCaptions{"４星優先
 // to add the table's capacity.
 inline constexpr std::string_view kTooFewDraws = "開獎資料不足";
 
-// Save dialog of every export button.
-inline constexpr std::string_view kSaveDialogTitle = "儲存開獎資料";
-inline constexpr std::string_view kTextFilter = "文字檔案(*.txt)|*.txt";
-inline constexpr std::string_view kTextExtension = "txt";
-inline constexpr std::string_view kCsvFilter = "Execel檔案(*.csv)|*.csv";
-inline constexpr std::string_view kCsvExtension = "csv";
-
 // Refusals of input outside what the workbench tables hold.
 inline constexpr std::string_view kIntervalBelowOne = "每幾期一次的期數必須是 1 以上的整數";
 inline constexpr std::string_view kDistanceBelowOne = "之下的期數必須是 1 以上的整數";

@@ -27,6 +27,7 @@
 #include <vector>
 
 #include "ui/memo.h"
+#include "ui/spreadsheet_save.h"
 
 class QHBoxLayout;
 class QPushButton;
@@ -46,8 +47,8 @@ class ResultMemo : public QObject {
   struct Texts {
     QString copied = QStringLiteral("資料已複製Copy");  // empty: copy silently
     QString save_title = QStringLiteral("儲存開獎資料");
-    QString text_filter = QStringLiteral("文字檔案(*.txt)|*.txt");
-    QString csv_filter = QStringLiteral("Execel檔案(*.csv)|*.csv");
+    QString text_filter = kTextFilter;
+    QString csv_filter = kCsvFilter;
   };
 
   ResultMemo(QWidget* parent, const QString& memo_name, const std::vector<Button>& buttons, Texts texts);

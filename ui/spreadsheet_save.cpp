@@ -22,6 +22,13 @@ core::Status write_lines_or_sheet(const QString& path, const std::vector<std::st
   return core::write_lines_atomic(file, lines);
 }
 
+void save_lines_or_sheet(QWidget* from, const QString& title, bool csv, const std::vector<std::string>& lines,
+                         const core::Sheet& sheet) {
+  (void)save_file(from, title, csv ? QStringLiteral("csv") : QStringLiteral("txt"),
+                  with_spreadsheet(csv ? kCsvFilter : kTextFilter),
+                  [&](const QString& path) { return write_lines_or_sheet(path, lines, sheet); });
+}
+
 void save_spreadsheet(QWidget* from, const core::Sheet& sheet) {
   (void)save_file(from, QStringLiteral("另存Excel檔"), QStringLiteral("xlsx"), kSpreadsheetFilter,
                   [&](const QString& path) {

@@ -19,6 +19,9 @@ class QWidget;
 namespace ui {
 
 inline const QString kSpreadsheetFilter = QStringLiteral("另存Excel檔 (*.xlsx)|*.xlsx");
+// The filters of the save dialogs that write lines: one wording for every window.
+inline const QString kTextFilter = QStringLiteral("文字檔案(*.txt)|*.txt");
+inline const QString kCsvFilter = QStringLiteral("Execel檔案(*.csv)|*.csv");
 
 // A save dialog's filter ("文字檔案(*.txt)|*.txt") with the spreadsheet choice after it.
 [[nodiscard]] QString with_spreadsheet(const QString& filter);
@@ -29,6 +32,11 @@ inline const QString kSpreadsheetFilter = QStringLiteral("另存Excel檔 (*.xlsx
 // either way; the error names the file.
 [[nodiscard]] core::Status write_lines_or_sheet(const QString& path, const std::vector<std::string>& lines,
                                                 const core::Sheet& sheet);
+
+// Asks where to save, as text (.txt, or .csv when `csv`) or as a spreadsheet, and writes
+// `lines` or `sheet` there; a refusal or a failed write is said and the old file stays.
+void save_lines_or_sheet(QWidget* from, const QString& title, bool csv, const std::vector<std::string>& lines,
+                         const core::Sheet& sheet);
 
 class Memo;
 class StringGrid;

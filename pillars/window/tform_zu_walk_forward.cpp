@@ -150,8 +150,5 @@ void TForm_zu_walk_forward::save(bool csv) {
   std::vector<std::string> grid = stopped;
   grid.insert(grid.end(), all.begin(), all.end());
   const core::Sheet sheet = core::sheet_of_lines(windowTitle().toStdString(), grid);
-  (void)ui::save_file(this, QStringLiteral("儲存回測驗證"), csv ? "csv" : "txt",
-                      ui::with_spreadsheet(csv ? QStringLiteral("Execel檔案(*.csv)|*.csv")
-                                               : QStringLiteral("文字檔案(*.txt)|*.txt")),
-                      [&](const QString& path) { return ui::write_lines_or_sheet(path, lines, sheet); });
+  ui::save_lines_or_sheet(this, QStringLiteral("儲存回測驗證"), csv, lines, sheet);
 }

@@ -147,8 +147,5 @@ void TForm_zu_backtest::save(bool csv) {
   const std::vector<std::string> lines = saved_lines(csv);
   // The spreadsheet is the grid whichever button asked: its cells are what one computes with.
   const core::Sheet sheet = core::sheet_of_lines(windowTitle().toStdString(), saved_lines(true));
-  (void)ui::save_file(this, QStringLiteral("儲存號碼回測"), csv ? "csv" : "txt",
-                      ui::with_spreadsheet(csv ? QStringLiteral("Execel檔案(*.csv)|*.csv")
-                                               : QStringLiteral("文字檔案(*.txt)|*.txt")),
-                      [&](const QString& path) { return ui::write_lines_or_sheet(path, lines, sheet); });
+  ui::save_lines_or_sheet(this, QStringLiteral("儲存號碼回測"), csv, lines, sheet);
 }

@@ -73,7 +73,7 @@ void save_text_form(QWidget* parent, const core::TextGrid& grid, int max_ball, c
   const core::Sheet sheet = core::sheet_of_grid(title, grid, max_ball + 14);
   const std::vector<std::string> lines = trace::text_form(grid, max_ball);
   (void)ui::save_file(parent, QStringLiteral("將本圖表資料存成文字檔或Excel檔"), QStringLiteral("txt"),
-                      ui::with_spreadsheet(QStringLiteral("文字檔案(*.txt)|*.txt")),
+                      ui::with_spreadsheet(ui::kTextFilter),
                       [&](const QString& path) { return ui::write_lines_or_sheet(path, lines, sheet); });
 }
 
