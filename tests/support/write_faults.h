@@ -1,6 +1,7 @@
 // Ways to make a file write fail that hold for root too (CI runs as root, and root ignores
-// permission bits): a path through a regular file, a target that is a directory, and a
-// file-size limit that makes the disk look full part-way through the write.
+// permission bits): a path through a regular file, and a temporary folder that is missing,
+// a file or read-only. The file-size limit that makes the disk look full part-way through a
+// write is in test_platform.h.
 #pragma once
 
 #include <filesystem>

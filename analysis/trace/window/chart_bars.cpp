@@ -14,8 +14,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
-#include <cstdio>
-#include <memory>
 
 #include "core/platform_files.h"
 #include "core/system_error.h"
